@@ -1,0 +1,70 @@
+#include "ItemWriter.h"
+
+#include <algorithm>
+
+#include "KindFolders.h"
+#include "ScanError.h"
+
+namespace morvane {
+
+namespace {
+constexpr std::size_t kCopyPiece = 1024 * 1024;
+constexpr std::uint8_t kLineEnd[] = {0x0D, 0x0A};
+// The first byte of the bitmap header: it lies just before a bare icon's signature.
+constexpr std::uint8_t kBitmapHeaderStart[] = {0x28};
+}  // namespace
+
+std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
+                       std::int64_t counter) {
+    return KindFolder(outputRoot, kind) + sourceName + "_" + std::to_string(counter) + "." +
+           std::string(KindName(kind));
+}
+
+ItemWriter::ItemWriter(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
+
+std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
+                                  const AcceptedItem& item, const std::string& outputPath) {
+    if (source == nullptr) return make_error_code(std::errc::bad_file_descriptor);
+    // Bytes past the end of the source are left out.
+    const std::int64_t present = std::clamp<std::int64_t>(sourceLength - item.offset, 0, item.size);
+
+    // The first piece is read before the output is made, so a source that has gone does not
+    // cost the file of an earlier scan.
+    buffer_.resize(kCopyPiece);
+    const std::size_t firstPiece = static_cast<std::size_t>(std::min<std::int64_t>(present, kCopyPiece));
+    ReadResult first = source->ReadAt(item.offset, buffer_.data(), firstPiece);
+    if (first.error) return first.error;
+    if (first.bytes < firstPiece) return make_error_code(ScanErrc::SourceShrank);
+
+    std::error_code error;
+    std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
+    if (!out) return error;
+    if (item.bareIcon) {
+        error = out->Write(kIconHeader32.data(), kIconHeader32.size());
+        if (!error) error = out->Write(kBitmapHeaderStart, sizeof kBitmapHeaderStart);
+    }
+    if (!error) error = out->Write(buffer_.data(), first.bytes);
+    if (!error) error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
+                             present - static_cast<std::int64_t>(firstPiece), *out);
+    if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
+    const std::error_code closeError = out->Close();
+    if (!error) error = closeError;
+    if (error) fileSystem_.RemoveFile(outputPath);  // half an item is no item
+    return error;
+}
+
+std::error_code ItemWriter::Copy(SourceFile& source, std::int64_t from, std::int64_t count,
+                                 OutputFile& out) {
+    while (count > 0) {
+        const std::size_t piece = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyPiece));
+        ReadResult got = source.ReadAt(from, buffer_.data(), piece);
+        if (got.error) return got.error;
+        if (got.bytes < piece) return make_error_code(ScanErrc::SourceShrank);
+        if (std::error_code error = out.Write(buffer_.data(), piece)) return error;
+        from += static_cast<std::int64_t>(piece);
+        count -= static_cast<std::int64_t>(piece);
+    }
+    return {};
+}
+
+}  // namespace morvane

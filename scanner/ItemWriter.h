@@ -1,0 +1,48 @@
+// Copies one accepted item out of the source into a file of its own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "FileSystem.h"
+#include "ResourceKind.h"
+
+namespace morvane {
+
+struct AcceptedItem {
+    std::int64_t offset;  // 0-based offset of the signature
+    std::int64_t size;
+    ResourceKind kind;
+    bool bareIcon;  // a bare 32x32 icon bitmap: an icon header goes in front
+};
+
+// The 22 bytes of an icon file header with one entry for a 32x32, 256-colour image of 2216 bytes.
+inline constexpr std::array<std::uint8_t, 22> kIconHeader32 = {
+    0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x20, 0x20, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0xA8, 0x08, 0x00, 0x00, 0x16, 0x00, 0x00, 0x00};
+
+// outputRoot + KIND + separator + name + "_" + counter + "." + KIND.
+std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
+                       std::int64_t counter);
+
+class ItemWriter {
+public:
+    explicit ItemWriter(FileSystem& fileSystem);
+
+    // Writes the item's bytes (only those that exist before the end of the source, whose length
+    // was `sourceLength` when it was searched), then CR LF, replacing any file of that name. On a
+    // failure no partial file is left behind.
+    std::error_code Write(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
+                          const std::string& outputPath);
+
+private:
+    std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count, OutputFile& out);
+
+    FileSystem& fileSystem_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace morvane

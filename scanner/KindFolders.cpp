@@ -1,0 +1,23 @@
+#include "KindFolders.h"
+
+#include "PathHelpers.h"
+
+namespace morvane {
+
+std::string KindFolder(const std::string& outputRoot, ResourceKind kind) {
+    return outputRoot + std::string(KindName(kind)) + kPathSeparator;
+}
+
+std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem, const std::string& outputRoot) {
+    for (ResourceKind kind : kFolderCreationOrder)
+        if (std::error_code error = fileSystem.CreateFolders(KindFolder(outputRoot, kind)))
+            return FolderFailure{kind, error};
+    return std::nullopt;
+}
+
+std::string FolderFailureMessage(const std::string& text, const std::string& outputRoot,
+                                 ResourceKind kind) {
+    return text + " '" + outputRoot + std::string(KindName(kind));
+}
+
+}  // namespace morvane

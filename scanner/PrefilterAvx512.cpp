@@ -1,0 +1,26 @@
+// The prefilter on 64-byte vectors; this file alone is compiled for AVX-512 (BW).
+#include <immintrin.h>
+
+#include "SignatureFinder.h"
+
+namespace morvane::prefilter {
+namespace {
+typedef signed char Vec __attribute__((vector_size(64)));
+constexpr std::size_t kWidth = 64;
+inline Vec LoadVec(const unsigned char* p) {
+    Vec v;
+    __builtin_memcpy(&v, p, sizeof v);
+    return v;
+}
+inline unsigned long long MoveMask(Vec v) {
+    return _mm512_movepi8_mask(reinterpret_cast<__m512i>(v));
+}
+#include "PrefilterKernel.inc"
+}  // namespace
+
+std::size_t Avx512(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint32_t* out,
+                   std::size_t capacity, std::size_t* resume) {
+    return RunPrefilter(data, begin, end, out, capacity, resume);
+}
+
+}  // namespace morvane::prefilter

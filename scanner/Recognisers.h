@@ -1,0 +1,41 @@
+// The ten size rules: each decides from a candidate's look-ahead whether it is a real item,
+// of which kind, and how many bytes it has. Pure functions over bytes: no I/O, no allocation.
+#pragma once
+
+#include <cstdint>
+
+#include "LookAhead.h"
+#include "ResourceKind.h"
+#include "ScanOptions.h"
+#include "SignatureTable.h"
+
+namespace morvane {
+
+class MidiChainMemo;
+
+struct Verdict {
+    std::int64_t size = 0;  // bytes to extract; 0 (or less) drops the candidate
+    ResourceKind kind = ResourceKind::ICO;
+
+    bool accepted() const noexcept { return size > 0; }
+};
+
+inline constexpr std::int32_t kLargestIconImage = 32768;
+inline constexpr std::int64_t kBareIconSize = 2238;
+
+Verdict RecogniseRiff(const LookAhead& a, const ScanOptions& options) noexcept;
+Verdict RecogniseCursorDirectory(const LookAhead& a) noexcept;
+Verdict RecogniseIconDirectory(const LookAhead& a) noexcept;
+Verdict RecogniseBitmap(const LookAhead& a) noexcept;
+Verdict RecogniseGif(const LookAhead& a) noexcept;
+Verdict RecognisePng(const LookAhead& a) noexcept;
+Verdict RecogniseJpeg(const LookAhead& a) noexcept;
+// `memo` lets a scan that walks candidates in file order reuse chains of tracks it has already
+// followed; without it every call walks its own chain.
+Verdict RecogniseMidi(const LookAhead& a, MidiChainMemo* memo = nullptr) noexcept;
+
+// The rule of a signature row applied to one candidate.
+Verdict ApplyRule(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
+                  MidiChainMemo* memo = nullptr) noexcept;
+
+}  // namespace morvane

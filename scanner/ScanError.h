@@ -1,0 +1,30 @@
+// Failures the scanner reports itself, beside the operating system's own error codes.
+#pragma once
+
+#include <string>
+#include <system_error>
+
+namespace morvane {
+
+enum class ScanErrc {
+    SourceShrank = 1001,   // the source ended before the length it had when the scan began
+    ShortWrite = 1002,     // the file system took fewer bytes than were written
+    NotARegularFile = 1003,
+};
+
+const std::error_category& ScanCategory() noexcept;
+
+inline std::error_code make_error_code(ScanErrc e) noexcept {
+    return {static_cast<int>(e), ScanCategory()};
+}
+
+// "number - description": the form every failure takes in the scan log.
+std::string FailureText(const std::error_code& error);
+
+// The error code of the last failed C library or system call.
+std::error_code LastSystemError() noexcept;
+
+}  // namespace morvane
+
+template <>
+struct std::is_error_code_enum<morvane::ScanErrc> : std::true_type {};

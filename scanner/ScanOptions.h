@@ -1,0 +1,26 @@
+// What one scan looks for and how much of each source it reads.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "ResourceKind.h"
+
+namespace morvane {
+
+struct ScanOptions {
+    // Indexed by KindIndex(); all kinds are searched by default.
+    std::array<bool, kKindCount> enabled{true, true, true, true, true, true, true, true, true, true};
+    // How many 1 MiB chunks of each source are searched (500 unless the user caps it).
+    std::int64_t chunkCap = 500;
+
+    bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
+    void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }
+
+    // The cap the user sets as "limit_search" / "limit_search_value" (MiB); none means 500.
+    static std::int64_t ChunkCapFor(bool limitSearch, std::int32_t limitValue) noexcept {
+        return limitSearch ? limitValue : 500;
+    }
+};
+
+}  // namespace morvane

@@ -1,0 +1,93 @@
+#include "SignatureFinder.h"
+
+#include <array>
+#include <cstring>
+
+namespace morvane {
+
+namespace prefilter {
+
+// Every position whose byte starts some signature; used where no vector unit is known.
+std::size_t Scalar(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint32_t* out,
+                   std::size_t capacity, std::size_t* resume) {
+    static const std::array<bool, 256> starts = [] {
+        std::array<bool, 256> table{};
+        for (const SignatureRow& row : AllSignatureRows()) table[row.bytes[0]] = true;
+        return table;
+    }();
+    std::size_t count = 0;
+    std::size_t at = begin;
+    for (; at < end && count < capacity; ++at)
+        if (starts[data[at]]) out[count++] = static_cast<std::uint32_t>(at);
+    *resume = at;
+    return count;
+}
+
+}  // namespace prefilter
+
+namespace {
+
+prefilter::Kernel ChooseKernel() noexcept {
+#if (defined(__x86_64__) || defined(_M_X64)) && !defined(_WIN32)
+    // (On Windows GCC may spill wide vectors to a stack that is only 16-byte aligned, so the
+    // 16-byte kernel is used there.)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512bw")) return prefilter::Avx512;
+    if (__builtin_cpu_supports("avx2")) return prefilter::Avx2;
+    return prefilter::Sse2;
+#elif defined(__x86_64__) || defined(_M_X64)
+    return prefilter::Sse2;
+#else
+    return prefilter::Scalar;
+#endif
+}
+
+const prefilter::Kernel kKernel = ChooseKernel();
+
+}  // namespace
+
+const char* SignatureFinder::Engine() noexcept {
+#if defined(__x86_64__) || defined(_M_X64)
+    if (kKernel == prefilter::Avx512) return "avx512";
+    if (kKernel == prefilter::Avx2) return "avx2";
+    if (kKernel == prefilter::Sse2) return "sse2";
+#endif
+    return "scalar";
+}
+
+SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) : table_(table) {
+    for (std::size_t i = 0; i < table_.size(); ++i) {
+        std::uint8_t* slots = rowsByFirstByte_[table_[i].bytes[0]];
+        std::size_t used = 0;
+        while (slots[used] != 0) ++used;
+        slots[used] = static_cast<std::uint8_t>(i + 1);  // 0 ends the list
+    }
+}
+
+void SignatureFinder::Verify(const std::uint8_t* data, std::size_t size, std::uint32_t offset,
+                             std::vector<SignatureMatch>& out) const {
+    for (const std::uint8_t* slot = rowsByFirstByte_[data[offset]]; *slot != 0; ++slot) {
+        const SignatureRow& row = table_[*slot - 1u];
+        if (offset + row.bytes.size() <= size &&
+            std::memcmp(data + offset, row.bytes.data(), row.bytes.size()) == 0) {
+            out.push_back({offset, static_cast<std::uint8_t>(*slot - 1u)});
+            return;  // no two signatures can start at one position
+        }
+    }
+}
+
+void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
+                              std::vector<SignatureMatch>& out) const {
+    out.clear();
+    if (table_.empty()) return;
+    std::array<std::uint32_t, 8192> hits;
+    std::size_t at = 0;
+    while (at < size) {
+        std::size_t resume = size;
+        const std::size_t count = kKernel(data, at, size, hits.data(), hits.size(), &resume);
+        for (std::size_t i = 0; i < count; ++i) Verify(data, size, hits[i], out);
+        at = resume;
+    }
+}
+
+}  // namespace morvane

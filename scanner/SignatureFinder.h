@@ -1,0 +1,55 @@
+// Finds every occurrence of the enabled signatures in one chunk, in a single pass over its bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "SignatureTable.h"
+
+namespace morvane {
+
+struct SignatureMatch {
+    std::uint32_t offset;  // 0-based offset in the chunk
+    std::uint8_t row;      // index into the table the finder was built from
+};
+
+class SignatureFinder {
+public:
+    explicit SignatureFinder(std::span<const SignatureRow> table);
+
+    // Every occurrence lying wholly inside data[0, size), in offset order. At least
+    // kLongestSignature readable bytes must follow data[size - 1] (their values do not matter).
+    void FindAll(const std::uint8_t* data, std::size_t size, std::vector<SignatureMatch>& out) const;
+
+    // Which vector unit the prefilter runs on ("avx512", "avx2", "sse2" or "scalar").
+    static const char* Engine() noexcept;
+
+private:
+    void Verify(const std::uint8_t* data, std::size_t size, std::uint32_t offset,
+                std::vector<SignatureMatch>& out) const;
+
+    std::span<const SignatureRow> table_;
+    // For each first byte, the table rows that start with it (at most three).
+    std::uint8_t rowsByFirstByte_[256][4] = {};
+};
+
+// The prefilter kernels: positions in [begin, end) where some signature may start; a superset of
+// the true matches. They return how many they wrote (at most `capacity`) and where to resume.
+namespace prefilter {
+using Kernel = std::size_t (*)(const std::uint8_t* data, std::size_t begin, std::size_t end,
+                               std::uint32_t* out, std::size_t capacity, std::size_t* resume);
+std::size_t Scalar(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
+                   std::size_t*);
+#if defined(__x86_64__) || defined(_M_X64)
+std::size_t Sse2(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
+                 std::size_t*);
+std::size_t Avx2(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
+                 std::size_t*);
+std::size_t Avx512(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
+                   std::size_t*);
+#endif
+}  // namespace prefilter
+
+}  // namespace morvane
