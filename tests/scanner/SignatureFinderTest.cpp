@@ -1,0 +1,131 @@
+// The one-pass signature search against a byte-by-byte search, on every vector unit this
+// processor has.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "MediaSamples.h"
+#include "SignatureFinder.h"
+
+namespace morvane {
+namespace {
+
+using test::Bytes;
+
+std::vector<SignatureMatch> Naive(const Bytes& data, std::size_t size, std::span<const SignatureRow> table) {
+    std::vector<SignatureMatch> matches;
+    for (std::size_t at = 0; at < size; ++at)
+        for (std::size_t row = 0; row < table.size(); ++row) {
+            const auto& bytes = table[row].bytes;
+            if (at + bytes.size() <= size && std::memcmp(&data[at], bytes.data(), bytes.size()) == 0)
+                matches.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(row)});
+        }
+    return matches;
+}
+
+// Random bytes drawn mostly from the bytes signatures are made of, with whole signatures planted.
+Bytes Dense(std::size_t size, std::uint32_t seed) {
+    static const std::uint8_t alphabet[] = {0x00, 0x01, 0x02, 0x20, 0x40, 'B', 'M', 'G', 'I', 'F', '8',
+                                            '9', 'a', 0xFF, 0xD8, 0xE0, 'R', 0x89, 'P', 'N', 'T', 'h', 'd'};
+    Bytes data(size + kLongestSignature + 80);
+    std::uint32_t state = seed;
+    for (std::size_t i = 0; i < size; ++i) {
+        state = state * 1664525u + 1013904223u;
+        data[i] = alphabet[(state >> 24) % sizeof alphabet];
+        if ((state & 0x3F) == 0) {
+            const auto& row = AllSignatureRows()[(state >> 8) % kSignatureRowCount];
+            for (std::size_t k = 0; k < row.bytes.size() && i < size; ++k) data[i++] = row.bytes[k];
+        }
+    }
+    return data;
+}
+
+struct KernelCase {
+    const char* name;
+    prefilter::Kernel kernel;
+    bool available;
+};
+
+std::vector<KernelCase> Kernels() {
+    std::vector<KernelCase> kernels = {{"scalar", prefilter::Scalar, true}};
+#if defined(__x86_64__) || defined(_M_X64)
+    kernels.push_back({"sse2", prefilter::Sse2, true});
+#ifndef _WIN32
+    kernels.push_back({"avx2", prefilter::Avx2, __builtin_cpu_supports("avx2") != 0});
+    kernels.push_back({"avx512", prefilter::Avx512, __builtin_cpu_supports("avx512bw") != 0});
+#endif
+#endif
+    return kernels;
+}
+
+TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
+    const Bytes data = Dense(50000, 77);
+    const auto truth = Naive(data, 50000, AllSignatureRows());
+    ASSERT_GT(truth.size(), 500u);
+    for (const KernelCase& k : Kernels()) {
+        if (!k.available) continue;
+        std::vector<std::uint32_t> hits(60000);
+        std::size_t resume = 0;
+        // Odd bounds: the kernels must respect both ends exactly.
+        const std::size_t count = k.kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume);
+        EXPECT_EQ(resume, 49999u) << k.name;
+        hits.resize(count);
+        EXPECT_TRUE(std::is_sorted(hits.begin(), hits.end())) << k.name;
+        for (const SignatureMatch& m : truth) {
+            if (m.offset < 3 || m.offset >= 49999) continue;
+            EXPECT_TRUE(std::binary_search(hits.begin(), hits.end(), m.offset)) << k.name << " " << m.offset;
+        }
+        for (std::uint32_t hit : hits) EXPECT_TRUE(hit >= 3 && hit < 49999) << k.name;
+    }
+}
+
+TEST(SignatureFinderTest, FindsExactlyWhatANaiveSearchFinds) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        for (std::size_t size : {0u, 1u, 7u, 63u, 64u, 65u, 4097u, 100000u}) {
+            const Bytes data = Dense(size, seed);
+            std::vector<SignatureMatch> found;
+            SignatureFinder(AllSignatureRows()).FindAll(data.data(), size, found);
+            const auto expected = Naive(data, size, AllSignatureRows());
+            ASSERT_EQ(found.size(), expected.size()) << "size " << size;
+            for (std::size_t i = 0; i < found.size(); ++i) {
+                EXPECT_EQ(found[i].offset, expected[i].offset);
+                EXPECT_EQ(found[i].row, expected[i].row);
+            }
+        }
+    }
+}
+
+TEST(SignatureFinderTest, OnlyEnabledRowsAndNothingPastTheEnd) {
+    ScanOptions gifOnly;
+    gifOnly.enabled.fill(false);
+    gifOnly.Enable(ResourceKind::GIF, true);
+    const std::vector<SignatureRow> table = BuildSignatureTable(gifOnly);
+    ASSERT_EQ(table.size(), 2u);
+
+    Bytes data = test::ToBytes("GIF89a..BM..GIF87a..GIF8");
+    test::Append(data, test::ToBytes("9a"));  // a signature cut by the end of the range
+    data.resize(data.size() + 80);
+    std::vector<SignatureMatch> found;
+    SignatureFinder(table).FindAll(data.data(), 25, found);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].offset, 0u);
+    EXPECT_EQ(found[0].row, 1u);  // GIF89a is the second row of this table
+    EXPECT_EQ(found[1].offset, 12u);
+    EXPECT_EQ(found[1].row, 0u);
+}
+
+TEST(SignatureTableTest, RiffRowStaysWhileAnyOfItsKindsIsOn) {
+    ScanOptions options;
+    options.enabled.fill(false);
+    options.Enable(ResourceKind::ANI, true);
+    const auto table = BuildSignatureTable(options);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table[0].rule, RuleCode::Riff);
+    options.Enable(ResourceKind::ANI, false);
+    EXPECT_TRUE(BuildSignatureTable(options).empty());
+    EXPECT_EQ(BuildSignatureTable(ScanOptions{}).size(), 10u);
+}
+
+}  // namespace
+}  // namespace morvane

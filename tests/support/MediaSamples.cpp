@@ -1,0 +1,182 @@
+#include "MediaSamples.h"
+
+#include <array>
+
+namespace morvane::test {
+
+namespace {
+std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+std::uint32_t Adler32(const Bytes& data) {
+    std::uint32_t a = 1, b = 0;
+    for (std::uint8_t byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    return (b << 16) | a;
+}
+
+void PutBE32(Bytes& to, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) to.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+void PngChunk(Bytes& png, std::string_view type, const Bytes& data) {
+    PutBE32(png, static_cast<std::uint32_t>(data.size()));
+    Bytes body = ToBytes(type);
+    Append(body, data);
+    Append(png, body);
+    PutBE32(png, Crc32(body.data(), body.size()));
+}
+
+// The 40-byte information header and 256-colour image of a 32x32 icon or cursor.
+Bytes IconImage32() {
+    Bytes image;
+    PutLE32(image, 40);
+    PutLE32(image, 32);
+    PutLE32(image, 64);  // colour and mask bitmaps together
+    PutLE16(image, 1);
+    PutLE16(image, 8);
+    for (int i = 0; i < 6; ++i) PutLE32(image, 0);
+    for (int i = 0; i < 256; ++i) PutLE32(image, static_cast<std::uint32_t>(i * 0x010101));
+    for (int i = 0; i < 32 * 32; ++i) image.push_back(static_cast<std::uint8_t>(0x81 + (i % 7)));
+    image.insert(image.end(), 32 * 4, 0x00);  // AND mask: all opaque
+    return image;
+}
+
+Bytes IconFile(std::uint16_t type) {
+    const Bytes image = IconImage32();
+    Bytes file;
+    PutLE16(file, 0);
+    PutLE16(file, type);
+    PutLE16(file, 1);
+    file.push_back(32);
+    file.push_back(32);
+    file.push_back(0);
+    file.push_back(0);
+    PutLE16(file, type == 2 ? 3 : 1);  // hot spot x for a cursor, planes for an icon
+    PutLE16(file, type == 2 ? 4 : 8);  // hot spot y for a cursor, bits for an icon
+    PutLE32(file, static_cast<std::uint32_t>(image.size()));
+    PutLE32(file, 22);
+    Append(file, image);
+    return file;
+}
+}  // namespace
+
+Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
+void PutLE16(Bytes& to, std::uint32_t value) {
+    to.push_back(static_cast<std::uint8_t>(value));
+    to.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+void PutLE32(Bytes& to, std::uint32_t value) {
+    PutLE16(to, value & 0xFFFF);
+    PutLE16(to, value >> 16);
+}
+
+Bytes MakeGif() {
+    Bytes gif = ToBytes("GIF89a");
+    PutLE16(gif, 1);
+    PutLE16(gif, 1);
+    Append(gif, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF});  // flags, colours
+    Append(gif, {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});                     // image descriptor
+    Append(gif, {0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});                  // LZW data, trailer
+    return gif;
+}
+
+Bytes MakePng(int width, int height) {
+    Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    Bytes header;
+    PutBE32(header, static_cast<std::uint32_t>(width));
+    PutBE32(header, static_cast<std::uint32_t>(height));
+    Append(header, {8, 2, 0, 0, 0});
+    PngChunk(png, "IHDR", header);
+    Bytes raw;  // filter byte 0 and a grey ramp per row
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < width * 3; ++x) raw.push_back(static_cast<std::uint8_t>(40 + x * 9 + y * 5));
+    }
+    Bytes zlib = {0x78, 0x01, 0x01};  // one stored deflate block
+    PutLE16(zlib, static_cast<std::uint32_t>(raw.size()));
+    PutLE16(zlib, static_cast<std::uint32_t>(~raw.size() & 0xFFFF));
+    Append(zlib, raw);
+    PutBE32(zlib, Adler32(raw));
+    PngChunk(png, "IDAT", zlib);
+    PngChunk(png, "IEND", {});
+    return png;
+}
+
+Bytes MakeBmp(int width, int height) {
+    const int rowSize = (width * 3 + 3) / 4 * 4;
+    const auto pixels = static_cast<std::uint32_t>(rowSize * height);
+    Bytes bmp = ToBytes("BM");
+    PutLE32(bmp, 54 + pixels);
+    PutLE32(bmp, 0);
+    PutLE32(bmp, 54);
+    PutLE32(bmp, 40);
+    PutLE32(bmp, static_cast<std::uint32_t>(width));
+    PutLE32(bmp, static_cast<std::uint32_t>(height));
+    PutLE16(bmp, 1);
+    PutLE16(bmp, 24);
+    for (int i = 0; i < 6; ++i) PutLE32(bmp, 0);
+    for (std::uint32_t i = 0; i < pixels; ++i) bmp.push_back(static_cast<std::uint8_t>(0x90 + i % 13));
+    return bmp;
+}
+
+Bytes MakeIcon32() { return IconFile(1); }
+Bytes MakeCursor32() { return IconFile(2); }
+
+Bytes MakeJpeg() {
+    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00, 0x01, 0x01,
+                  0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00};
+    Append(jpeg, {0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00, 0x01, 0x00, 0x01, 0x01, 0x01, 0x11, 0x00});
+    Append(jpeg, {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3F, 0x00});
+    Append(jpeg, {0x12, 0x34, 0x56, 0x78, 0x9A});
+    Append(jpeg, {0xFF, 0xD9});
+    return jpeg;
+}
+
+Bytes MakeRiff(std::string_view form, const Bytes& payload) {
+    Bytes riff = ToBytes("RIFF");
+    PutLE32(riff, static_cast<std::uint32_t>(form.size() + payload.size()));
+    Append(riff, ToBytes(form));
+    Append(riff, payload);
+    return riff;
+}
+
+Bytes MakeMidi(int tracks) {
+    Bytes midi = ToBytes("MThd");
+    PutBE32(midi, 6);
+    Append(midi, {0x00, 0x01, 0x00, static_cast<std::uint8_t>(tracks), 0x00, 0x60});
+    const Bytes events = {0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+    for (int t = 0; t < tracks; ++t) {
+        Append(midi, ToBytes("MTrk"));
+        PutBE32(midi, static_cast<std::uint32_t>(events.size()));
+        Append(midi, events);
+    }
+    return midi;
+}
+
+Bytes Filler(std::size_t size, std::uint32_t seed) {
+    Bytes bytes(size);
+    std::uint32_t state = seed * 2654435761u + 1;
+    for (auto& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(0xA0 | (state >> 27));
+    }
+    return bytes;
+}
+
+}  // namespace morvane::test

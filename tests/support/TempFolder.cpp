@@ -1,0 +1,69 @@
+#include "TempFolder.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "NativePath.h"
+#include "PathHelpers.h"
+
+namespace morvane::test {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path folder = fs::temp_directory_path() /
+                      ("morvane-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    fs::create_directories(folder);
+    path_ = WithTrailingSeparator(FromFsPath(folder));
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    // Read-only files and folders made by a test must not stop the clean-up.
+    for (auto it = fs::recursive_directory_iterator(ToFsPath(path_), error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    fs::permissions(ToFsPath(path_), fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(ToFsPath(path_), error);
+}
+
+std::string TempFolder::Write(const std::string& relative, const Bytes& bytes) const {
+    const fs::path file = ToFsPath(path_ + relative);
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path_ + relative;
+}
+
+std::string TempFolder::MakeFolder(const std::string& relative) const {
+    fs::create_directories(ToFsPath(path_ + relative));
+    return path_ + relative;
+}
+
+Bytes ReadFileBytes(const std::string& path) {
+    std::ifstream in(ToFsPath(path), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(ToFsPath(path), error);
+}
+
+std::vector<std::string> ListTree(const std::string& folder) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(ToFsPath(folder), error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error))
+        if (it->is_regular_file()) files.push_back(it->path().lexically_relative(ToFsPath(folder)).generic_string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace morvane::test

@@ -1,0 +1,32 @@
+// A fresh folder for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <string>
+
+#include "MediaSamples.h"
+
+namespace morvane::test {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path, ending with the path separator.
+    const std::string& path() const noexcept { return path_; }
+    // path() + relative, with any missing folders made.
+    std::string Write(const std::string& relative, const Bytes& bytes) const;
+    std::string MakeFolder(const std::string& relative) const;
+
+private:
+    std::string path_;
+};
+
+Bytes ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+// Every regular file under `folder`, as paths relative to it with "/" separators, sorted.
+std::vector<std::string> ListTree(const std::string& folder);
+
+}  // namespace morvane::test
