@@ -1,0 +1,124 @@
+// morvane-scan run as a user runs it: a real process, real files, its exit status and output.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "MediaSamples.h"
+#include "NativePath.h"
+#include "TempFolder.h"
+
+namespace morvane {
+namespace {
+
+using test::Bytes;
+using test::Filler;
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+// Runs the tool in `folder` with `arguments` (shell-quoted by the caller); stdout is captured.
+ToolRun RunTool(const std::string& folder, const std::string& arguments) {
+    const std::string command = "cd '" + folder + "' && '" MORVANE_SCAN_PATH "' " + arguments + " 2>stderr.txt";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, got);
+    const int status = pclose(pipe);
+    return {WEXITSTATUS(status), out};
+}
+
+std::string ErrorText(const test::TempFolder& temp) {
+    const Bytes bytes = test::ReadFileBytes(temp.path() + "stderr.txt");
+    return std::string(bytes.begin(), bytes.end());
+}
+
+Bytes WithGif() {
+    Bytes bytes = Filler(10);
+    test::Append(bytes, test::MakeGif());
+    test::Append(bytes, Filler(10));
+    return bytes;
+}
+
+class TerminalToolTest : public ::testing::Test {
+protected:
+    test::TempFolder temp;
+};
+
+TEST_F(TerminalToolTest, BareFileNameScansIntoTheCurrentFolder) {
+    temp.Write("x.dll", WithGif());
+    const ToolRun run = RunTool(temp.path(), "--json x.dll");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "{\"source\": \"./x.dll\", \"kind\": \"GIF\", \"position\": 11, \"size\": 36, "
+                       "\"output\": \"./GIF/x.dll_0.GIF\"}\n");
+    EXPECT_TRUE(test::FileExists(temp.path() + "GIF/x.dll_0.GIF"));
+    const Bytes log = test::ReadFileBytes(temp.path() + "LOG.txt");
+    const std::string text(log.begin(), log.end());
+    EXPECT_NE(text.find("Start: "), std::string::npos);
+    EXPECT_NE(text.find(" (./x.dll)\r\nGIF file found at offset: 11,  Size: 36\r\n1 found .\r\nEnd: "),
+              std::string::npos);
+    for (const char* kind : {"ICO", "CUR", "ANI", "BMP", "JPG", "GIF", "PNG", "WAV", "MID", "AVI"})
+        EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(temp.path() + kind))) << kind;
+}
+
+TEST_F(TerminalToolTest, FolderMembersInNameOrderWithPatternAndRecursion) {
+    for (const char* name : {"src/b.DLL", "src/a.dll", "src/.hidden.dll", "src/c.exe", "src/sub/d.dll",
+                             "src/.dot/e.dll", "src/noext"})
+        temp.Write(name, WithGif());
+    ToolRun run = RunTool(temp.path(), "--json -o out -p '*.dll' src");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find("{\"source\": \"src/a.dll\""), 0u);
+    EXPECT_NE(run.out.find("\"source\": \"src/b.DLL\""), std::string::npos);
+    EXPECT_EQ(run.out.find("hidden"), std::string::npos);
+    EXPECT_EQ(run.out.find("d.dll"), std::string::npos);
+
+    run = RunTool(temp.path(), "--json -o out2 -r -p '*.*' src");
+    std::vector<std::string> sources;
+    for (std::size_t at = run.out.find("\"source\": \""); at != std::string::npos;
+         at = run.out.find("\"source\": \"", at + 1)) {
+        const std::size_t start = at + 11;
+        sources.push_back(run.out.substr(start, run.out.find('"', start) - start));
+    }
+    EXPECT_EQ(sources, (std::vector<std::string>{"src/a.dll", "src/b.DLL", "src/c.exe", "src/noext",
+                                                 "src/sub/d.dll"}));
+    // A hidden file named on its own is scanned.
+    EXPECT_NE(RunTool(temp.path(), "--json -o out3 src/.hidden.dll").out.find("GIF"), std::string::npos);
+}
+
+TEST_F(TerminalToolTest, UsageErrorsWriteNothingAndExitTwo) {
+    temp.Write("x.dll", WithGif());
+    for (const char* arguments : {"-o out missing.dll", "-o out -k GIF,BAD x.dll", "-o out -l ten x.dll", "-o out"}) {
+        const ToolRun run = RunTool(temp.path(), arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_FALSE(std::filesystem::exists(ToFsPath(temp.path() + "out"))) << arguments;
+        EXPECT_FALSE(ErrorText(temp).empty());
+    }
+    EXPECT_EQ(ErrorText(temp), "morvane-scan: no PATH given\nTry 'morvane-scan --help'.\n");
+    EXPECT_EQ(RunTool(temp.path(), "--version").out, "morvane-scan " MORVANE_VERSION_TEXT "\n");
+    EXPECT_EQ(RunTool(temp.path(), "--help").out.rfind("Usage: morvane-scan", 0), 0u);
+}
+
+TEST_F(TerminalToolTest, OutputLevelsAreMadeAndFailuresExitOne) {
+    temp.Write("x.dll", WithGif());
+    EXPECT_EQ(RunTool(temp.path(), "-q -o deep/er/out x.dll").status, 0);
+    EXPECT_TRUE(test::FileExists(temp.path() + "deep/er/out/GIF/x.dll_0.GIF"));
+
+    // An output root that is a file cannot hold the kind folders.
+    temp.Write("blocker", {1});
+    const ToolRun blocked = RunTool(temp.path(), "-o blocker x.dll");
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_NE(ErrorText(temp).find("Cannot create the folder 'blocker/ANI"), std::string::npos);
+
+    // An output file that cannot be replaced (a folder in its way) is a failure line.
+    std::filesystem::create_directories(ToFsPath(temp.path() + "o/GIF/x.dll_0.GIF"));
+    const ToolRun run = RunTool(temp.path(), "--json -o o x.dll");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(ErrorText(temp).find("21 - Is a directory"), std::string::npos);
+    EXPECT_NE(run.out.find("\"size\": 36"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace morvane
