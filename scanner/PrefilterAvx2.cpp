@@ -1,26 +1,32 @@
-// The prefilter on 32-byte vectors; this file alone is compiled for AVX2.
+// The shuffle prefilter on 32-byte vectors; this file alone is compiled for AVX2.
 #include <immintrin.h>
 
 #include "SignatureFinder.h"
+#include "TeddyTables.h"
 
 namespace morvane::prefilter {
 namespace {
-typedef signed char Vec __attribute__((vector_size(32)));
+typedef unsigned char Vec __attribute__((vector_size(32)));
 constexpr std::size_t kWidth = 32;
 inline Vec LoadVec(const unsigned char* p) {
     Vec v;
     __builtin_memcpy(&v, p, sizeof v);
     return v;
 }
-inline unsigned long long MoveMask(Vec v) {
-    return static_cast<unsigned>(_mm256_movemask_epi8(reinterpret_cast<__m256i>(v)));
+inline Vec Shuffle(Vec table, Vec index) {
+    return reinterpret_cast<Vec>(_mm256_shuffle_epi8(reinterpret_cast<__m256i>(table), reinterpret_cast<__m256i>(index)));
 }
-#include "PrefilterKernel.inc"
+inline unsigned long long MoveMask(Vec v) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i empty = _mm256_cmpeq_epi8(reinterpret_cast<__m256i>(v), zero);
+    return ~static_cast<unsigned>(_mm256_movemask_epi8(empty)) & 0xFFFFFFFFull;
+}
+#include "PrefilterTeddy.inc"
 }  // namespace
 
 std::size_t Avx2(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint32_t* out,
                  std::size_t capacity, std::size_t* resume) {
-    return RunPrefilter(data, begin, end, out, capacity, resume);
+    return RunTeddy(data, begin, end, out, capacity, resume);
 }
 
 }  // namespace morvane::prefilter

@@ -1,26 +1,30 @@
-// The prefilter on 64-byte vectors; this file alone is compiled for AVX-512 (BW).
+// The shuffle prefilter on 64-byte vectors; this file alone is compiled for AVX-512 (BW).
 #include <immintrin.h>
 
 #include "SignatureFinder.h"
+#include "TeddyTables.h"
 
 namespace morvane::prefilter {
 namespace {
-typedef signed char Vec __attribute__((vector_size(64)));
+typedef unsigned char Vec __attribute__((vector_size(64)));
 constexpr std::size_t kWidth = 64;
 inline Vec LoadVec(const unsigned char* p) {
     Vec v;
     __builtin_memcpy(&v, p, sizeof v);
     return v;
 }
-inline unsigned long long MoveMask(Vec v) {
-    return _mm512_movepi8_mask(reinterpret_cast<__m512i>(v));
+inline Vec Shuffle(Vec table, Vec index) {
+    return reinterpret_cast<Vec>(_mm512_shuffle_epi8(reinterpret_cast<__m512i>(table), reinterpret_cast<__m512i>(index)));
 }
-#include "PrefilterKernel.inc"
+inline unsigned long long MoveMask(Vec v) {
+    return _mm512_test_epi8_mask(reinterpret_cast<__m512i>(v), reinterpret_cast<__m512i>(v));
+}
+#include "PrefilterTeddy.inc"
 }  // namespace
 
 std::size_t Avx512(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint32_t* out,
                    std::size_t capacity, std::size_t* resume) {
-    return RunPrefilter(data, begin, end, out, capacity, resume);
+    return RunTeddy(data, begin, end, out, capacity, resume);
 }
 
 }  // namespace morvane::prefilter

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <vector>
 
 #include "ItemWriter.h"
@@ -30,7 +31,11 @@ struct ScanEngine::Search {
     SourceWindow window{kWindowCapacity};
     MarkerCursors cursors{window};
     MidiChainMemo midi;
-    std::vector<SignatureMatch> matches;
+    // Matches of chunks searched as soon as they were read, while their bytes were still in the
+    // processor's cache; the front is the chunk whose candidates are measured next.
+    std::deque<std::vector<SignatureMatch>> pendingMatches;
+    std::vector<std::vector<SignatureMatch>> spareMatches;
+    std::int64_t searchedChunks = 0;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow;
     std::vector<AcceptedItem> accepted;
 
@@ -39,6 +44,11 @@ struct ScanEngine::Search {
         cursors.Reset();
         midi.Clear();
         accepted.clear();
+        while (!pendingMatches.empty()) {
+            spareMatches.push_back(std::move(pendingMatches.front()));
+            pendingMatches.pop_front();
+        }
+        searchedChunks = 0;
     }
 };
 
@@ -66,20 +76,42 @@ public:
                 log_.Failure(error);
                 return;
             }
+            FindInReadChunks(search, length);
             observer_.Progress({name_, begin + size, length, ProgressBarValue(begin + size, length),
                                 static_cast<std::int64_t>(search.accepted.size())});
             observer_.Yield();
-            SearchChunk(search, begin, size, length);
+            MeasureCandidates(search, begin, length);
             if (begin + size >= length) return;
         }
     }
 
 private:
+    // Runs the signature search over every chunk now wholly in the window and not yet searched.
     template <typename SearchState>
-    void SearchChunk(SearchState& search, std::int64_t begin, std::int64_t size, std::int64_t length) {
-        finder_.FindAll(search.window.At(begin), static_cast<std::size_t>(size), search.matches);
+    void FindInReadChunks(SearchState& search, std::int64_t length) {
+        for (;;) {
+            const std::int64_t begin = search.searchedChunks * kChunkSize;
+            const std::int64_t end = std::min(begin + kChunkSize, length);
+            if (search.searchedChunks >= options_.chunkCap || search.window.end() < end ||
+                (begin >= length && search.searchedChunks > 0))
+                return;
+            std::vector<SignatureMatch> matches;
+            if (!search.spareMatches.empty()) {
+                matches = std::move(search.spareMatches.back());
+                search.spareMatches.pop_back();
+            }
+            finder_.FindAll(search.window.At(begin), static_cast<std::size_t>(end - begin), matches);
+            search.pendingMatches.push_back(std::move(matches));
+            ++search.searchedChunks;
+        }
+    }
+
+    template <typename SearchState>
+    void MeasureCandidates(SearchState& search, std::int64_t begin, std::int64_t length) {
+        std::vector<SignatureMatch> matches = std::move(search.pendingMatches.front());
+        search.pendingMatches.pop_front();
         std::size_t sinceYield = 0;
-        for (const SignatureMatch& match : search.matches) {
+        for (const SignatureMatch& match : matches) {
             const SignatureRow& row = table_[match.row];
             const std::int64_t offset = begin + match.offset;
             const LookAhead lookAhead(search.window.At(offset), length - offset, offset, &search.cursors);
@@ -92,6 +124,7 @@ private:
                 observer_.Yield();
             }
         }
+        search.spareMatches.push_back(std::move(matches));
         // Within a chunk, the candidates of one row come before those of the next.
         for (auto& items : search.byRow) {
             search.accepted.insert(search.accepted.end(), items.begin(), items.end());

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace morvane {
 
@@ -77,17 +78,25 @@ void SignatureFinder::Verify(const std::uint8_t* data, std::size_t size, std::ui
 }
 
 void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
-                              std::vector<SignatureMatch>& out) const {
+                              std::vector<SignatureMatch>& out) {
     out.clear();
     if (table_.empty()) return;
-    std::array<std::uint32_t, 8192> hits;
+    starts_.clear();
+    constexpr std::size_t kBatch = 8192;
     std::size_t at = 0;
     while (at < size) {
+        const std::size_t used = starts_.size();
+        starts_.resize(used + kBatch);
         std::size_t resume = size;
-        const std::size_t count = kKernel(data, at, size, hits.data(), hits.size(), &resume);
-        for (std::size_t i = 0; i < count; ++i) Verify(data, size, hits[i], out);
+        const std::size_t count = kKernel(data, at, size, starts_.data() + used, kBatch, &resume);
+        starts_.resize(used + count);
         at = resume;
     }
+    // The kernels are off order by a few bytes at most: an insertion sort is linear here.
+    for (std::size_t i = 1; i < starts_.size(); ++i)
+        for (std::size_t j = i; j > 0 && starts_[j - 1] > starts_[j]; --j) std::swap(starts_[j - 1], starts_[j]);
+    for (std::size_t i = 0; i < starts_.size(); ++i)
+        if (i == 0 || starts_[i] != starts_[i - 1]) Verify(data, size, starts_[i], out);
 }
 
 }  // namespace morvane

@@ -19,9 +19,11 @@ class SignatureFinder {
 public:
     explicit SignatureFinder(std::span<const SignatureRow> table);
 
-    // Every occurrence lying wholly inside data[0, size), in offset order. At least
-    // kLongestSignature readable bytes must follow data[size - 1] (their values do not matter).
-    void FindAll(const std::uint8_t* data, std::size_t size, std::vector<SignatureMatch>& out) const;
+    // Every occurrence lying wholly inside data[0, size), in offset order. At least kReadPast
+    // readable bytes must follow data[size - 1] (their values do not matter).
+    void FindAll(const std::uint8_t* data, std::size_t size, std::vector<SignatureMatch>& out);
+
+    static constexpr std::size_t kReadPast = 80;
 
     // Which vector unit the prefilter runs on ("avx512", "avx2", "sse2" or "scalar").
     static const char* Engine() noexcept;
@@ -31,12 +33,14 @@ private:
                 std::vector<SignatureMatch>& out) const;
 
     std::span<const SignatureRow> table_;
+    std::vector<std::uint32_t> starts_;
     // For each first byte, the table rows that start with it (at most three).
     std::uint8_t rowsByFirstByte_[256][4] = {};
 };
 
-// The prefilter kernels: positions in [begin, end) where some signature may start; a superset of
-// the true matches. They return how many they wrote (at most `capacity`) and where to resume.
+// The prefilter kernels: positions where some signature may start, a superset of the signature
+// starts in [begin, end), all below `end`, in nearly ascending order (off by at most a few bytes).
+// They return how many they wrote (at most `capacity`) and where to resume.
 namespace prefilter {
 using Kernel = std::size_t (*)(const std::uint8_t* data, std::size_t begin, std::size_t end,
                                std::uint32_t* out, std::size_t capacity, std::size_t* resume);

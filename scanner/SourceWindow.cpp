@@ -7,7 +7,7 @@
 
 namespace morvane {
 
-SourceWindow::SourceWindow(std::size_t capacity) : buffer_(capacity + kSlack, 0) {}
+SourceWindow::SourceWindow(std::size_t capacity) : buffer_(capacity + kSlack) {}
 
 void SourceWindow::Reset(SourceFile* source, std::int64_t fileLength) {
     source_ = source;

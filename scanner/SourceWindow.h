@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FileSystem.h"
+#include "LargeBuffer.h"
 
 namespace morvane {
 
@@ -36,7 +37,7 @@ public:
     static constexpr std::size_t kReadPiece = 1024 * 1024;
 
 private:
-    std::vector<std::uint8_t> buffer_;
+    LargeBuffer buffer_;
     SourceFile* source_ = nullptr;
     std::int64_t fileLength_ = 0;
     std::int64_t start_ = 0;

@@ -20,10 +20,8 @@ std::vector<ReferenceItem> ReferenceScan(const Bytes& file, const ScanOptions& o
             const auto size = static_cast<std::int64_t>(row.bytes.size());
             for (std::int64_t at = begin; at + size <= end; ++at) {
                 if (!std::equal(row.bytes.begin(), row.bytes.end(), file.begin() + at)) continue;
-                // The look-ahead and header bytes as a private copy, so nothing else is shared.
-                const Bytes copy(file.begin() + at,
-                                 file.begin() + std::min(length, at + kLookAheadLimit + kHeaderSpan));
-                const LookAhead lookAhead(copy.data(), length - at);
+                // A fresh view with no cursors or memory of earlier candidates.
+                const LookAhead lookAhead(file.data() + at, length - at);
                 const Verdict verdict = ApplyRule(row, lookAhead, options);
                 if (verdict.accepted()) accepted.push_back({at + 1, verdict.size, verdict.kind});
             }
