@@ -29,8 +29,11 @@ bool LookAhead::Contains(std::int64_t begin, std::int64_t end,
                          std::span<const std::uint8_t> bytes) const noexcept {
     begin = std::max<std::int64_t>(begin, 0);
     end = std::min(end, length_);
-    if (end - begin < static_cast<std::int64_t>(bytes.size())) return false;
-    return FindNeedle(item_ + begin, item_ + end, Needle{bytes, 0}) != kNotFound;
+    const auto size = static_cast<std::int64_t>(bytes.size());
+    // The ranges looked at are a few bytes long: a plain loop beats any search set-up.
+    for (std::int64_t at = begin; at + size <= end; ++at)
+        if (item_[at] == bytes[0] && std::memcmp(item_ + at, bytes.data(), bytes.size()) == 0) return true;
+    return false;
 }
 
 bool LookAhead::MatchesAt(std::int64_t offset, std::span<const std::uint8_t> bytes) const noexcept {

@@ -19,7 +19,8 @@ public:
     void Reset() noexcept { cursors_.fill(Cursor{}); }
 
     // The first absolute position >= from where the marker lies wholly before `limit`; -1 when
-    // none. Successive calls for one marker must not decrease `from` or `limit`.
+    // none. Successive calls for one marker must not decrease `from`; `limit` must not pass the
+    // end of the window.
     std::int64_t Find(Marker marker, std::int64_t from, std::int64_t limit) noexcept;
 
 private:

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstring>
+#include <bit>
 #include <utility>
 
 namespace morvane {
+
+static_assert(std::endian::native == std::endian::little, "signature words are read little-endian");
 
 namespace prefilter {
 
@@ -62,15 +65,21 @@ SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) : table_(t
         std::size_t used = 0;
         while (slots[used] != 0) ++used;
         slots[used] = static_cast<std::uint8_t>(i + 1);  // 0 ends the list
+        const auto& bytes = table_[i].bytes;
+        for (std::size_t k = 0; k < bytes.size(); ++k) {
+            rowWord_[i] |= std::uint64_t{bytes[k]} << (8 * k);
+            rowMask_[i] |= std::uint64_t{0xFF} << (8 * k);
+        }
     }
 }
 
 void SignatureFinder::Verify(const std::uint8_t* data, std::size_t size, std::uint32_t offset,
                              std::vector<SignatureMatch>& out) const {
+    std::uint64_t word;  // the 8 bytes at offset (readable: the caller leaves room past the end)
+    std::memcpy(&word, data + offset, sizeof word);
     for (const std::uint8_t* slot = rowsByFirstByte_[data[offset]]; *slot != 0; ++slot) {
-        const SignatureRow& row = table_[*slot - 1u];
-        if (offset + row.bytes.size() <= size &&
-            std::memcmp(data + offset, row.bytes.data(), row.bytes.size()) == 0) {
+        const std::size_t row = *slot - 1u;
+        if (offset + table_[row].bytes.size() <= size && (word & rowMask_[row]) == rowWord_[row]) {
             out.push_back({offset, static_cast<std::uint8_t>(*slot - 1u)});
             return;  // no two signatures can start at one position
         }

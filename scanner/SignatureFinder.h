@@ -36,6 +36,9 @@ private:
     std::vector<std::uint32_t> starts_;
     // For each first byte, the table rows that start with it (at most three).
     std::uint8_t rowsByFirstByte_[256][4] = {};
+    // Each row's signature as a little-endian word and the mask of its length.
+    std::uint64_t rowWord_[kSignatureRowCount] = {};
+    std::uint64_t rowMask_[kSignatureRowCount] = {};
 };
 
 // The prefilter kernels: positions where some signature may start, a superset of the signature
