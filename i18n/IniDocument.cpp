@@ -77,7 +77,7 @@ std::optional<QString> IniDocument::Find(QStringView section, QStringView key) c
     const QStringView wantedKey = TrimBlanks(key);
     for (const Section& candidate : sections_) {
         if (!SameName(candidate.name, wantedSection)) continue;
-        // Only the first section of a name is searched, as the platform reader does.
+        // Only the first section of a name is searched; a repeated section adds nothing.
         for (const Entry& entry : candidate.entries) {
             if (SameName(entry.key, wantedKey)) return entry.value;
         }

@@ -32,7 +32,9 @@ QString DecodeIniText(const QByteArray& bytes) {
         QStringDecoder decoder(*marked);
         return decoder(bytes);
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
+    // Stateless, so that a sequence cut off at the end of the file counts as an error instead
+    // of waiting for bytes that never come.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8(bytes);
     if (!utf8.hasError()) return text;
     return DecodeWindows1253(bytes);
