@@ -25,7 +25,8 @@ QStringView WithoutTrailingBlanks(QStringView text) {
 QStringView WithoutEnclosingQuotes(QStringView value) {
     if (value.size() < 2) return value;
     const QChar first = value.front();
-    if ((first == u'"' || first == u'\'') && value.back() == first) return value.sliced(1, value.size() - 2);
+    if ((first == u'"' || first == u'\'') && value.back() == first)
+        return value.sliced(1, value.size() - 2);
     return value;
 }
 
@@ -88,7 +89,8 @@ std::optional<QString> IniDocument::Find(QStringView section, QStringView key) c
 
 QString IniDocument::GetString(QStringView section, QStringView key, QStringView fallback) const {
     const std::optional<QString> found = Find(section, key);
-    const QStringView answer = found ? WithoutEnclosingQuotes(*found) : WithoutTrailingBlanks(fallback);
+    const QStringView answer =
+        found ? WithoutEnclosingQuotes(*found) : WithoutTrailingBlanks(fallback);
     return CutToCharacters(answer, kIniValueLimit);
 }
 

@@ -14,7 +14,8 @@ IniDocument LoadIniFile(const QString& file) {
     return text ? IniDocument::Parse(*text) : IniDocument();
 }
 
-QString ReadIniString(QStringView section, QStringView key, QStringView fallback, const QString& file) {
+QString ReadIniString(QStringView section, QStringView key, QStringView fallback,
+                      const QString& file) {
     return TrimAtNul(LoadIniFile(file).GetString(section, key, fallback));
 }
 

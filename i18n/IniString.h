@@ -18,6 +18,7 @@ IniDocument LoadIniFile(const QString& file);
 // The value of `key` in `section` of `file`, or `fallback` when the file, the section or the
 // key is missing, with IniDocument::GetString's rules, cut at the first NUL. The file is read
 // on every call; code that looks up many keys keeps a LanguageText instead.
-QString ReadIniString(QStringView section, QStringView key, QStringView fallback, const QString& file);
+QString ReadIniString(QStringView section, QStringView key, QStringView fallback,
+                      const QString& file);
 
 }  // namespace morvane

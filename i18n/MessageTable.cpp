@@ -33,11 +33,14 @@ constexpr std::array<BuiltinMessage, kMessageCount> kBuiltinMessages = {{
 
 MessageTable MessageTable::Builtin() {
     MessageTable table;
-    for (std::size_t i = 0; i < kMessageCount; ++i) table.texts_[i] = kBuiltinMessages[i].text.toString();
+    for (std::size_t i = 0; i < kMessageCount; ++i)
+        table.texts_[i] = kBuiltinMessages[i].text.toString();
     return table;
 }
 
-QStringView MessageTable::Key(MessageId id) noexcept { return kBuiltinMessages[Index(id)].key; }
+QStringView MessageTable::Key(MessageId id) noexcept {
+    return kBuiltinMessages[Index(id)].key;
+}
 
 MessageTable LoadMessageTable(const QString& language) {
     // A value that merely ends in "Default" (a path such as C:\Default) also means the

@@ -47,7 +47,9 @@ public:
     friend bool operator==(const MessageTable&, const MessageTable&) = default;
 
 private:
-    static constexpr std::size_t Index(MessageId id) noexcept { return static_cast<std::size_t>(id); }
+    static constexpr std::size_t Index(MessageId id) noexcept {
+        return static_cast<std::size_t>(id);
+    }
 
     std::array<QString, kMessageCount> texts_;
 };

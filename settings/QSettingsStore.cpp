@@ -26,7 +26,8 @@ bool IsScalar(const QVariant& value) {
 
 }  // namespace
 
-QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
 
 std::unique_ptr<QSettingsStore> QSettingsStore::OpenUserStore() {
     return std::make_unique<QSettingsStore>(std::make_unique<QSettings>(
@@ -35,7 +36,8 @@ std::unique_ptr<QSettingsStore> QSettingsStore::OpenUserStore() {
 }
 
 std::unique_ptr<QSettingsStore> QSettingsStore::OpenFile(const QString& fileName) {
-    return std::make_unique<QSettingsStore>(std::make_unique<QSettings>(fileName, QSettings::IniFormat));
+    return std::make_unique<QSettingsStore>(
+        std::make_unique<QSettings>(fileName, QSettings::IniFormat));
 }
 
 StoredText QSettingsStore::Read(QStringView key) const {
@@ -46,7 +48,9 @@ StoredText QSettingsStore::Read(QStringView key) const {
     return StoredText::Of(value.toString());
 }
 
-void QSettingsStore::Write(QStringView key, const QString& value) { settings_->setValue(FullKey(key), value); }
+void QSettingsStore::Write(QStringView key, const QString& value) {
+    settings_->setValue(FullKey(key), value);
+}
 
 std::optional<QString> QSettingsStore::Flush() {
     settings_->sync();
@@ -56,7 +60,8 @@ std::optional<QString> QSettingsStore::Flush() {
         case QSettings::AccessError:
             return QStringLiteral("The settings could not be written to %1.").arg(Location());
         case QSettings::FormatError:
-            return QStringLiteral("The settings in %1 are damaged and were not written.").arg(Location());
+            return QStringLiteral("The settings in %1 are damaged and were not written.")
+                .arg(Location());
     }
     return QStringLiteral("The settings could not be written.");
 }

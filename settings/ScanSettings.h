@@ -13,13 +13,14 @@ namespace morvane {
 
 struct ScanSettings {
     QString lastFolder;  // the export dialog's folder
-    std::array<bool, kKindCount> scanKind{};  // indexed by KindIndex(): which kinds a scan looks for
+    std::array<bool, kKindCount>
+        scanKind{};  // indexed by KindIndex(): which kinds a scan looks for
     bool deleteOnExit = false;
     bool scanSubFolders = false;
     bool makeFolderForEachFile = false;  // only stored and shown; nothing acts on it
     bool limitSearch = false;
     std::int32_t limitSearchValue = 0;  // MiB, used when limitSearch is on
-    QString language;  // "Default" or the full path of a language file
+    QString language;                   // "Default" or the full path of a language file
 
     // A default-made record is the state before loading: flags off, 0, empty texts.
 

@@ -27,14 +27,14 @@ inline constexpr QStringView kKeyLanguage = u"Language";
 // The kind flags in the order the store is read and written ("SCAN_ICO" first, "SCAN_ANI"
 // last), which is not the order of the category tree.
 inline constexpr std::array<ResourceKind, kKindCount> kStoredKindOrder = {
-    ResourceKind::ICO, ResourceKind::BMP, ResourceKind::GIF, ResourceKind::JPG,
-    ResourceKind::PNG, ResourceKind::WAV, ResourceKind::AVI, ResourceKind::CUR,
-    ResourceKind::MID, ResourceKind::ANI};
+    ResourceKind::ICO, ResourceKind::BMP, ResourceKind::GIF, ResourceKind::JPG, ResourceKind::PNG,
+    ResourceKind::WAV, ResourceKind::AVI, ResourceKind::CUR, ResourceKind::MID, ResourceKind::ANI};
 
 // "SCAN_" followed by the kind's three letters.
 inline QString ScanKindKey(ResourceKind kind) {
     const std::string_view name = KindName(kind);
-    return QStringLiteral("SCAN_") + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return QStringLiteral("SCAN_") +
+           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace morvane

@@ -28,11 +28,13 @@ public:
     }
 
     bool Boolean(QStringView key, bool fallback) {
-        return Converted(key, fallback, [](const QString& text) { return ParseStoredBoolean(text); });
+        return Converted(key, fallback,
+                         [](const QString& text) { return ParseStoredBoolean(text); });
     }
 
     std::int32_t Integer(QStringView key, std::int32_t fallback) {
-        return Converted(key, fallback, [](const QString& text) { return ParseStoredInteger(text); });
+        return Converted(key, fallback,
+                         [](const QString& text) { return ParseStoredInteger(text); });
     }
 
     QStringList TakeReplacedKeys() { return std::move(replaced_); }
@@ -60,11 +62,13 @@ private:
 
 }  // namespace
 
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages, const QString& appFolder) {
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                            const QString& appFolder) {
     SettingsReader read(store);
     ScanSettings settings;
     settings.lastFolder = read.Text(kKeyLastFolder, kDefaultLastFolder);
-    for (const ResourceKind kind : kStoredKindOrder) settings.SetScans(kind, read.Boolean(ScanKindKey(kind), true));
+    for (const ResourceKind kind : kStoredKindOrder)
+        settings.SetScans(kind, read.Boolean(ScanKindKey(kind), true));
     settings.deleteOnExit = read.Boolean(kKeyDeleteOnExit, true);
     settings.scanSubFolders = read.Boolean(kKeyScanSubFolders, true);
     settings.makeFolderForEachFile = read.Boolean(kKeyMakeFolderForEachFile, true);
@@ -88,7 +92,8 @@ bool ReadShowLog(const SettingsStore& store) {
     return true;  // absent, or unusable and so taken as its default "NAI"
 }
 
-std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& settings, bool logWindowShown) {
+std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& settings,
+                                    bool logWindowShown) {
     store.Write(kKeyShowLog, (logWindowShown ? kShowLogYes : kShowLogNo).toString());
     store.Write(kKeyLastFolder, settings.lastFolder);
     for (const ResourceKind kind : kStoredKindOrder) {

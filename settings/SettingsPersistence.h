@@ -25,7 +25,8 @@ struct LoadedSettings {
 //
 // The caller applies the returned language to its main window right after this returns; that
 // caption pass also loads the message table. "Show_Log" is read separately with ReadShowLog.
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages, const QString& appFolder);
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                            const QString& appFolder);
 
 // The same with the running program's folder.
 LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages);

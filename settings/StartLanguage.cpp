@@ -5,11 +5,14 @@
 
 namespace morvane {
 
-QString DefaultLanguageFile(const QString& appFolder) { return appFolder + kEnglishFileName.toString(); }
+QString DefaultLanguageFile(const QString& appFolder) {
+    return appFolder + kEnglishFileName.toString();
+}
 
 StartLanguage ChooseStartLanguage(const QString& stored, const QString& appFolder) {
     const QString language = stored.trimmed().isEmpty() ? DefaultLanguageFile(appFolder) : stored;
-    if (language == kDefaultLanguage || FindFileIgnoringCase(language)) return {language, std::nullopt};
+    if (language == kDefaultLanguage || FindFileIgnoringCase(language))
+        return {language, std::nullopt};
 
     // The replacement is not checked in turn: a missing English file leaves every text at its
     // built-in or "##" form rather than asking again.

@@ -24,9 +24,13 @@ double RoundHalfToEven(double value) {
 
 }  // namespace
 
-QString StoredBoolean(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString StoredBoolean(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
-QString StoredInteger(std::int32_t value) { return QString::number(value); }
+QString StoredInteger(std::int32_t value) {
+    return QString::number(value);
+}
 
 std::optional<bool> ParseStoredBoolean(QStringView text) {
     const QStringView word = text.trimmed();

@@ -13,63 +13,57 @@ class IniStringTest : public QObject {
     Q_OBJECT
 
 private:
-    QString Ini(const QByteArray& bytes) { return WriteFile(folder_, QStringLiteral("test.ini"), bytes); }
+    QString Ini(const QByteArray& bytes) {
+        return WriteFile(folder_, QStringLiteral("test.ini"), bytes);
+    }
+
+    static void Row(const char* name, const QByteArray& file, const char* key,
+                    const char* expected) {
+        QTest::newRow(name) << file << QString(key) << QString(expected);
+    }
 
     QTemporaryDir folder_;
 
 private slots:
     void lookup_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("names in other letter case") << QByteArray("[language]\nMESSAGE_2=Search\n")
-                                                    << "Language" << "message_2" << "Search";
-        QTest::newRow("blanks around the value") << QByteArray("[Language]\n  key \t=  \t a  value \t \n")
-                                                 << "Language" << "key" << "a  value";
-        QTest::newRow("empty value is a value") << QByteArray("[Language]\nkey=\n") << "Language" << "key"
-                                                << "";
-        QTest::newRow("equals sign inside the value") << QByteArray("[Language]\nkey=a=b\n") << "Language"
-                                                      << "key" << "a=b";
-        QTest::newRow("double quotes discarded") << QByteArray("[Language]\nkey=\" padded \"\n")
-                                                 << "Language" << "key" << " padded ";
-        QTest::newRow("single quotes discarded") << QByteArray("[Language]\nkey='x'\n") << "Language" << "key"
-                                                 << "x";
-        QTest::newRow("unmatched quote kept") << QByteArray("[Language]\nkey=\"x'\n") << "Language" << "key"
-                                              << "\"x'";
-        QTest::newRow("first of two keys") << QByteArray("[Language]\nkey=one\nKEY=two\n") << "Language"
-                                           << "key" << "one";
-        QTest::newRow("only the first section of a name")
-            << QByteArray("[Language]\na=1\n[Other]\n[LANGUAGE]\nb=2\n") << "Language" << "b" << "##";
-        QTest::newRow("key of another section") << QByteArray("[Other]\nkey=x\n[Language]\n") << "Language"
-                                                << "key" << "##";
-        QTest::newRow("missing section") << QByteArray("[Other]\nkey=x\n") << "Language" << "key" << "##";
-        QTest::newRow("missing key") << QByteArray("[Language]\nkey=x\n") << "Language" << "yek" << "##";
-        QTest::newRow("comment line is no key") << QByteArray("[Language]\n;key=x\n") << "Language" << ";key"
-                                                << "##";
-        QTest::newRow("line without equals sign") << QByteArray("[Language]\nkey\n") << "Language" << "key"
-                                                  << "##";
-        QTest::newRow("CRLF line ends") << QByteArray("[Language]\r\na=1\r\nb=2\r\n") << "Language" << "b"
-                                        << "2";
-        QTest::newRow("CR line ends") << QByteArray("[Language]\ra=1\rb=2\r") << "Language" << "a" << "1";
-        QTest::newRow("blanks around the section line") << QByteArray("  [Language]  \nkey=x\n") << "Language"
-                                                        << "key" << "x";
-        QTest::newRow("NUL inside the value cuts it") << QByteArray("[Language]\nkey=ab\0cd\n", 19)
-                                                      << "Language" << "key" << "ab";
+        Row("names in other letter case", "[language]\nMESSAGE_2=Search\n", "message_2", "Search");
+        Row("blanks around the value", "[Language]\n  key \t=  \t a  value \t \n", "key",
+            "a  value");
+        Row("empty value is a value", "[Language]\nkey=\n", "key", "");
+        Row("equals sign inside the value", "[Language]\nkey=a=b\n", "key", "a=b");
+        Row("double quotes discarded", "[Language]\nkey=\" padded \"\n", "key", " padded ");
+        Row("single quotes discarded", "[Language]\nkey='x'\n", "key", "x");
+        Row("unmatched quote kept", "[Language]\nkey=\"x'\n", "key", "\"x'");
+        Row("first of two keys", "[Language]\nkey=one\nKEY=two\n", "key", "one");
+        Row("only the first section of a name", "[Language]\na=1\n[X]\n[LANGUAGE]\nb=2\n", "b",
+            "##");
+        Row("key of another section", "[Other]\nkey=x\n[Language]\n", "key", "##");
+        Row("missing section", "[Other]\nkey=x\n", "key", "##");
+        Row("missing key", "[Language]\nkey=x\n", "yek", "##");
+        Row("comment line is no key", "[Language]\n;key=x\n", ";key", "##");
+        Row("line without equals sign", "[Language]\nkey\n", "key", "##");
+        Row("CRLF line ends", "[Language]\r\na=1\r\nb=2\r\n", "b", "2");
+        Row("CR line ends", "[Language]\ra=1\rb=2\r", "a", "1");
+        Row("blanks around the section line", "  [Language]  \nkey=x\n", "key", "x");
+        Row("NUL inside the value cuts it", QByteArray("[Language]\nkey=ab\0cd\n", 19), "key",
+            "ab");
     }
 
     void lookup() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        QCOMPARE(ReadIniString(section, key, u"##", Ini(file)), expected);
+        QCOMPARE(ReadIniString(u"Language", key, u"##", Ini(file)), expected);
     }
 
     void missingFileGivesDefault() {
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", folder_.filePath("absent.ini")), QString("##"));
-        QCOMPARE(ReadIniString(u"Language", u"key", u"fallback", folder_.path()), QString("fallback"));
+        QCOMPARE(ReadIniString(u"Language", u"key", u"##", folder_.filePath("absent.ini")),
+                 QString("##"));
+        QCOMPARE(ReadIniString(u"Language", u"key", u"fallback", folder_.path()),
+                 QString("fallback"));
     }
 
     void defaultLosesTrailingBlanks() {
@@ -78,35 +72,37 @@ private slots:
 
     void valuesCutTo255Characters() {
         const QString latin(300, u'x');
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + latin.toUtf8())),
-                 latin.left(255));
+        QCOMPARE(
+            ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + latin.toUtf8())),
+            latin.left(255));
         const QString greek(300, u'Ω');  // two bytes each in UTF-8: the cut counts characters
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + greek.toUtf8())),
-                 greek.left(255));
+        QCOMPARE(
+            ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + greek.toUtf8())),
+            greek.left(255));
         const QString exact(255, u'y');
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + exact.toUtf8())), exact);
-        QCOMPARE(ReadIniString(u"Language", u"key", QString(300, u'd'), Ini("")), QString(255, u'd'));
+        QCOMPARE(
+            ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + exact.toUtf8())),
+            exact);
+        QCOMPARE(ReadIniString(u"Language", u"key", QString(300, u'd'), Ini("")),
+                 QString(255, u'd'));
     }
 
     void cutKeepsSurrogatePairsWhole() {
-        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two UTF-16 units
+        const QString emoji =
+            QString::fromUtf8("\xF0\x9F\x98\x80");  // one character, two UTF-16 units
         const QString value = QString(254, u'a') + emoji + u'b';
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + value.toUtf8())),
-                 QString(254, u'a') + emoji);
-    }
-
-    void readsTheFileAgainOnEveryCall() {
-        const QString path = Ini("[Language]\nkey=old\n");
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", path), QString("old"));
-        Ini("[Language]\nkey=new\n");
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", path), QString("new"));
+        QCOMPARE(
+            ReadIniString(u"Language", u"key", u"##", Ini("[Language]\nkey=" + value.toUtf8())),
+            QString(254, u'a') + emoji);
     }
 
     void trimAtNul_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no NUL") << "abc" << "abc";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("no NUL") << "abc"
+                                << "abc";
+        QTest::newRow("empty") << ""
+                               << "";
         QTest::newRow("NUL in the middle") << QString::fromUtf16(u"ab\0cd\0e", 7) << "ab";
         QTest::newRow("NUL first") << QString(3, u'\0') << "";
     }

@@ -20,7 +20,8 @@ class LanguageFileTest : public QObject {
 
 private:
     QString Message3(const QByteArray& bytes) {
-        return ReadIniString(u"Language", u"message_3", u"##", WriteFile(folder_, "lang.ini", bytes));
+        return ReadIniString(u"Language", u"message_3", u"##",
+                             WriteFile(folder_, "lang.ini", bytes));
     }
 
     QTemporaryDir folder_;
@@ -41,7 +42,8 @@ private slots:
 
     void eightBitGreekFile() {
         // "Αρχείο" in Windows-1253, which is not valid UTF-8.
-        QCOMPARE(Message3("[Language]\r\nmessage_3=\xC1\xF1\xF7\xE5\xDF\xEF\r\n"), QStringLiteral("Αρχείο"));
+        QCOMPARE(Message3("[Language]\r\nmessage_3=\xC1\xF1\xF7\xE5\xDF\xEF\r\n"),
+                 QStringLiteral("Αρχείο"));
         // One bad byte anywhere decides for the whole file: the UTF-8 bytes of "Ά" (CE 86)
         // then read as two Windows-1253 characters.
         QCOMPARE(Message3(QStringLiteral("[Language]\nmessage_3=Ά\nother=").toUtf8() + "\xA2\n"),
@@ -61,7 +63,9 @@ private slots:
     }
 
     void undefinedBytesAreKeptAsReplacementCharacters() {
-        QCOMPARE(DecodeWindows1253("a\x81" "b\xD2\xFF"), QString::fromUtf16(u"a\uFFFDb\uFFFD\uFFFD"));
+        QCOMPARE(DecodeWindows1253("a\x81"
+                                   "b\xD2\xFF"),
+                 QString::fromUtf16(u"a\uFFFDb\uFFFD\uFFFD"));
         QCOMPARE(DecodeIniText("\xD2"), QString(QChar(0xFFFD)));
     }
 
@@ -78,7 +82,8 @@ private slots:
         QTemporaryDir own;
         WriteFile(own, "a.ini", "[Language]\nk=lower\n");
         WriteFile(own, "A.ini", "[Language]\nk=upper\n");
-        if (QFileInfo(own.filePath("a.ini")).canonicalFilePath() == QFileInfo(own.filePath("A.ini")).canonicalFilePath()) {
+        if (QFileInfo(own.filePath("a.ini")).canonicalFilePath() ==
+            QFileInfo(own.filePath("A.ini")).canonicalFilePath()) {
             QSKIP("the file system does not tell letter case apart");
         }
         QCOMPARE(ReadIniString(u"Language", u"k", u"##", own.filePath("a.ini")), QString("lower"));

@@ -10,7 +10,8 @@
 namespace morvane::test {
 
 // Writes `bytes` to `name` in `folder` and returns the file's path.
-inline QString WriteFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+inline QString WriteFile(const QTemporaryDir& folder, const QString& name,
+                         const QByteArray& bytes) {
     const QString path = folder.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
