@@ -1,0 +1,51 @@
+#include "IniFileText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include "Windows1253.h"
+
+namespace morvane {
+
+std::optional<QString> FindFileIgnoringCase(const QString& path) {
+    const QFileInfo exact(path);
+    if (exact.isFile()) return path;
+    const QString name = exact.fileName();
+    if (name.isEmpty()) return std::nullopt;
+    const QDir folder = exact.dir();
+    // Sorted by name so that, of two names that differ only in case, the same one always wins.
+    const QStringList entries =
+        folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
+        const QString candidate = folder.filePath(entry);
+        if (QFileInfo(candidate).isFile()) return candidate;
+    }
+    return std::nullopt;
+}
+
+QString DecodeIniText(const QByteArray& bytes) {
+    if (const auto marked = QStringConverter::encodingForData(bytes)) {
+        // A mark says what the file is; the decoder drops the mark itself.
+        QStringDecoder decoder(*marked);
+        return decoder(bytes);
+    }
+    // Stateless, so that a sequence cut off at the end of the file counts as an error instead
+    // of waiting for bytes that never come.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) return text;
+    return DecodeWindows1253(bytes);
+}
+
+std::optional<QString> ReadIniText(const QString& path) {
+    const std::optional<QString> found = FindFileIgnoringCase(path);
+    if (!found) return std::nullopt;
+    QFile file(*found);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return DecodeIniText(file.readAll());
+}
+
+}  // namespace morvane

@@ -1,0 +1,111 @@
+#include "SettingsPersistence.h"
+
+#include "PathHelpers.h"
+#include "SettingsKeys.h"
+#include "StartLanguage.h"
+#include "StoredForms.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr QStringView kDefaultLastFolder = u"C:\\";
+constexpr std::int32_t kDefaultLimitSearchValue = 100;
+constexpr QStringView kShowLogYes = u"NAI";
+constexpr QStringView kShowLogNo = u"OXI";
+
+// Reads one key at a time; a value that is stored but unusable takes the default and is noted,
+// so that one damaged entry costs only itself and not the options after it.
+class SettingsReader {
+public:
+    explicit SettingsReader(const SettingsStore& store) : store_(store) {}
+
+    QString Text(QStringView key, QStringView fallback) {
+        const StoredText stored = store_.Read(key);
+        if (stored.state == StoredText::State::Text) return stored.text;
+        NoteUnusable(key, stored);
+        return fallback.toString();
+    }
+
+    bool Boolean(QStringView key, bool fallback) {
+        return Converted(key, fallback,
+                         [](const QString& text) { return ParseStoredBoolean(text); });
+    }
+
+    std::int32_t Integer(QStringView key, std::int32_t fallback) {
+        return Converted(key, fallback,
+                         [](const QString& text) { return ParseStoredInteger(text); });
+    }
+
+    QStringList TakeReplacedKeys() { return std::move(replaced_); }
+
+private:
+    template <typename T, typename Parse>
+    T Converted(QStringView key, T fallback, Parse parse) {
+        const StoredText stored = store_.Read(key);
+        if (stored.state == StoredText::State::Text) {
+            if (const std::optional<T> value = parse(stored.text)) return *value;
+            replaced_.append(key.toString());
+            return fallback;
+        }
+        NoteUnusable(key, stored);
+        return fallback;
+    }
+
+    void NoteUnusable(QStringView key, const StoredText& stored) {
+        if (stored.state == StoredText::State::Unreadable) replaced_.append(key.toString());
+    }
+
+    const SettingsStore& store_;
+    QStringList replaced_;
+};
+
+}  // namespace
+
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                            const QString& appFolder) {
+    SettingsReader read(store);
+    ScanSettings settings;
+    settings.lastFolder = read.Text(kKeyLastFolder, kDefaultLastFolder);
+    for (const ResourceKind kind : kStoredKindOrder)
+        settings.SetScans(kind, read.Boolean(ScanKindKey(kind), true));
+    settings.deleteOnExit = read.Boolean(kKeyDeleteOnExit, true);
+    settings.scanSubFolders = read.Boolean(kKeyScanSubFolders, true);
+    settings.makeFolderForEachFile = read.Boolean(kKeyMakeFolderForEachFile, true);
+    settings.limitSearch = read.Boolean(kKeyLimitSearch, false);
+    settings.limitSearchValue = read.Integer(kKeyLimitSearchValue, kDefaultLimitSearchValue);
+
+    const QString storedLanguage = read.Text(kKeyLanguage, DefaultLanguageFile(appFolder));
+    StartLanguage start = ChooseStartLanguage(storedLanguage, appFolder);
+    settings.language = std::move(start.language);
+    if (start.message) messages.ShowMessage(*start.message);
+    return {std::move(settings), read.TakeReplacedKeys()};
+}
+
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages) {
+    return LoadSettings(store, messages, QString::fromStdString(AppFolder()));
+}
+
+bool ReadShowLog(const SettingsStore& store) {
+    const StoredText stored = store.Read(kKeyShowLog);
+    if (stored.state == StoredText::State::Text) return stored.text == kShowLogYes;
+    return true;  // absent, or unusable and so taken as its default "NAI"
+}
+
+std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& settings,
+                                    bool logWindowShown) {
+    store.Write(kKeyShowLog, (logWindowShown ? kShowLogYes : kShowLogNo).toString());
+    store.Write(kKeyLastFolder, settings.lastFolder);
+    for (const ResourceKind kind : kStoredKindOrder) {
+        store.Write(ScanKindKey(kind), StoredBoolean(settings.Scans(kind)));
+    }
+    store.Write(kKeyDeleteOnExit, StoredBoolean(settings.deleteOnExit));
+    store.Write(kKeyLanguage, settings.language);
+    store.Write(kKeyScanSubFolders, StoredBoolean(settings.scanSubFolders));
+    store.Write(kKeyMakeFolderForEachFile, StoredBoolean(settings.makeFolderForEachFile));
+    store.Write(kKeyLimitSearch, StoredBoolean(settings.limitSearch));
+    store.Write(kKeyLimitSearchValue, StoredInteger(settings.limitSearchValue));
+    return store.Flush();
+}
+
+}  // namespace morvane

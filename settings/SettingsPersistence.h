@@ -1,0 +1,42 @@
+// Reading the options from the store at start-up and writing them back at exit.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "MessageSink.h"
+#include "ScanSettings.h"
+#include "SettingsStore.h"
+
+namespace morvane {
+
+struct LoadedSettings {
+    ScanSettings settings;
+    // Keys whose stored value could not be read or converted and so took their default, in
+    // reading order; the caller may log them.
+    QStringList replacedKeys;
+};
+
+// Reads every option in the record's order, each absent or unusable value taking its default
+// ("C:\" for the folder, true for the flags but "limit_search", 100 for the limit and the
+// program folder's "English.ini" for the language), then makes sure the language exists (see
+// ChooseStartLanguage), telling `messages` when it had to be replaced.
+//
+// The caller applies the returned language to its main window right after this returns; that
+// caption pass also loads the message table. "Show_Log" is read separately with ReadShowLog.
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                            const QString& appFolder);
+
+// The same with the running program's folder.
+LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages);
+
+// Whether the log window opens at start-up: only a stored "NAI" (or none at all) says yes.
+bool ReadShowLog(const SettingsStore& store);
+
+// Writes all eighteen keys, changed or not, starting with "Show_Log" from `logWindowShown`,
+// and flushes the store; the reason when the store could not be written.
+std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& settings,
+                                    bool logWindowShown);
+
+}  // namespace morvane
