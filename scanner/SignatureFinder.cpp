@@ -101,6 +101,7 @@ void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
         starts_.resize(used + count);
         at = resume;
     }
+    out.reserve(starts_.size());
     // The kernels are off order by a few bytes at most: an insertion sort is linear here.
     for (std::size_t i = 1; i < starts_.size(); ++i)
         for (std::size_t j = i; j > 0 && starts_[j - 1] > starts_[j]; --j) std::swap(starts_[j - 1], starts_[j]);
