@@ -54,7 +54,7 @@ std::unique_ptr<OutputFile> MemoryFileSystem::CreateOutput(const std::string& pa
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::OpenAppend(const std::string& path, std::error_code&) {
-    return std::make_unique<MemoryOutput>(keepOutputs ? &files[path] : nullptr);
+    return std::make_unique<MemoryOutput>(&files[path]);  // the log is always kept
 }
 
 std::int64_t MemoryFileSystem::FileSize(const std::string& path, std::error_code& error) {

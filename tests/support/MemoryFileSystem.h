@@ -13,7 +13,7 @@ namespace morvane::test {
 class MemoryFileSystem final : public FileSystem {
 public:
     std::map<std::string, Bytes> files;
-    bool keepOutputs = true;           // false: outputs are counted, not kept
+    bool keepOutputs = true;  // false: created files are counted, not kept (the log always is)
     std::size_t outputsCreated = 0;
 
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }

@@ -1,0 +1,51 @@
+// Sources far larger in item count than any real file: every item is found, counted and named.
+#include <gtest/gtest.h>
+
+#include "MediaSamples.h"
+#include "MemoryFileSystem.h"
+#include "ScanEngine.h"
+
+namespace morvane {
+namespace {
+
+class NameCounter final : public ScanObserver {
+public:
+    std::int64_t items = 0;
+    std::string lastOutput;
+    std::int64_t lastPosition = 0;
+    void ItemExtracted(const ExtractedItem& item) override {
+        ++items;
+        lastOutput = std::string(item.output);
+        lastPosition = item.position;
+    }
+};
+
+TEST(LoadTest, MoreThanAHundredThousandItemsInOneSourceAreAllNamed) {
+    constexpr int kItems = 100001;
+    const test::Bytes tinyGif = test::ToBytes(std::string("GIF89a\0;", 8));
+    test::Bytes source;
+    for (int i = 0; i < kItems; ++i) test::Append(source, tinyGif);
+    source.push_back(0xAA);  // the byte after the last end marker
+
+    test::MemoryFileSystem disk;
+    disk.keepOutputs = false;
+    disk.files["/src/many.bin"] = source;
+    ScanSetup setup;
+    setup.outputRoot = "/out/";
+    setup.fileSystem = &disk;
+    setup.clock = [] { return std::string("T"); };
+    NameCounter observer;
+    const ScanSummary summary = ScanEngine(setup).ScanFile("/src/many.bin", ScanOptions{}, observer);
+
+    EXPECT_EQ(summary.itemsWritten, kItems);
+    EXPECT_EQ(observer.items, kItems);
+    EXPECT_EQ(disk.outputsCreated, static_cast<std::size_t>(kItems));
+    EXPECT_EQ(observer.lastOutput, "/out/GIF/many.bin_100000.GIF");
+    EXPECT_EQ(observer.lastPosition, 8LL * (kItems - 1) + 1);
+    const test::Bytes& log = disk.files["/out/LOG.txt"];
+    const std::string text(log.begin(), log.end());
+    EXPECT_NE(text.find("\r\n100001 βρέθηκαν .\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace morvane
