@@ -1,10 +1,14 @@
 // Writes the benchmark's synthetic inputs, the same bytes on every run:
 //   morvane-bench-input random|dense|zeros FILE MIB
-//   random: random bytes with real media planted every 512 KiB
-//   dense:  every signature over and over, with no end marker anywhere
-//   zeros:  zero bytes
+//     random: random bytes with real media planted every 512 KiB
+//     dense:  every signature over and over, with no end marker anywhere
+//     zeros:  zero bytes
+//   morvane-bench-input smalltree|bigtree FOLDER COUNT
+//     smalltree: COUNT files of a few KiB, each holding a GIF, 100 to a sub-folder
+//     bigtree:   COUNT files of 8 MiB (random bytes and media), hard links of one file
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -61,7 +65,39 @@ Bytes DenseChunk(std::size_t index) {
 }
 }  // namespace
 
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+int MakeTree(const std::string& kind, const std::filesystem::path& folder, std::size_t count) {
+    namespace fs = std::filesystem;
+    Random random;
+    fs::path first;
+    for (std::size_t i = 0; i < count; ++i) {
+        const fs::path sub = folder / ("d" + std::to_string(i / 100));
+        fs::create_directories(sub);
+        const fs::path file = sub / ("f" + std::to_string(i) + ".bin");
+        if (kind == "smalltree") {
+            Bytes bytes = morvane::test::Filler(1000 + i % 3000, static_cast<std::uint32_t>(i));
+            morvane::test::Append(bytes, morvane::test::MakeGif());
+            morvane::test::Append(bytes, morvane::test::Filler(100, 3));
+            WriteFile(file, bytes);
+        } else if (first.empty()) {
+            Bytes bytes;
+            for (std::size_t mib = 0; mib < 8; ++mib) morvane::test::Append(bytes, RandomChunk(random, mib));
+            WriteFile(file, bytes);
+            first = file;
+        } else {
+            fs::create_hard_link(first, file);
+        }
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 4 && (std::string(argv[1]) == "smalltree" || std::string(argv[1]) == "bigtree"))
+        return MakeTree(argv[1], argv[2], std::stoul(argv[3]));
     if (argc != 4) {
         std::fprintf(stderr, "usage: morvane-bench-input random|dense|zeros FILE MIB\n");
         return 2;
