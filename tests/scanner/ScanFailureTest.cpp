@@ -103,6 +103,15 @@ TEST_F(ScanFailureTest, LogThatCannotBeOpenedStillReachesTheObserver) {
     EXPECT_TRUE(test::FileExists(Out("WAV", "a.dll_1.WAV")));
 }
 
+TEST_F(ScanFailureTest, ReadOnlyOutputRootGivesTheFolderMessageAndWritesNothing) {
+    disk.readOnlyFolders = true;
+    const ScanSummary summary = Scan(ThreeItems(), {}, &disk);
+    EXPECT_TRUE(summary.foldersFailed);
+    EXPECT_EQ(observer.folderMessages.size(), 1u);
+    EXPECT_TRUE(observer.lines.empty());
+    EXPECT_TRUE(disk.written.empty());
+}
+
 TEST_F(ScanFailureTest, SourceThatCannotBeOpenedIsAFailureLine) {
     disk.sourceOpensAllowed = 0;
     Scan(ThreeItems(), {}, &disk);

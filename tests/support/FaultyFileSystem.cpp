@@ -97,6 +97,7 @@ std::int64_t FaultyFileSystem::FileSize(const std::string& path, std::error_code
 }
 
 std::error_code FaultyFileSystem::CreateFolders(const std::string& path) {
+    if (readOnlyFolders) return std::error_code(EROFS, std::generic_category());
     written.insert(path);
     return NativeFileSystem().CreateFolders(path);
 }

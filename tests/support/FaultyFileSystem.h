@@ -28,6 +28,8 @@ public:
     // Each output takes at most this many bytes; then writes report a full disk.
     std::optional<std::size_t> bytesPerOutput;
     bool refuseLog = false;
+    // Folders cannot be made (a read-only disk, whoever runs the test).
+    bool readOnlyFolders = false;
 
     std::set<std::string> written;  // every path opened for writing or created
 
