@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <vector>
 
 #include "ItemWriter.h"
@@ -31,11 +30,8 @@ struct ScanEngine::Search {
     SourceWindow window{kWindowCapacity};
     MarkerCursors cursors{window};
     MidiChainMemo midi;
-    // Matches of chunks searched as soon as they were read, while their bytes were still in the
-    // processor's cache; the front is the chunk whose candidates are measured next.
-    std::deque<std::vector<SignatureMatch>> pendingMatches;
-    std::vector<std::vector<SignatureMatch>> spareMatches;
-    std::int64_t searchedChunks = 0;
+    SignatureFinder finder;
+    std::vector<SignatureMatch> matches;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow;
     std::vector<AcceptedItem> accepted;
 
@@ -44,11 +40,6 @@ struct ScanEngine::Search {
         cursors.Reset();
         midi.Clear();
         accepted.clear();
-        while (!pendingMatches.empty()) {
-            spareMatches.push_back(std::move(pendingMatches.front()));
-            pendingMatches.pop_front();
-        }
-        searchedChunks = 0;
     }
 };
 
@@ -63,7 +54,7 @@ class SearchPhase {
 public:
     SearchPhase(const ScanOptions& options, const std::vector<SignatureRow>& table,
                 ScanObserver& observer, ScanLog& log, std::string_view name)
-        : options_(options), table_(table), finder_(table), observer_(observer), log_(log), name_(name) {}
+        : options_(options), table_(table), observer_(observer), log_(log), name_(name) {}
 
     template <typename SearchState>
     void Run(SearchState& search, std::int64_t length) {
@@ -76,42 +67,20 @@ public:
                 log_.Failure(error);
                 return;
             }
-            FindInReadChunks(search, length);
             observer_.Progress({name_, begin + size, length, ProgressBarValue(begin + size, length),
                                 static_cast<std::int64_t>(search.accepted.size())});
             observer_.Yield();
+            search.finder.FindAll(search.window.At(begin), static_cast<std::size_t>(size), search.matches);
             MeasureCandidates(search, begin, length);
             if (begin + size >= length) return;
         }
     }
 
 private:
-    // Runs the signature search over every chunk now wholly in the window and not yet searched.
-    template <typename SearchState>
-    void FindInReadChunks(SearchState& search, std::int64_t length) {
-        for (;;) {
-            const std::int64_t begin = search.searchedChunks * kChunkSize;
-            const std::int64_t end = std::min(begin + kChunkSize, length);
-            if (search.searchedChunks >= options_.chunkCap || search.window.end() < end ||
-                (begin >= length && search.searchedChunks > 0))
-                return;
-            std::vector<SignatureMatch> matches;
-            if (!search.spareMatches.empty()) {
-                matches = std::move(search.spareMatches.back());
-                search.spareMatches.pop_back();
-            }
-            finder_.FindAll(search.window.At(begin), static_cast<std::size_t>(end - begin), matches);
-            search.pendingMatches.push_back(std::move(matches));
-            ++search.searchedChunks;
-        }
-    }
-
     template <typename SearchState>
     void MeasureCandidates(SearchState& search, std::int64_t begin, std::int64_t length) {
-        std::vector<SignatureMatch> matches = std::move(search.pendingMatches.front());
-        search.pendingMatches.pop_front();
         std::size_t sinceYield = 0;
-        for (const SignatureMatch& match : matches) {
+        for (const SignatureMatch& match : search.matches) {
             const SignatureRow& row = table_[match.row];
             const std::int64_t offset = begin + match.offset;
             const LookAhead lookAhead(search.window.At(offset), length - offset, offset, &search.cursors);
@@ -124,7 +93,6 @@ private:
                 observer_.Yield();
             }
         }
-        search.spareMatches.push_back(std::move(matches));
         // Within a chunk, the candidates of one row come before those of the next.
         for (auto& items : search.byRow) {
             search.accepted.insert(search.accepted.end(), items.begin(), items.end());
@@ -134,7 +102,6 @@ private:
 
     const ScanOptions& options_;
     const std::vector<SignatureRow>& table_;
-    SignatureFinder finder_;
     ScanObserver& observer_;
     ScanLog& log_;
     std::string_view name_;
@@ -171,6 +138,7 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
         length = source->Length();
         search_->Reset(source.get(), length);
+        search_->finder.SetTable(table);
         SearchPhase(options, table, observer, log, name).Run(*search_, length);
         search_->window.Reset(nullptr, 0);
     } else {

@@ -59,8 +59,13 @@ const char* SignatureFinder::Engine() noexcept {
     return "scalar";
 }
 
-SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) : table_(table) {
+SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) { SetTable(table); }
+
+void SignatureFinder::SetTable(std::span<const SignatureRow> table) {
+    table_ = table;
+    std::memset(rowsByFirstByte_, 0, sizeof rowsByFirstByte_);
     for (std::size_t i = 0; i < table_.size(); ++i) {
+        rowWord_[i] = rowMask_[i] = 0;
         std::uint8_t* slots = rowsByFirstByte_[table_[i].bytes[0]];
         std::size_t used = 0;
         while (slots[used] != 0) ++used;

@@ -17,7 +17,10 @@ struct SignatureMatch {
 
 class SignatureFinder {
 public:
-    explicit SignatureFinder(std::span<const SignatureRow> table);
+    explicit SignatureFinder(std::span<const SignatureRow> table = {});
+
+    // Searches for another table's rows from now on (keeping the working memory).
+    void SetTable(std::span<const SignatureRow> table);
 
     // Every occurrence lying wholly inside data[0, size), in offset order. At least kReadPast
     // readable bytes must follow data[size - 1] (their values do not matter).
