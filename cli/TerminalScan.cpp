@@ -13,17 +13,28 @@
 namespace morvane::cli {
 
 namespace {
+// Windows takes "/" between the parts of a path as well as "\", but the engine finds a file's
+// name after the last "\" only; so a path typed with "/" is put in the system's own form first.
+std::string InPlatformForm(std::string path) {
+#ifdef _WIN32
+    for (char& c : path)
+        if (c == '/') c = kPathSeparator;
+#endif
+    return path;
+}
+
 // A bare name gets the current folder in front, so that output names keep the source's name.
 std::string WithFolder(const std::string& path) {
     if (path.find(kPathSeparator) != std::string::npos) return path;
 #ifdef _WIN32
-    if (path.find('/') != std::string::npos || (path.size() >= 2 && path[1] == ':')) return path;
+    if (path.size() >= 2 && path[1] == ':') return path;  // "C:a.dll", relative to a drive
 #endif
     return std::string(".") + kPathSeparator + path;
 }
 
 std::string OutputRoot(const CliOptions& options) {
-    return WithTrailingSeparator(options.outputFolder.empty() ? "." : options.outputFolder);
+    if (options.outputFolder.empty()) return WithTrailingSeparator(".");
+    return WithTrailingSeparator(InPlatformForm(options.outputFolder));
 }
 
 ScanTexts TerminalTexts() {
@@ -36,11 +47,12 @@ ScanTexts TerminalTexts() {
 }  // namespace
 
 std::vector<std::string> CollectSources(const CliOptions& options) {
+    const std::string path = InPlatformForm(options.path);
     std::error_code error;
-    if (!std::filesystem::is_directory(ToFsPath(options.path), error)) return {WithFolder(options.path)};
+    if (!std::filesystem::is_directory(ToFsPath(path), error)) return {WithFolder(path)};
     std::vector<std::string> sources;
     const std::vector<std::string> folders =
-        options.recursive ? CollectSubFolders(options.path) : std::vector<std::string>{options.path};
+        options.recursive ? CollectSubFolders(path) : std::vector<std::string>{path};
     for (const std::string& folder : folders)
         for (const std::string& name : ListFiles(folder, options.pattern))
             sources.push_back(WithTrailingSeparator(folder) + name);

@@ -32,7 +32,11 @@ std::string ProgramFolder() {
         std::error_code error;
         return FromFsPath(std::filesystem::current_path(error));
     }
-    return FromFsPath(executable.parent_path());
+    return FolderOfProgramFile(FromFsPath(executable));
+}
+
+std::string FolderOfProgramFile(const std::string& programFile) {
+    return FromFsPath(ToFsPath(programFile).parent_path());
 }
 
 }  // namespace morvane

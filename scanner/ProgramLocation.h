@@ -9,4 +9,8 @@ namespace morvane {
 // for a root). Falls back to the current folder where the system cannot tell.
 std::string ProgramFolder();
 
+// The folder holding the program file at `programFile` (a full path), written the same way. A
+// program at a root lies in that root, separator included: C:\morvane.exe gives C:\ .
+std::string FolderOfProgramFile(const std::string& programFile);
+
 }  // namespace morvane

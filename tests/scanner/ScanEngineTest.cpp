@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "EngineFixture.h"
+#include "FileMarks.h"
 #include "ItemWriter.h"
 #include "NativePath.h"
 #include "ProgressText.h"
@@ -144,6 +145,26 @@ TEST_F(ScanEngineTest, MissingSourceDoesNothingAtAll) {
     EXPECT_TRUE(observer.lines.empty());
     // A folder is not a file either.
     EXPECT_FALSE(Scan(temp.MakeFolder("folder.dll")).scanned);
+}
+
+TEST_F(ScanEngineTest, HiddenSystemAndReadOnlySourcesAreScanned) {
+    const Bytes source = Compose({Filler(7), test::MakeGif(), Filler(7)});
+    std::vector<std::string> paths = {temp.Write(test::HiddenName("hidden.dll"), source),
+                                      temp.Write("locked.dll", source)};
+    test::MarkHidden(paths[0]);
+    test::MarkReadOnly(paths[1]);
+#ifdef _WIN32
+    paths.push_back(temp.Write("system.dll", source));
+    test::MarkSystem(paths[2]);
+#endif
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        const ScanSummary summary = Scan(path);
+        EXPECT_TRUE(summary.scanned);
+        EXPECT_EQ(summary.itemsWritten, 1);
+        EXPECT_EQ(test::ReadFileBytes(Out("GIF", FileNameOfPath(path) + "_0.GIF")),
+                  WithLineEnd(Tail(source, 7, test::MakeGif().size() + 1)));
+    }
 }
 
 TEST_F(ScanEngineTest, FoldersThatCannotBeMadeStopTheScanWithTheMessage) {

@@ -14,6 +14,15 @@ namespace morvane::test {
 
 namespace fs = std::filesystem;
 
+namespace {
+// The engine takes paths in the platform's own form only, so what the tests hand it must be too.
+std::string WithPlatformSeparators(std::string relative) {
+    for (char& c : relative)
+        if (c == '/') c = kPathSeparator;
+    return relative;
+}
+}  // namespace
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -34,16 +43,18 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::Write(const std::string& relative, const Bytes& bytes) const {
-    const fs::path file = ToFsPath(path_ + relative);
+    const std::string path = path_ + WithPlatformSeparators(relative);
+    const fs::path file = ToFsPath(path);
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path_ + relative;
+    return path;
 }
 
 std::string TempFolder::MakeFolder(const std::string& relative) const {
-    fs::create_directories(ToFsPath(path_ + relative));
-    return path_ + relative;
+    const std::string path = path_ + WithPlatformSeparators(relative);
+    fs::create_directories(ToFsPath(path));
+    return path;
 }
 
 Bytes ReadFileBytes(const std::string& path) {

@@ -16,7 +16,8 @@ public:
 
     // The folder's path, ending with the path separator.
     const std::string& path() const noexcept { return path_; }
-    // path() + relative, with any missing folders made.
+    // Write and MakeFolder take `relative` with "/" between its parts and return path() +
+    // relative in the platform's own form, with any missing folders made.
     std::string Write(const std::string& relative, const Bytes& bytes) const;
     std::string MakeFolder(const std::string& relative) const;
 
