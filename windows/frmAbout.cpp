@@ -16,23 +16,17 @@ namespace morvane {
 
 namespace {
 
-// The Greek sentences are run together without a blank, as the box has always shown them.
+// The Greek sentences are run together without a blank, as the box has always shown them. Both
+// texts are short enough for the description's three lines.
 QString TermsOfUse(const QString& language) {
     if (language == kDefaultLanguage) {
-        return QStringLiteral("Το πρόγραμμα παρέχεται ως έχει, χωρίς καμία εγγύηση.") +
-               QStringLiteral(
-                   "Ο δημιουργός του δεν ευθύνεται για ζημιά που μπορεί να προκύψει "
-                   "από τη χρήση του.") +
-               u'\n' +
-               QStringLiteral(
-                   "Είναι δωρεάν (freeware) και μπορείτε να το μοιράζεστε ελεύθερα, "
-                   "αρκεί να μένει αναλλοίωτο.");
+        return QStringLiteral("Χωρίς καμία εγγύηση.") +
+               QStringLiteral("Ο δημιουργός δεν ευθύνεται για ζημιές από τη χρήση του.") + u'\n' +
+               QStringLiteral("Δωρεάν πρόγραμμα (freeware).");
     }
     return QStringLiteral(
-        "The program is provided as is, without any warranty. Its author is "
-        "not liable for any damage that may arise from its use.\n"
-        "It is freeware: you may share it freely, as long as it is left "
-        "unchanged.");
+        "Provided without any warranty. The author is not liable for damage "
+        "from its use.\nIt is freeware: free to use and to pass on.");
 }
 
 QString MailCaption(const QString& language) {
@@ -94,8 +88,8 @@ void frmAbout::Form_Load() {
     // The pointing hand tells that the line is a link, not text.
     label4_->setCursor(Qt::PointingHandCursor);
     picIcon_->setPixmap(icon_.pixmap(picIcon_->size()));
-    // The designed title is empty; the application title follows it.
-    setWindowTitle(QString() + appTitle_);
+    // The designed title is empty, so the application title stands alone.
+    setWindowTitle(appTitle_);
     lblVersion_->setText(QStringLiteral("v.") + QStringLiteral(MORVANE_VERSION));
     lblTitle_->setText(appTitle_);
     lblDescription_->setText(TermsOfUse(language_));
