@@ -1,0 +1,18 @@
+// The translation command: the English language file opened in the program the system
+// associates with it, as the starting point of a new language.
+#pragma once
+
+#include <QString>
+
+namespace morvane {
+
+// The English file of `appFolder` (ending with its separator): "english.ini", or the file of
+// that name in another letter case (the program ships "English.ini"); the lower-case path when
+// there is neither.
+QString EnglishLanguageFile(const QString& appFolder);
+
+// Hands EnglishLanguageFile to ShellOpen. Whether the file exists is not checked and nothing is
+// shown; the associated program reports a missing file itself.
+void OpenEnglishLanguageFile(const QString& appFolder);
+
+}  // namespace morvane

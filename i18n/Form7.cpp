@@ -1,0 +1,76 @@
+#include "Form7.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <utility>
+
+#include "DesignScale.h"
+#include "LanguageChoice.h"
+#include "MessageSink.h"
+#include "ScanSettings.h"
+
+namespace morvane {
+
+Form7::Form7(ScanSettings& settings, QString appFolder, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), settings_(settings), appFolder_(std::move(appFolder)), messages_(messages) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Επιλογή Γλώσσας"));
+    CreateControls();
+    Form_Load();
+}
+
+void Form7::CreateControls() {
+    const DesignScale scale = DesignScale::Of(*this);
+    scale.FixDialog(*this, 3615, 1830, true);
+
+    frame1_ = new QGroupBox(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    scale.Place(*frame1_, 120, 0, 3375, 1125);
+
+    label1_ = new QLabel(QStringLiteral("Label1"), frame1_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    scale.Place(*label1_, 120, 240, 2895, 255);
+
+    combo1_ = new QComboBox(frame1_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    scale.Place(*combo1_, 120, 600, 3135, 315);
+
+    command1_ = new QPushButton(QStringLiteral("OK"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setDefault(true);
+    scale.Place(*command1_, 1200, 1320, 1215, 375);
+    connect(command1_, &QPushButton::clicked, this, &Form7::Command1_Click);
+}
+
+void Form7::SetTitle(const QString& title) {
+    setWindowTitle(title);
+    label1_->setText(title + u':');
+}
+
+void Form7::Form_Load() {
+    const QStringList entries = LanguageEntries(appFolder_);
+    combo1_->clear();
+    combo1_->addItems(entries);
+    combo1_->setCurrentIndex(PreselectedEntry(entries, settings_.language));
+}
+
+void Form7::Command1_Click() {
+    const std::optional<LanguageChange> change =
+        ChooseLanguage(combo1_->currentText(), settings_.language, appFolder_);
+    if (change) {
+        settings_.language = change->language;
+        messages_.ShowMessage(change->message);
+    }
+    accept();
+}
+
+void ShowLanguageDialog(QWidget* parent, ScanSettings& settings, const QString& appFolder,
+                        MessageSink& messages, const QString& title) {
+    Form7 dialog(settings, appFolder, messages, parent);
+    dialog.SetTitle(title);
+    dialog.exec();
+}
+
+}  // namespace morvane

@@ -1,0 +1,41 @@
+#include "WindowLanguage.h"
+
+#include <QAction>
+
+#include "CaptionPass.h"
+#include "LanguageText.h"
+
+namespace morvane {
+
+void ApplyToolbarTooltips(const QObject& Form1, const ToolbarButtonOfKey& buttonOfKey) {
+    for (const TooltipSource& source : kToolbarTooltipSources) {
+        const auto* entry = Form1.findChild<const QObject*>(source.menuEntry.toString());
+        QAction* button = buttonOfKey(source.buttonKey.toString());
+        if (entry == nullptr || button == nullptr) continue;
+        button->setToolTip(CaptionOf(*entry));
+    }
+}
+
+MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
+                                     const QString& language,
+                                     const ToolbarButtonOfKey& buttonOfKey) {
+    const LanguageText text(language);
+    if (!text.IsDefault()) {
+        RunCaptionPass(Form1, kMainWindowPrefix, controls, text);
+        // Every tooltip follows its menu entry, translated or not, once a file is in use.
+        ApplyToolbarTooltips(Form1, buttonOfKey);
+    }
+    return LoadMessageTable(language);
+}
+
+QStringList ExportDialogControls() {
+    return {QStringLiteral("Command1"), QStringLiteral("Command2")};
+}
+
+void ApplyExportDialogLanguage(QObject& Form2, const QString& language) {
+    const LanguageText text(language);
+    if (text.IsDefault()) return;
+    RunCaptionPass(Form2, kExportDialogPrefix, ExportDialogControls(), text);
+}
+
+}  // namespace morvane

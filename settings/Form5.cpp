@@ -1,0 +1,239 @@
+#include "Form5.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "CaptionPass.h"
+#include "DesignScale.h"
+#include "LanguageText.h"
+#include "LimitRow.h"
+#include "LimitText.h"
+#include "MessageSink.h"
+#include "ScanSettings.h"
+#include "StoredForms.h"
+
+namespace morvane {
+
+namespace {
+
+using FlagOf = bool& (*)(ScanSettings&);
+
+template <ResourceKind kind>
+bool& KindFlag(ScanSettings& settings) {
+    return settings.scanKind[KindIndex(kind)];
+}
+bool& DeleteOnExit(ScanSettings& settings) {
+    return settings.deleteOnExit;
+}
+bool& ScanSubFolders(ScanSettings& settings) {
+    return settings.scanSubFolders;
+}
+bool& MakeFolderForEachFile(ScanSettings& settings) {
+    return settings.makeFolderForEachFile;
+}
+bool& LimitSearch(ScanSettings& settings) {
+    return settings.limitSearch;
+}
+
+struct OptionBox {
+    int number;  // CheckN
+    bool onFormatsPage;
+    const char* caption;
+    int left, top, width, height;
+    FlagOf flag;
+};
+
+// Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,
+// Check4 cursors). OK copies them back in this order.
+constexpr std::array<OptionBox, Form5::kCheckCount> kOptionBoxes = {{
+    {1, true, "Αναζήτηση ICO.", 120, 240, 4000, 255, &KindFlag<ResourceKind::ICO>},
+    {2, true, "Αναζήτηση BMP.", 120, 600, 4000, 255, &KindFlag<ResourceKind::BMP>},
+    {3, true, "Αναζήτηση JPG.", 120, 960, 4000, 255, &KindFlag<ResourceKind::JPG>},
+    {4, true, "Αναζήτηση CUR.", 120, 1320, 4000, 255, &KindFlag<ResourceKind::CUR>},
+    {5, true, "Αναζήτηση GIF.", 120, 1680, 4000, 255, &KindFlag<ResourceKind::GIF>},
+    {6, true, "Αναζήτηση PNG.", 120, 2040, 4000, 255, &KindFlag<ResourceKind::PNG>},
+    {7, true, "Αναζήτηση WAV.", 120, 2400, 4000, 255, &KindFlag<ResourceKind::WAV>},
+    {8, true, "Αναζήτηση AVI.", 120, 2760, 4000, 255, &KindFlag<ResourceKind::AVI>},
+    {9, true, "Αναζήτηση MID.", 120, 3120, 4000, 255, &KindFlag<ResourceKind::MID>},
+    {10, true, "Αναζήτηση ANI.", 120, 3480, 4000, 255, &KindFlag<ResourceKind::ANI>},
+    {14, false, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
+    {11, false, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
+    {12, false, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255,
+     &MakeFolderForEachFile},
+    {13, false, "Οριο αναζήτησης στα αρχεία:", 240, 2040, 2775, 285, &LimitSearch},
+}};
+
+constexpr QStringView kPrefix = u"Form5.";
+constexpr QStringView kFormatsTab = u"formats";
+constexpr QStringView kGeneralTab = u"general";
+
+// The limit row: Check13 and Text1 share its top; Label1 sits a little lower.
+constexpr int kCheck13Left = 240;
+constexpr int kLimitRowTop = 2040;
+constexpr int kLimitRowHeight = 285;
+constexpr int kText1Width = 735;
+constexpr int kLabel1Top = 2085;
+constexpr int kLabel1Width = 375;
+
+QStringList CaptionedControls() {
+    QStringList names{QStringLiteral("Frame1"), QStringLiteral("Frame2")};
+    for (const OptionBox& box : kOptionBoxes) names << QStringLiteral("Check%1").arg(box.number);
+    names << QStringLiteral("Label1") << QStringLiteral("Label2") << QStringLiteral("Command2")
+          << QStringLiteral("Command1");
+    return names;
+}
+
+QString LimitRefusal(const QString& language) {
+    if (language == kDefaultLanguage)
+        return QStringLiteral(
+            "Το όριο αναζήτησης πρέπει να είναι αριθμός από -2147483648 έως "
+            "2147483647.");
+    return QStringLiteral("The search limit must be a number from -2147483648 to 2147483647.");
+}
+
+}  // namespace
+
+Form5::Form5(ScanSettings& settings, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), settings_(settings), messages_(messages) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Ρυθμίσεις"));
+    CreateControls();
+    Form_Load();
+}
+
+void Form5::CreateControls() {
+    const DesignScale scale = DesignScale::Of(*this);
+    scale.FixDialog(*this, 5115, 5280, true);
+
+    tabStrip1_ = new QTabBar(this);
+    tabStrip1_->setObjectName(QStringLiteral("TabStrip1"));
+    tabStrip1_->setTabData(tabStrip1_->addTab(QStringLiteral("Τύποι Αναζήτησης")),
+                           kFormatsTab.toString());
+    tabStrip1_->setTabData(tabStrip1_->addTab(QStringLiteral("Γενικά")), kGeneralTab.toString());
+    tabStrip1_->setGeometry(scale.PixelsX(120), scale.PixelsY(120), scale.PixelsX(4815),
+                            tabStrip1_->sizeHint().height());
+    // The body of the tab strip, under the tabs; the pages lie on it.
+    auto* body = new QFrame(this);
+    body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    const QRect strip = scale.Pixels(120, 120, 4815, 4455);
+    body->setGeometry(strip.left(), tabStrip1_->geometry().bottom(), strip.width(),
+                      strip.bottom() - tabStrip1_->geometry().bottom());
+    connect(tabStrip1_, &QTabBar::currentChanged, this, &Form5::TabStrip1_Click);
+
+    CreatePages();
+
+    command2_ = new QPushButton(QStringLiteral("OK"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    command2_->setDefault(true);
+    scale.Place(*command2_, 3720, 4800, 1215, 375);
+    connect(command2_, &QPushButton::clicked, this, &Form5::Command2_Click);
+
+    command1_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    scale.Place(*command1_, 120, 4800, 1215, 375);
+    connect(command1_, &QPushButton::clicked, this, &Form5::Command1_Click);
+}
+
+void Form5::CreatePages() {
+    const DesignScale scale = DesignScale::Of(*this);
+    frame1_ = new QGroupBox(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    scale.Place(*frame1_, 240, 480, 4575, 3975);
+    frame2_ = new QGroupBox(this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    scale.Place(*frame2_, 240, 480, 4575, 4455);
+    frame2_->hide();
+
+    for (const OptionBox& box : kOptionBoxes) {
+        auto* check =
+            new QCheckBox(QString::fromUtf8(box.caption), box.onFormatsPage ? frame1_ : frame2_);
+        check->setObjectName(QStringLiteral("Check%1").arg(box.number));
+        scale.Place(*check, box.left, box.top, box.width, box.height);
+        checks_[static_cast<std::size_t>(box.number - 1)] = check;
+    }
+
+    text1_ = new QLineEdit(frame2_);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    scale.Place(*text1_, 3120, kLimitRowTop, kText1Width, kLimitRowHeight);
+    label1_ = new QLabel(QStringLiteral("ΜΒ."), frame2_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    scale.Place(*label1_, 3960, kLabel1Top, kLabel1Width, kLimitRowHeight);
+    label2_ = new QLabel(QStringLiteral("Label2"), frame2_);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    scale.Place(*label2_, 240, 2520, 480, 195);
+    label2_->hide();
+}
+
+void Form5::ApplyLanguage(const QString& language) {
+    const LanguageText text(language);
+    if (text.IsDefault()) return;
+    RunCaptionPass(*this, kPrefix, CaptionedControls(), text);
+    tabStrip1_->setTabText(0, text.Lookup(QStringLiteral("Form5.tabstrip1.1")));
+    tabStrip1_->setTabText(1, text.Lookup(QStringLiteral("Form5.tabstrip1.2")));
+}
+
+void Form5::Form_Load() {
+    frame2_->setGeometry(frame1_->geometry());
+    ApplyLanguage(settings_.language);
+    for (const OptionBox& box : kOptionBoxes) Check(box.number)->setChecked(box.flag(settings_));
+    text1_->setText(StoredInteger(settings_.limitSearchValue));
+    LayOutLimitRow();
+}
+
+// The caption of Check13 may have changed with the language; Label2, which no one sees, measures
+// it in the dialog's font.
+void Form5::LayOutLimitRow() {
+    const DesignScale scale = DesignScale::Of(*this);
+    QCheckBox* check13 = Check(13);
+    label2_->setText(check13->text());
+    label2_->resize(label2_->fontMetrics().horizontalAdvance(label2_->text()), label2_->height());
+
+    const LimitRow row =
+        morvane::LayOutLimitRow(kCheck13Left, scale.TwipsX(label2_->width()), kText1Width);
+    scale.Place(*check13, kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight);
+    scale.Place(*text1_, row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight);
+    scale.Place(*label1_, row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight);
+}
+
+void Form5::TabStrip1_Click() {
+    const bool formats = tabStrip1_->tabData(tabStrip1_->currentIndex()).toString() == kFormatsTab;
+    frame2_->setVisible(!formats);
+    frame1_->setVisible(formats);
+}
+
+void Form5::Command2_Click() {
+    const LimitText limit = ReadLimitText(text1_->text());
+    if (limit.state == LimitText::State::NotANumber)
+        text1_->setText(StoredInteger(kLimitForNonNumbers));
+    // Refused before anything is copied, so that a cancel afterwards still leaves the record
+    // as it was.
+    if (limit.state == LimitText::State::OutOfRange) {
+        messages_.ShowMessage(LimitRefusal(settings_.language));
+        tabStrip1_->setCurrentIndex(1);  // the page of the limit, so the user sees what to fix
+        text1_->setFocus();
+        text1_->selectAll();
+        return;
+    }
+    for (const OptionBox& box : kOptionBoxes)
+        box.flag(settings_) = Check(box.number)->checkState() != Qt::Unchecked;
+    settings_.limitSearchValue = limit.value;
+    accept();
+}
+
+void Form5::Command1_Click() {
+    reject();
+}
+
+void ShowOptionsDialog(QWidget* parent, ScanSettings& settings, MessageSink& messages,
+                       const QString& title) {
+    Form5 dialog(settings, messages, parent);
+    dialog.setWindowTitle(title);
+    dialog.exec();
+}
+
+}  // namespace morvane

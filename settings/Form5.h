@@ -1,0 +1,78 @@
+// Form5, the options dialog: the kinds a scan looks for on one page, the batch, size-cap and
+// exit options on the other. It edits the options record in memory; the store is written only
+// when the main window closes.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+
+namespace morvane {
+
+class MessageSink;
+struct ScanSettings;
+
+class Form5 final : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kCheckCount = 14;
+
+    // Builds the dialog from `settings` in the language of `settings`; OK writes back into it.
+    // `messages` hears of a limit that cannot be stored.
+    Form5(ScanSettings& settings, MessageSink& messages, QWidget* parent = nullptr);
+
+    QTabBar* TabStrip1() const { return tabStrip1_; }
+    QGroupBox* Frame1() const { return frame1_; }
+    QGroupBox* Frame2() const { return frame2_; }
+    // Check1 to Check14 by their number.
+    QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number - 1)); }
+    QLineEdit* Text1() const { return text1_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2() const { return label2_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+
+    // The caption pass with the prefix "Form5.", and the two tab captions, which show whatever
+    // the file gives them, "##" for a missing key included. Nothing with "Default".
+    void ApplyLanguage(const QString& language);
+
+    void Form_Load();
+    // Shows the page of the selected tab.
+    void TabStrip1_Click();
+    // OK: the record takes the dialog's state, unless the limit cannot be stored.
+    void Command2_Click();
+    // Cancel: the record stays as it was.
+    void Command1_Click();
+
+  private:
+    void CreateControls();
+    void CreatePages();
+    void LayOutLimitRow();
+
+    ScanSettings& settings_;
+    MessageSink& messages_;
+    QTabBar* tabStrip1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    std::array<QCheckBox*, kCheckCount> checks_{};
+    QLineEdit* text1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+// Opens the options dialog modally with `title` (the caption of the menu entry that opens it)
+// and returns when it is closed.
+void ShowOptionsDialog(QWidget* parent, ScanSettings& settings, MessageSink& messages,
+                       const QString& title);
+
+}  // namespace morvane
