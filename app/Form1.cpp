@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -43,6 +44,9 @@ Form1::Form1(Form1Setup setup)
     tree_->SetPopupMenu(menus_.Menu(QStringLiteral("hide_menu")));
     ConnectControls();
     ConnectMenuEntries();
+    // Like a folder list that has just been made, the browser shows the current folder until
+    // start-up moves it.
+    browser_->SetFolder(QDir::currentPath());
 
     const TwipsScale scale = TwipsScale::Of(*this);
     resize(scale.ToPixelsX(kDesignClientWidth),
