@@ -128,9 +128,10 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
         form4->Label3()->setText(folder);
         form4->show();
         QCoreApplication::processEvents();
-        folders.clear();
-        for (const std::string& found : CollectSubFolders(folder.toStdString()))
-            folders << QString::fromStdString(found);
+        // Listed with its separator, so that a bare drive ("C:") means its root and not the
+        // drive's current folder.
+        const std::vector<std::string> found = CollectSubFolders(WithSeparator(folder).toStdString());
+        for (std::size_t i = 1; i < found.size(); ++i) folders << QString::fromStdString(found[i]);
     }
     ScanFolderFiles(*form4, folders, pattern);
     form4.reset();

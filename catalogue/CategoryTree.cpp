@@ -63,11 +63,11 @@ std::optional<SourceKey> SplitSourceKey(const QString& key) {
 }
 
 CategoryTree::CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& images)
-    : QObject(&TreeView1), tree_(TreeView1), images_(images) {
+    : QObject(&TreeView1), tree_(TreeView1), viewport_(TreeView1.viewport()), images_(images) {
     tree_.setHeaderHidden(true);
     tree_.setIconSize(QSize(ToolbarImageList::kSize, ToolbarImageList::kSize));
     tree_.setContextMenuPolicy(Qt::PreventContextMenu);
-    tree_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     connect(&tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* node, int) { NodeClick(node); });
 }
@@ -168,7 +168,9 @@ void CategoryTree::NodeClick(QTreeWidgetItem* node) {
 }
 
 bool CategoryTree::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != tree_.viewport() || event->type() != QEvent::MouseButtonPress)
+    // The viewport is compared by the pointer kept at the start: while the tree is being
+    // destroyed its events still come here, and the tree can no longer be asked for it.
+    if (event->type() != QEvent::MouseButtonPress || watched != viewport_)
         return QObject::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;

@@ -74,6 +74,7 @@ private:
     QTreeWidgetItem* Category(ResourceKind kind) const;
 
     QTreeWidget& tree_;
+    QObject* viewport_;
     const ToolbarImageList& images_;
     QMenu* hideMenu_ = nullptr;
     QAction* removeNodeItem_ = nullptr;

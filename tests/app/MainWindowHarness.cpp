@@ -48,7 +48,7 @@ QString MainWindowHarness::WriteSource(const std::string& relative) const {
     Bytes bytes = Filler(64);
     Append(bytes, MakeGif());
     Append(bytes, Filler(64, 2));
-    return QString::fromStdString(sources.Write(relative, bytes));
+    return QDir::toNativeSeparators(QString::fromStdString(sources.Write(relative, bytes)));
 }
 
 QStringList MainWindowHarness::ScannedSources() const {

@@ -3,6 +3,7 @@
 // commands replaced by recorders, so that nothing waits for a person.
 #pragma once
 
+#include <QDir>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -80,7 +81,7 @@ public:
 
     QString AppFolder() const { return QString::fromStdString(app.path()); }
     QString Source(const std::string& relative) const {
-        return QString::fromStdString(sources.path() + relative);
+        return QDir::toNativeSeparators(QString::fromStdString(sources.path() + relative));
     }
     // Writes a small source holding one GIF picture; returns its path.
     QString WriteSource(const std::string& relative) const;
