@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 #include "CategoryTree.h"
 #include "FolderListing.h"
@@ -70,6 +71,11 @@ ScanRunner::~ScanRunner() = default;
 
 std::unique_ptr<Form4> ScanRunner::OpenProgressWindow() {
     auto form4 = std::make_unique<Form4>(setup_.title, setup_.stopPicture);
+    // Kept in front of the main window by the window system, yet not its child: a child would be
+    // disabled with it, stop button and all.
+    form4->winId();
+    if (QWindow* main = setup_.mainWindow->windowHandle(); main != nullptr && form4->windowHandle())
+        form4->windowHandle()->setTransientParent(main);
     form4_ = form4.get();
     observer_.SetProgressWindow(form4_);
     return form4;
@@ -120,6 +126,9 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
     if (scanning_) return;
     const Run run(*this);
     const BusyPointer busy;
+    // A stop left over from an earlier run would otherwise end this one at its first folder
+    // without files, before any scan had cleared it.
+    StopRequested().store(false);
     folder = WithoutTrailingSeparator(folder);
     QStringList folders{folder};
     std::unique_ptr<Form4> form4 = OpenProgressWindow();

@@ -27,6 +27,8 @@ QStringList ListVolumes() {
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
         if (!storage.isValid() || !storage.isReady()) continue;
         const QString root = storage.rootPath();
+        // Containers mount single files too; only folders can be browsed.
+        if (!QFileInfo(root).isDir()) continue;
         if (root != u"/" && !others.contains(root)) others << root;
     }
     std::sort(others.begin(), others.end());

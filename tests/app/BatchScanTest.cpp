@@ -129,9 +129,12 @@ private slots:
         QVERIFY(test::VisibleProgressWindow() == nullptr);
         QVERIFY(window.isEnabled());
 
-        // The next batch starts with a new progress window whose button works again.
+        // The next batch starts with a new progress window whose button works again, and the
+        // old stop does not end it at a first folder without files.
+        h.WriteSource("E/sub/x.bin");
+        QVERIFY(window.Browser().SetFolder(h.Source("E")));
         window.show_all_files_Click();
-        QCOMPARE(h.ScannedSources().size(), 3 + 10);
+        QCOMPARE(h.ScannedSources().mid(3), QStringList({h.Source("E/sub/x.bin")}));
     }
 
     void aStopTakesEffectWithinOneChunk() {
