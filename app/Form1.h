@@ -36,6 +36,8 @@ public:
     // window when "Show_Log" says so, and last the command line, which may scan.
     void Form_Load();
 
+    // What the window was given: the store, the message boxes, the shell, the folders.
+    const Form1Setup& Setup() const { return setup_; }
     const Form1Controls& Controls() const { return controls_; }
     const MainMenus& Menus() const { return menus_; }
     CategoryTree& Tree() const { return *tree_; }
