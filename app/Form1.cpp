@@ -1,0 +1,226 @@
+#include "Form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "BoxMessageSink.h"
+#include "CatalogueCommands.h"
+#include "CategoryTree.h"
+#include "CommandLine.h"
+#include "Form3.h"
+#include "MainToolbar.h"
+#include "MessageBoxes.h"
+#include "ScanRunner.h"
+#include "SettingsPersistence.h"
+#include "SourceBrowser.h"
+#include "ToolbarImageList.h"
+#include "Volumes.h"
+
+namespace morvane {
+
+Form1::Form1(Form1Setup setup)
+    : setup_(std::move(setup)),
+      controls_(Form1Controls::Create(*this)),
+      menus_(MainMenus::Build(*menuBar())),
+      images_(std::make_unique<ToolbarImageList>()),
+      tree_(new CategoryTree(*controls_.TreeView1, *images_)),
+      browser_(new SourceBrowser(*controls_.Drive1, *controls_.Dir1, *controls_.File1,
+                                 *controls_.Combo1, ListVolumes())),
+      geometry_(DesignGeometry()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Morvane"));
+    FillToolbar1(*controls_.Toolbar1, *images_);
+    controls_.StatusBar1->setSizeGripEnabled(false);
+    tree_->SetPopupMenu(menus_.Menu(QStringLiteral("hide_menu")));
+    ConnectControls();
+    ConnectMenuEntries();
+    // Like a folder list that has just been made, the browser shows the current folder until
+    // start-up moves it.
+    browser_->SetFolder(QDir::currentPath());
+
+    const TwipsScale scale = TwipsScale::Of(*this);
+    resize(scale.ToPixelsX(kDesignClientWidth),
+           scale.ToPixelsY(kDesignClientHeight) + menuBar()->sizeHint().height());
+    ApplyGeometry();
+}
+
+Form1::~Form1() { delete logWindow_.data(); }
+
+void Form1::Form_Load() {
+    menus_.Menu(QStringLiteral("hide_menu"))->menuAction()->setVisible(false);
+    appTitle_ = windowTitle();
+    BoxMessageSink sink(*setup_.messageBoxes, appTitle_);
+    settings_ = LoadSettings(*setup_.store, sink, setup_.appFolder).settings;
+    ApplyLanguage(settings_.language);
+    loaded_ = true;
+
+    ScanRunner::Setup scan;
+    scan.outputRoot = setup_.outputRoot;
+    scan.mainWindow = this;
+    scan.tree = tree_;
+    scan.settings = &settings_;
+    scan.messages = &messages_;
+    scan.title = appTitle_;
+    scan.stopPicture = images_->Icon(CommandImage::Stop);
+    scan.windows = {tree_, [this] { return LogWindow(); }, setup_.messageBoxes, appTitle_,
+                    messages_.Text(MessageId::Message2)};
+    runner_ = std::make_unique<ScanRunner>(std::move(scan));
+    // A close asked for during a scan waits for the scan's end, and then for the event loop,
+    // which may not run yet when the scan was the command line's.
+    connect(runner_.get(), &ScanRunner::ScanEnded, this, [this] {
+        if (!closePending_) return;
+        closePending_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+
+    tree_->AddCategoryNodes(messages_.Text(MessageId::Message5));
+    HidePicture3(geometry_);
+    ApplyGeometry();
+    browser_->FillFilters(messages_);
+    show();
+    if (ReadShowLog(*setup_.store)) {
+        show_log_form_menu_Click();
+        show();
+        raise();
+        activateWindow();
+    }
+    HandleCommandLine(setup_.commandLine);
+}
+
+// The caption pass over the controls belongs to the language files' windows; what start-up
+// needs from the language here is its message table, for the tree, the filter and the scans.
+void Form1::ApplyLanguage(const QString& language) { messages_ = LoadMessageTable(language); }
+
+// What opens for reading is scanned as a file; anything else is taken for a folder. Moving the
+// folder list also shows its volume in the drive list.
+void Form1::HandleCommandLine(const QString& text) {
+    if (text.isEmpty()) {
+        browser_->SetFolder(setup_.appFolder);
+        return;
+    }
+    const QString path = CleanCommandLinePath(text);
+    if (!OpensForReading(path)) {
+        browser_->SetDrive(VolumeOfPath(path, browser_->Volumes()));
+        browser_->SetFolder(path);
+        runner_->ScanFolder(path, browser_->Pattern());
+        return;
+    }
+    browser_->SetFolder(ParentFolder(path));
+    controls_.Panel1->setText(path);
+    runner_->ScanCommandLineFile(path);
+}
+
+Form3* Form1::LogWindow() const {
+    return Entry("show_log_form_menu")->isChecked() ? logWindow_.data() : nullptr;
+}
+
+bool Form1::IsScanning() const { return runner_ != nullptr && runner_->IsScanning(); }
+
+void Form1::File1_Click() {
+    const QString name = browser_->SelectedFile();
+    if (name.isEmpty() || runner_ == nullptr) return;
+    runner_->ScanSingleFile(browser_->FileFolder(), name);
+}
+
+void Form1::show_log_form_menu_Click() {
+    QAction* entry = Entry("show_log_form_menu");
+    if (logWindow_ != nullptr) {
+        logWindow_->close();  // its Unloading takes the mark away
+        return;
+    }
+    auto* log = new Form3();
+    logWindow_ = log;
+    connect(log, &Form3::Unloading, this, [this, entry] {
+        entry->setChecked(false);
+        logWindow_.clear();
+    });
+    entry->setChecked(true);
+    log->setWindowTitle(entry->text());
+    log->Form_Load(frameGeometry(), screen()->availableGeometry());
+    log->show();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (IsScanning()) {
+        closePending_ = true;
+        runner_->RequestStop();
+        event->ignore();
+        return;
+    }
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_QueryUnload();
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void Form1::Form_QueryUnload() {
+    // Without a completed start-up there is nothing of the user's to save, and writing the
+    // empty record would overwrite the stored options.
+    if (!loaded_) return;
+    if (settings_.deleteOnExit && setup_.catalogue != nullptr) setup_.catalogue->DeleteOnExit();
+    const bool logShown = Entry("show_log_form_menu")->isChecked();
+    if (const std::optional<QString> failure = SaveSettings(*setup_.store, settings_, logShown))
+        setup_.messageBoxes->Critical(appTitle_, *failure);
+}
+
+void Form1::Form_Unload() {
+    if (logWindow_ != nullptr) logWindow_->close();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+// The outer size is measured as the client area plus the designed frame, so that the gaps the
+// rules leave are those of the design whatever frame the window system draws.
+void Form1::Form_Resize() {
+    if (Entry("show_log_form_menu")->isChecked() && logWindow_ != nullptr) {
+        if (isMinimized())
+            logWindow_->hide();
+        else
+            logWindow_->show();
+    }
+    const TwipsScale scale = TwipsScale::Of(*this);
+    ApplyResizeRules(geometry_, scale.ToTwipsX(controls_.client->width()) + kDesignFrameWidth,
+                     scale.ToTwipsY(controls_.client->height()) + kDesignFrameHeight);
+    ApplyGeometry();
+}
+
+void Form1::ApplyGeometry() {
+    const TwipsScale s = TwipsScale::Of(*this);
+    const MainGeometry& g = geometry_;
+    controls_.Toolbar1->setGeometry(s.ToPixels(g.Toolbar1));
+    controls_.Drive1->setGeometry(s.ToPixels(g.Drive1));
+    controls_.Dir1->setGeometry(s.ToPixels(g.Dir1));
+    controls_.File1->setGeometry(s.ToPixels(g.File1));
+    controls_.Combo1->setGeometry(s.ToPixels(g.Combo1));
+    controls_.TreeView1->setGeometry(s.ToPixels(g.TreeView1));
+    controls_.ListView1->setGeometry(s.ToPixels(g.ListView1));
+    controls_.StatusBar1->setGeometry(s.ToPixels(g.StatusBar1));
+    controls_.Picture1->setGeometry(s.ToPixels(g.Picture1));
+    controls_.Picture3->setGeometry(s.ToPixels(g.Picture3));
+    controls_.Panel1->setFixedWidth(s.ToPixelsX(g.panel1Width));
+    controls_.Panel2->setFixedWidth(s.ToPixelsX(g.panel2Width));
+}
+
+QAction* Form1::Entry(const char* name) const { return menus_.Entry(QString::fromLatin1(name)); }
+
+}  // namespace morvane

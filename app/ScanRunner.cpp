@@ -1,0 +1,181 @@
+#include "ScanRunner.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+#include "CategoryTree.h"
+#include "FolderListing.h"
+#include "Form4.h"
+#include "MessageTable.h"
+#include "PathHelpers.h"
+#include "ScanSettings.h"
+#include "StopRequested.h"
+
+namespace morvane {
+
+namespace {
+ScanTexts TextsOf(const MessageTable& messages) {
+    ScanTexts texts;
+    texts.searching = messages.Text(MessageId::Message2).toStdString();
+    texts.found = messages.Text(MessageId::Message4).toStdString();
+    texts.cannotCreateFolder = messages.Text(MessageId::Message1).toStdString();
+    return texts;
+}
+
+QString WithSeparator(const QString& folder) {
+    return QString::fromStdString(WithTrailingSeparator(folder.toStdString()));
+}
+
+// A folder without its trailing separator; a root keeps it where dropping it would leave no
+// folder at all.
+QString WithoutTrailingSeparator(QString folder) {
+    const QChar separator = QChar::fromLatin1(kPathSeparator);
+    if (folder.size() > 1 && folder.endsWith(separator)) folder.chop(1);
+    return folder;
+}
+
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+}  // namespace
+
+// Marks the runner busy for one scan run and tells the window when the run is over.
+class ScanRunner::Run {
+public:
+    explicit Run(ScanRunner& runner) : runner_(runner) { runner_.scanning_ = true; }
+    ~Run() {
+        runner_.observer_.SetProgressWindow(nullptr);
+        runner_.form4_ = nullptr;
+        runner_.scanning_ = false;
+        emit runner_.ScanEnded();
+    }
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+private:
+    ScanRunner& runner_;
+};
+
+ScanRunner::ScanRunner(Setup setup)
+    : setup_(std::move(setup)),
+      observer_(setup_.windows),
+      engine_(ScanSetup{setup_.outputRoot, TextsOf(*setup_.messages)}) {}
+
+ScanRunner::~ScanRunner() = default;
+
+std::unique_ptr<Form4> ScanRunner::OpenProgressWindow() {
+    auto form4 = std::make_unique<Form4>(setup_.title, setup_.stopPicture);
+    // Kept in front of the main window by the window system, yet not its child: a child would be
+    // disabled with it, stop button and all.
+    form4->winId();
+    if (QWindow* main = setup_.mainWindow->windowHandle(); main != nullptr && form4->windowHandle())
+        form4->windowHandle()->setTransientParent(main);
+    form4_ = form4.get();
+    observer_.SetProgressWindow(form4_);
+    return form4;
+}
+
+void ScanRunner::ShowProgress(Form4& form4, const QString& folder) const {
+    form4.Label3()->setText(folder);
+    form4.Label1()->setText(SearchingText());
+    form4.show();
+}
+
+// Two line breaks, the word for searching and " 0 ": the text before the first chunk is read.
+QString ScanRunner::SearchingText() const {
+    return QStringLiteral("\n\n") + setup_.messages->Text(MessageId::Message2) + QStringLiteral(" 0 ");
+}
+
+void ScanRunner::ScanFile(const QString& path) {
+    engine_.ScanFile(path.toStdString(), setup_.settings->ToScanOptions(), observer_);
+}
+
+void ScanRunner::ScanSingleFile(const QString& folder, const QString& fileName) {
+    if (scanning_) return;
+    const Run run(*this);
+    const QString path = WithSeparator(folder) + fileName;
+    setup_.mainWindow->setEnabled(false);
+    std::unique_ptr<Form4> form4 = OpenProgressWindow();
+    ShowProgress(*form4, folder);
+    form4->Label2()->setText(setup_.messages->Text(MessageId::Message3) + QStringLiteral(": 1 / 1"));
+    QCoreApplication::processEvents();
+    ScanFile(path);
+    setup_.mainWindow->setEnabled(true);
+    form4.reset();
+    setup_.tree->ExpandScannedCategories();
+}
+
+void ScanRunner::ScanCommandLineFile(const QString& path) {
+    if (scanning_) return;
+    const Run run(*this);
+    std::unique_ptr<Form4> form4 = OpenProgressWindow();
+    form4->Label1()->setText(SearchingText());
+    form4->show();
+    QCoreApplication::processEvents();
+    ScanFile(path);
+    setup_.tree->ExpandScannedCategories();
+}
+
+void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
+    if (scanning_) return;
+    const Run run(*this);
+    const BusyPointer busy;
+    // A stop left over from an earlier run would otherwise end this one at its first folder
+    // without files, before any scan had cleared it.
+    StopRequested().store(false);
+    folder = WithoutTrailingSeparator(folder);
+    QStringList folders{folder};
+    std::unique_ptr<Form4> form4 = OpenProgressWindow();
+    if (setup_.settings->scanSubFolders) {
+        form4->Label1()->clear();
+        form4->Label3()->setText(folder);
+        form4->show();
+        QCoreApplication::processEvents();
+        // Listed with its separator, so that a bare drive ("C:") means its root and not the
+        // drive's current folder.
+        const std::vector<std::string> found = CollectSubFolders(WithSeparator(folder).toStdString());
+        for (std::size_t i = 1; i < found.size(); ++i) folders << QString::fromStdString(found[i]);
+    }
+    ScanFolderFiles(*form4, folders, pattern);
+    form4.reset();
+    setup_.mainWindow->setEnabled(true);
+    setup_.tree->ExpandScannedCategories();
+}
+
+void ScanRunner::ScanFolderFiles(Form4& form4, const QStringList& folders, const QString& pattern) {
+    for (const QString& folder : folders) {
+        const QString prefix = WithSeparator(folder);
+        const std::vector<std::string> files = ListFiles(prefix.toStdString(), pattern.toStdString());
+        setup_.mainWindow->setEnabled(false);
+        ShowProgress(form4, folder);
+        QCoreApplication::processEvents();
+        const QString count = QString::number(files.size());
+        for (std::size_t j = 0; j < files.size(); ++j) {
+            form4.Label2()->setText(setup_.messages->Text(MessageId::Message3) + QStringLiteral(": ") +
+                                    QString::number(j + 1) + QStringLiteral(" / ") + count);
+            QCoreApplication::processEvents();
+            ScanFile(prefix + QString::fromStdString(files[j]));
+            if (StopAsked(form4)) return;
+        }
+        if (StopAsked(form4)) return;
+    }
+}
+
+// The disabled stop button outlasts the stop request, which the next file's scan clears.
+bool ScanRunner::StopAsked(const Form4& form4) const {
+    if (form4.StopPressed()) StopRequested().store(true);
+    return StopRequested().load();
+}
+
+void ScanRunner::RequestStop() {
+    StopRequested().store(true);
+    if (form4_ != nullptr) form4_->Command1_Click();
+}
+
+}  // namespace morvane

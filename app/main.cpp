@@ -1,0 +1,30 @@
+// morvane: the window program. It browses the machine's files and carves the media out of those
+// the user picks, or out of the file or folder named on the command line.
+#include <QApplication>
+#include <memory>
+
+#include "CommandLine.h"
+#include "Form1.h"
+#include "PathHelpers.h"
+#include "QSettingsStore.h"
+#include "QtMessageBoxes.h"
+#include "ShellOpen.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvane"));
+
+    const std::unique_ptr<morvane::QSettingsStore> store = morvane::QSettingsStore::OpenUserStore();
+    morvane::QtMessageBoxes messageBoxes;
+    morvane::Form1Setup setup;
+    setup.store = store.get();
+    setup.messageBoxes = &messageBoxes;
+    setup.shell = &morvane::SystemShellOpener();
+    setup.appFolder = QString::fromStdString(morvane::AppFolder());
+    setup.outputRoot = morvane::AppFolder();
+    setup.commandLine = morvane::CommandLineText(argc, argv);
+
+    morvane::Form1 form1(setup);
+    form1.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,184 @@
+#include "CategoryTree.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <array>
+
+#include "ToolbarImageList.h"
+
+namespace morvane {
+
+namespace {
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kImageRole = Qt::UserRole + 1;
+// Categories ICO to WAV are opened after a scan; MID and AVI stay closed.
+constexpr int kExpandedCategories = 8;
+
+// The order in which a scan's fresh nodes are added.
+constexpr std::array<ResourceKind, kKindCount> kNodeOrder = {
+    ResourceKind::WAV, ResourceKind::CUR, ResourceKind::AVI, ResourceKind::ICO, ResourceKind::BMP,
+    ResourceKind::JPG, ResourceKind::PNG, ResourceKind::GIF, ResourceKind::MID, ResourceKind::ANI};
+
+QString KindText(ResourceKind kind) {
+    const std::string_view name = KindName(kind);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The count a source node shows after its name: "(3)" at the end of "a.dll(3)".
+int CountOfText(const QString& text, const QString& name) {
+    const QString count = text.mid(name.size() + 1).chopped(1);
+    bool ok = false;
+    const int value = count.toInt(&ok);
+    return ok ? value : 0;
+}
+
+// Only the last three characters decide, so a name ending in "(0" plus a character is safe
+// while its count is above 0.
+bool ShowsZeroCount(const QString& text) {
+    const qsizetype n = text.size();
+    return n >= 3 && text[n - 3] == u'(' && text[n - 2] == u'0';
+}
+
+// The source nodes of every category.
+QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
+    QList<QTreeWidgetItem*> nodes;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* category = tree.topLevelItem(i);
+        for (int j = 0; j < category->childCount(); ++j) nodes.append(category->child(j));
+    }
+    return nodes;
+}
+}  // namespace
+
+QString SourceNodeKey(ResourceKind kind, const QString& name) {
+    return KindText(kind) + u'#' + name;
+}
+
+std::optional<SourceKey> SplitSourceKey(const QString& key) {
+    const qsizetype hash = key.indexOf(u'#');
+    if (hash < 0) return std::nullopt;
+    return SourceKey{key.left(hash), key.mid(hash + 1)};
+}
+
+CategoryTree::CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& images)
+    : QObject(&TreeView1), tree_(TreeView1), viewport_(TreeView1.viewport()), images_(images) {
+    tree_.setHeaderHidden(true);
+    tree_.setIconSize(QSize(ToolbarImageList::kSize, ToolbarImageList::kSize));
+    tree_.setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport_->installEventFilter(this);
+    connect(&tree_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node, int) { NodeClick(node); });
+}
+
+void CategoryTree::AddCategoryNodes(const QString& categoryWord) {
+    for (const ResourceKind kind : kAllKinds) {
+        auto* node = new QTreeWidgetItem(&tree_);
+        const int image = ToolbarImageList::CategoryImage(kind);
+        node->setText(0, categoryWord + u' ' + KindText(kind));
+        node->setData(0, kKeyRole, KindText(kind));
+        node->setData(0, kImageRole, image);
+        node->setIcon(0, images_.Icon(image));
+    }
+}
+
+void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& options) {
+    const QString lowered = name.toLower();
+    const QList<QTreeWidgetItem*> nodes = SourceNodes(tree_);
+    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
+        if ((*it)->text(0).left(name.size()).toLower() == lowered) delete *it;
+    }
+    for (const ResourceKind kind : kNodeOrder) {
+        if (!options.IsEnabled(kind)) continue;
+        QTreeWidgetItem* category = Category(kind);
+        if (category == nullptr) continue;
+        auto* node = new QTreeWidgetItem(category);
+        node->setText(0, name + QStringLiteral("(0)"));
+        node->setData(0, kKeyRole, SourceNodeKey(kind, name));
+    }
+    for (int i = 0; i < tree_.topLevelItemCount(); ++i) tree_.topLevelItem(i)->setExpanded(false);
+}
+
+void CategoryTree::CountItem(ResourceKind kind, const QString& name) {
+    QTreeWidgetItem* node = Node(SourceNodeKey(kind, name));
+    if (node == nullptr) return;
+    const int count = CountOfText(node->text(0), name) + 1;
+    node->setText(0, name + u'(' + QString::number(count) + u')');
+}
+
+void CategoryTree::RemoveEmptySourceNodes() {
+    const QList<QTreeWidgetItem*> nodes = SourceNodes(tree_);
+    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
+        if (ShowsZeroCount((*it)->text(0))) delete *it;
+    }
+}
+
+void CategoryTree::ExpandScannedCategories() {
+    for (int i = 0; i < kExpandedCategories && i < tree_.topLevelItemCount(); ++i)
+        tree_.topLevelItem(i)->setExpanded(true);
+}
+
+QTreeWidgetItem* CategoryTree::Node(const QString& key) const {
+    for (int i = 0; i < tree_.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* category = tree_.topLevelItem(i);
+        if (Key(*category) == key) return category;
+        for (int j = 0; j < category->childCount(); ++j)
+            if (Key(*category->child(j)) == key) return category->child(j);
+    }
+    return nullptr;
+}
+
+QString CategoryTree::Key(const QTreeWidgetItem& node) { return node.data(0, kKeyRole).toString(); }
+
+int CategoryTree::ImageIndex(const QTreeWidgetItem& node) {
+    return node.data(0, kImageRole).toInt();
+}
+
+QStringList CategoryTree::SourceNodeKeys() const {
+    QStringList keys;
+    for (const QTreeWidgetItem* node : SourceNodes(tree_)) keys.append(Key(*node));
+    return keys;
+}
+
+QTreeWidgetItem* CategoryTree::Category(ResourceKind kind) const { return Node(KindText(kind)); }
+
+void CategoryTree::SetPopupMenu(QMenu* hide_menu) {
+    hideMenu_ = hide_menu;
+    removeNodeItem_ = hide_menu->findChild<QAction*>(QStringLiteral("remove_node_item"));
+    clearNodeCategory_ = hide_menu->findChild<QAction*>(QStringLiteral("clear_node_category"));
+    clearNode_ = hide_menu->findChild<QAction*>(QStringLiteral("clear_node"));
+}
+
+void CategoryTree::PreparePopup() {
+    if (hideMenu_ == nullptr) return;
+    const QList<QTreeWidgetItem*> selected = tree_.selectedItems();
+    // With nothing selected there is neither a node nor a category to remove.
+    const bool anySelected = !selected.isEmpty();
+    const bool sourceSelected = anySelected && Key(*selected.first()).contains(u'#');
+    if (removeNodeItem_ != nullptr) removeNodeItem_->setVisible(sourceSelected);
+    if (clearNodeCategory_ != nullptr) clearNodeCategory_->setVisible(anySelected && !sourceSelected);
+    if (clearNode_ != nullptr) clearNode_->setVisible(true);
+}
+
+void CategoryTree::NodeClick(QTreeWidgetItem* node) {
+    if (node == nullptr) return;
+    if (const std::optional<SourceKey> key = SplitSourceKey(Key(*node)))
+        emit SourceNodeClicked(key->kind, key->name);
+}
+
+bool CategoryTree::eventFilter(QObject* watched, QEvent* event) {
+    // The viewport is compared by the pointer kept at the start: while the tree is being
+    // destroyed its events still come here, and the tree can no longer be asked for it.
+    if (event->type() != QEvent::MouseButtonPress || watched != viewport_)
+        return QObject::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::RightButton) return false;
+    // The press is kept from the tree, so the selection stays on the node last clicked with the
+    // left button, which is the one the pop-up's commands act on.
+    PreparePopup();
+    if (hideMenu_ != nullptr) hideMenu_->popup(mouse->globalPosition().toPoint());
+    return true;
+}
+
+}  // namespace morvane

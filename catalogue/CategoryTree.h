@@ -1,0 +1,85 @@
+// CategoryTree: the ten category nodes of TreeView1 and the per-file nodes under them, each
+// found by its key. It is bookkeeping on top of the output folders: the scans tell it what they
+// wrote, and it never looks at the disk itself.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "ResourceKind.h"
+#include "ScanOptions.h"
+
+class QAction;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace morvane {
+
+class ToolbarImageList;
+
+// A source node's key split at its first "#": the kind and the source file's name.
+struct SourceKey {
+    QString kind;
+    QString name;
+};
+
+// Kind + "#" + name, for example ICO#shell32.dll.
+QString SourceNodeKey(ResourceKind kind, const QString& name);
+// Nothing for a key without "#" (a category node).
+std::optional<SourceKey> SplitSourceKey(const QString& key);
+
+class CategoryTree final : public QObject {
+    Q_OBJECT
+
+public:
+    CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& images);
+
+    // The ten category nodes in kind order, texts `categoryWord` + " " + kind.
+    void AddCategoryNodes(const QString& categoryWord);
+
+    // Before a file is scanned: its earlier nodes go (every source node whose text begins with
+    // `name`, letter case ignored, so a.dll also takes a.dll.bak's), each enabled kind gets a
+    // node at count 0, and the categories are collapsed.
+    void AddSourceFileNodes(const QString& name, const ScanOptions& options);
+    // One more item of `kind` was written from `name`; a missing node is left alone.
+    void CountItem(ResourceKind kind, const QString& name);
+    // Removes every source node whose count is 0.
+    void RemoveEmptySourceNodes();
+    // After a scan: the categories ICO to WAV open, MID and AVI closed.
+    void ExpandScannedCategories();
+
+    QTreeWidget& TreeView1() const { return tree_; }
+    QTreeWidgetItem* Node(const QString& key) const;
+    static QString Key(const QTreeWidgetItem& node);
+    static int ImageIndex(const QTreeWidgetItem& node);
+    // The keys of all source nodes, category by category.
+    QStringList SourceNodeKeys() const;
+
+    // hide_menu, shown at a right click in the tree; its entries are found by name.
+    void SetPopupMenu(QMenu* hide_menu);
+    // Shows and hides the pop-up's entries for the selected node (not the one under the mouse).
+    void PreparePopup();
+
+signals:
+    // A source node was clicked; its items are to be listed.
+    void SourceNodeClicked(const QString& kind, const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void NodeClick(QTreeWidgetItem* node);
+    QTreeWidgetItem* Category(ResourceKind kind) const;
+
+    QTreeWidget& tree_;
+    QObject* viewport_;
+    const ToolbarImageList& images_;
+    QMenu* hideMenu_ = nullptr;
+    QAction* removeNodeItem_ = nullptr;
+    QAction* clearNodeCategory_ = nullptr;
+    QAction* clearNode_ = nullptr;
+};
+
+}  // namespace morvane

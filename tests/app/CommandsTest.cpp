@@ -1,0 +1,201 @@
+// The toolbar and the menus: positions, keys and tooltips, the dispatch on keys, the export
+// guard, and the quit sequence that every way of closing runs.
+#include <QAction>
+#include <QListWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include "Form3.h"
+#include "ListItemKey.h"
+#include "MainToolbar.h"
+#include "MainWindowHarness.h"
+
+using namespace morvane;
+using morvane::test::MainWindowHarness;
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void AddItem(Form1& window, const QString& key, const QString& text) {
+        auto* item = new QListWidgetItem(text, window.Controls().ListView1);
+        item->setData(kListItemKeyRole, key);
+    }
+
+private slots:
+    void thirteenToolbarPositions() {
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        const QList<QAction*> buttons = window.Controls().Toolbar1->actions();
+        QCOMPARE(buttons.size(), 13);
+        const QStringList keys{"ALL_FILES", "", "run_file", "DELETE", "DELETE_ALL", "", "BMP",
+                               "ICO", "dekaeji", "", "log_file", "INFO", "EXIT"};
+        const QStringList tooltips{"Αναζήτηση σε όλα τα αρχεία στον κατάλογο", "", "Άνοιγμα",
+                                   "Διαγραφή", "Διαγραφή Όλων", "", "Αποθήκευση ως 48x48",
+                                   "Αποθήκευση ως 32x32", "Αποθήκευση ως 16x16", "",
+                                   "Εμφάνιση Αρχείου Γεγονότων", "Πληροφορίες Προγράμματος",
+                                   "Έξοδος Προγάμματος"};
+        for (int i = 0; i < 13; ++i) {
+            QCOMPARE(buttons[i]->isSeparator(), keys[i].isEmpty());
+            QCOMPARE(ToolbarKey(*buttons[i]), keys[i]);
+            if (!keys[i].isEmpty()) {
+                QCOMPARE(buttons[i]->toolTip(), tooltips[i]);
+                QVERIFY(!buttons[i]->icon().isNull());
+            }
+        }
+    }
+
+    void buttonsDispatchOnTheirKeys_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("run_file") << "run_file" << QStringList({"OpenItem"});
+        QTest::newRow("DELETE") << "DELETE" << QStringList({"DeleteItem"});
+        QTest::newRow("DELETE_ALL") << "DELETE_ALL" << QStringList({"DeleteAllItems"});
+        QTest::newRow("INFO, no title") << "INFO" << QStringList({"ShowAbout"});
+        QTest::newRow("export without a selection") << "BMP" << QStringList();
+    }
+    void buttonsDispatchOnTheirKeys() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, calls);
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        ToolbarButton(*window.Controls().Toolbar1, key)->trigger();
+        QCOMPARE(h.commands.calls, calls);
+        QVERIFY(h.shell.opened.isEmpty());
+    }
+
+    void unknownKeysDoNothing() {
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        for (const char* key : {"exit", "Exit", "all_files", "", "EXIT "})
+            window.Toolbar1_ButtonClick(QString::fromLatin1(key));
+        QVERIFY(window.isVisible());
+        QVERIFY(h.commands.calls.isEmpty());
+        QVERIFY(h.shell.opened.isEmpty());
+        QVERIFY(h.ScannedSources().isEmpty());
+    }
+
+    void theScanLogGoesToTheShellUnchecked() {
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        ToolbarButton(*window.Controls().Toolbar1, QStringLiteral("log_file"))->trigger();
+        QCOMPARE(h.shell.opened, QStringList({QString::fromStdString(h.output.path()) + "LOG.txt"}));
+    }
+
+    void theExportButtonsOnlyTakeIconsWithoutCaptions_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("itemKey");
+        QTest::addColumn<QString>("itemText");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("calls");
+        const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
+        QTest::newRow("BMP, icon") << "BMP" << ico << "" << 2 << QStringList({"ExportIcon 48"});
+        QTest::newRow("ICO, icon") << "ICO" << ico << "" << 2 << QStringList({"ExportIcon 32"});
+        QTest::newRow("dekaeji, capitals") << "dekaeji" << ico << "" << 2 << QStringList({"ExportIcon 16"});
+        QTest::newRow("dekaeji, small letters")
+            << "dekaeji" << "/out/ICO/x.ico" << "" << 2 << QStringList({"ExportIcon 16"});
+        QTest::newRow("cursor") << "ICO" << "/out/CUR/a.dll_0.CUR" << "" << 2 << QStringList();
+        QTest::newRow("item with a caption") << "BMP" << ico << "a.dll_0.ICO" << 2 << QStringList();
+        QTest::newRow("nothing selected") << "BMP" << ico << "" << 0 << QStringList();
+        QTest::newRow("index past the list") << "BMP" << ico << "" << 3 << QStringList();
+    }
+    void theExportButtonsOnlyTakeIconsWithoutCaptions() {
+        QFETCH(QString, key);
+        QFETCH(QString, itemKey);
+        QFETCH(QString, itemText);
+        QFETCH(int, selected);
+        QFETCH(QStringList, calls);
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        AddItem(window, QStringLiteral("/out/GIF/a.dll_1.GIF"), QStringLiteral("a.dll_1.GIF"));
+        AddItem(window, itemKey, itemText);
+        window.SetSelectedItemIndex(selected);
+        ToolbarButton(*window.Controls().Toolbar1, key)->trigger();
+        QCOMPARE(h.commands.calls, calls);
+    }
+
+    void menuEntriesReachTheirCommands() {
+        MainWindowHarness h;
+        h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+        Form1& window = h.Start();
+        // The item menu's exports are not guarded; the context menu decides what they offer.
+        for (const char* entry : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
+                                  "ico_menu", "save_as_16_ico", "remove_node_item",
+                                  "clear_node_category", "clear_node", "select_formats_menu",
+                                  "select_language_menu", "help_menu", "about_form"})
+            window.Menus().Entry(QString::fromLatin1(entry))->trigger();
+        QCOMPARE(h.commands.calls,
+                 QStringList({"OpenItem", "DeleteItem", "DeleteAllItems", "ExportIcon 48",
+                              "ExportIcon 32", "ExportIcon 16", "RemoveNode", "ClearCategory",
+                              "ClearAllNodes", "ShowOptions Ρυθμίσεις", "ShowLanguages Language",
+                              "ShowHelp", "ShowAbout Περί... Morvane"}));
+
+        window.Menus().Entry(QStringLiteral("metafrash_menu"))->trigger();
+        QCOMPARE(h.shell.opened, QStringList({h.AppFolder() + "English.ini"}));
+    }
+
+    void closingSavesTheSettingsAfterTheDeletion_data() {
+        QTest::addColumn<QString>("deleteOnExit");
+        QTest::addColumn<bool>("closeLogFirst");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("exit menu, log open") << "True" << false << "exit_menu";
+        QTest::newRow("toolbar EXIT, no deletion") << "False" << false << "EXIT";
+        QTest::newRow("close box, log closed by its box") << "True" << true << "close";
+    }
+    void closingSavesTheSettingsAfterTheDeletion() {
+        QFETCH(QString, deleteOnExit);
+        QFETCH(bool, closeLogFirst);
+        QFETCH(QString, how);
+        MainWindowHarness h;
+        h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit);
+        h.Store(QStringLiteral("SCAN_BMP"), QStringLiteral("False"));
+        h.Store(QStringLiteral("limit_search_value"), QStringLiteral("12"));
+        Form1& window = h.Start();
+        QString showLogWhenDeleting = QStringLiteral("<not asked>");
+        h.commands.onDeleteOnExit = [&] { showLogWhenDeleting = h.Stored(QStringLiteral("Show_Log")); };
+        if (closeLogFirst) {
+            QVERIFY(window.LogWindow()->close());
+            QVERIFY(!window.Menus().Entry(QStringLiteral("show_log_form_menu"))->isChecked());
+        }
+        Form3* log = window.LogWindow();
+
+        if (how == u"exit_menu")
+            window.Menus().Entry(how)->trigger();
+        else if (how == u"EXIT")
+            ToolbarButton(*window.Controls().Toolbar1, how)->trigger();
+        else
+            QVERIFY(window.close());
+
+        QVERIFY(!window.isVisible());
+        QCOMPARE(h.commands.calls.contains(QStringLiteral("DeleteOnExit")), deleteOnExit == u"True");
+        if (deleteOnExit == u"True") QCOMPARE(showLogWhenDeleting, QString());
+        QCOMPARE(h.Stored(QStringLiteral("Show_Log")), closeLogFirst ? QStringLiteral("OXI") : QStringLiteral("NAI"));
+        QCOMPARE(h.Stored(QStringLiteral("SCAN_BMP")), QStringLiteral("False"));
+        QCOMPARE(h.Stored(QStringLiteral("SCAN_ICO")), QStringLiteral("True"));
+        QCOMPARE(h.Stored(QStringLiteral("limit_search_value")), QStringLiteral("12"));
+        QCOMPARE(h.Stored(QStringLiteral("Delete_On_Exit")), deleteOnExit);
+        if (log != nullptr) QVERIFY(!log->isVisible());
+        QVERIFY(window.LogWindow() == nullptr);
+        QVERIFY(h.boxes.shown.isEmpty());
+    }
+
+    void aCloseDuringAScanWaitsForItsEnd() {
+        MainWindowHarness h;
+        h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
+        QStringList sources;
+        for (int i = 1; i <= 5; ++i) sources << h.WriteSource(QStringLiteral("W/w%1.bin").arg(i).toStdString());
+        bool closed = true;
+        const test::EveryEventLoopPass closeEarly([&] {
+            if (h.Window() == nullptr || !closed || test::VisibleProgressWindow() == nullptr) return;
+            closed = h.Window()->close();
+        });
+        Form1& window = h.Start(h.Source("W"));
+        QVERIFY(!closed);
+        QVERIFY(h.ScannedSources().size() < 5);
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(h.Stored(QStringLiteral("Show_Log")), QStringLiteral("OXI"));
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "CommandsTest.moc"

@@ -1,0 +1,79 @@
+#include "MainWindowHarness.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+
+#include "Form4.h"
+#include "MediaSamples.h"
+#include "StopRequested.h"
+
+namespace morvane::test {
+
+MainWindowHarness::MainWindowHarness()
+    : settingsFile_(QString::fromStdString(app.path()) + QStringLiteral("settings.ini")) {
+    QFile::copy(QStringLiteral(MORVANE_ENGLISH_INI), AppFolder() + QStringLiteral("English.ini"));
+    StopRequested().store(false);
+}
+
+MainWindowHarness::~MainWindowHarness() = default;
+
+void MainWindowHarness::Store(const QString& key, const QString& value) {
+    QSettings settings(settingsFile_, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Morvane/") + key, value);
+}
+
+QString MainWindowHarness::Stored(const QString& key) const {
+    QSettings settings(settingsFile_, QSettings::IniFormat);
+    return settings.value(QStringLiteral("Morvane/") + key).toString();
+}
+
+Form1& MainWindowHarness::Start(const QString& commandLine) {
+    store_ = QSettingsStore::OpenFile(settingsFile_);
+    Form1Setup setup;
+    setup.store = store_.get();
+    setup.messageBoxes = &boxes;
+    setup.shell = &shell;
+    setup.appFolder = AppFolder();
+    setup.outputRoot = output.path();
+    setup.commandLine = commandLine;
+    setup.catalogue = &commands;
+    setup.dialogs = &commands;
+    window_ = std::make_unique<Form1>(setup);
+    window_->Form_Load();
+    return *window_;
+}
+
+QString MainWindowHarness::WriteSource(const std::string& relative) const {
+    Bytes bytes = Filler(64);
+    Append(bytes, MakeGif());
+    Append(bytes, Filler(64, 2));
+    return QDir::toNativeSeparators(QString::fromStdString(sources.Write(relative, bytes)));
+}
+
+QStringList MainWindowHarness::ScannedSources() const {
+    QFile log(QString::fromStdString(output.path()) + QStringLiteral("LOG.txt"));
+    if (!log.open(QIODevice::ReadOnly)) return {};
+    QStringList scanned;
+    for (const QString& line : QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"))) {
+        if (!line.startsWith(QStringLiteral("Start: "))) continue;
+        const qsizetype open = line.indexOf(QStringLiteral(" ("));
+        scanned << line.mid(open + 2).chopped(1);
+    }
+    return scanned;
+}
+
+Form4* VisibleProgressWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form4 = qobject_cast<Form4*>(widget); form4 != nullptr && form4->isVisible())
+            return form4;
+    return nullptr;
+}
+
+EveryEventLoopPass::EveryEventLoopPass(std::function<void()> poll) {
+    timer_.setInterval(0);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(poll));
+    timer_.start();
+}
+
+}  // namespace morvane::test

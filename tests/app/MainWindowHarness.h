@@ -1,0 +1,117 @@
+// A main window on real files: a program folder holding the English language file, an output
+// folder, a settings file and a folder of sources, with message boxes, a shell and the later
+// commands replaced by recorders, so that nothing waits for a person.
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "CatalogueCommands.h"
+#include "DialogCommands.h"
+#include "Form1.h"
+#include "MessageBoxes.h"
+#include "QSettingsStore.h"
+#include "ShellOpen.h"
+#include "TempFolder.h"
+
+namespace morvane {
+class Form4;
+}
+
+namespace morvane::test {
+
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    QStringList shown;
+    void Show(const QString&, const QString& text) override { shown << text; }
+    void Critical(const QString&, const QString& text) override { shown << text; }
+    bool Ask(const QString&, const QString& text) override {
+        shown << text;
+        return false;
+    }
+};
+
+class RecordingShell final : public ShellOpener {
+public:
+    QStringList opened;
+    void Open(const std::string& target) override { opened << QString::fromStdString(target); }
+};
+
+class RecordingCommands final : public CatalogueCommands, public DialogCommands {
+public:
+    QStringList calls;
+    std::function<void()> onDeleteOnExit;
+
+    void OpenItem() override { calls << "OpenItem"; }
+    void DeleteItem() override { calls << "DeleteItem"; }
+    void DeleteAllItems() override { calls << "DeleteAllItems"; }
+    void ExportIcon(int size) override { calls << QStringLiteral("ExportIcon %1").arg(size); }
+    void RemoveNode() override { calls << "RemoveNode"; }
+    void ClearCategory() override { calls << "ClearCategory"; }
+    void ClearAllNodes() override { calls << "ClearAllNodes"; }
+    void DeleteOnExit() override {
+        calls << "DeleteOnExit";
+        if (onDeleteOnExit) onDeleteOnExit();
+    }
+    void ShowOptions(const QString& title) override { calls << "ShowOptions " + title; }
+    void ShowLanguages(const QString& title) override { calls << "ShowLanguages " + title; }
+    void ShowHelp() override { calls << "ShowHelp"; }
+    void ShowAbout(const std::optional<QString>& title) override {
+        calls << (title ? "ShowAbout " + *title : QStringLiteral("ShowAbout"));
+    }
+};
+
+class MainWindowHarness {
+public:
+    MainWindowHarness();
+    ~MainWindowHarness();
+
+    // A value in the settings file before the window starts.
+    void Store(const QString& key, const QString& value);
+    // A value as the settings file holds it now.
+    QString Stored(const QString& key) const;
+
+    // Makes the main window and runs its start-up with `commandLine`.
+    Form1& Start(const QString& commandLine = {});
+    // The window being started or started; nullptr before Start.
+    Form1* Window() const { return window_.get(); }
+
+    QString AppFolder() const { return QString::fromStdString(app.path()); }
+    QString Source(const std::string& relative) const {
+        return QDir::toNativeSeparators(QString::fromStdString(sources.path() + relative));
+    }
+    // Writes a small source holding one GIF picture; returns its path.
+    QString WriteSource(const std::string& relative) const;
+    // The paths of the sources scanned so far, in order, from the scan log.
+    QStringList ScannedSources() const;
+
+    TempFolder app;
+    TempFolder output;
+    TempFolder sources;
+    RecordingMessageBoxes boxes;
+    RecordingShell shell;
+    RecordingCommands commands;
+
+private:
+    QString settingsFile_;
+    std::unique_ptr<QSettingsStore> store_;
+    std::unique_ptr<Form1> window_;
+};
+
+// The progress window on the screen, if any.
+Form4* VisibleProgressWindow();
+
+// Runs `poll` at every pass of the event loop while it lives: the way a test acts during a scan,
+// as a user does between two of its yields.
+class EveryEventLoopPass {
+public:
+    explicit EveryEventLoopPass(std::function<void()> poll);
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace morvane::test

@@ -1,0 +1,47 @@
+// Form4, the progress window that scans and the exit sequence share. Its stop button is the one
+// control a running scan listens to: a press sets the process-wide stop request and disables the
+// button, and the disabled button tells a batch that a stop was asked for.
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace morvane {
+
+class Form4 final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A window in its designed state: texts empty, bar at 0, stop button enabled.
+    explicit Form4(const QString& title, const QIcon& stopPicture = QIcon());
+
+    QLabel* Label1() const { return label1_; }  // the main text
+    QLabel* Label2() const { return label2_; }  // the file counter
+    QLabel* Label3() const { return label3_; }  // the folder
+    QProgressBar* ProgressBar1() const { return progressBar1_; }
+    QPushButton* Command1() const { return command1_; }
+
+    // Whether the stop button has been pressed since the window was made.
+    bool StopPressed() const;
+
+    void Command1_Click();
+
+protected:
+    // The window is closed by whoever showed it; the close box only asks for a stop.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+
+    QLabel* label1_;
+    QLabel* label2_;
+    QLabel* label3_;
+    QProgressBar* progressBar1_;
+    QPushButton* command1_;
+};
+
+}  // namespace morvane
