@@ -22,9 +22,11 @@
 #include "MessageBoxes.h"
 #include "ScanRunner.h"
 #include "SettingsPersistence.h"
+#include "ShellOpen.h"
 #include "SourceBrowser.h"
 #include "ToolbarImageList.h"
 #include "Volumes.h"
+#include "WindowLanguage.h"
 
 namespace morvane {
 
@@ -38,6 +40,8 @@ Form1::Form1(Form1Setup setup)
                                  *controls_.Combo1, ListVolumes())),
       geometry_(DesignGeometry()) {
     setObjectName(QStringLiteral("Form1"));
+    // Help pages and language files open through the same shell as everything else here.
+    if (setup_.shell != nullptr) SetShellOpener(setup_.shell);
     setWindowTitle(QStringLiteral("Morvane"));
     FillToolbar1(*controls_.Toolbar1, *images_);
     controls_.StatusBar1->setSizeGripEnabled(false);
@@ -97,9 +101,14 @@ void Form1::Form_Load() {
     HandleCommandLine(setup_.commandLine);
 }
 
-// The caption pass over the controls belongs to the language files' windows; what start-up
-// needs from the language here is its message table, for the tree, the filter and the scans.
-void Form1::ApplyLanguage(const QString& language) { messages_ = LoadMessageTable(language); }
+// The captions of the menus and entries, the toolbar's tooltips from them, and the message
+// table that the tree, the filter and the scans take their words from.
+void Form1::ApplyLanguage(const QString& language) {
+    messages_ = ApplyMainWindowLanguage(*this, menus_.MenuNames() + menus_.EntryNames(), language,
+                                        [this](const QString& key) {
+                                            return ToolbarButton(*controls_.Toolbar1, key);
+                                        });
+}
 
 // What opens for reading is scanned as a file; anything else is taken for a folder. Moving the
 // folder list also shows its volume in the drive list.

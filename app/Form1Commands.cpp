@@ -8,7 +8,8 @@
 #include "CategoryTree.h"
 #include "DialogCommands.h"
 #include "Form1.h"
-#include "IniFileText.h"
+
+#include "EnglishLanguageFile.h"
 #include "ListItemKey.h"
 #include "MainToolbar.h"
 #include "ScanRunner.h"
@@ -106,10 +107,7 @@ void Form1::OpenScanLog() {
 }
 
 // The English file is the starting point of a new translation.
-void Form1::metafrash_menu_Click() {
-    const QString path = setup_.appFolder + QStringLiteral("english.ini");
-    setup_.shell->Open(FindFileIgnoringCase(path).value_or(path).toStdString());
-}
+void Form1::metafrash_menu_Click() { OpenEnglishLanguageFile(setup_.appFolder); }
 
 void Form1::select_formats_menu_Click() {
     if (setup_.dialogs != nullptr) setup_.dialogs->ShowOptions(Entry("select_formats_menu")->text());
@@ -126,7 +124,7 @@ void Form1::help_menu_Click() {
 
 void Form1::about_form_Click() {
     if (setup_.dialogs != nullptr)
-        setup_.dialogs->ShowAbout(Entry("about_form")->text() + u' ' + appTitle_);
+        setup_.dialogs->ShowAbout(Entry("about_form")->text());
 }
 
 void Form1::ShowAboutFromToolbar() {

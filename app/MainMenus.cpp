@@ -55,6 +55,12 @@ constexpr std::array<MenuEntry, 23> kEntries = {{
 }};
 }  // namespace
 
+QStringList MainMenus::MenuNames() const {
+    QStringList names;
+    for (const MenuHead& head : kMenus) names << QString::fromLatin1(head.name);
+    return names;
+}
+
 MainMenus MainMenus::Build(QMenuBar& bar) {
     MainMenus menus;
     for (const MenuHead& head : kMenus) {

@@ -20,6 +20,8 @@ public:
 
     QMenu* Menu(const QString& name) const { return menus_.value(name); }
     QAction* Entry(const QString& name) const { return entries_.value(name); }
+    // The menus' names in menu order.
+    QStringList MenuNames() const;
     // Every entry's name, separators included, in menu order.
     const QStringList& EntryNames() const { return order_; }
 

@@ -5,6 +5,7 @@
 
 #include "CommandLine.h"
 #include "Form1.h"
+#include "MainDialogs.h"
 #include "PathHelpers.h"
 #include "QSettingsStore.h"
 #include "QtMessageBoxes.h"
@@ -24,7 +25,11 @@ int main(int argc, char** argv) {
     setup.outputRoot = morvane::AppFolder();
     setup.commandLine = morvane::CommandLineText(argc, argv);
 
+    morvane::MainDialogs dialogs;
+    setup.dialogs = &dialogs;
+
     morvane::Form1 form1(setup);
+    dialogs.Attach(form1);
     form1.Form_Load();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 // The toolbar and the menus: positions, keys and tooltips, the dispatch on keys, the export
 // guard, and the quit sequence that every way of closing runs.
 #include <QAction>
+#include <QMenu>
 #include <QListWidget>
 #include <QTest>
 #include <QToolBar>
@@ -25,6 +26,7 @@ private:
 private slots:
     void thirteenToolbarPositions() {
         MainWindowHarness h;
+        h.Store("Language", "Default");  // the designed tooltips
         Form1& window = h.Start();
         const QList<QAction*> buttons = window.Controls().Toolbar1->actions();
         QCOMPARE(buttons.size(), 13);
@@ -43,6 +45,16 @@ private slots:
                 QVERIFY(!buttons[i]->icon().isNull());
             }
         }
+    }
+
+    void languageFileTranslatesMenusAndTooltips() {
+        MainWindowHarness h;  // the shipped English file, the default language
+        Form1& window = h.Start();
+        QCOMPARE(window.Menus().Entry("play_now_menu")->text(), QStringLiteral("Open"));
+        QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file")->toolTip(),
+                 window.Menus().Entry("play_now_menu")->text());
+        QCOMPARE(window.Menus().Menu("file_menu")->title(), QStringLiteral("File"));
+        QCOMPARE(window.Messages().Text(MessageId::Message5), QStringLiteral("Files"));
     }
 
     void buttonsDispatchOnTheirKeys_data() {
@@ -128,7 +140,7 @@ private slots:
                  QStringList({"OpenItem", "DeleteItem", "DeleteAllItems", "ExportIcon 48",
                               "ExportIcon 32", "ExportIcon 16", "RemoveNode", "ClearCategory",
                               "ClearAllNodes", "ShowOptions Ρυθμίσεις", "ShowLanguages Language",
-                              "ShowHelp", "ShowAbout Περί... Morvane"}));
+                              "ShowHelp", "ShowAbout Περί..."}));
 
         window.Menus().Entry(QStringLiteral("metafrash_menu"))->trigger();
         QCOMPARE(h.shell.opened, QStringList({h.AppFolder() + "English.ini"}));
