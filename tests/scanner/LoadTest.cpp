@@ -3,6 +3,7 @@
 
 #include "MediaSamples.h"
 #include "MemoryFileSystem.h"
+#include "PathHelpers.h"
 #include "ScanEngine.h"
 
 namespace morvane {
@@ -27,22 +28,24 @@ TEST(LoadTest, MoreThanAHundredThousandItemsInOneSourceAreAllNamed) {
     for (int i = 0; i < kItems; ++i) test::Append(source, tinyGif);
     source.push_back(0xAA);  // the byte after the last end marker
 
+    const std::string sep(1, kPathSeparator);
+    const std::string path = sep + "src" + sep + "many.bin";
     test::MemoryFileSystem disk;
     disk.keepOutputs = false;
-    disk.files["/src/many.bin"] = source;
+    disk.files[path] = source;
     ScanSetup setup;
-    setup.outputRoot = "/out/";
+    setup.outputRoot = sep + "out" + sep;
     setup.fileSystem = &disk;
     setup.clock = [] { return std::string("T"); };
     NameCounter observer;
-    const ScanSummary summary = ScanEngine(setup).ScanFile("/src/many.bin", ScanOptions{}, observer);
+    const ScanSummary summary = ScanEngine(setup).ScanFile(path, ScanOptions{}, observer);
 
     EXPECT_EQ(summary.itemsWritten, kItems);
     EXPECT_EQ(observer.items, kItems);
     EXPECT_EQ(disk.outputsCreated, static_cast<std::size_t>(kItems));
-    EXPECT_EQ(observer.lastOutput, "/out/GIF/many.bin_100000.GIF");
+    EXPECT_EQ(observer.lastOutput, sep + "out" + sep + "GIF" + sep + "many.bin_100000.GIF");
     EXPECT_EQ(observer.lastPosition, 8LL * (kItems - 1) + 1);
-    const test::Bytes& log = disk.files["/out/LOG.txt"];
+    const test::Bytes& log = disk.files[setup.outputRoot + "LOG.txt"];
     const std::string text(log.begin(), log.end());
     EXPECT_NE(text.find("\r\n100001 βρέθηκαν .\r\n"), std::string::npos);
 }
