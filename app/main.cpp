@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "Catalogue.h"
+#include "CatalogueBinding.h"
 #include "CommandLine.h"
 #include "Form1.h"
 #include "PathHelpers.h"
@@ -23,8 +25,11 @@ int main(int argc, char** argv) {
     setup.appFolder = QString::fromStdString(morvane::AppFolder());
     setup.outputRoot = morvane::AppFolder();
     setup.commandLine = morvane::CommandLineText(argc, argv);
+    morvane::Catalogue catalogue;
+    setup.catalogue = &catalogue;
 
     morvane::Form1 form1(setup);
+    catalogue.Attach(morvane::CataloguePartsOf(form1));
     form1.Form_Load();
     return QApplication::exec();
 }
