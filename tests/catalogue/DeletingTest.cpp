@@ -241,6 +241,19 @@ private slots:
         QCOMPARE(f.list->count(), 2);
     }
 
+    // The node of a.dll also takes a.dll.bak's files and those of earlier runs of a.dll; a name
+    // without a node keeps its files.
+    void treeCommandsTakeEveryFileOfThePattern() {
+        CatalogueFixture f;
+        f.Node("ICO", "a.dll", 1);
+        for (const char* name : {"a.dll_0.ICO", "A.DLL_7.ico", "a.dll.bak_0.ICO", "b.dll_0.ICO"})
+            f.Extracted("ICO", name);
+        f.SelectNode(f.tree->Node("ICO"));
+        f.catalogue.ClearCategory();
+        QCOMPARE(QDir(f.Folder("ICO")).entryList(QDir::Files), QStringList{"b.dll_0.ICO"});
+        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr);
+    }
+
     // Source names holding wildcard characters or dots take only their own files; files of
     // names without a node, other kinds, the log and everything outside the kind folders stay.
     void clearingTouchesOnlyTheNamedFiles() {

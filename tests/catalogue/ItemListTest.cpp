@@ -156,6 +156,23 @@ private slots:
             QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(), enabled);
         QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
     }
+
+    // A right click shows the menu only after an item was clicked, and keeps the selection.
+    void rightClickShowsTheItemMenu() {
+        CatalogueFixture f;
+        f.window.show();
+        f.Node("ICO", "k", 1);
+        f.Extracted("ICO", "k_0.ICO", MakeIcon32());
+        f.ClickNode("ICO", "k");
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!f.editMenu->isVisible());
+        QVERIFY(f.ClickItem("k_0.ICO"));
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(f.editMenu->isVisible());
+        QVERIFY(f.editMenu->findChild<QAction*>("ico_menu")->isEnabled());
+        f.editMenu->hide();
+        QCOMPARE(f.selected, 1);
+    }
 };
 
 QTEST_MAIN(ItemListTest)
