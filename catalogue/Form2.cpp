@@ -51,7 +51,6 @@ Form2::Form2(Setup setup, QWidget* parent)
       command1_(Make<QPushButton>(this, "Command1")),
       command2_(Make<QPushButton>(this, "Command2")) {
     setObjectName(QStringLiteral("Form2"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     auto* grid = new QGridLayout(this);
     grid->addWidget(text1_, 0, 0);
     grid->addWidget(command1_, 0, 1);

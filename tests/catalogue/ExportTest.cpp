@@ -178,6 +178,43 @@ private slots:
         QCOMPARE(f.catalogue.Picture3().size(), QSize(48, 48));
     }
 
+    // The filter decides which files are listed; Enter in the name and a double click on a file
+    // both act as OK; the caption comes with the showing.
+    void dialogControls() {
+        CatalogueFixture f;
+        const QString folder = TargetFolder(f);
+        for (const char* name : {"a.ico", "b.BMP", "c.txt"}) QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+        QString remembered = folder;
+        Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        dialog.SaveKind = "bmp";
+        auto listed = [&] {
+            QStringList names;
+            for (int i = 0; i < dialog.File1()->count(); ++i) names << dialog.File1()->item(i)->text();
+            return names;
+        };
+        dialog.SelectFilter(0);
+        QCOMPARE(listed(), QStringList{"a.ico"});
+        dialog.SelectFilter(1);
+        QCOMPARE(listed(), QStringList{"b.BMP"});
+        dialog.SelectFilter(2);
+        QCOMPARE(listed(), (QStringList{"a.ico", "b.BMP", "c.txt"}));
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FrmCap1));
+        dialog.Text1()->setText("typed");
+        QTest::keyClick(dialog.Text1(), Qt::Key_Return);
+        QCOMPARE(dialog.ExportFileName, QDir::toNativeSeparators(QDir::cleanPath(folder + "/typed.BMP")));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        Form2 again({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        again.SaveKind = "ico";
+        again.SelectFilter(2);
+        QListWidgetItem* c = again.File1()->findItems("c.txt", Qt::MatchExactly).first();
+        emit again.File1()->itemClicked(c);
+        emit again.File1()->itemDoubleClicked(c);
+        QCOMPARE(again.ExportFileName, QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
+        QVERIFY(!QFile::exists(again.ExportFileName));  // the probe leaves nothing behind
+    }
+
     // The remembered folder is where the dialog opens; a missing one leaves the current folder.
     void dialogOpensInTheRememberedFolder() {
         CatalogueFixture f;
