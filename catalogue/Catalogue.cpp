@@ -35,11 +35,12 @@ bool ShowsOwnPicture(const QString& kind) {
 }
 
 // The filter each export size opens the dialog with: 0 "*.ICO", 1 "*.BMP".
-int FilterOfExportSize(int size) { return size == 32 ? 0 : 1; }
+int FilterOfExportSize(int size) {
+    return size == 32 ? 0 : 1;
+}
 }  // namespace
 
-Catalogue::Catalogue()
-    : runDialog_([](Form2& dialog) { dialog.exec(); }) {}
+Catalogue::Catalogue() : runDialog_([](Form2& dialog) { dialog.exec(); }) {}
 
 Catalogue::~Catalogue() = default;
 
@@ -64,7 +65,9 @@ void Catalogue::ListSourceItems(const QString& kind, const QString& name) {
         items_->ListGenericItems(folder, name, kind);
 }
 
-void Catalogue::ListView1_ItemClick() { parts_.setSelectedItemIndex(items_->SelectedIndex()); }
+void Catalogue::ListView1_ItemClick() {
+    parts_.setSelectedItemIndex(items_->SelectedIndex());
+}
 
 void Catalogue::ListView1_Click() {
     parts_.setSelectedItemIndex(0);
@@ -75,8 +78,8 @@ void Catalogue::ListView1_Click() {
     const QString path = item->data(kListItemKeyRole).toString();
     parts_.Panel1->setText(path);
     const QFileInfo file(path);
-    parts_.Panel2->setText(file.exists() ? QLocale().toString(file.size()) + QStringLiteral(" bytes.")
-                                         : QString());
+    parts_.Panel2->setText(
+        file.exists() ? QLocale().toString(file.size()) + QStringLiteral(" bytes.") : QString());
 }
 
 bool Catalogue::PrepareItemMenu() {
@@ -150,6 +153,8 @@ QString Catalogue::KindFolder(const QString& kind) const {
     return QString::fromStdString(parts_.outputRoot) + kind + QDir::separator();
 }
 
-QString Catalogue::Message(MessageId id) const { return parts_.messages().Text(id); }
+QString Catalogue::Message(MessageId id) const {
+    return parts_.messages().Text(id);
+}
 
 }  // namespace morvane

@@ -54,7 +54,7 @@ struct CatalogueParts {
 class Catalogue final : public QObject, public CatalogueCommands {
     Q_OBJECT
 
-public:
+  public:
     Catalogue();
     ~Catalogue() override;
 
@@ -89,10 +89,10 @@ public:
     void ClearAllNodes() override;
     void DeleteOnExit() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void ListSourceItems(const QString& kind, const QString& name);
     // Runs a command under the one error handler.
     void Run(const std::function<std::error_code()>& command);

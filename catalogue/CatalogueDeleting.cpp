@@ -20,7 +20,9 @@ int CountOfNodeText(const QString& text) {
     return withoutClose.mid(open + 1).toInt();
 }
 
-QString KindOfPath(const QString& path) { return path.right(3).toUpper(); }
+QString KindOfPath(const QString& path) {
+    return path.right(3).toUpper();
+}
 
 // The source nodes in the tree's order; loops run from the last, so that a removal never
 // shifts a node still to be visited.

@@ -6,13 +6,16 @@ namespace morvane {
 
 namespace {
 class CatalogueCategory final : public std::error_category {
-public:
+  public:
     const char* name() const noexcept override { return "catalogue"; }
     std::string message(int value) const override {
         switch (static_cast<CatalogueFault>(value)) {
-            case CatalogueFault::NoSuchItem: return "The list holds no item with this index";
-            case CatalogueFault::NoSuchNode: return "The tree holds no node with this key";
-            case CatalogueFault::NoCategoryMarker: return "The question holds no \"%\"";
+            case CatalogueFault::NoSuchItem:
+                return "The list holds no item with this index";
+            case CatalogueFault::NoSuchNode:
+                return "The tree holds no node with this key";
+            case CatalogueFault::NoCategoryMarker:
+                return "The question holds no \"%\"";
         }
         return "Unknown catalogue error";
     }

@@ -9,9 +9,9 @@ namespace morvane {
 
 // Faults of the catalogue's own bookkeeping, as opposed to those the disk reports.
 enum class CatalogueFault {
-    NoSuchItem = 1,       // the remembered index names no item of the list
-    NoSuchNode = 2,       // the key names no node of the tree
-    NoCategoryMarker = 3, // the question's text holds no "%" to put the category in
+    NoSuchItem = 1,        // the remembered index names no item of the list
+    NoSuchNode = 2,        // the key names no node of the tree
+    NoCategoryMarker = 3,  // the question's text holds no "%" to put the category in
 };
 
 std::error_code make_error_code(CatalogueFault fault);

@@ -33,7 +33,8 @@ QString WithSeparator(const QString& folder) {
 QStringList VolumeRoots() {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady()) roots << QDir::toNativeSeparators(volume.rootPath());
+        if (volume.isValid() && volume.isReady())
+            roots << QDir::toNativeSeparators(volume.rootPath());
     roots.removeDuplicates();
     roots.sort();
     return roots;
@@ -116,23 +117,28 @@ void Form2::Combo1_Click() {
     FillFile1();
 }
 
-void Form2::Drive1_Change() { SetFolder(drive1_->currentText()); }
+void Form2::Drive1_Change() {
+    SetFolder(drive1_->currentText());
+}
 
 void Form2::FillDir1() {
     dir1_->clear();
     const QDir dir(folder_);
     if (!dir.isRoot()) dir1_->addItem(QStringLiteral(".."));
-    dir1_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    dir1_->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
 }
 
 void Form2::FillFile1() {
     file1_->clear();
-    file1_->addItems(QDir(folder_).entryList({pattern_}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    file1_->addItems(
+        QDir(folder_).entryList({pattern_}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void Form2::Command1_Click() {
     const QString path = WithSeparator(folder_) + text1_->text();
-    const QString name = path + (SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP"));
+    const QString name =
+        path + (SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP"));
     bool usable = true;
     if (QFileInfo::exists(name)) {
         const QString question = name + u' ' + setup_.messages->Text(MessageId::Message9);

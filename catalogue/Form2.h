@@ -19,7 +19,7 @@ class MessageTable;
 class Form2 final : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     struct Setup {
         const MessageTable* messages = nullptr;
         MessageBoxes* boxes = nullptr;
@@ -52,10 +52,10 @@ public:
 
     void Command1_Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Combo1_Click();
     void Drive1_Change();

@@ -17,7 +17,8 @@ void PutLe16(QByteArray& bytes, int value) {
 }
 
 void PutLe32(QByteArray& bytes, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.append(static_cast<char>((value >> shift) & 0xFF));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(static_cast<char>((value >> shift) & 0xFF));
 }
 
 // Rows bottom-up, blue-green-red-alpha; then the mask, one bit per pixel, rows padded to four
@@ -46,7 +47,8 @@ QByteArray DibBytes(const QImage& image) {
         QByteArray mask(maskStride, '\0');
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x)
-            if (qAlpha(row[x]) == 0) mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(row[x]) == 0)
+                mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
         dib.append(mask);
     }
     return dib;

@@ -36,9 +36,10 @@ std::error_code RemoveItemFile(const std::string& path) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(file, error);
     if (error) return error;
-    if (!fs::is_regular_file(status)) return std::make_error_code(std::errc::no_such_file_or_directory);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write,
-                    fs::perm_options::add, error);
+    if (!fs::is_regular_file(status))
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    error);
     if (error) return error;
     if (!fs::remove(file, error) && !error)
         return std::make_error_code(std::errc::no_such_file_or_directory);

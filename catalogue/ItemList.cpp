@@ -68,7 +68,9 @@ QImage ItemList::LoadIntoPicture1(const QString& path) {
     return canvas;
 }
 
-int ItemList::Count() const { return list_.count(); }
+int ItemList::Count() const {
+    return list_.count();
+}
 
 QListWidgetItem* ItemList::Item(int index) const {
     if (index < 1 || index > list_.count()) return nullptr;
@@ -89,6 +91,8 @@ QImage ItemList::Picture(int index) const {
     return ImageList1_.at(image - 1);
 }
 
-void ItemList::RemoveItem(int index) { delete Item(index); }
+void ItemList::RemoveItem(int index) {
+    delete Item(index);
+}
 
 }  // namespace morvane

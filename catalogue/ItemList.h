@@ -15,7 +15,7 @@ namespace morvane {
 class ToolbarImageList;
 
 class ItemList {
-public:
+  public:
     static constexpr int kPictureSize = 32;
 
     ItemList(QListWidget& ListView1, const ToolbarImageList& images);
@@ -39,7 +39,7 @@ public:
 
     QListWidget& ListView1() const { return list_; }
 
-private:
+  private:
     void StartListing();
     void AddItem(const QString& path, const QString& text, const QImage& picture);
     QImage LoadIntoPicture1(const QString& path);

@@ -22,7 +22,7 @@
 namespace morvane::test {
 
 class AnsweringBoxes final : public MessageBoxes {
-public:
+  public:
     QStringList shown;     // texts of OK boxes
     QStringList critical;  // texts of critical boxes
     QStringList asked;     // questions
@@ -45,13 +45,13 @@ public:
 };
 
 class OpeningShell final : public ShellOpener {
-public:
+  public:
     QStringList opened;
     void Open(const std::string& target) override { opened << QString::fromStdString(target); }
 };
 
 class CatalogueFixture {
-public:
+  public:
     CatalogueFixture();
 
     // Writes an extracted file KIND/name into the output folder; returns its full path.

@@ -44,7 +44,7 @@ void ScanAndClose(MainWindowHarness& h, Catalogue& catalogue, const QString& del
 class DeleteOnExitTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void optionOnDeletesUnderTheProgressWindow() {
         Catalogue catalogue;
         MainWindowHarness h;

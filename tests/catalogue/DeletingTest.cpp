@@ -1,11 +1,11 @@
 // Deleting items and clearing categories: what goes from the disk, the tree and the list, the
 // questions, and the one error box that stops a command half way.
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
-#include <unistd.h>
 
 #include "CatalogueFixture.h"
 #include "FileMarks.h"
@@ -37,12 +37,13 @@ QStringList Without(QStringList files, const QStringList& gone) {
 class DeletingTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // One of three items: the count drops; the last one: the node goes. No question is asked.
     void deleteItemCountsDown() {
         CatalogueFixture f;
         QTreeWidgetItem* node = f.Node("GIF", "x.exe", 3);
-        for (const char* name : {"x.exe_1.GIF", "x.exe_2.GIF", "x.exe_3.GIF"}) f.Extracted("GIF", name);
+        for (const char* name : {"x.exe_1.GIF", "x.exe_2.GIF", "x.exe_3.GIF"})
+            f.Extracted("GIF", name);
         f.ClickNode("GIF", "x.exe");
         QVERIFY(f.ClickItem("x.exe_2.GIF"));
         const int index = f.selected;
@@ -53,7 +54,8 @@ private slots:
         QCOMPARE(f.selected, index);
         QVERIFY(f.boxes.asked.isEmpty());
         // The remaining items keep their own pictures' places.
-        for (int i = 1; i <= f.list->count(); ++i) QVERIFY(!f.catalogue.Items().Picture(i).isNull());
+        for (int i = 1; i <= f.list->count(); ++i)
+            QVERIFY(!f.catalogue.Items().Picture(i).isNull());
 
         f.Node("ICO", "one", 1);
         f.Extracted("ICO", "one_1.ICO");
@@ -144,8 +146,7 @@ private slots:
         f.ClickNode("JPG", "shell32.dll");
         f.SelectNode(f.tree->Node("JPG#shell32.dll"));
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked,
-                 QStringList{"Είστε σίγουρος για την διαγραφή του shell32.dll(2)"});
+        QCOMPARE(f.boxes.asked, QStringList{"Είστε σίγουρος για την διαγραφή του shell32.dll(2)"});
         QVERIFY(f.tree->Node("JPG#shell32.dll") == nullptr);
         QVERIFY(!f.Exists("JPG", "shell32.dll_1.JPG"));
         QCOMPARE(f.list->count(), 0);
@@ -158,10 +159,13 @@ private slots:
     void categoryQuestion_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("question");
-        QTest::newRow("built-in") << QString("Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;")
+        QTest::newRow("built-in") << QString(
+                                         "Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;")
                                   << "Είστε σίγουρος για την διαγραφή όλων των BMP αρχείων;";
-        QTest::newRow("one %") << "Delete all % files?" << "Delete all BMPiles?";
-        QTest::newRow("% at the end") << "Delete all %" << "Delete all BMP";
+        QTest::newRow("one %") << "Delete all % files?"
+                               << "Delete all BMPiles?";
+        QTest::newRow("% at the end") << "Delete all %"
+                                      << "Delete all BMP";
     }
     // Only the category's own nodes go, also beside a source name holding the letters BMP.
     void categoryQuestion() {
@@ -265,8 +269,8 @@ private slots:
             f.Extracted("ICO", name + "_1.ICO");
             gone << "ICO/" + name + "_1.ICO";
         }
-        for (const char* decoy : {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF",
-                                  "zz_1.ICO"})
+        for (const char* decoy :
+             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "zz_1.ICO"})
             f.Extracted("ICO", decoy);
         f.Extracted("GIF", "*_1.GIF");
         QFile log(QString::fromStdString(f.output.path()) + "LOG.txt");

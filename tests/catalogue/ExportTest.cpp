@@ -44,12 +44,14 @@ QString TargetFolder(const CatalogueFixture& f) {
 class ExportTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void namesAlwaysGetTheExtension_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "logo" << "logo.ICO";
-        QTest::newRow("with extension") << "logo.ico" << "logo.ico.ICO";
+        QTest::newRow("plain") << "logo"
+                               << "logo.ICO";
+        QTest::newRow("with extension") << "logo.ico"
+                                        << "logo.ico.ICO";
     }
     void namesAlwaysGetTheExtension() {
         QFETCH(QString, typed);
@@ -183,13 +185,15 @@ private slots:
     void dialogControls() {
         CatalogueFixture f;
         const QString folder = TargetFolder(f);
-        for (const char* name : {"a.ico", "b.BMP", "c.txt"}) QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+        for (const char* name : {"a.ico", "b.BMP", "c.txt"})
+            QFile(folder + "/" + name).open(QIODevice::WriteOnly);
         QString remembered = folder;
         Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
         dialog.SaveKind = "bmp";
         auto listed = [&] {
             QStringList names;
-            for (int i = 0; i < dialog.File1()->count(); ++i) names << dialog.File1()->item(i)->text();
+            for (int i = 0; i < dialog.File1()->count(); ++i)
+                names << dialog.File1()->item(i)->text();
             return names;
         };
         dialog.SelectFilter(0);
@@ -202,7 +206,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FrmCap1));
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);
-        QCOMPARE(dialog.ExportFileName, QDir::toNativeSeparators(QDir::cleanPath(folder + "/typed.BMP")));
+        QCOMPARE(dialog.ExportFileName,
+                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/typed.BMP")));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         Form2 again({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
@@ -211,7 +216,8 @@ private slots:
         QListWidgetItem* c = again.File1()->findItems("c.txt", Qt::MatchExactly).first();
         emit again.File1()->itemClicked(c);
         emit again.File1()->itemDoubleClicked(c);
-        QCOMPARE(again.ExportFileName, QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
+        QCOMPARE(again.ExportFileName,
+                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
         QVERIFY(!QFile::exists(again.ExportFileName));  // the probe leaves nothing behind
     }
 

@@ -16,16 +16,19 @@ using namespace morvane::test;
 class ItemListTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void sourceNameOfItem_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
         const QString sep = QDir::separator();
-        QTest::newRow("two underscores") << sep + "ICO" + sep + "my_file.dll_12.ICO" << "my_file.dll";
-        QTest::newRow("no underscore") << sep + "ICO" + sep + "plain.ICO" << "plain.ICO";
-        QTest::newRow("no separator") << "my_file.dll_12.ICO" << "";
+        QTest::newRow("two underscores") << sep + "ICO" + sep + "my_file.dll_12.ICO"
+                                         << "my_file.dll";
+        QTest::newRow("no underscore") << sep + "ICO" + sep + "plain.ICO"
+                                       << "plain.ICO";
+        QTest::newRow("no separator") << "my_file.dll_12.ICO"
+                                      << "";
     }
     void sourceNameOfItem() {
         QFETCH(QString, path);
