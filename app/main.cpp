@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "Catalogue.h"
+#include "CatalogueBinding.h"
 #include "CommandLine.h"
 #include "Form1.h"
 #include "MainDialogs.h"
@@ -24,12 +26,14 @@ int main(int argc, char** argv) {
     setup.appFolder = QString::fromStdString(morvane::AppFolder());
     setup.outputRoot = morvane::AppFolder();
     setup.commandLine = morvane::CommandLineText(argc, argv);
-
+    morvane::Catalogue catalogue;
+    setup.catalogue = &catalogue;
     morvane::MainDialogs dialogs;
     setup.dialogs = &dialogs;
 
     morvane::Form1 form1(setup);
     dialogs.Attach(form1);
+    catalogue.Attach(morvane::CataloguePartsOf(form1));
     form1.Form_Load();
     return QApplication::exec();
 }

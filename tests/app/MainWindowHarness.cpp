@@ -37,9 +37,10 @@ Form1& MainWindowHarness::Start(const QString& commandLine) {
     setup.appFolder = AppFolder();
     setup.outputRoot = output.path();
     setup.commandLine = commandLine;
-    setup.catalogue = &commands;
+    setup.catalogue = catalogue != nullptr ? catalogue : &commands;
     setup.dialogs = &commands;
     window_ = std::make_unique<Form1>(setup);
+    if (beforeLoad) beforeLoad(*window_);
     window_->Form_Load();
     return *window_;
 }

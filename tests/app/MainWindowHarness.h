@@ -94,6 +94,10 @@ public:
     RecordingMessageBoxes boxes;
     RecordingShell shell;
     RecordingCommands commands;
+    // The catalogue to use instead of the recorder, and what is done with the new window
+    // before its start-up (to attach that catalogue).
+    CatalogueCommands* catalogue = nullptr;
+    std::function<void(Form1&)> beforeLoad;
 
 private:
     QString settingsFile_;

@@ -1,0 +1,160 @@
+#include "Catalogue.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "CatalogueError.h"
+#include "CategoryTree.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "IconFile.h"
+#include "ItemList.h"
+#include "ListItemKey.h"
+#include "MessageBoxes.h"
+#include "ScanSettings.h"
+#include "ShellOpen.h"
+#include "Twips.h"
+
+namespace morvane {
+
+namespace {
+// The window of the exit sequence is cut off above its bar and its button.
+constexpr int kDeletingWindowHeight = 1800;
+
+// The kinds whose items show their own picture.
+bool ShowsOwnPicture(const QString& kind) {
+    return kind == u"ICO" || kind == u"BMP" || kind == u"JPG";
+}
+
+// The filter each export size opens the dialog with: 0 "*.ICO", 1 "*.BMP".
+int FilterOfExportSize(int size) {
+    return size == 32 ? 0 : 1;
+}
+}  // namespace
+
+Catalogue::Catalogue() : runDialog_([](Form2& dialog) { dialog.exec(); }) {}
+
+Catalogue::~Catalogue() = default;
+
+void Catalogue::Attach(CatalogueParts parts) {
+    parts_ = std::move(parts);
+    items_ = std::make_unique<ItemList>(*parts_.ListView1, *parts_.images);
+    connect(parts_.tree, &CategoryTree::SourceNodeClicked, this, &Catalogue::ListSourceItems);
+    connect(parts_.ListView1, &QListWidget::itemClicked, this, [this] {
+        ListView1_ItemClick();
+        ListView1_Click();
+    });
+    connect(parts_.ListView1, &QListWidget::itemDoubleClicked, this, &Catalogue::OpenItem);
+    listViewport_ = parts_.ListView1->viewport();
+    listViewport_->installEventFilter(this);
+}
+
+void Catalogue::ListSourceItems(const QString& kind, const QString& name) {
+    const QString folder = KindFolder(kind);
+    if (ShowsOwnPicture(kind))
+        items_->ListPictureItems(folder, name, kind);
+    else
+        items_->ListGenericItems(folder, name, kind);
+}
+
+void Catalogue::ListView1_ItemClick() {
+    parts_.setSelectedItemIndex(items_->SelectedIndex());
+}
+
+void Catalogue::ListView1_Click() {
+    parts_.setSelectedItemIndex(0);
+    const int index = items_->SelectedIndex();
+    parts_.setSelectedItemIndex(index);
+    const QListWidgetItem* item = items_->Item(index);
+    if (item == nullptr) return;
+    const QString path = item->data(kListItemKeyRole).toString();
+    parts_.Panel1->setText(path);
+    const QFileInfo file(path);
+    parts_.Panel2->setText(
+        file.exists() ? QLocale().toString(file.size()) + QStringLiteral(" bytes.") : QString());
+}
+
+bool Catalogue::PrepareItemMenu() {
+    if (Selected() < 1) return false;
+    const QListWidgetItem* item = items_->Item(Selected());
+    if (item == nullptr) return false;
+    const QString ending = item->data(kListItemKeyRole).toString().right(4).toLower();
+    const bool picture = ending == u".ico" || ending == u".cur";
+    for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
+        if (auto* entry = parts_.edit_menu->findChild<QAction*>(QString::fromLatin1(name)))
+            entry->setEnabled(picture);
+    parts_.edit_menu->setDefaultAction(
+        parts_.edit_menu->findChild<QAction*>(QStringLiteral("play_now_menu")));
+    return true;
+}
+
+bool Catalogue::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress || watched != listViewport_)
+        return QObject::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::RightButton) return false;
+    // The press is kept from the list, so that the selection stays on the item last clicked.
+    if (PrepareItemMenu()) parts_.edit_menu->popup(mouse->globalPosition().toPoint());
+    return true;
+}
+
+// An index that names no item any more opens nothing.
+void Catalogue::OpenItem() {
+    if (Selected() <= 0) return;
+    const QListWidgetItem* item = items_->Item(Selected());
+    if (item == nullptr) return;
+    parts_.shell->Open(item->data(kListItemKeyRole).toString().toStdString());
+}
+
+void Catalogue::ExportIcon(int size) {
+    const int index = Selected();
+    if (index == 0 || items_->Item(index) == nullptr) return;
+    ScanSettings& settings = parts_.settings();
+    Form2 dialog({&parts_.messages(), parts_.boxes, parts_.appTitle(), settings.language,
+                  &settings.lastFolder},
+                 parts_.mainWindow);
+    dialog.ExportFileName.clear();
+    dialog.SaveKind = QStringLiteral("ico");
+    dialog.SelectFilter(FilterOfExportSize(size));
+    runDialog_(dialog);
+    if (dialog.ExportFileName.isEmpty()) return;
+    RenderExportPicture(size, index);
+    Run([&] { return WriteIconFile(dialog.ExportFileName, picture3_); });
+}
+
+void Catalogue::RenderExportPicture(int size, int index) {
+    picture3_ = StretchToSquare(items_->Picture(index), size);
+}
+
+// The progress window says what is going on while the tree's files are deleted; whatever
+// happens, the window goes and the program may end.
+void Catalogue::DeleteOnExit() {
+    auto form4 = std::make_unique<Form4>(parts_.appTitle());
+    form4->ProgressBar1()->hide();
+    form4->Command1()->hide();
+    form4->setFixedSize(form4->width(), TwipsScale::Of(*form4).ToPixelsY(kDeletingWindowHeight));
+    form4->Label3()->setText(QString());
+    form4->Label1()->setText(QStringLiteral("Deleting Files..."));
+    form4->show();
+    silentClear_ = true;
+    ClearAllNodes();
+    form4->hide();
+}
+
+QString Catalogue::KindFolder(const QString& kind) const {
+    return QString::fromStdString(parts_.outputRoot) + kind + QDir::separator();
+}
+
+QString Catalogue::Message(MessageId id) const {
+    return parts_.messages().Text(id);
+}
+
+}  // namespace morvane

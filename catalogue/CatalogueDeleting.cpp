@@ -1,0 +1,160 @@
+// The catalogue's deleting commands. Each runs under the one error handler: the first failure
+// is reported and ends the command, and what was done before it stays done.
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include "Catalogue.h"
+#include "CatalogueError.h"
+#include "CategoryTree.h"
+#include "ItemList.h"
+#include "ListItemKey.h"
+#include "MessageBoxes.h"
+
+namespace morvane {
+
+namespace {
+// The count at the end of a source node's text: "shell32.dll(3)" gives 3.
+int CountOfNodeText(const QString& text) {
+    const QString withoutClose = text.chopped(text.isEmpty() ? 0 : 1);
+    const qsizetype open = withoutClose.lastIndexOf(u'(', withoutClose.size() - 2);
+    return withoutClose.mid(open + 1).toInt();
+}
+
+QString KindOfPath(const QString& path) {
+    return path.right(3).toUpper();
+}
+
+// The source nodes in the tree's order; loops run from the last, so that a removal never
+// shifts a node still to be visited.
+QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
+    QList<QTreeWidgetItem*> nodes;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* category = tree.topLevelItem(i);
+        for (int j = 0; j < category->childCount(); ++j) nodes.append(category->child(j));
+    }
+    return nodes;
+}
+
+QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
+    const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+}  // namespace
+
+void Catalogue::Run(const std::function<std::error_code()>& command) {
+    if (const std::error_code error = command())
+        parts_.boxes->Show(parts_.appTitle(), ErrorBoxText(error));
+}
+
+bool Catalogue::Ask(const QString& question) const {
+    return parts_.boxes->Ask(parts_.appTitle(), question);
+}
+
+void Catalogue::DeleteItem() {
+    const int index = Selected();
+    if (index < 1) return;
+    Run([&]() -> std::error_code {
+        const QListWidgetItem* item = items_->Item(index);
+        if (item == nullptr) return CatalogueFault::NoSuchItem;
+        const QString path = item->data(kListItemKeyRole).toString();
+        if (const std::error_code error = remover_(path.toStdString())) return error;
+        items_->RemoveItem(index);
+        const QString name = SourceNameOfItem(path);
+        QTreeWidgetItem* node = parts_.tree->Node(KindOfPath(path) + u'#' + name);
+        if (node == nullptr) return CatalogueFault::NoSuchNode;
+        const int count = CountOfNodeText(node->text(0));
+        if (count == 1)
+            delete node;
+        else
+            node->setText(0, name + u'(' + QString::number(count - 1) + u')');
+        return {};
+    });
+}
+
+// From the last item to the first; `lastPath` ends as the path of item 1, or empty.
+std::error_code Catalogue::DeleteListedItems(QString& lastPath) {
+    for (int i = items_->Count(); i >= 1; --i) {
+        lastPath = items_->Item(i)->data(kListItemKeyRole).toString();
+        if (const std::error_code error = remover_(lastPath.toStdString())) return error;
+        items_->RemoveItem(i);
+    }
+    return {};
+}
+
+std::error_code Catalogue::RemoveNodeOfKey(const QString& key) {
+    QTreeWidgetItem* node = parts_.tree->Node(key);
+    if (node == nullptr || !key.contains(u'#')) return CatalogueFault::NoSuchNode;
+    delete node;
+    return {};
+}
+
+void Catalogue::DeleteAllItems() {
+    if (Selected() < 1) return;
+    if (!Ask(Message(MessageId::Message11))) return;
+    Run([&]() -> std::error_code {
+        QString last;
+        if (const std::error_code error = DeleteListedItems(last)) return error;
+        return RemoveNodeOfKey(KindOfPath(last) + u'#' + SourceNameOfItem(last));
+    });
+}
+
+void Catalogue::RemoveNode() {
+    const QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
+    if (selected == nullptr) return;
+    const QString text = selected->text(0);
+    if (!text.endsWith(u')')) return;
+    if (!Ask(Message(MessageId::Message13) + u' ' + text)) return;
+    Run([&]() -> std::error_code {
+        QString last;
+        if (const std::error_code error = DeleteListedItems(last)) return error;
+        const QString name = SourceNameOfItem(last);
+        if (name.isEmpty()) return {};
+        return RemoveNodeOfKey(KindOfPath(last) + u'#' + name);
+    });
+}
+
+// Every file of the node's name pattern in its kind folder, then the node.
+std::error_code Catalogue::ClearSourceNode(QTreeWidgetItem* node) {
+    const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(*node));
+    if (!key) return CatalogueFault::NoSuchNode;
+    const QString folder = KindFolder(key->kind);
+    for (const QString& file : MatchingItemFiles(folder, key->name.toLower(), key->kind))
+        if (const std::error_code error = remover_((folder + file).toStdString())) return error;
+    delete node;
+    return {};
+}
+
+// Source nodes whose key begins with `keyStart` (all of them when it is empty).
+std::error_code Catalogue::ClearSourceNodes(const QString& keyStart) {
+    const QList<QTreeWidgetItem*> nodes = SourceNodes(parts_.tree->TreeView1());
+    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
+        if (!(*it)->text(0).endsWith(u')')) continue;
+        if (!CategoryTree::Key(**it).startsWith(keyStart)) continue;
+        if (const std::error_code error = ClearSourceNode(*it)) return error;
+    }
+    items_->Clear();
+    return {};
+}
+
+void Catalogue::ClearCategory() {
+    const QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
+    if (selected == nullptr) return;
+    const QString category = CategoryTree::Key(*selected);
+    if (category.contains(u'#')) return;
+    QString question = Message(MessageId::Message12);
+    const qsizetype marker = question.indexOf(u'%');
+    if (marker < 0) {
+        Run([] { return std::error_code(CatalogueFault::NoCategoryMarker); });
+        return;
+    }
+    question.replace(marker, 3, category);
+    if (!Ask(question)) return;
+    Run([&] { return ClearSourceNodes(category + u'#'); });
+}
+
+void Catalogue::ClearAllNodes() {
+    if (!silentClear_ && !Ask(Message(MessageId::Message11))) return;
+    Run([&] { return ClearSourceNodes(QString()); });
+}
+
+}  // namespace morvane

@@ -1,0 +1,165 @@
+#include "Form2.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+
+#include "MessageBoxes.h"
+#include "MessageTable.h"
+#include "WindowLanguage.h"
+
+namespace morvane {
+
+namespace {
+template <typename Control>
+Control* Make(QWidget* parent, const char* name) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QString WithSeparator(const QString& folder) {
+    return folder.endsWith(QDir::separator()) || folder.endsWith(u'/') ? folder
+                                                                       : folder + QDir::separator();
+}
+
+// Volume roots, the system's root first.
+QStringList VolumeRoots() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady())
+            roots << QDir::toNativeSeparators(volume.rootPath());
+    roots.removeDuplicates();
+    roots.sort();
+    return roots;
+}
+}  // namespace
+
+Form2::Form2(Setup setup, QWidget* parent)
+    : QDialog(parent),
+      setup_(std::move(setup)),
+      drive1_(Make<QComboBox>(this, "Drive1")),
+      dir1_(Make<QListWidget>(this, "Dir1")),
+      file1_(Make<QListWidget>(this, "File1")),
+      combo1_(Make<QComboBox>(this, "Combo1")),
+      text1_(Make<QLineEdit>(this, "Text1")),
+      command1_(Make<QPushButton>(this, "Command1")),
+      command2_(Make<QPushButton>(this, "Command2")) {
+    setObjectName(QStringLiteral("Form2"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(text1_, 0, 0);
+    grid->addWidget(command1_, 0, 1);
+    grid->addWidget(file1_, 1, 0, 2, 1);
+    grid->addWidget(command2_, 1, 1);
+    grid->addWidget(dir1_, 3, 0);
+    grid->addWidget(combo1_, 4, 0);
+    grid->addWidget(drive1_, 4, 1);
+    command1_->setText(QStringLiteral("OK"));
+    command2_->setText(QStringLiteral("Ακύρωση"));
+    command1_->setAutoDefault(false);
+    command2_->setAutoDefault(false);
+    connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
+    connect(dir1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        SetFolder(QDir::cleanPath(QDir(folder_).absoluteFilePath(item->text())));
+    });
+    connect(file1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { text1_->setText(item->text()); });
+    connect(file1_, &QListWidget::itemDoubleClicked, this, [this] { Command1_Click(); });
+    connect(text1_, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
+    connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    Form_Load();
+}
+
+// A remembered folder that is gone leaves the dialog in the current folder, without a word.
+void Form2::Form_Load() {
+    ApplyExportDialogLanguage(*this, setup_.language);
+    if (parentWidget() != nullptr) setWindowIcon(parentWidget()->windowIcon());
+    combo1_->addItems({QStringLiteral("*.ICO"), QStringLiteral("*.BMP"), QStringLiteral("*.*")});
+    drive1_->addItems(VolumeRoots());
+    const QString remembered = setup_.lastFolder != nullptr ? *setup_.lastFolder : QString();
+    SetFolder(!remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered
+                                                                     : QDir::currentPath());
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (setup_.messages != nullptr) setWindowTitle(setup_.messages->Text(MessageId::FrmCap1));
+    text1_->setFocus();
+}
+
+void Form2::SetFolder(const QString& folder) {
+    folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    const QStorageInfo volume(folder_);
+    const int drive = drive1_->findText(QDir::toNativeSeparators(volume.rootPath()));
+    if (drive >= 0) drive1_->setCurrentIndex(drive);
+    FillDir1();
+    FillFile1();
+}
+
+void Form2::SelectFilter(int index) {
+    combo1_->setCurrentIndex(index);
+    Combo1_Click();
+}
+
+void Form2::Combo1_Click() {
+    static const QStringList kPatterns = {QStringLiteral("*.ico"), QStringLiteral("*.bmp"),
+                                          QStringLiteral("*.*")};
+    const int index = combo1_->currentIndex();
+    pattern_ = index >= 0 && index < kPatterns.size() ? kPatterns.at(index) : QStringLiteral("*.*");
+    FillFile1();
+}
+
+void Form2::Drive1_Change() {
+    SetFolder(drive1_->currentText());
+}
+
+void Form2::FillDir1() {
+    dir1_->clear();
+    const QDir dir(folder_);
+    if (!dir.isRoot()) dir1_->addItem(QStringLiteral(".."));
+    dir1_->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+}
+
+void Form2::FillFile1() {
+    file1_->clear();
+    file1_->addItems(
+        QDir(folder_).entryList({pattern_}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void Form2::Command1_Click() {
+    const QString path = WithSeparator(folder_) + text1_->text();
+    const QString name =
+        path + (SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP"));
+    bool usable = true;
+    if (QFileInfo::exists(name)) {
+        const QString question = name + u' ' + setup_.messages->Text(MessageId::Message9);
+        if (!setup_.boxes->Ask(setup_.appTitle, question)) return;
+    } else {
+        usable = ProbeNewFile(name);
+    }
+    if (!usable) {
+        setup_.boxes->Critical(setup_.appTitle, setup_.messages->Text(MessageId::Message10));
+        return;
+    }
+    ExportFileName = name;
+    if (setup_.lastFolder != nullptr) *setup_.lastFolder = folder_;
+    accept();
+}
+
+bool Form2::ProbeNewFile(const QString& path) {
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
+    probe.close();
+    return probe.remove();
+}
+
+}  // namespace morvane

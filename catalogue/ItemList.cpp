@@ -1,0 +1,98 @@
+#include "ItemList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QListWidget>
+#include <QPainter>
+
+#include "ItemFiles.h"
+#include "ListItemKey.h"
+#include "ToolbarImageList.h"
+
+namespace morvane {
+
+ItemList::ItemList(QListWidget& ListView1, const ToolbarImageList& images)
+    : list_(ListView1), images_(images) {
+    picture1_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
+    picture1_.fill(Qt::transparent);
+}
+
+void ItemList::ListGenericItems(const QString& folder, const QString& name, const QString& kind) {
+    StartListing();
+    const std::optional<int> symbol = ToolbarImageList::IndexOfKey(kind);
+    const QImage picture = symbol ? images_.Image(*symbol) : QImage();
+    for (const QString& file : MatchingItemFiles(folder, name, kind))
+        AddItem(folder + file, file, picture);
+}
+
+void ItemList::ListPictureItems(const QString& folder, const QString& name, const QString& kind) {
+    StartListing();
+    for (const QString& file : MatchingItemFiles(folder, name, kind))
+        AddItem(folder + file, QString(), LoadIntoPicture1(folder + file));
+}
+
+void ItemList::Clear() {
+    list_.clear();
+    ImageList1_.clear();
+}
+
+// Events are let through once, after the list is emptied: the window shows the empty list
+// before the filling, which does not yield.
+void ItemList::StartListing() {
+    Clear();
+    QCoreApplication::processEvents();
+    list_.viewport()->update();
+}
+
+void ItemList::AddItem(const QString& path, const QString& text, const QImage& picture) {
+    ImageList1_.append(picture);
+    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), text, &list_);
+    item->setData(kListItemKeyRole, path);
+    item->setData(kListItemIconRole, static_cast<int>(ImageList1_.size()));
+    item->setToolTip(text);
+}
+
+// The picture at its own size from the top-left corner, cut to 32×32; what cannot be read
+// leaves the previous picture in place.
+QImage ItemList::LoadIntoPicture1(const QString& path) {
+    QImageReader reader(path);
+    const QImage loaded = reader.read();
+    if (loaded.isNull()) return picture1_;
+    QImage canvas(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.drawImage(QPoint(0, 0), loaded);
+    painter.end();
+    picture1_ = canvas;
+    return canvas;
+}
+
+int ItemList::Count() const {
+    return list_.count();
+}
+
+QListWidgetItem* ItemList::Item(int index) const {
+    if (index < 1 || index > list_.count()) return nullptr;
+    return list_.item(index - 1);
+}
+
+int ItemList::SelectedIndex() const {
+    const QList<QListWidgetItem*> selected = list_.selectedItems();
+    if (selected.isEmpty()) return 0;
+    return list_.row(selected.first()) + 1;
+}
+
+QImage ItemList::Picture(int index) const {
+    const QListWidgetItem* item = Item(index);
+    if (item == nullptr) return {};
+    const int image = item->data(kListItemIconRole).toInt();
+    if (image < 1 || image > ImageList1_.size()) return {};
+    return ImageList1_.at(image - 1);
+}
+
+void ItemList::RemoveItem(int index) {
+    delete Item(index);
+}
+
+}  // namespace morvane

@@ -1,0 +1,54 @@
+// ListView1's content: the extracted files of one source name, each with a 32×32 picture from
+// ImageList1. Pictures stay in ImageList1 when single items go, so that every remaining item
+// keeps its own; only a refill or a clear empties it.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class QListWidget;
+class QListWidgetItem;
+
+namespace morvane {
+
+class ToolbarImageList;
+
+class ItemList {
+  public:
+    static constexpr int kPictureSize = 32;
+
+    ItemList(QListWidget& ListView1, const ToolbarImageList& images);
+
+    // The kinds without a preview: each item shows its kind's symbol and its file name.
+    void ListGenericItems(const QString& folder, const QString& name, const QString& kind);
+    // ICO, BMP and JPG: each item shows its own picture, cut to 32×32, and no name. A file that
+    // cannot be read as a picture shows the picture loaded before it.
+    void ListPictureItems(const QString& folder, const QString& name, const QString& kind);
+    // Every item and every picture goes.
+    void Clear();
+
+    int Count() const;
+    // `index` counts from 1; nullptr when no item has it.
+    QListWidgetItem* Item(int index) const;
+    // The 1-based index of the list's selected item, 0 when none is selected.
+    int SelectedIndex() const;
+    // The picture an item shows; a null image when no item has `index`.
+    QImage Picture(int index) const;
+    void RemoveItem(int index);
+
+    QListWidget& ListView1() const { return list_; }
+
+  private:
+    void StartListing();
+    void AddItem(const QString& path, const QString& text, const QImage& picture);
+    QImage LoadIntoPicture1(const QString& path);
+
+    QListWidget& list_;
+    const ToolbarImageList& images_;
+    QList<QImage> ImageList1_;
+    // What Picture1 shows: the last picture that could be loaded, kept across refills.
+    QImage picture1_;
+};
+
+}  // namespace morvane

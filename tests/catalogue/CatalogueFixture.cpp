@@ -1,0 +1,105 @@
+#include "CatalogueFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "ItemList.h"
+#include "ListItemKey.h"
+#include "ResourceKind.h"
+
+namespace morvane::test {
+
+CatalogueFixture::CatalogueFixture()
+    : list(new QListWidget(&window)),
+      panel1(new QLabel(&window)),
+      panel2(new QLabel(&window)),
+      treeView(new QTreeWidget(&window)),
+      editMenu(new QMenu(&window)) {
+    for (const char* name : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
+                             "ico_menu", "save_as_16_ico"}) {
+        QAction* entry = editMenu->addAction(QString::fromLatin1(name));
+        entry->setObjectName(QString::fromLatin1(name));
+    }
+    tree = std::make_unique<CategoryTree>(*treeView, images);
+    tree->AddCategoryNodes(QStringLiteral("Category"));
+    for (const ResourceKind kind : kAllKinds)
+        QDir().mkpath(Folder(QString::fromLatin1(KindName(kind).data(), 3)));
+    CatalogueParts parts;
+    parts.mainWindow = &window;
+    parts.ListView1 = list;
+    parts.Panel1 = panel1;
+    parts.Panel2 = panel2;
+    parts.edit_menu = editMenu;
+    parts.tree = tree.get();
+    parts.images = &images;
+    parts.boxes = &boxes;
+    parts.shell = &shell;
+    parts.outputRoot = output.path();
+    parts.appTitle = [] { return QStringLiteral("Morvane"); };
+    parts.messages = [this]() -> const MessageTable& { return messages; };
+    parts.settings = [this]() -> ScanSettings& { return settings; };
+    parts.selectedItemIndex = [this] { return selected; };
+    parts.setSelectedItemIndex = [this](int index) { selected = index; };
+    catalogue.Attach(std::move(parts));
+    window.resize(640, 480);
+}
+
+QString CatalogueFixture::Folder(const QString& kind) const {
+    return QString::fromStdString(output.path()) + kind + QDir::separator();
+}
+
+QString CatalogueFixture::Extracted(const QString& kind, const QString& name, const Bytes& bytes) {
+    const QString path = Folder(kind) + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name, int count) {
+    QTreeWidgetItem* category = tree->Node(kind);
+    auto* node = new QTreeWidgetItem(category);
+    node->setText(0, name + u'(' + QString::number(count) + u')');
+    node->setData(0, Qt::UserRole, kind + u'#' + name);
+    return node;
+}
+
+void CatalogueFixture::ClickNode(const QString& kind, const QString& name) {
+    QTreeWidgetItem* node = tree->Node(kind + u'#' + name);
+    treeView->setCurrentItem(node);
+    emit treeView->itemClicked(node, 0);
+}
+
+bool CatalogueFixture::ClickItem(const QString& file) {
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        if (!item->data(kListItemKeyRole).toString().endsWith(file)) continue;
+        list->setCurrentItem(item);
+        emit list->itemClicked(item);
+        return true;
+    }
+    return false;
+}
+
+void CatalogueFixture::SelectNode(QTreeWidgetItem* node) {
+    treeView->clearSelection();
+    treeView->setCurrentItem(node);
+    node->setSelected(true);
+}
+
+QStringList CatalogueFixture::ListedNames() const {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << QFileInfo(list->item(i)->data(kListItemKeyRole).toString()).fileName();
+    names.sort();
+    return names;
+}
+
+bool CatalogueFixture::Exists(const QString& kind, const QString& name) const {
+    return QFile::exists(Folder(kind) + name);
+}
+
+}  // namespace morvane::test

@@ -1,0 +1,87 @@
+// A catalogue on real files: an output folder with kind folders, a tree and a list of its own,
+// message boxes that answer as told and remember what they were shown, and a shell that
+// remembers what it was asked to open.
+#pragma once
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QStringList>
+#include <QTreeWidget>
+#include <memory>
+
+#include "Catalogue.h"
+#include "CategoryTree.h"
+#include "MessageBoxes.h"
+#include "MessageTable.h"
+#include "ScanSettings.h"
+#include "ShellOpen.h"
+#include "TempFolder.h"
+#include "ToolbarImageList.h"
+
+namespace morvane::test {
+
+class AnsweringBoxes final : public MessageBoxes {
+  public:
+    QStringList shown;     // texts of OK boxes
+    QStringList critical;  // texts of critical boxes
+    QStringList asked;     // questions
+    QStringList titles;    // every box's title
+    bool answer = true;
+
+    void Show(const QString& title, const QString& text) override {
+        titles << title;
+        shown << text;
+    }
+    void Critical(const QString& title, const QString& text) override {
+        titles << title;
+        critical << text;
+    }
+    bool Ask(const QString& title, const QString& text) override {
+        titles << title;
+        asked << text;
+        return answer;
+    }
+};
+
+class OpeningShell final : public ShellOpener {
+  public:
+    QStringList opened;
+    void Open(const std::string& target) override { opened << QString::fromStdString(target); }
+};
+
+class CatalogueFixture {
+  public:
+    CatalogueFixture();
+
+    // Writes an extracted file KIND/name into the output folder; returns its full path.
+    QString Extracted(const QString& kind, const QString& name, const Bytes& bytes = Bytes(10, 7));
+    // A source node under its category, with a count.
+    QTreeWidgetItem* Node(const QString& kind, const QString& name, int count);
+    // A click on a source node: the list is filled with its items.
+    void ClickNode(const QString& kind, const QString& name);
+    // A click on the list item whose file name is `file`; false when none has it.
+    bool ClickItem(const QString& file);
+    void SelectNode(QTreeWidgetItem* node);
+    QString Folder(const QString& kind) const;
+    QStringList ListedNames() const;
+    bool Exists(const QString& kind, const QString& name) const;
+
+    TempFolder output;
+    QWidget window;
+    QListWidget* list;
+    QLabel* panel1;
+    QLabel* panel2;
+    QTreeWidget* treeView;
+    QMenu* editMenu;
+    ToolbarImageList images;
+    std::unique_ptr<CategoryTree> tree;
+    AnsweringBoxes boxes;
+    OpeningShell shell;
+    MessageTable messages = MessageTable::Builtin();
+    ScanSettings settings;
+    int selected = 0;
+    Catalogue catalogue;
+};
+
+}  // namespace morvane::test

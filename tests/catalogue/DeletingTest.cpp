@@ -1,0 +1,291 @@
+// Deleting items and clearing categories: what goes from the disk, the tree and the list, the
+// questions, and the one error box that stops a command half way.
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "CatalogueFixture.h"
+#include "FileMarks.h"
+#include "ItemList.h"
+#include "ListItemKey.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+// "<number> - <description>" with a description.
+bool IsErrorBoxText(const QString& text) {
+    return QRegularExpression(QStringLiteral("^-?\\d+ - \\S.*$")).match(text).hasMatch();
+}
+
+// Every file under the output folder, relative to it.
+QStringList AllFiles(const CatalogueFixture& f) {
+    QStringList files;
+    for (const std::string& file : ListTree(f.output.path())) files << QString::fromStdString(file);
+    return files;
+}
+
+QStringList Without(QStringList files, const QStringList& gone) {
+    for (const QString& file : gone) files.removeAll(file);
+    return files;
+}
+}  // namespace
+
+class DeletingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // One of three items: the count drops; the last one: the node goes. No question is asked.
+    void deleteItemCountsDown() {
+        CatalogueFixture f;
+        QTreeWidgetItem* node = f.Node("GIF", "x.exe", 3);
+        for (const char* name : {"x.exe_1.GIF", "x.exe_2.GIF", "x.exe_3.GIF"})
+            f.Extracted("GIF", name);
+        f.ClickNode("GIF", "x.exe");
+        QVERIFY(f.ClickItem("x.exe_2.GIF"));
+        const int index = f.selected;
+        f.catalogue.DeleteItem();
+        QVERIFY(!f.Exists("GIF", "x.exe_2.GIF"));
+        QCOMPARE(node->text(0), QString("x.exe(2)"));
+        QCOMPARE(f.ListedNames(), (QStringList{"x.exe_1.GIF", "x.exe_3.GIF"}));
+        QCOMPARE(f.selected, index);
+        QVERIFY(f.boxes.asked.isEmpty());
+        // The remaining items keep their own pictures' places.
+        for (int i = 1; i <= f.list->count(); ++i)
+            QVERIFY(!f.catalogue.Items().Picture(i).isNull());
+
+        f.Node("ICO", "one", 1);
+        f.Extracted("ICO", "one_1.ICO");
+        f.ClickNode("ICO", "one");
+        QVERIFY(f.ClickItem("one_1.ICO"));
+        f.catalogue.DeleteItem();
+        QVERIFY(f.tree->Node("ICO#one") == nullptr);
+        QVERIFY(!f.Exists("ICO", "one_1.ICO"));
+        QVERIFY(f.boxes.shown.isEmpty());
+    }
+
+    // A read-only file goes like any other (as the superuser too, where the mark stops nothing).
+    void readOnlyFilesAreDeleted() {
+        CatalogueFixture f;
+        f.Node("PNG", "r", 2);
+        MarkReadOnly(f.Extracted("PNG", "r_1.PNG").toStdString());
+        MarkReadOnly(f.Extracted("PNG", "r_2.PNG").toStdString());
+        f.ClickNode("PNG", "r");
+        QVERIFY(f.ClickItem("r_1.PNG"));
+        f.catalogue.DeleteItem();
+        QVERIFY(!f.Exists("PNG", "r_1.PNG"));
+        f.SelectNode(f.tree->Node("PNG"));
+        f.catalogue.ClearCategory();
+        QVERIFY(!f.Exists("PNG", "r_2.PNG"));
+        QVERIFY(f.boxes.shown.isEmpty());
+    }
+
+    // The list of a.dll shows a.dll.bak's items too: both sets of files go, but only the node of
+    // item 1's source name.
+    void deleteAllTakesBothSourcesButOneNode() {
+        CatalogueFixture f;
+        f.Node("ICO", "a.dll", 1);
+        f.Node("ICO", "a.dll.bak", 1);
+        f.Extracted("ICO", "a.dll_1.ICO");
+        f.Extracted("ICO", "a.dll.bak_1.ICO");
+        f.ClickNode("ICO", "a.dll");
+        QCOMPARE(f.list->count(), 2);
+        const QString first = SourceNameOfItem(f.list->item(0)->data(kListItemKeyRole).toString());
+        const QString other = first == "a.dll" ? "a.dll.bak" : "a.dll";
+        QVERIFY(f.ClickItem("_1.ICO"));
+        f.catalogue.DeleteAllItems();
+        QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::Message11)});
+        QCOMPARE(f.boxes.titles.first(), QString("Morvane"));
+        QCOMPARE(f.list->count(), 0);
+        QVERIFY(!f.Exists("ICO", "a.dll_1.ICO"));
+        QVERIFY(!f.Exists("ICO", "a.dll.bak_1.ICO"));
+        QVERIFY(f.tree->Node("ICO#" + first) == nullptr);
+        QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
+    }
+
+    void noLeavesEverythingInPlace() {
+        CatalogueFixture f;
+        f.Node("AVI", "v", 1);
+        f.Extracted("AVI", "v_1.AVI");
+        f.ClickNode("AVI", "v");
+        QVERIFY(f.ClickItem("v_1.AVI"));
+        f.boxes.answer = false;
+        f.catalogue.DeleteAllItems();
+        f.SelectNode(f.tree->Node("AVI#v"));
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.last(), f.messages.Text(MessageId::Message13) + " v(1)");
+        f.SelectNode(f.tree->Node("AVI"));
+        f.catalogue.ClearCategory();
+        f.catalogue.ClearAllNodes();
+        QCOMPARE(f.boxes.asked.size(), 4);
+        QVERIFY(f.Exists("AVI", "v_1.AVI"));
+        QCOMPARE(f.list->count(), 1);
+        QVERIFY(f.tree->Node("AVI#v") != nullptr);
+    }
+
+    // A remembered index with an empty list: nothing deleted, the node "#" is not found.
+    void deleteAllOnEmptyListShowsTheErrorBox() {
+        CatalogueFixture f;
+        f.selected = 1;
+        f.catalogue.DeleteAllItems();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+        f.catalogue.DeleteItem();
+        QCOMPARE(f.boxes.shown.size(), 2);
+        QVERIFY(IsErrorBoxText(f.boxes.shown.last()));
+    }
+
+    void removeNodeDeletesTheListAndTheNode() {
+        CatalogueFixture f;
+        f.Node("JPG", "shell32.dll", 2);
+        f.Extracted("JPG", "shell32.dll_1.JPG");
+        f.Extracted("JPG", "shell32.dll_2.JPG");
+        f.ClickNode("JPG", "shell32.dll");
+        f.SelectNode(f.tree->Node("JPG#shell32.dll"));
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked, QStringList{"Είστε σίγουρος για την διαγραφή του shell32.dll(2)"});
+        QVERIFY(f.tree->Node("JPG#shell32.dll") == nullptr);
+        QVERIFY(!f.Exists("JPG", "shell32.dll_1.JPG"));
+        QCOMPARE(f.list->count(), 0);
+        // A category node's text does not end with ")": nothing is asked.
+        f.SelectNode(f.tree->Node("JPG"));
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.size(), 1);
+    }
+
+    void categoryQuestion_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("built-in") << QString(
+                                         "Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;")
+                                  << "Είστε σίγουρος για την διαγραφή όλων των BMP αρχείων;";
+        QTest::newRow("one %") << "Delete all % files?"
+                               << "Delete all BMPiles?";
+        QTest::newRow("% at the end") << "Delete all %"
+                                      << "Delete all BMP";
+    }
+    // Only the category's own nodes go, also beside a source name holding the letters BMP.
+    void categoryQuestion() {
+        QFETCH(QString, message);
+        QFETCH(QString, question);
+        CatalogueFixture f;
+        f.messages.SetText(MessageId::Message12, message);
+        f.Node("BMP", "q.exe", 1);
+        f.Node("ICO", "BMP.exe", 1);
+        f.Extracted("BMP", "q.exe_1.BMP");
+        f.Extracted("ICO", "BMP.exe_1.ICO");
+        f.ClickNode("BMP", "q.exe");
+        f.SelectNode(f.tree->Node("BMP"));
+        f.catalogue.ClearCategory();
+        QCOMPARE(f.boxes.asked, QStringList{question});
+        QVERIFY(!f.Exists("BMP", "q.exe_1.BMP"));
+        QVERIFY(f.Exists("ICO", "BMP.exe_1.ICO"));
+        QVERIFY(f.tree->Node("BMP#q.exe") == nullptr);
+        QVERIFY(f.tree->Node("ICO#BMP.exe") != nullptr);
+        QCOMPARE(f.list->count(), 0);
+    }
+
+    void categoryQuestionWithoutMarkerStopsBeforeAsking() {
+        CatalogueFixture f;
+        f.messages.SetText(MessageId::Message12, "Delete them all?");
+        f.Node("BMP", "q.exe", 1);
+        f.Extracted("BMP", "q.exe_1.BMP");
+        f.SelectNode(f.tree->Node("BMP"));
+        f.catalogue.ClearCategory();
+        QVERIFY(f.boxes.asked.isEmpty());
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+        QVERIFY(f.Exists("BMP", "q.exe_1.BMP"));
+    }
+
+    // Loops run from the last node: those after the failing one are gone, it and those before it
+    // stay, and the list keeps its items.
+    void errorStopsTheClearingHalfWay() {
+        CatalogueFixture f;
+        f.Node("ICO", "n1", 1);
+        f.Node("ICO", "n2", 1);
+        f.Node("ICO", "n3", 1);
+        for (const char* name : {"n1_1.ICO", "n2_1.ICO", "n3_1.ICO"}) f.Extracted("ICO", name);
+        f.ClickNode("ICO", "n1");
+        f.catalogue.SetFileRemover([](const std::string& path) -> std::error_code {
+            if (path.find("n2_1.ICO") != std::string::npos)
+                return std::make_error_code(std::errc::permission_denied);
+            return RemoveItemFile(path);
+        });
+        f.catalogue.ClearAllNodes();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+        QVERIFY(f.boxes.shown.first().startsWith(QString::number(EACCES) + " - "));
+        QVERIFY(!f.Exists("ICO", "n3_1.ICO"));
+        QVERIFY(f.tree->Node("ICO#n3") == nullptr);
+        QVERIFY(f.Exists("ICO", "n2_1.ICO"));
+        QVERIFY(f.Exists("ICO", "n1_1.ICO"));
+        QVERIFY(f.tree->Node("ICO#n2") != nullptr);
+        QVERIFY(f.tree->Node("ICO#n1") != nullptr);
+        QCOMPARE(f.list->count(), 1);
+    }
+
+    // A file the user deleted elsewhere: the item's deletion stops with the box, the node keeps
+    // its count.
+    void fileAlreadyGoneIsAnError() {
+        CatalogueFixture f;
+        QTreeWidgetItem* node = f.Node("CUR", "c", 2);
+        f.Extracted("CUR", "c_1.CUR");
+        f.Extracted("CUR", "c_2.CUR");
+        f.ClickNode("CUR", "c");
+        QVERIFY(f.ClickItem("c_1.CUR"));
+        QFile::remove(f.Folder("CUR") + "c_1.CUR");
+        f.catalogue.DeleteItem();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+        QCOMPARE(node->text(0), QString("c(2)"));
+        QCOMPARE(f.list->count(), 2);
+    }
+
+    // The node of a.dll also takes a.dll.bak's files and those of earlier runs of a.dll; a name
+    // without a node keeps its files.
+    void treeCommandsTakeEveryFileOfThePattern() {
+        CatalogueFixture f;
+        f.Node("ICO", "a.dll", 1);
+        for (const char* name : {"a.dll_0.ICO", "A.DLL_7.ico", "a.dll.bak_0.ICO", "b.dll_0.ICO"})
+            f.Extracted("ICO", name);
+        f.SelectNode(f.tree->Node("ICO"));
+        f.catalogue.ClearCategory();
+        QCOMPARE(QDir(f.Folder("ICO")).entryList(QDir::Files), QStringList{"b.dll_0.ICO"});
+        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr);
+    }
+
+    // Source names holding wildcard characters or dots take only their own files; files of
+    // names without a node, other kinds, the log and everything outside the kind folders stay.
+    void clearingTouchesOnlyTheNamedFiles() {
+        CatalogueFixture f;
+        const QStringList names = {"*", "a?c", "[ab]", "..", "x.y"};
+        QStringList gone;
+        for (const QString& name : names) {
+            f.Node("ICO", name, 1);
+            f.Extracted("ICO", name + "_1.ICO");
+            gone << "ICO/" + name + "_1.ICO";
+        }
+        for (const char* decoy :
+             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "zz_1.ICO"})
+            f.Extracted("ICO", decoy);
+        f.Extracted("GIF", "*_1.GIF");
+        QFile log(QString::fromStdString(f.output.path()) + "LOG.txt");
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.close();
+        f.output.Write("elsewhere/*_1.ICO", Bytes(3, 1));
+        f.output.Write("*_1.ICO", Bytes(3, 1));
+        const QStringList before = AllFiles(f);
+        f.catalogue.ClearAllNodes();
+        QCOMPARE(AllFiles(f), Without(before, gone));
+        QVERIFY(f.tree->SourceNodeKeys().isEmpty());
+        QCOMPARE(f.treeView->topLevelItemCount(), 10);
+        QVERIFY(QDir(f.Folder("ICO")).exists());
+    }
+};
+
+QTEST_MAIN(DeletingTest)
+#include "DeletingTest.moc"

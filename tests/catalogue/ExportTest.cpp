@@ -1,0 +1,239 @@
+// Exporting an item as an icon through the program's own file dialog: the names it makes, its
+// questions, the remembered folder, and the icon file that is written.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "CatalogueFixture.h"
+#include "Form2.h"
+#include "IconFile.h"
+#include "ItemList.h"
+#include "MediaSamples.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+namespace {
+// An icon item, clicked, with the dialog answered by `answer` instead of a person.
+void PrepareIconItem(CatalogueFixture& f) {
+    f.Node("ICO", "logo.dll", 1);
+    f.Extracted("ICO", "logo.dll_1.ICO", MakeIcon32());
+    f.ClickNode("ICO", "logo.dll");
+    QVERIFY(f.ClickItem("logo.dll_1.ICO"));
+}
+
+// The dialog in `folder` with `name` typed and OK pressed.
+std::function<void(Form2&)> TypeAndOk(const QString& folder, const QString& name) {
+    return [folder, name](Form2& dialog) {
+        dialog.SetFolder(folder);
+        dialog.Text1()->setText(name);
+        dialog.Command1_Click();
+    };
+}
+
+QString TargetFolder(const CatalogueFixture& f) {
+    return QString::fromStdString(f.output.MakeFolder("saved"));
+}
+}  // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void namesAlwaysGetTheExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "logo"
+                               << "logo.ICO";
+        QTest::newRow("with extension") << "logo.ico"
+                                        << "logo.ico.ICO";
+    }
+    void namesAlwaysGetTheExtension() {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        CatalogueFixture f;
+        PrepareIconItem(f);
+        const QString folder = TargetFolder(f);
+        f.catalogue.SetExportDialogRunner(TypeAndOk(folder, typed));
+        f.catalogue.ExportIcon(32);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(QDir::cleanPath(f.settings.lastFolder), QDir::cleanPath(folder));
+        QVERIFY(f.boxes.asked.isEmpty());
+    }
+
+    // The file reads back as an icon of exactly the size asked for, with the item's pixels.
+    void writtenIconHasTheSize_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("filter");
+        QTest::newRow("48") << 48 << 1;
+        QTest::newRow("32") << 32 << 0;
+        QTest::newRow("16") << 16 << 1;
+    }
+    void writtenIconHasTheSize() {
+        QFETCH(int, size);
+        QFETCH(int, filter);
+        CatalogueFixture f;
+        PrepareIconItem(f);
+        const QString folder = TargetFolder(f);
+        int shownFilter = -1;
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            shownFilter = dialog.Combo1()->currentIndex();
+            TypeAndOk(folder, "out")(dialog);
+        });
+        f.catalogue.ExportIcon(size);
+        QCOMPARE(shownFilter, filter);
+        QImageReader reader(folder + QDir::separator() + "out.ICO");
+        QCOMPARE(reader.format(), QByteArray("ico"));
+        const QImage icon = reader.read();
+        QCOMPARE(icon.size(), QSize(size, size));
+        QVERIFY(icon.hasAlphaChannel());
+        const QImage expected = StretchToSquare(f.catalogue.Items().Picture(1), size);
+        QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32).pixel(size / 2, size / 2),
+                 expected.pixel(size / 2, size / 2));
+    }
+
+    void cancelWritesNothing() {
+        CatalogueFixture f;
+        PrepareIconItem(f);
+        const QString folder = TargetFolder(f);
+        f.settings.lastFolder = "unchanged";
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            dialog.SetFolder(folder);
+            dialog.Text1()->setText("never");
+            dialog.Command2()->click();
+        });
+        f.catalogue.ExportIcon(16);
+        QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+    }
+
+    // A click on x.ICO names x.ICO.ICO; only an existing name is asked about; No stays.
+    void existingNameIsAskedAbout() {
+        CatalogueFixture f;
+        PrepareIconItem(f);
+        const QString folder = TargetFolder(f);
+        QFile::copy(f.Folder("ICO") + "logo.dll_1.ICO", folder + "/x.ICO");
+        QFile::copy(f.Folder("ICO") + "logo.dll_1.ICO", folder + "/x.ICO.ICO");
+        const QByteArray old = [&] {
+            QFile file(folder + "/x.ICO.ICO");
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        f.boxes.answer = false;
+        bool accepted = true;
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            dialog.SetFolder(folder);
+            QListWidget* files = dialog.File1();
+            QCOMPARE(files->count(), 2);
+            emit files->itemClicked(files->findItems("x.ICO", Qt::MatchExactly).first());
+            dialog.Command1_Click();
+            accepted = dialog.result() == QDialog::Accepted;
+        });
+        f.catalogue.ExportIcon(32);
+        QVERIFY(!accepted);
+        const QString name = QDir::toNativeSeparators(QDir::cleanPath(folder + "/x.ICO.ICO"));
+        QCOMPARE(f.boxes.asked, QStringList{name + " " + f.messages.Text(MessageId::Message9)});
+        QFile kept(name);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+
+        f.boxes.answer = true;
+        f.catalogue.SetExportDialogRunner(TypeAndOk(folder, "x.ICO"));
+        f.catalogue.ExportIcon(16);
+        QCOMPARE(QImageReader(name).size(), QSize(16, 16));
+    }
+
+    // A folder that does not exist cannot take the name: the dialog stays and says so.
+    void unusableNameStaysInTheDialog() {
+        CatalogueFixture f;
+        PrepareIconItem(f);
+        const QString folder = TargetFolder(f);
+        f.settings.lastFolder = "unchanged";
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            TypeAndOk(folder, "missing/logo")(dialog);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        });
+        f.catalogue.ExportIcon(32);
+        QCOMPARE(f.boxes.critical, QStringList{f.messages.Text(MessageId::Message10)});
+        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // A CUR item is exported as the picture it shows: the kind symbol. Deleting another item
+    // first changes nothing about it.
+    void exportUsesTheListedPicture() {
+        CatalogueFixture f;
+        f.Node("CUR", "c", 2);
+        f.Extracted("CUR", "c_1.CUR", MakeCursor32());
+        f.Extracted("CUR", "c_2.CUR", MakeCursor32());
+        f.ClickNode("CUR", "c");
+        QVERIFY(f.ClickItem("c_1.CUR"));
+        f.catalogue.DeleteItem();
+        QVERIFY(f.ClickItem("c_2.CUR"));
+        f.catalogue.RenderExportPicture(48, f.selected);
+        const QImage symbol = f.images.Image(*ToolbarImageList::IndexOfKey(u"CUR"));
+        QCOMPARE(f.catalogue.Picture3(), StretchToSquare(symbol, 48));
+        QCOMPARE(f.catalogue.Picture3().size(), QSize(48, 48));
+    }
+
+    // The filter decides which files are listed; Enter in the name and a double click on a file
+    // both act as OK; the caption comes with the showing.
+    void dialogControls() {
+        CatalogueFixture f;
+        const QString folder = TargetFolder(f);
+        for (const char* name : {"a.ico", "b.BMP", "c.txt"})
+            QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+        QString remembered = folder;
+        Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        dialog.SaveKind = "bmp";
+        auto listed = [&] {
+            QStringList names;
+            for (int i = 0; i < dialog.File1()->count(); ++i)
+                names << dialog.File1()->item(i)->text();
+            return names;
+        };
+        dialog.SelectFilter(0);
+        QCOMPARE(listed(), QStringList{"a.ico"});
+        dialog.SelectFilter(1);
+        QCOMPARE(listed(), QStringList{"b.BMP"});
+        dialog.SelectFilter(2);
+        QCOMPARE(listed(), (QStringList{"a.ico", "b.BMP", "c.txt"}));
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FrmCap1));
+        dialog.Text1()->setText("typed");
+        QTest::keyClick(dialog.Text1(), Qt::Key_Return);
+        QCOMPARE(dialog.ExportFileName,
+                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/typed.BMP")));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        Form2 again({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        again.SaveKind = "ico";
+        again.SelectFilter(2);
+        QListWidgetItem* c = again.File1()->findItems("c.txt", Qt::MatchExactly).first();
+        emit again.File1()->itemClicked(c);
+        emit again.File1()->itemDoubleClicked(c);
+        QCOMPARE(again.ExportFileName,
+                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
+        QVERIFY(!QFile::exists(again.ExportFileName));  // the probe leaves nothing behind
+    }
+
+    // The remembered folder is where the dialog opens; a missing one leaves the current folder.
+    void dialogOpensInTheRememberedFolder() {
+        CatalogueFixture f;
+        const QString folder = TargetFolder(f);
+        QString remembered = folder;
+        Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
+        QCOMPARE(dialog.Combo1()->count(), 3);
+        QString gone = folder + "/gone";
+        Form2 other({&f.messages, &f.boxes, "Morvane", "Default", &gone}, nullptr);
+        QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "ExportTest.moc"

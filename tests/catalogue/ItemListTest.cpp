@@ -1,0 +1,182 @@
+// The item list: what a source node lists and how, the status bar after a click, opening, and
+// the item menu's export entries.
+#include <QAction>
+#include <QListWidget>
+#include <QLocale>
+#include <QTest>
+
+#include "CatalogueFixture.h"
+#include "ItemFiles.h"
+#include "ItemList.h"
+#include "MediaSamples.h"
+
+using namespace morvane;
+using namespace morvane::test;
+
+class ItemListTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void sourceNameOfItem_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        const QString sep = QDir::separator();
+        QTest::newRow("two underscores") << sep + "ICO" + sep + "my_file.dll_12.ICO"
+                                         << "my_file.dll";
+        QTest::newRow("no underscore") << sep + "ICO" + sep + "plain.ICO"
+                                       << "plain.ICO";
+        QTest::newRow("no separator") << "my_file.dll_12.ICO"
+                                      << "";
+    }
+    void sourceNameOfItem() {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QCOMPARE(SourceNameOfItem(path), name);
+    }
+
+    // Names are compared as text: wildcard characters in a source name match only themselves.
+    void matchingTakesNamesLiterally() {
+        CatalogueFixture f;
+        f.Extracted("ICO", "a*b_1.ICO");
+        f.Extracted("ICO", "axb_1.ICO");
+        f.Extracted("ICO", "a?b_1.ICO");
+        f.Extracted("ICO", "[ab]_1.ico");
+        f.Extracted("ICO", "a_1.ICO");
+        f.Extracted("ICO", "a*b_1.GIF");
+        QStringList found = MatchingItemFiles(f.Folder("ICO"), "a*b", "ICO");
+        QCOMPARE(found, QStringList{"a*b_1.ICO"});
+        found = MatchingItemFiles(f.Folder("ICO"), "[AB]", "ICO");
+        QCOMPARE(found, QStringList{"[ab]_1.ico"});
+        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a?b", "ICO"), QStringList{"a?b_1.ICO"});
+    }
+
+    // The node of a.dll also lists a.dll.bak's items: their names begin with a.dll.
+    void pictureKindsListOwnPicturesWithoutCaptions() {
+        CatalogueFixture f;
+        f.Node("ICO", "a.dll", 2);
+        f.Extracted("ICO", "a.dll_1.ICO", MakeIcon32());
+        f.Extracted("ICO", "a.dll_2.ICO", MakeIcon32());
+        f.Extracted("ICO", "a.dll.bak_1.ICO", MakeIcon32());
+        f.Extracted("ICO", "b.dll_1.ICO", MakeIcon32());
+        f.ClickNode("ICO", "a.dll");
+        QCOMPARE(f.ListedNames(), (QStringList{"a.dll.bak_1.ICO", "a.dll_1.ICO", "a.dll_2.ICO"}));
+        for (int i = 0; i < f.list->count(); ++i) QVERIFY(f.list->item(i)->text().isEmpty());
+        const QImage picture = f.catalogue.Items().Picture(1);
+        QCOMPARE(picture.size(), QSize(32, 32));
+        // The sample icon is opaque: its own pixels are shown, not a symbol.
+        QCOMPARE(qAlpha(picture.pixel(31, 31)), 255);
+    }
+
+    void genericKindsListTheKindSymbolWithTheName() {
+        CatalogueFixture f;
+        f.Node("GIF", "x.exe", 1);
+        f.Extracted("GIF", "x.exe_1.GIF", MakeGif());
+        f.ClickNode("GIF", "x.exe");
+        QCOMPARE(f.list->count(), 1);
+        QCOMPARE(f.list->item(0)->text(), QString("x.exe_1.GIF"));
+        const QImage symbol = f.images.Image(*ToolbarImageList::IndexOfKey(u"GIF"));
+        QCOMPARE(f.catalogue.Items().Picture(1), symbol);
+    }
+
+    // A file that is no picture shows the picture before it; the list is refilled, not added to.
+    void unreadablePictureTakesThePreviousOne() {
+        CatalogueFixture f;
+        f.Node("BMP", "p", 2);
+        f.Extracted("BMP", "p_1.BMP", MakeBmp(4, 4));
+        f.ClickNode("BMP", "p");
+        const QImage loaded = f.catalogue.Items().Picture(1);
+        f.Extracted("BMP", "p_2.BMP", Bytes(30, 1));
+        QFile::remove(f.Folder("BMP") + "p_1.BMP");
+        f.ClickNode("BMP", "p");
+        QCOMPARE(f.list->count(), 1);
+        QCOMPARE(f.catalogue.Items().Picture(1), loaded);
+    }
+
+    void clickShowsPathAndSize_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates) << 2238
+                                 << "2,238 bytes.";
+        QTest::newRow("german") << QLocale(QLocale::German, QLocale::Germany) << 2238
+                                << "2.238 bytes.";
+        QTest::newRow("small") << QLocale(QLocale::English, QLocale::UnitedStates) << 100
+                               << "100 bytes.";
+    }
+    void clickShowsPathAndSize() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, size);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        CatalogueFixture f;
+        f.Node("WAV", "s", 2);
+        f.Extracted("WAV", "s_1.WAV");
+        const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(static_cast<size_t>(size), 0));
+        f.ClickNode("WAV", "s");
+        QVERIFY(f.ClickItem("s_2.WAV"));
+        QCOMPARE(f.panel1->text(), path);
+        QCOMPARE(f.panel2->text(), text);
+        QCOMPARE(f.catalogue.Items().Item(f.selected)->data(Qt::UserRole).toString(), path);
+    }
+
+    void doubleClickOpensTheRememberedItem() {
+        CatalogueFixture f;
+        f.Node("MID", "m", 1);
+        const QString path = f.Extracted("MID", "m_1.MID");
+        f.ClickNode("MID", "m");
+        f.catalogue.OpenItem();
+        QVERIFY(f.shell.opened.isEmpty());  // nothing clicked yet
+        QVERIFY(f.ClickItem("m_1.MID"));
+        emit f.list->itemDoubleClicked(f.list->item(0));
+        QCOMPARE(f.shell.opened, QStringList{path});
+        // A refill keeps the index; an index that names no item opens nothing.
+        f.selected = 5;
+        f.catalogue.OpenItem();
+        QCOMPARE(f.shell.opened.size(), 1);
+    }
+
+    void itemMenuEnablesExportForIconsAndCursors_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("ico") << "ICO" << true;
+        QTest::newRow("cur") << "CUR" << true;
+        QTest::newRow("ani") << "ANI" << false;
+        QTest::newRow("bmp") << "BMP" << false;
+    }
+    void itemMenuEnablesExportForIconsAndCursors() {
+        QFETCH(QString, kind);
+        QFETCH(bool, enabled);
+        CatalogueFixture f;
+        QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
+        f.Node(kind, "z", 1);
+        f.Extracted(kind, "z_1." + kind.toLower());
+        f.ClickNode(kind, "z");
+        QVERIFY(f.ClickItem("z_1." + kind.toLower()));
+        QVERIFY(f.catalogue.PrepareItemMenu());
+        for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
+            QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(), enabled);
+        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+    }
+
+    // A right click shows the menu only after an item was clicked, and keeps the selection.
+    void rightClickShowsTheItemMenu() {
+        CatalogueFixture f;
+        f.window.show();
+        f.Node("ICO", "k", 1);
+        f.Extracted("ICO", "k_0.ICO", MakeIcon32());
+        f.ClickNode("ICO", "k");
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!f.editMenu->isVisible());
+        QVERIFY(f.ClickItem("k_0.ICO"));
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(f.editMenu->isVisible());
+        QVERIFY(f.editMenu->findChild<QAction*>("ico_menu")->isEnabled());
+        f.editMenu->hide();
+        QCOMPARE(f.selected, 1);
+    }
+};
+
+QTEST_MAIN(ItemListTest)
+#include "ItemListTest.moc"
