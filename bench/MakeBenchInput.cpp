@@ -70,14 +70,21 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// prefix, n and suffix, built by appending (GCC 12 misreads "x" + std::to_string(n) at -O3).
+std::string NumberedName(const char* prefix, std::size_t n, const char* suffix) {
+    std::string name(prefix);
+    name.append(std::to_string(n)).append(suffix);
+    return name;
+}
+
 int MakeTree(const std::string& kind, const std::filesystem::path& folder, std::size_t count) {
     namespace fs = std::filesystem;
     Random random;
     fs::path first;
     for (std::size_t i = 0; i < count; ++i) {
-        const fs::path sub = folder / ("d" + std::to_string(i / 100));
+        const fs::path sub = folder / NumberedName("d", i / 100, "");
         fs::create_directories(sub);
-        const fs::path file = sub / ("f" + std::to_string(i) + ".bin");
+        const fs::path file = sub / NumberedName("f", i, ".bin");
         if (kind == "smalltree") {
             Bytes bytes = morvane::test::Filler(1000 + i % 3000, static_cast<std::uint32_t>(i));
             morvane::test::Append(bytes, morvane::test::MakeGif());
