@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "NamedControl.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,12 +19,6 @@
 namespace morvane {
 
 namespace {
-template <typename Control>
-Control* Make(QWidget* parent, const char* name) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
 
 QString WithSeparator(const QString& folder) {
     return folder.endsWith(QDir::separator()) || folder.endsWith(u'/') ? folder
@@ -44,13 +40,13 @@ QStringList VolumeRoots() {
 Form2::Form2(Setup setup, QWidget* parent)
     : QDialog(parent),
       setup_(std::move(setup)),
-      drive1_(Make<QComboBox>(this, "Drive1")),
-      dir1_(Make<QListWidget>(this, "Dir1")),
-      file1_(Make<QListWidget>(this, "File1")),
-      combo1_(Make<QComboBox>(this, "Combo1")),
-      text1_(Make<QLineEdit>(this, "Text1")),
-      command1_(Make<QPushButton>(this, "Command1")),
-      command2_(Make<QPushButton>(this, "Command2")) {
+      drive1_(MakeNamed<QComboBox>(this, "Drive1")),
+      dir1_(MakeNamed<QListWidget>(this, "Dir1")),
+      file1_(MakeNamed<QListWidget>(this, "File1")),
+      combo1_(MakeNamed<QComboBox>(this, "Combo1")),
+      text1_(MakeNamed<QLineEdit>(this, "Text1")),
+      command1_(MakeNamed<QPushButton>(this, "Command1")),
+      command2_(MakeNamed<QPushButton>(this, "Command2")) {
     setObjectName(QStringLiteral("Form2"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(text1_, 0, 0);

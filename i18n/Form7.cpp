@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <utility>
 
-#include "DesignScale.h"
+#include "Twips.h"
 #include "LanguageChoice.h"
 #include "MessageSink.h"
 #include "ScanSettings.h"
@@ -22,25 +22,25 @@ Form7::Form7(ScanSettings& settings, QString appFolder, MessageSink& messages, Q
 }
 
 void Form7::CreateControls() {
-    const DesignScale scale = DesignScale::Of(*this);
+    const TwipsScale scale = TwipsScale::Of(*this);
     scale.FixDialog(*this, 3615, 1830, true);
 
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    scale.Place(*frame1_, 120, 0, 3375, 1125);
+    scale.Place(*frame1_, {120, 0, 3375, 1125});
 
     label1_ = new QLabel(QStringLiteral("Label1"), frame1_);
     label1_->setObjectName(QStringLiteral("Label1"));
-    scale.Place(*label1_, 120, 240, 2895, 255);
+    scale.Place(*label1_, {120, 240, 2895, 255});
 
     combo1_ = new QComboBox(frame1_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    scale.Place(*combo1_, 120, 600, 3135, 315);
+    scale.Place(*combo1_, {120, 600, 3135, 315});
 
     command1_ = new QPushButton(QStringLiteral("OK"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setDefault(true);
-    scale.Place(*command1_, 1200, 1320, 1215, 375);
+    scale.Place(*command1_, {1200, 1320, 1215, 375});
     connect(command1_, &QPushButton::clicked, this, &Form7::Command1_Click);
 }
 

@@ -9,7 +9,7 @@
 #include <QTabBar>
 
 #include "CaptionPass.h"
-#include "DesignScale.h"
+#include "Twips.h"
 #include "LanguageText.h"
 #include "LimitRow.h"
 #include "LimitText.h"
@@ -107,7 +107,7 @@ Form5::Form5(ScanSettings& settings, MessageSink& messages, QWidget* parent)
 }
 
 void Form5::CreateControls() {
-    const DesignScale scale = DesignScale::Of(*this);
+    const TwipsScale scale = TwipsScale::Of(*this);
     scale.FixDialog(*this, 5115, 5280, true);
 
     tabStrip1_ = new QTabBar(this);
@@ -115,12 +115,12 @@ void Form5::CreateControls() {
     tabStrip1_->setTabData(tabStrip1_->addTab(QStringLiteral("Τύποι Αναζήτησης")),
                            kFormatsTab.toString());
     tabStrip1_->setTabData(tabStrip1_->addTab(QStringLiteral("Γενικά")), kGeneralTab.toString());
-    tabStrip1_->setGeometry(scale.PixelsX(120), scale.PixelsY(120), scale.PixelsX(4815),
+    tabStrip1_->setGeometry(scale.ToPixelsX(120), scale.ToPixelsY(120), scale.ToPixelsX(4815),
                             tabStrip1_->sizeHint().height());
     // The body of the tab strip, under the tabs; the pages lie on it.
     auto* body = new QFrame(this);
     body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    const QRect strip = scale.Pixels(120, 120, 4815, 4455);
+    const QRect strip = scale.ToPixels({120, 120, 4815, 4455});
     body->setGeometry(strip.left(), tabStrip1_->geometry().bottom(), strip.width(),
                       strip.bottom() - tabStrip1_->geometry().bottom());
     connect(tabStrip1_, &QTabBar::currentChanged, this, &Form5::TabStrip1_Click);
@@ -130,42 +130,42 @@ void Form5::CreateControls() {
     command2_ = new QPushButton(QStringLiteral("OK"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setDefault(true);
-    scale.Place(*command2_, 3720, 4800, 1215, 375);
+    scale.Place(*command2_, {3720, 4800, 1215, 375});
     connect(command2_, &QPushButton::clicked, this, &Form5::Command2_Click);
 
     command1_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    scale.Place(*command1_, 120, 4800, 1215, 375);
+    scale.Place(*command1_, {120, 4800, 1215, 375});
     connect(command1_, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
 void Form5::CreatePages() {
-    const DesignScale scale = DesignScale::Of(*this);
+    const TwipsScale scale = TwipsScale::Of(*this);
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    scale.Place(*frame1_, 240, 480, 4575, 3975);
+    scale.Place(*frame1_, {240, 480, 4575, 3975});
     frame2_ = new QGroupBox(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    scale.Place(*frame2_, 240, 480, 4575, 4455);
+    scale.Place(*frame2_, {240, 480, 4575, 4455});
     frame2_->hide();
 
     for (const OptionBox& box : kOptionBoxes) {
         auto* check =
             new QCheckBox(QString::fromUtf8(box.caption), box.onFormatsPage ? frame1_ : frame2_);
         check->setObjectName(QStringLiteral("Check%1").arg(box.number));
-        scale.Place(*check, box.left, box.top, box.width, box.height);
+        scale.Place(*check, {box.left, box.top, box.width, box.height});
         checks_[static_cast<std::size_t>(box.number - 1)] = check;
     }
 
     text1_ = new QLineEdit(frame2_);
     text1_->setObjectName(QStringLiteral("Text1"));
-    scale.Place(*text1_, 3120, kLimitRowTop, kText1Width, kLimitRowHeight);
+    scale.Place(*text1_, {3120, kLimitRowTop, kText1Width, kLimitRowHeight});
     label1_ = new QLabel(QStringLiteral("ΜΒ."), frame2_);
     label1_->setObjectName(QStringLiteral("Label1"));
-    scale.Place(*label1_, 3960, kLabel1Top, kLabel1Width, kLimitRowHeight);
+    scale.Place(*label1_, {3960, kLabel1Top, kLabel1Width, kLimitRowHeight});
     label2_ = new QLabel(QStringLiteral("Label2"), frame2_);
     label2_->setObjectName(QStringLiteral("Label2"));
-    scale.Place(*label2_, 240, 2520, 480, 195);
+    scale.Place(*label2_, {240, 2520, 480, 195});
     label2_->hide();
 }
 
@@ -188,16 +188,16 @@ void Form5::Form_Load() {
 // The caption of Check13 may have changed with the language; Label2, which no one sees, measures
 // it in the dialog's font.
 void Form5::LayOutLimitRow() {
-    const DesignScale scale = DesignScale::Of(*this);
+    const TwipsScale scale = TwipsScale::Of(*this);
     QCheckBox* check13 = Check(13);
     label2_->setText(check13->text());
     label2_->resize(label2_->fontMetrics().horizontalAdvance(label2_->text()), label2_->height());
 
     const LimitRow row =
-        morvane::LayOutLimitRow(kCheck13Left, scale.TwipsX(label2_->width()), kText1Width);
-    scale.Place(*check13, kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight);
-    scale.Place(*text1_, row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight);
-    scale.Place(*label1_, row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight);
+        morvane::LayOutLimitRow(kCheck13Left, scale.ToTwipsX(label2_->width()), kText1Width);
+    scale.Place(*check13, {kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight});
+    scale.Place(*text1_, {row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight});
+    scale.Place(*label1_, {row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight});
 }
 
 void Form5::TabStrip1_Click() {

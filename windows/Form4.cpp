@@ -1,5 +1,7 @@
 #include "Form4.h"
 
+#include "NamedControl.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -21,8 +23,7 @@ constexpr TwipsRect kProgressBar1{0, 1800, 4455, 255};
 constexpr TwipsRect kCommand1{1680, 2220, 1215, 475};
 
 QLabel* MakeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = MakeNamed<QLabel>(parent, name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

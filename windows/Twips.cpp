@@ -1,5 +1,7 @@
 #include "Twips.h"
 
+#include <QDialog>
+
 #include <QWidget>
 #include <cmath>
 
@@ -26,6 +28,17 @@ int TwipsScale::ToTwipsY(int pixels) const { return Scaled(pixels, kTwipsPerInch
 QRect TwipsScale::ToPixels(const TwipsRect& rect) const {
     return QRect(ToPixelsX(rect.left), ToPixelsY(rect.top), ToPixelsX(rect.width),
                  ToPixelsY(rect.height));
+}
+
+void TwipsScale::Place(QWidget& widget, const TwipsRect& rect) const {
+    widget.setGeometry(ToPixels(rect));
+}
+
+void TwipsScale::FixDialog(QDialog& dialog, int width, int height, bool toolWindow) const {
+    dialog.setWindowFlags((toolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setFixedSize(ToPixelsX(width), ToPixelsY(height));
 }
 
 }  // namespace morvane

@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+class QDialog;
+
 class QWidget;
 
 namespace morvane {
@@ -32,6 +34,12 @@ public:
     int ToTwipsX(int pixels) const;
     int ToTwipsY(int pixels) const;
     QRect ToPixels(const TwipsRect& rect) const;
+
+    // Moves and sizes `widget` to a design rectangle.
+    void Place(QWidget& widget, const TwipsRect& rect) const;
+    // Gives a dialog a fixed border around a client area of the design size, with a small
+    // (tool-window) title bar when `toolWindow`, and only a close box in the title bar.
+    void FixDialog(QDialog& dialog, int width, int height, bool toolWindow) const;
 
 private:
     qreal dpiX_;

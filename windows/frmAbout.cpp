@@ -1,12 +1,14 @@
 #include "frmAbout.h"
 
+#include "NamedControl.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <utility>
 
-#include "DesignScale.h"
+#include "Twips.h"
 #include "LanguageText.h"
 #include "ShellOpen.h"
 #include "SupportAddress.h"
@@ -52,12 +54,11 @@ QString frmAbout::MailLink() {
 }
 
 void frmAbout::CreateControls() {
-    const DesignScale scale = DesignScale::Of(*this);
+    const TwipsScale scale = TwipsScale::Of(*this);
     scale.FixDialog(*this, 5760, 4560, false);
     const auto label = [this, &scale](const char* name, int left, int top, int width, int height) {
-        auto* control = new QLabel(this);
-        control->setObjectName(QString::fromLatin1(name));
-        scale.Place(*control, left, top, width, height);
+        auto* control = MakeNamed<QLabel>(this, name);
+        scale.Place(*control, {left, top, width, height});
         return control;
     };
     picIcon_ = label("picIcon", 240, 240, 540, 540);
@@ -80,7 +81,7 @@ void frmAbout::CreateControls() {
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    scale.Place(*cmdOK_, 4320, 4080, 1260, 345);
+    scale.Place(*cmdOK_, {4320, 4080, 1260, 345});
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 

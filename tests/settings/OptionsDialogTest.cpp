@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "DesignScale.h"
+#include "Twips.h"
 #include "Form5.h"
 #include "LimitRow.h"
 #include "ModalProbe.h"
@@ -18,7 +18,7 @@
 #include "SettingsFakes.h"
 #include "TestFiles.h"
 
-using morvane::DesignScale;
+using morvane::TwipsScale;
 using morvane::Form5;
 using morvane::ResourceKind;
 using morvane::ScanSettings;
@@ -315,15 +315,15 @@ class OptionsDialogTest : public QObject {
         settings.language =
             WriteFile(folder_, "limit.ini", "[Language]\nForm5.Check13=" + caption + "\n");
         const Form5 dialog(settings, messages_);
-        const DesignScale scale = DesignScale::Of(dialog);
+        const TwipsScale scale = TwipsScale::Of(dialog);
         const int captionWidth =
             dialog.Check(13)->fontMetrics().horizontalAdvance(QString::fromUtf8(caption));
         QCOMPARE(dialog.Label2()->text(), QString::fromUtf8(caption));
         QCOMPARE(dialog.Label2()->width(), captionWidth);
-        const int text1Left = std::min(240 + scale.TwipsX(captionWidth) + 480 + 180, 3240);
-        QCOMPARE(dialog.Check(13)->width(), scale.PixelsX(scale.TwipsX(captionWidth) + 480));
-        QCOMPARE(dialog.Text1()->x(), scale.PixelsX(text1Left));
-        QCOMPARE(dialog.Label1()->x(), scale.PixelsX(text1Left + 735 + 120));
+        const int text1Left = std::min(240 + scale.ToTwipsX(captionWidth) + 480 + 180, 3240);
+        QCOMPARE(dialog.Check(13)->width(), scale.ToPixelsX(scale.ToTwipsX(captionWidth) + 480));
+        QCOMPARE(dialog.Text1()->x(), scale.ToPixelsX(text1Left));
+        QCOMPARE(dialog.Label1()->x(), scale.ToPixelsX(text1Left + 735 + 120));
         QCOMPARE(text1Left == 3240, capped);
     }
 };
