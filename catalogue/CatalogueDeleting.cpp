@@ -24,17 +24,6 @@ QString KindOfPath(const QString& path) {
     return path.right(3).toUpper();
 }
 
-// The source nodes in the tree's order; loops run from the last, so that a removal never
-// shifts a node still to be visited.
-QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
-    QList<QTreeWidgetItem*> nodes;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* category = tree.topLevelItem(i);
-        for (int j = 0; j < category->childCount(); ++j) nodes.append(category->child(j));
-    }
-    return nodes;
-}
-
 QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
     const QList<QTreeWidgetItem*> selected = tree.selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
@@ -126,6 +115,7 @@ std::error_code Catalogue::ClearSourceNode(QTreeWidgetItem* node) {
 
 // Source nodes whose key begins with `keyStart` (all of them when it is empty).
 std::error_code Catalogue::ClearSourceNodes(const QString& keyStart) {
+    // From the last, so that a removal never shifts a node still to be visited.
     const QList<QTreeWidgetItem*> nodes = SourceNodes(parts_.tree->TreeView1());
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
         if (!(*it)->text(0).endsWith(u')')) continue;

@@ -41,7 +41,8 @@ bool ShowsZeroCount(const QString& text) {
     return n >= 3 && text[n - 3] == u'(' && text[n - 2] == u'0';
 }
 
-// The source nodes of every category.
+}  // namespace
+
 QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
     QList<QTreeWidgetItem*> nodes;
     for (int i = 0; i < tree.topLevelItemCount(); ++i) {
@@ -50,7 +51,6 @@ QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
     }
     return nodes;
 }
-}  // namespace
 
 QString SourceNodeKey(ResourceKind kind, const QString& name) {
     return KindText(kind) + u'#' + name;

@@ -3,6 +3,7 @@
 // wrote, and it never looks at the disk itself.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -27,6 +28,9 @@ struct SourceKey {
 
 // Kind + "#" + name, for example ICO#shell32.dll.
 QString SourceNodeKey(ResourceKind kind, const QString& name);
+
+// The source nodes of every category, in the tree's order.
+QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree);
 // Nothing for a key without "#" (a category node).
 std::optional<SourceKey> SplitSourceKey(const QString& key);
 
