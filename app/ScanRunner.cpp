@@ -11,7 +11,6 @@
 #include "MessageTable.h"
 #include "PathHelpers.h"
 #include "ScanSettings.h"
-#include "StopRequested.h"
 
 namespace morvane {
 
@@ -37,7 +36,7 @@ QString WithoutTrailingSeparator(QString folder) {
 }
 
 class BusyPointer {
-public:
+  public:
     BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer&) = delete;
@@ -47,9 +46,13 @@ public:
 
 // Marks the runner busy for one scan run and tells the window when the run is over.
 class ScanRunner::Run {
-public:
-    explicit Run(ScanRunner& runner) : runner_(runner) { runner_.scanning_ = true; }
+  public:
+    explicit Run(ScanRunner& runner) : runner_(runner) {
+        runner_.scanning_ = true;
+        runner_.stop_.emplace();
+    }
     ~Run() {
+        runner_.stop_.reset();
         runner_.observer_.SetProgressWindow(nullptr);
         runner_.form4_ = nullptr;
         runner_.scanning_ = false;
@@ -58,7 +61,7 @@ public:
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
 
-private:
+  private:
     ScanRunner& runner_;
 };
 
@@ -78,6 +81,7 @@ std::unique_ptr<Form4> ScanRunner::OpenProgressWindow() {
         form4->windowHandle()->setTransientParent(main);
     form4_ = form4.get();
     observer_.SetProgressWindow(form4_);
+    connect(form4_, &Form4::StopClicked, this, &ScanRunner::StopClicked);
     return form4;
 }
 
@@ -89,11 +93,20 @@ void ScanRunner::ShowProgress(Form4& form4, const QString& folder) const {
 
 // Two line breaks, the word for searching and " 0 ": the text before the first chunk is read.
 QString ScanRunner::SearchingText() const {
-    return QStringLiteral("\n\n") + setup_.messages->Text(MessageId::Message2) + QStringLiteral(" 0 ");
+    return QStringLiteral("\n\n") + setup_.messages->Text(MessageId::Message2) +
+           QStringLiteral(" 0 ");
 }
 
 void ScanRunner::ScanFile(const QString& path) {
-    engine_.ScanFile(path.toStdString(), setup_.settings->ToScanOptions(), observer_);
+    StopToken fileStop;
+    fileStop_ = &fileStop;
+    engine_.ScanFile(path.toStdString(), setup_.settings->ToScanOptions(), observer_, fileStop);
+    fileStop_ = nullptr;
+}
+
+void ScanRunner::StopClicked() {
+    stop_->RequestStop();
+    if (fileStop_ != nullptr) fileStop_->RequestStop();
 }
 
 void ScanRunner::ScanSingleFile(const QString& folder, const QString& fileName) {
@@ -103,7 +116,8 @@ void ScanRunner::ScanSingleFile(const QString& folder, const QString& fileName) 
     setup_.mainWindow->setEnabled(false);
     std::unique_ptr<Form4> form4 = OpenProgressWindow();
     ShowProgress(*form4, folder);
-    form4->Label2()->setText(setup_.messages->Text(MessageId::Message3) + QStringLiteral(": 1 / 1"));
+    form4->Label2()->setText(setup_.messages->Text(MessageId::Message3) +
+                             QStringLiteral(": 1 / 1"));
     QCoreApplication::processEvents();
     ScanFile(path);
     setup_.mainWindow->setEnabled(true);
@@ -126,9 +140,6 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
     if (scanning_) return;
     const Run run(*this);
     const BusyPointer busy;
-    // A stop left over from an earlier run would otherwise end this one at its first folder
-    // without files, before any scan had cleared it.
-    StopRequested().store(false);
     folder = WithoutTrailingSeparator(folder);
     QStringList folders{folder};
     std::unique_ptr<Form4> form4 = OpenProgressWindow();
@@ -139,7 +150,8 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
         QCoreApplication::processEvents();
         // Listed with its separator, so that a bare drive ("C:") means its root and not the
         // drive's current folder.
-        const std::vector<std::string> found = CollectSubFolders(WithSeparator(folder).toStdString());
+        const std::vector<std::string> found =
+            CollectSubFolders(WithSeparator(folder).toStdString());
         for (std::size_t i = 1; i < found.size(); ++i) folders << QString::fromStdString(found[i]);
     }
     ScanFolderFiles(*form4, folders, pattern);
@@ -151,30 +163,29 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
 void ScanRunner::ScanFolderFiles(Form4& form4, const QStringList& folders, const QString& pattern) {
     for (const QString& folder : folders) {
         const QString prefix = WithSeparator(folder);
-        const std::vector<std::string> files = ListFiles(prefix.toStdString(), pattern.toStdString());
+        const std::vector<std::string> files =
+            ListFiles(prefix.toStdString(), pattern.toStdString());
         setup_.mainWindow->setEnabled(false);
         ShowProgress(form4, folder);
         QCoreApplication::processEvents();
         const QString count = QString::number(files.size());
         for (std::size_t j = 0; j < files.size(); ++j) {
-            form4.Label2()->setText(setup_.messages->Text(MessageId::Message3) + QStringLiteral(": ") +
-                                    QString::number(j + 1) + QStringLiteral(" / ") + count);
+            form4.Label2()->setText(setup_.messages->Text(MessageId::Message3) +
+                                    QStringLiteral(": ") + QString::number(j + 1) +
+                                    QStringLiteral(" / ") + count);
             QCoreApplication::processEvents();
             ScanFile(prefix + QString::fromStdString(files[j]));
-            if (StopAsked(form4)) return;
+            if (StopAsked()) return;
         }
-        if (StopAsked(form4)) return;
+        if (StopAsked()) return;
     }
 }
 
-// The disabled stop button outlasts the stop request, which the next file's scan clears.
-bool ScanRunner::StopAsked(const Form4& form4) const {
-    if (form4.StopPressed()) StopRequested().store(true);
-    return StopRequested().load();
+bool ScanRunner::StopAsked() const {
+    return stop_->StopRequested();
 }
 
 void ScanRunner::RequestStop() {
-    StopRequested().store(true);
     if (form4_ != nullptr) form4_->Command1_Click();
 }
 

@@ -9,8 +9,10 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "ScanEngine.h"
+#include "StopToken.h"
 #include "WindowScanObserver.h"
 
 namespace morvane {
@@ -23,7 +25,7 @@ struct ScanSettings;
 class ScanRunner final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Setup {
         std::string outputRoot;  // ends with the path separator
         QWidget* mainWindow = nullptr;
@@ -51,10 +53,10 @@ public:
     // What the stop button does, for a scan that must end because the program closes.
     void RequestStop();
 
-signals:
+  signals:
     void ScanEnded();
 
-private:
+  private:
     class Run;
 
     // A new progress window, to which the scan's progress goes until the run ends.
@@ -63,12 +65,19 @@ private:
     void ShowProgress(Form4& form4, const QString& folder) const;
     void ScanFile(const QString& path);
     void ScanFolderFiles(Form4& form4, const QStringList& folders, const QString& pattern);
-    bool StopAsked(const Form4& form4) const;
+    bool StopAsked() const;
+    void StopClicked();
 
     Setup setup_;
     WindowScanObserver observer_;
     ScanEngine engine_;
     Form4* form4_ = nullptr;
+    // The run's stop, kept by a batch for all its files, and the stop of the file in hand. The
+    // button sets both; a file starts with a stop of its own, so a press while the counter
+    // already names the next file still lets that file be searched whole, and the batch then
+    // ends with it.
+    std::optional<StopToken> stop_;
+    StopToken* fileStop_ = nullptr;
     bool scanning_ = false;
 };
 

@@ -29,8 +29,9 @@ void WindowScanObserver::ItemCounted(ResourceKind kind, std::string_view name) {
     windows_.tree->CountItem(kind, Text(name));
 }
 
-void WindowScanObserver::Progress(const ProgressReport& report) {
-    if (form4_ == nullptr) return;
+// The stop button answers through the run's stop token, not here.
+ScanStep WindowScanObserver::Progress(const ProgressReport& report) {
+    if (form4_ == nullptr) return ScanStep::Continue;
     const QString separator = QLocale::system().groupSeparator();
     const std::string text = ProgressText(report.name, windows_.searching.toStdString(),
                                           report.lastPosition, report.length,
@@ -38,6 +39,7 @@ void WindowScanObserver::Progress(const ProgressReport& report) {
     // The text separates its lines with carriage returns, which a label does not break at.
     form4_->Label1()->setText(Text(text).replace(u'\r', u'\n'));
     if (report.barValue) form4_->ProgressBar1()->setValue(*report.barValue);
+    return ScanStep::Continue;
 }
 
 void WindowScanObserver::Yield() { QCoreApplication::processEvents(); }

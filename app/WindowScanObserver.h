@@ -35,7 +35,7 @@ public:
 
     void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override;
     void ItemCounted(ResourceKind kind, std::string_view name) override;
-    void Progress(const ProgressReport& report) override;
+    ScanStep Progress(const ProgressReport& report) override;
     void Yield() override;
     void LogLine(std::string_view line, LogLineKind kind) override;
     void FolderCreationFailed(std::string_view message) override;

@@ -17,14 +17,14 @@ std::string TerminalObserver::JsonLine(const ExtractedItem& item) {
 }
 
 void TerminalObserver::ItemExtracted(const ExtractedItem& item) {
-    ++itemsWritten_;
+    ++itemsExtracted_;
     if (!json_) return;
     const std::string line = JsonLine(item) + "\n";
     std::fwrite(line.data(), 1, line.size(), items_);
 }
 
-void TerminalObserver::Progress(const ProgressReport& report) {
-    if (!showProgress_) return;
+ScanStep TerminalObserver::Progress(const ProgressReport& report) {
+    if (!showProgress_) return ScanStep::Continue;
     constexpr int kBarWidth = 24;
     const int percent = report.length > 0 ? static_cast<int>(report.lastPosition * 100 / report.length) : 100;
     std::string bar(static_cast<std::size_t>(percent * kBarWidth / 100), '#');
@@ -32,9 +32,10 @@ void TerminalObserver::Progress(const ProgressReport& report) {
     std::fprintf(progress_, "\r\x1b[K%.*s [%s] %s / %s bytes, %lld items", static_cast<int>(report.name.size()),
                  report.name.data(), bar.c_str(), GroupDigits(report.lastPosition, ",").c_str(),
                  GroupDigits(report.length, ",").c_str(),
-                 static_cast<long long>(itemsWritten_ + report.itemsFound));
+                 static_cast<long long>(itemsExtracted_ + report.itemsFound));
     std::fflush(progress_);
     progressShown_ = true;
+    return ScanStep::Continue;
 }
 
 void TerminalObserver::FolderCreationFailed(std::string_view message) {

@@ -15,14 +15,13 @@ public:
     TerminalObserver(std::FILE* items, std::FILE* progress, bool json, bool showProgress);
 
     void ItemExtracted(const ExtractedItem& item) override;
-    void Progress(const ProgressReport& report) override;
+    ScanStep Progress(const ProgressReport& report) override;
     void FolderCreationFailed(std::string_view message) override;
     void LogLine(std::string_view line, LogLineKind kind) override;
     void ScanFinished(std::string_view name) override;
 
     // Ends the progress line so later output starts on a line of its own.
     void Finish();
-    std::int64_t itemsWritten() const noexcept { return itemsWritten_; }
 
     static std::string JsonLine(const ExtractedItem& item);
 
@@ -34,7 +33,7 @@ private:
     bool json_;
     bool showProgress_;
     bool progressShown_ = false;
-    std::int64_t itemsWritten_ = 0;
+    std::int64_t itemsExtracted_ = 0;  // over every source of the run, for the progress line
 };
 
 }  // namespace morvane::cli

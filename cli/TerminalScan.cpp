@@ -7,7 +7,6 @@
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "ScanEngine.h"
-#include "StopRequested.h"
 #include "TerminalObserver.h"
 
 namespace morvane::cli {
@@ -59,7 +58,8 @@ std::vector<std::string> CollectSources(const CliOptions& options) {
     return sources;
 }
 
-int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* errors, bool errorsIsTerminal) {
+int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* errors,
+                    bool errorsIsTerminal, StopToken& stop) {
     ScanSetup setup;
     setup.outputRoot = OutputRoot(options);
     setup.texts = TerminalTexts();
@@ -76,9 +76,9 @@ int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* erro
     ScanEngine engine(std::move(setup));
     bool failed = false;
     for (const std::string& source : CollectSources(options)) {
-        const ScanSummary summary = engine.ScanFile(source, options.scan, observer);
+        if (stop.StopRequested()) break;  // interrupted: what was found so far is written
+        const ScanSummary summary = engine.ScanFile(source, options.scan, observer, stop);
         failed = failed || summary.hadFailure || summary.foldersFailed;
-        if (StopRequested().load()) break;  // interrupted: the file in hand was finished
     }
     observer.Finish();
     return failed ? kExitFailure : kExitOk;

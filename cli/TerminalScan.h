@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliOptions.h"
+#include "StopToken.h"
 
 namespace morvane::cli {
 
@@ -16,7 +17,9 @@ enum ExitStatus { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 // otherwise the matching files of the folder (and, recursively, of its sub-folders).
 std::vector<std::string> CollectSources(const CliOptions& options);
 
-// Scans every source; failures are told on `errors`, JSON lines written to `items`.
-int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* errors, bool errorsIsTerminal);
+// Scans every source; failures are told on `errors`, JSON lines written to `items`. A stop
+// request ends the scan in hand at its next chunk and leaves the remaining sources unscanned.
+int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* errors,
+                    bool errorsIsTerminal, StopToken& stop);
 
 }  // namespace morvane::cli

@@ -8,7 +8,7 @@
 
 #include "CliOptions.h"
 #include "NativePath.h"
-#include "StopRequested.h"
+#include "StopToken.h"
 #include "TerminalScan.h"
 #include "Version.h"
 
@@ -24,7 +24,8 @@
 #endif
 
 namespace {
-extern "C" void RequestStop(int) { morvane::StopRequested().store(true); }
+morvane::StopToken interrupted;  // Ctrl-C
+extern "C" void RequestStop(int) { interrupted.RequestStop(); }
 
 // The arguments as UTF-8 text, the form every path of the program takes. Windows hands main()
 // its arguments in the 8-bit code page, which cannot hold every file name (a Greek name on a
@@ -67,5 +68,6 @@ int main(int argc, char** argv) {
         return Usage("cannot find '" + options.path + "'");
 
     std::signal(SIGINT, RequestStop);
-    return morvane::cli::RunTerminalScan(options, stdout, stderr, MORVANE_ISATTY(2) != 0);
+    return morvane::cli::RunTerminalScan(options, stdout, stderr, MORVANE_ISATTY(2) != 0,
+                                          interrupted);
 }

@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScanOptions options;
     options.Enable(ResourceKind::ANI, (mode & 2) != 0);
     CollectingObserver observer;
-    engine.ScanFile("/in/source.bin", options, observer);
+    StopToken stop;
+    engine.ScanFile("/in/source.bin", options, observer, stop);
     if (file.size() < 4096 && observer.items != test::ReferenceScan(file, options)) std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Scans one source file: finds the enabled signatures chunk by chunk, measures each candidate by
-// its format's rule, then writes every accepted item into its kind folder and logs what it did.
+// its format's rule (the search phase), then writes every accepted item into its kind folder and
+// logs what it did (the extraction phase).
 #pragma once
 
 #include <cstdint>
@@ -11,16 +12,17 @@
 #include "ScanObserver.h"
 #include "ScanOptions.h"
 #include "ScanTexts.h"
+#include "StopToken.h"
 
 namespace morvane {
 
-inline constexpr std::int64_t kChunkSize = 1024 * 1024;
+class SearchPhase;
 
 struct ScanSummary {
-    bool scanned = false;         // false: no file at the path, nothing was done
-    bool foldersFailed = false;   // the kind folders could not be made; nothing was logged
-    bool hadFailure = false;      // a failure line was logged
-    std::int64_t itemsWritten = 0;
+    bool scanned = false;          // false: no file at the path, nothing was done
+    bool foldersFailed = false;    // the kind folders could not be made; nothing was logged
+    bool hadFailure = false;       // a failure line was logged
+    std::int64_t itemsLogged = 0;  // items logged as found, including those that failed to write
 };
 
 struct ScanSetup {
@@ -31,20 +33,20 @@ struct ScanSetup {
 };
 
 class ScanEngine {
-public:
+  public:
     explicit ScanEngine(ScanSetup setup);
     ~ScanEngine();
 
-    // `path` names the source with its folder. Clears the stop request first; a stop request ends
-    // the search at the next chunk, and what was found so far is still written.
-    ScanSummary ScanFile(const std::string& path, const ScanOptions& options, ScanObserver& observer);
+    // `path` names the source with its folder. A stop request (already made, made through
+    // `stop`, or answered by the observer's progress call, which then makes it) ends the search
+    // at the next chunk, and what was found so far is still written. The request stays made, so
+    // whoever runs several scans with one token sees it too.
+    ScanSummary ScanFile(const std::string& path, const ScanOptions& options,
+                         ScanObserver& observer, StopToken& stop);
 
-    const ScanSetup& setup() const noexcept { return setup_; }
-
-private:
-    struct Search;
+  private:
     ScanSetup setup_;
-    std::unique_ptr<Search> search_;
+    std::unique_ptr<SearchPhase> search_;
 };
 
 }  // namespace morvane

@@ -14,6 +14,9 @@ namespace morvane {
 
 enum class LogLineKind { Separator, Start, Item, Failure, Count, End };
 
+// What a progress report may answer: go on, or stop the search as the stop button would.
+enum class ScanStep { Continue, Stop };
+
 struct ProgressReport {
     std::string_view name;        // the source's file name
     std::int64_t lastPosition;    // 1-based position of the chunk's last byte
@@ -43,8 +46,11 @@ public:
     virtual void ItemCounted(ResourceKind kind, std::string_view name) { (void)kind, (void)name; }
     virtual void ItemExtracted(const ExtractedItem& item) { (void)item; }
     // Once per chunk, before it is searched.
-    virtual void Progress(const ProgressReport& report) { (void)report; }
-    // A chance to keep the user interface alive; the stop request is read after it.
+    virtual ScanStep Progress(const ProgressReport& report) {
+        (void)report;
+        return ScanStep::Continue;
+    }
+    // A chance to keep the user interface alive; the stop request is read at the next chunk.
     virtual void Yield() {}
     // Every line also written to LOG.txt, and failures that LOG.txt could not take.
     virtual void LogLine(std::string_view line, LogLineKind kind) { (void)line, (void)kind; }

@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "StopRequested.h"
 #include "Twips.h"
 
 namespace morvane {
@@ -63,11 +62,14 @@ void Form4::Form_Load() {
     command1_->setGeometry(scale.ToPixels(button));
 }
 
-bool Form4::StopPressed() const { return !command1_->isEnabled(); }
+bool Form4::StopPressed() const {
+    return !command1_->isEnabled();
+}
 
 void Form4::Command1_Click() {
-    StopRequested().store(true);
+    if (!command1_->isEnabled()) return;
     command1_->setEnabled(false);
+    emit StopClicked();
 }
 
 void Form4::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,6 @@
 // Form4, the progress window that scans and the exit sequence share. Its stop button is the one
-// control a running scan listens to: a press sets the process-wide stop request and disables the
-// button, and the disabled button tells a batch that a stop was asked for.
+// control a running scan listens to: the first press tells whoever runs the scans (StopClicked)
+// and disables the button.
 #pragma once
 
 #include <QIcon>
@@ -15,7 +15,7 @@ namespace morvane {
 class Form4 final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // A window in its designed state: texts empty, bar at 0, stop button enabled.
     explicit Form4(const QString& title, const QIcon& stopPicture = QIcon());
 
@@ -30,11 +30,14 @@ public:
 
     void Command1_Click();
 
-protected:
+  signals:
+    void StopClicked();
+
+  protected:
     // The window is closed by whoever showed it; the close box only asks for a stop.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 
     QLabel* label1_;

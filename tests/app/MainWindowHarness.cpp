@@ -6,14 +6,12 @@
 
 #include "Form4.h"
 #include "MediaSamples.h"
-#include "StopRequested.h"
 
 namespace morvane::test {
 
 MainWindowHarness::MainWindowHarness()
     : settingsFile_(QString::fromStdString(app.path()) + QStringLiteral("settings.ini")) {
     QFile::copy(QStringLiteral(MORVANE_ENGLISH_INI), AppFolder() + QStringLiteral("English.ini"));
-    StopRequested().store(false);
 }
 
 MainWindowHarness::~MainWindowHarness() = default;

@@ -66,5 +66,16 @@ TEST(CollectSourcesTest, FolderMembersInNameOrderWithPatternAndRecursion) {
     EXPECT_EQ(CollectSources(Options(WithSlashes(src), "*.*", true)), all);
 }
 
+TEST(RunTerminalScanTest, AStopMadeBetweenTwoFilesScansNoFurtherFile) {
+    test::TempFolder temp;
+    temp.Write("src/a.dll", {1});
+    CliOptions options = Options(temp.path() + "src");
+    options.outputFolder = temp.path() + "out";
+    StopToken stop;
+    stop.RequestStop();  // Ctrl-C after the previous file ended
+    EXPECT_EQ(RunTerminalScan(options, stdout, stderr, false, stop), kExitOk);
+    EXPECT_TRUE(test::ReadFileBytes(temp.path() + "out" + kPathSeparator + "LOG.txt").empty());
+}
+
 }  // namespace
 }  // namespace morvane::cli

@@ -20,9 +20,12 @@ struct ToolRun {
     std::string out;
 };
 
-// Runs the tool in `folder` with `arguments` (shell-quoted by the caller); stdout is captured.
-ToolRun RunTool(const std::string& folder, const std::string& arguments) {
-    const std::string command = "cd '" + folder + "' && '" MORVANE_SCAN_PATH "' " + arguments + " 2>stderr.txt";
+// Runs the tool in `folder` with `arguments` (shell-quoted by the caller), after `environment`
+// (e.g. "env LC_ALL=C "); stdout is captured.
+ToolRun RunTool(const std::string& folder, const std::string& arguments,
+                const std::string& environment = "") {
+    const std::string command = "cd '" + folder + "' && " + environment + "'" MORVANE_SCAN_PATH
+                                "' " + arguments + " 2>stderr.txt";
     std::FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -47,6 +50,16 @@ class TerminalToolTest : public ::testing::Test {
 protected:
     test::TempFolder temp;
 };
+
+// Started without any locale (a bare container), names are still bytes passed through whole.
+TEST_F(TerminalToolTest, NonAsciiNamesUnderThePosixLocale) {
+    temp.Write("δείγμα.dll", WithGif());
+    const ToolRun run = RunTool(temp.path(), "-q δείγμα.dll", "env -u LANG -u LANGUAGE LC_ALL=C ");
+    EXPECT_EQ(run.status, 0) << ErrorText(temp);
+    EXPECT_EQ(test::ListTree(temp.path() + "GIF"), std::vector<std::string>{"δείγμα.dll_0.GIF"});
+    const Bytes log = test::ReadFileBytes(temp.path() + "LOG.txt");
+    EXPECT_NE(std::string(log.begin(), log.end()).find(" (./δείγμα.dll)\r\n"), std::string::npos);
+}
 
 TEST_F(TerminalToolTest, BareFileNameScansIntoTheCurrentFolder) {
     temp.Write("x.dll", WithGif());

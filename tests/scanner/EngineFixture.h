@@ -25,6 +25,7 @@ protected:
     TempFolder temp;
     std::string root = temp.path() + "out" + kPathSeparator;
     RecordingObserver observer;
+    StopToken stop;
 
     ScanSetup Setup(FileSystem* fileSystem = &NativeFileSystem()) const {
         ScanSetup setup;
@@ -36,7 +37,7 @@ protected:
 
     ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
                      FileSystem* fileSystem = &NativeFileSystem()) {
-        return ScanEngine(Setup(fileSystem)).ScanFile(path, options, observer);
+        return ScanEngine(Setup(fileSystem)).ScanFile(path, options, observer, stop);
     }
 
     std::string Out(std::string_view kind, const std::string& name) const {

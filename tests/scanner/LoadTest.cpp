@@ -38,9 +38,10 @@ TEST(LoadTest, MoreThanAHundredThousandItemsInOneSourceAreAllNamed) {
     setup.fileSystem = &disk;
     setup.clock = [] { return std::string("T"); };
     NameCounter observer;
-    const ScanSummary summary = ScanEngine(setup).ScanFile(path, ScanOptions{}, observer);
+    StopToken stop;
+    const ScanSummary summary = ScanEngine(setup).ScanFile(path, ScanOptions{}, observer, stop);
 
-    EXPECT_EQ(summary.itemsWritten, kItems);
+    EXPECT_EQ(summary.itemsLogged, kItems);
     EXPECT_EQ(observer.items, kItems);
     EXPECT_EQ(disk.outputsCreated, static_cast<std::size_t>(kItems));
     EXPECT_EQ(observer.lastOutput, sep + "out" + sep + "GIF" + sep + "many.bin_100000.GIF");

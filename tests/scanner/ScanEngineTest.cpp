@@ -7,7 +7,6 @@
 #include "ItemWriter.h"
 #include "NativePath.h"
 #include "ProgressText.h"
-#include "StopRequested.h"
 
 namespace morvane {
 namespace {
@@ -39,7 +38,7 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     const ScanSummary summary = Scan(path);
     EXPECT_TRUE(summary.scanned);
     EXPECT_FALSE(summary.hadFailure);
-    EXPECT_EQ(summary.itemsWritten, 4);
+    EXPECT_EQ(summary.itemsLogged, 4);
 
     const std::size_t iconAt = 100 + gif.size() + 50, bmpAt = iconAt + icon.size() + 50;
     EXPECT_EQ(test::ReadFileBytes(Out("ICO", "a.dll_0.ICO")), WithLineEnd(icon));
@@ -161,7 +160,7 @@ TEST_F(ScanEngineTest, HiddenSystemAndReadOnlySourcesAreScanned) {
         SCOPED_TRACE(path);
         const ScanSummary summary = Scan(path);
         EXPECT_TRUE(summary.scanned);
-        EXPECT_EQ(summary.itemsWritten, 1);
+        EXPECT_EQ(summary.itemsLogged, 1);
         EXPECT_EQ(test::ReadFileBytes(Out("GIF", FileNameOfPath(path) + "_0.GIF")),
                   WithLineEnd(Tail(source, 7, test::MakeGif().size() + 1)));
     }
@@ -181,16 +180,23 @@ TEST_F(ScanEngineTest, FoldersThatCannotBeMadeStopTheScanWithTheMessage) {
 TEST_F(ScanEngineTest, StopEndsTheSearchAtTheNextChunkAndKeepsWhatWasFound) {
     Bytes source;
     for (int chunk = 0; chunk < 3; ++chunk) test::Append(source, Compose({test::MakeGif(), Filler(kMiB - 35)}));
+    const std::string path = temp.Write("big.bin", source);
     observer.onProgress = [](const ProgressReport& report) {
-        if (report.lastPosition == static_cast<std::int64_t>(2 * kMiB)) StopRequested().store(true);
+        const bool second = report.lastPosition == static_cast<std::int64_t>(2 * kMiB);
+        return second ? ScanStep::Stop : ScanStep::Continue;
     };
-    StopRequested().store(true);  // a stale request from before is cleared by the scan
-    Scan(temp.Write("big.bin", source));
+    Scan(path);
     EXPECT_EQ(observer.progress.size(), 2u);
     EXPECT_EQ(observer.items.size(), 2u);  // the chunk being searched when stop came is finished
     EXPECT_EQ(observer.lines.back(), "End: T");
-    EXPECT_TRUE(StopRequested().load());  // left set, so a batch stops too
-    StopRequested().store(false);
+    EXPECT_TRUE(stop.StopRequested());  // the answer is kept, so a batch stops too
+
+    // A request that is already made (Ctrl-C between two files) is not lost: nothing is searched.
+    observer = {};
+    Scan(path);
+    EXPECT_TRUE(observer.progress.empty());
+    EXPECT_TRUE(observer.items.empty());
+    EXPECT_EQ(observer.lines.back(), "End: T");
 }
 
 TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {

@@ -32,7 +32,7 @@ TEST_F(ScanFailureTest, OutputThatCannotBeCreatedIsStillCountedAndLogged) {
     disk.refuseOutputsContaining = "PNG";
     const ScanSummary summary = Scan(ThreeItems(), {}, &disk);
     EXPECT_TRUE(summary.hadFailure);
-    EXPECT_EQ(summary.itemsWritten, 3);
+    EXPECT_EQ(summary.itemsLogged, 3);
     ASSERT_EQ(observer.Failures(), std::vector<std::string>{"13 - Permission denied"});
     // The failure line comes just before the item's own line.
     const auto failure = std::find(observer.lines.begin(), observer.lines.end(), "13 - Permission denied");

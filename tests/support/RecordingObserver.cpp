@@ -16,9 +16,9 @@ void RecordingObserver::ItemExtracted(const ExtractedItem& item) {
                      std::string(item.output), item.written});
 }
 
-void RecordingObserver::Progress(const ProgressReport& report) {
+ScanStep RecordingObserver::Progress(const ProgressReport& report) {
     progress.push_back({std::string(report.name), report.lastPosition, report.length, report.barValue});
-    if (onProgress) onProgress(report);
+    return onProgress ? onProgress(report) : ScanStep::Continue;
 }
 
 void RecordingObserver::Yield() { ++yields; }

@@ -32,7 +32,7 @@ public:
     void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override;
     void ItemCounted(ResourceKind kind, std::string_view name) override;
     void ItemExtracted(const ExtractedItem& item) override;
-    void Progress(const ProgressReport& report) override;
+    ScanStep Progress(const ProgressReport& report) override;
     void Yield() override;
     void LogLine(std::string_view line, LogLineKind kind) override;
     void FolderCreationFailed(std::string_view message) override;
@@ -47,8 +47,8 @@ public:
     std::vector<std::string> folderMessages;
     std::vector<std::string> finished;
     int yields = 0;
-    // Runs at every progress report (e.g. to press stop).
-    std::function<void(const ProgressReport&)> onProgress;
+    // Runs at every progress report; its answer is the report's (e.g. to stop).
+    std::function<ScanStep(const ProgressReport&)> onProgress;
 
     std::vector<std::string> Failures() const;
 };

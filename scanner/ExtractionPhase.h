@@ -1,0 +1,27 @@
+// The second half of a scan: the source is opened afresh and every accepted item is written to
+// its kind folder, counted on its source's node and logged, in the order the search found them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FileSystem.h"
+#include "ItemWriter.h"
+#include "ScanLog.h"
+#include "ScanObserver.h"
+
+namespace morvane {
+
+struct ExtractionSource {
+    const std::string& path;  // the source, with its folder
+    const std::string& name;  // its file name, the stem of every output name
+    std::int64_t length;      // its length when the search read it
+};
+
+// Returns how many items were logged: every accepted item, whether or not its file could be made.
+std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
+                                  const ExtractionSource& source, const std::string& outputRoot,
+                                  FileSystem& fileSystem, ScanObserver& observer, ScanLog& log);
+
+}  // namespace morvane

@@ -1,0 +1,72 @@
+#include "SearchPhase.h"
+
+#include <algorithm>
+
+#include "LookAhead.h"
+#include "ProgressText.h"
+#include "Recognisers.h"
+
+namespace morvane {
+
+namespace {
+// A chunk, the look-ahead of its last candidate, and room to slide rarely.
+constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
+// The user interface gets a chance to run after this many candidates of a chunk.
+constexpr std::size_t kCandidatesPerYield = 4096;
+}  // namespace
+
+SearchPhase::SearchPhase() : window_(kWindowCapacity) {}
+
+const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64_t length,
+                                                  const Context& context) {
+    window_.Reset(&source, length);
+    cursors_.Reset();
+    midi_.Clear();
+    accepted_.clear();
+    finder_.SetTable(context.table);
+    for (std::int64_t chunk = 0; chunk < context.options.chunkCap; ++chunk) {
+        if (context.stop.StopRequested()) break;
+        const std::int64_t begin = chunk * kChunkSize;
+        const std::int64_t size = std::clamp<std::int64_t>(length - begin, 0, kChunkSize);
+        if (std::error_code error =
+                window_.Require(begin, begin + size + kLookAheadLimit + kHeaderSpan)) {
+            context.log.Failure(error);
+            break;
+        }
+        const ProgressReport report{context.name, begin + size, length,
+                                    ProgressBarValue(begin + size, length),
+                                    static_cast<std::int64_t>(accepted_.size())};
+        if (context.observer.Progress(report) == ScanStep::Stop) context.stop.RequestStop();
+        context.observer.Yield();
+        finder_.FindAll(window_.At(begin), static_cast<std::size_t>(size), matches_);
+        MeasureCandidates(begin, length, context);
+        if (begin + size >= length) break;
+    }
+    window_.Reset(nullptr, 0);
+    return accepted_;
+}
+
+void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
+                                    const Context& context) {
+    std::size_t sinceYield = 0;
+    for (const SignatureMatch& match : matches_) {
+        const SignatureRow& row = context.table[match.row];
+        const std::int64_t offset = begin + match.offset;
+        const LookAhead lookAhead(window_.At(offset), length - offset, offset, &cursors_);
+        const Verdict verdict = ApplyRule(row, lookAhead, context.options, &midi_);
+        if (verdict.accepted())
+            byRow_[match.row].push_back(
+                {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconBitmap});
+        if (++sinceYield == kCandidatesPerYield) {
+            sinceYield = 0;
+            context.observer.Yield();
+        }
+    }
+    // Within a chunk, the candidates of one row come before those of the next.
+    for (auto& items : byRow_) {
+        accepted_.insert(accepted_.end(), items.begin(), items.end());
+        items.clear();
+    }
+}
+
+}  // namespace morvane

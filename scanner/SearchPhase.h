@@ -1,0 +1,58 @@
+// The first half of a scan: reads the source chunk by chunk, finds the enabled signatures and
+// measures each candidate by its format's rule. Its buffers live as long as the engine, so they
+// are allocated once however many files are scanned.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "FileSystem.h"
+#include "ItemWriter.h"
+#include "MarkerCursors.h"
+#include "MidiChainMemo.h"
+#include "ScanLog.h"
+#include "ScanObserver.h"
+#include "ScanOptions.h"
+#include "SignatureFinder.h"
+#include "SignatureTable.h"
+#include "SourceWindow.h"
+#include "StopToken.h"
+
+namespace morvane {
+
+// Sources are searched this many bytes at a time.
+inline constexpr std::int64_t kChunkSize = 1024 * 1024;
+
+class SearchPhase {
+  public:
+    SearchPhase();
+
+    struct Context {
+        const ScanOptions& options;
+        const std::vector<SignatureRow>& table;
+        ScanObserver& observer;
+        ScanLog& log;
+        StopToken& stop;
+        std::string_view name;  // the source's file name, for the progress reports
+    };
+
+    // Searches `source` (of `length` bytes); a read failure is logged and ends the search with
+    // what was accepted so far. The accepted items come in the order chunk, table row, position.
+    const std::vector<AcceptedItem>& Run(SourceFile& source, std::int64_t length,
+                                         const Context& context);
+
+  private:
+    void MeasureCandidates(std::int64_t begin, std::int64_t length, const Context& context);
+
+    SourceWindow window_;
+    MarkerCursors cursors_{window_};
+    MidiChainMemo midi_;
+    SignatureFinder finder_;
+    std::vector<SignatureMatch> matches_;
+    std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
+    std::vector<AcceptedItem> accepted_;
+};
+
+}  // namespace morvane
