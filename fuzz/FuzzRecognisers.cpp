@@ -1,10 +1,13 @@
-// Every size rule over arbitrary bytes: no crash, no read outside the look-ahead, and the
-// remembered MIDI walk agrees with a fresh one.
+// Every size rule and structural check over arbitrary bytes: no crash, no read outside the
+// look-ahead, and the remembered MIDI walk agrees with a fresh one.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include <algorithm>
+
+#include "ItemChecks.h"
 #include "LookAhead.h"
 #include "MidiChainMemo.h"
 #include "Recognisers.h"
@@ -52,6 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (at >= 16 && !StartsWith(file + at, length - at, row)) continue;
             const Verdict verdict = ApplyRule(row, a, options);
             if (verdict.size > LargestSize(row.rule, a)) std::abort();
+            // The structural checks stay inside the bytes they are given.
+            const ByteView readable(a.Readable());
+            const std::int64_t checked = CheckCandidate(row.rule, verdict.kind, readable, a.bytesToEnd());
+            if (checked > std::max(readable.size(), a.bytesToEnd())) std::abort();
         }
         if (StartsWith(file + at, length - at, AllSignatureRows()[9]) &&
             RecogniseMidi(a).size != RecogniseMidi(a, &memo).size)

@@ -1,6 +1,7 @@
 // The bytes a recogniser may look at for one candidate: the look-ahead and a few header fields.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -38,6 +39,13 @@ public:
     std::int64_t bytesToEnd() const noexcept { return bytesToEnd_; }
     std::int64_t absoluteStart() const noexcept { return absoluteStart_; }
     MarkerCursors* cursors() const noexcept { return cursors_; }
+
+    // Every byte that may be read from the item's first on: the look-ahead, and up to the end
+    // of the file where that lies within the header span after it.
+    std::span<const std::uint8_t> Readable() const noexcept {
+        const std::int64_t count = std::min(bytesToEnd_, length_ + kHeaderSpan);
+        return {item_, static_cast<std::size_t>(count)};
+    }
 
     std::uint8_t FieldByte(std::int64_t offset) const noexcept;
     std::int32_t FieldInt32(std::int64_t offset) const noexcept;
