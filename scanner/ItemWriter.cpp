@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "KindFolders.h"
+#include "Recognisers.h"
 #include "ScanError.h"
 
 namespace morvane {
@@ -12,10 +13,25 @@ constexpr std::size_t kCopyPiece = 1024 * 1024;
 constexpr std::uint8_t kLineEnd[] = {0x0D, 0x0A};
 // The first byte of the bitmap header: it lies just before a bare icon's signature.
 constexpr std::uint8_t kBitmapHeaderStart[] = {0x28};
+
+// The icon file header of a bare icon image. One of today's size gets the fixed 256-colour
+// header; one that a checked scan sized by its header is described as it is.
+std::array<std::uint8_t, 22> BareIconHeader(const AcceptedItem& item, const std::uint8_t* bytes,
+                                            std::size_t count) {
+    if (item.size == kBareIconSize || count < 14) return kIconHeader32;
+    std::array<std::uint8_t, 22> header = kIconHeader32;
+    const std::uint8_t bits = bytes[13];  // the header's bit count, one byte after its start
+    header[8] = bits < 8 ? static_cast<std::uint8_t>(1u << bits) : 0;
+    header[10] = 1;  // planes
+    header[12] = bits;
+    const auto imageBytes = static_cast<std::uint32_t>(item.size + 1);
+    for (int i = 0; i < 4; ++i) header[14 + i] = static_cast<std::uint8_t>(imageBytes >> (8 * i));
+    return header;
+}
 }  // namespace
 
-std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
-                       std::int64_t counter) {
+std::string OutputName(const std::string& outputRoot, ResourceKind kind,
+                       const std::string& sourceName, std::int64_t counter) {
     return KindFolder(outputRoot, kind) + sourceName + "_" + std::to_string(counter) + "." +
            std::string(KindName(kind));
 }
@@ -31,7 +47,8 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     // The first piece is read before the output is made, so a source that has gone does not
     // cost the file of an earlier scan.
     buffer_.resize(kCopyPiece);
-    const std::size_t firstPiece = static_cast<std::size_t>(std::min<std::int64_t>(present, kCopyPiece));
+    const std::size_t firstPiece =
+        static_cast<std::size_t>(std::min<std::int64_t>(present, kCopyPiece));
     ReadResult first = source->ReadAt(item.offset, buffer_.data(), firstPiece);
     if (first.error) return first.error;
     if (first.bytes < firstPiece) return make_error_code(ScanErrc::SourceShrank);
@@ -40,12 +57,14 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
     if (!out) return error;
     if (item.bareIcon) {
-        error = out->Write(kIconHeader32.data(), kIconHeader32.size());
+        const auto header = BareIconHeader(item, buffer_.data(), first.bytes);
+        error = out->Write(header.data(), header.size());
         if (!error) error = out->Write(kBitmapHeaderStart, sizeof kBitmapHeaderStart);
     }
     if (!error) error = out->Write(buffer_.data(), first.bytes);
-    if (!error) error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
-                             present - static_cast<std::int64_t>(firstPiece), *out);
+    if (!error)
+        error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
+                     present - static_cast<std::int64_t>(firstPiece), *out);
     if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
@@ -56,7 +75,8 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
 std::error_code ItemWriter::Copy(SourceFile& source, std::int64_t from, std::int64_t count,
                                  OutputFile& out) {
     while (count > 0) {
-        const std::size_t piece = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyPiece));
+        const std::size_t piece =
+            static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyPiece));
         ReadResult got = source.ReadAt(from, buffer_.data(), piece);
         if (got.error) return got.error;
         if (got.bytes < piece) return make_error_code(ScanErrc::SourceShrank);

@@ -25,11 +25,11 @@ inline constexpr std::array<std::uint8_t, 22> kIconHeader32 = {
     0x00, 0x00, 0x00, 0xA8, 0x08, 0x00, 0x00, 0x16, 0x00, 0x00, 0x00};
 
 // outputRoot + KIND + separator + name + "_" + counter + "." + KIND.
-std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
-                       std::int64_t counter);
+std::string OutputName(const std::string& outputRoot, ResourceKind kind,
+                       const std::string& sourceName, std::int64_t counter);
 
 class ItemWriter {
-public:
+  public:
     explicit ItemWriter(FileSystem& fileSystem);
 
     // Writes the item's bytes (only those that exist before the end of the source, whose length
@@ -38,8 +38,9 @@ public:
     std::error_code Write(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
                           const std::string& outputPath);
 
-private:
-    std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count, OutputFile& out);
+  private:
+    std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count,
+                         OutputFile& out);
 
     FileSystem& fileSystem_;
     std::vector<std::uint8_t> buffer_;

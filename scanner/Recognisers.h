@@ -22,6 +22,8 @@ struct Verdict {
 
 inline constexpr std::int32_t kLargestIconImage = 32768;
 inline constexpr std::int64_t kBareIconSize = 2238;
+// A 32x32 256-colour icon image: header, colour table, colour bits and mask.
+inline constexpr std::int64_t kIconImage256Size = 2216;
 
 Verdict RecogniseRiff(const LookAhead& a, const ScanOptions& options) noexcept;
 Verdict RecogniseCursorDirectory(const LookAhead& a) noexcept;

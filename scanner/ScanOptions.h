@@ -13,6 +13,9 @@ struct ScanOptions {
     std::array<bool, kKindCount> enabled{true, true, true, true, true, true, true, true, true, true};
     // How many 1 MiB chunks of each source are searched (500 unless the user caps it).
     std::int64_t chunkCap = 500;
+    // Only items whose structure is whole: every accepted candidate must pass its kind's check,
+    // takes the size that check gives, and a candidate inside an item already taken is dropped.
+    bool checkItems = false;
 
     bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
     void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ItemChecks.h"
 #include "LookAhead.h"
 #include "ProgressText.h"
 #include "Recognisers.h"
@@ -23,6 +24,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
     cursors_.Reset();
     midi_.Clear();
     accepted_.clear();
+    checkedEnd_ = 0;
     finder_.SetTable(context.table);
     for (std::int64_t chunk = 0; chunk < context.options.chunkCap; ++chunk) {
         if (context.stop.StopRequested()) break;
@@ -53,7 +55,9 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         const SignatureRow& row = context.table[match.row];
         const std::int64_t offset = begin + match.offset;
         const LookAhead lookAhead(window_.At(offset), length - offset, offset, &cursors_);
-        const Verdict verdict = ApplyRule(row, lookAhead, context.options, &midi_);
+        Verdict verdict = ApplyRule(row, lookAhead, context.options, &midi_);
+        if (verdict.accepted() && context.options.checkItems)
+            verdict.size = CheckedSize(row, verdict, lookAhead, offset);
         if (verdict.accepted())
             byRow_[match.row].push_back(
                 {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconBitmap});
@@ -67,6 +71,19 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         accepted_.insert(accepted_.end(), items.begin(), items.end());
         items.clear();
     }
+}
+
+// Matches come in offset order, so an item that holds a later candidate was taken before it.
+std::int64_t SearchPhase::CheckedSize(const SignatureRow& row, const Verdict& verdict,
+                                      const LookAhead& a, std::int64_t offset) {
+    if (offset < checkedEnd_) return 0;
+    std::int64_t size =
+        CheckCandidate(row.rule, verdict.kind, ByteView(a.Readable()), a.bytesToEnd());
+    if (size == 0) return 0;
+    // A 256-colour bare icon keeps the bytes an unchecked scan gives it.
+    if (row.rule == RuleCode::BareIconBitmap && size == kIconImage256Size - 1) size = verdict.size;
+    checkedEnd_ = offset + size;
+    return size;
 }
 
 }  // namespace morvane

@@ -10,8 +10,10 @@
 
 #include "FileSystem.h"
 #include "ItemWriter.h"
+#include "LookAhead.h"
 #include "MarkerCursors.h"
 #include "MidiChainMemo.h"
+#include "Recognisers.h"
 #include "ScanLog.h"
 #include "ScanObserver.h"
 #include "ScanOptions.h"
@@ -45,6 +47,9 @@ class SearchPhase {
 
   private:
     void MeasureCandidates(std::int64_t begin, std::int64_t length, const Context& context);
+    // The size a checked scan takes for an accepted candidate; 0 drops it.
+    std::int64_t CheckedSize(const SignatureRow& row, const Verdict& verdict, const LookAhead& a,
+                             std::int64_t offset);
 
     SourceWindow window_;
     MarkerCursors cursors_{window_};
@@ -53,6 +58,7 @@ class SearchPhase {
     std::vector<SignatureMatch> matches_;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
+    std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
 };
 
 }  // namespace morvane

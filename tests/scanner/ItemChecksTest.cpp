@@ -61,18 +61,6 @@ Bytes Ani(const Bytes& icon) {
     Append(payload, Chunk("LIST", frames));
     return test::MakeRiff("ACON", payload);
 }
-// The 32x32 icon image of a one-image icon file with `bits` colour bits per pixel.
-Bytes IconImage(int bits) {
-    Bytes image;
-    for (std::uint32_t field : {40u, 32u, 64u}) PutLE32(image, field);
-    PutLE16(image, 1);
-    PutLE16(image, static_cast<std::uint32_t>(bits));
-    image.resize(40, 0);
-    const int palette = bits <= 8 ? 4 << bits : 0;
-    image.resize(image.size() + palette + 32 * 4 * bits + 128, 0x11);
-    return image;
-}
-
 struct Row {
     std::string name;
     ResourceKind kind;
@@ -118,7 +106,7 @@ TEST(ItemChecksTest, Pictures) {
 TEST(ItemChecksTest, IconsAndCursors) {
     const Bytes icon = test::MakeIcon32(), cursor = test::MakeCursor32();
     Bytes two = {0, 0, 1, 0, 2, 0};  // a directory of two images, the second a PNG
-    const Bytes image = IconImage(32), png = test::MakePng(16, 16);
+    const Bytes image = test::MakeIconImage32(32), png = test::MakePng(16, 16);
     for (const Bytes* entry : {&image, &png}) {
         Append(two, {16, 16, 0, 0, 1, 0, 32, 0});
         PutLE32(two, static_cast<std::uint32_t>(entry->size()));
@@ -142,7 +130,7 @@ TEST(ItemChecksTest, IconsAndCursors) {
 
 TEST(ItemChecksTest, BareIconImagesAreSizedByTheirColourDepth) {
     for (int bits : {1, 4, 8, 24, 32}) {
-        const Bytes image = IconImage(bits);
+        const Bytes image = test::MakeIconImage32(bits);
         const Bytes fromSignature(image.begin() + 1, image.end());
         EXPECT_EQ(Check(ResourceKind::ICO, fromSignature, RuleCode::BareIconBitmap),
                   std::int64_t(image.size()) - 1)
@@ -151,8 +139,8 @@ TEST(ItemChecksTest, BareIconImagesAreSizedByTheirColourDepth) {
             << bits;
     }
     // Header, 32x32x4 colour bytes, 32 rows of 4 mask bytes, as a real 32-bit icon has.
-    EXPECT_EQ(IconImage(32).size(), 4264u);
-    const Bytes image16 = IconImage(16);
+    EXPECT_EQ(test::MakeIconImage32(32).size(), 4264u);
+    const Bytes image16 = test::MakeIconImage32(16);
     const Bytes sixteen(image16.begin() + 1, image16.end());
     EXPECT_EQ(Check(ResourceKind::ICO, sixteen, RuleCode::BareIconBitmap), 0);
 }

@@ -30,7 +30,8 @@ std::uint32_t Adler32(const Bytes& data) {
 }
 
 void PutBE32(Bytes& to, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) to.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        to.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 void PngChunk(Bytes& png, std::string_view type, const Bytes& data) {
@@ -75,8 +76,12 @@ Bytes IconFile(std::uint16_t type) {
 }
 }  // namespace
 
-Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
-void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }
+Bytes ToBytes(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
+void Append(Bytes& to, const Bytes& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
 void PutLE16(Bytes& to, std::uint32_t value) {
     to.push_back(static_cast<std::uint8_t>(value));
     to.push_back(static_cast<std::uint8_t>(value >> 8));
@@ -91,8 +96,8 @@ Bytes MakeGif() {
     PutLE16(gif, 1);
     PutLE16(gif, 1);
     Append(gif, {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF});  // flags, colours
-    Append(gif, {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});                     // image descriptor
-    Append(gif, {0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});                  // LZW data, trailer
+    Append(gif, {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0});                       // image descriptor
+    Append(gif, {0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});                    // LZW data, trailer
     return gif;
 }
 
@@ -106,7 +111,8 @@ Bytes MakePng(int width, int height) {
     Bytes raw;  // filter byte 0 and a grey ramp per row
     for (int y = 0; y < height; ++y) {
         raw.push_back(0);
-        for (int x = 0; x < width * 3; ++x) raw.push_back(static_cast<std::uint8_t>(40 + x * 9 + y * 5));
+        for (int x = 0; x < width * 3; ++x)
+            raw.push_back(static_cast<std::uint8_t>(40 + x * 9 + y * 5));
     }
     Bytes zlib = {0x78, 0x01, 0x01};  // one stored deflate block
     PutLE16(zlib, static_cast<std::uint32_t>(raw.size()));
@@ -131,16 +137,32 @@ Bytes MakeBmp(int width, int height) {
     PutLE16(bmp, 1);
     PutLE16(bmp, 24);
     for (int i = 0; i < 6; ++i) PutLE32(bmp, 0);
-    for (std::uint32_t i = 0; i < pixels; ++i) bmp.push_back(static_cast<std::uint8_t>(0x90 + i % 13));
+    for (std::uint32_t i = 0; i < pixels; ++i)
+        bmp.push_back(static_cast<std::uint8_t>(0x90 + i % 13));
     return bmp;
 }
 
-Bytes MakeIcon32() { return IconFile(1); }
-Bytes MakeCursor32() { return IconFile(2); }
+Bytes MakeIcon32() {
+    return IconFile(1);
+}
+
+Bytes MakeIconImage32(int bits) {
+    Bytes image;
+    for (std::uint32_t field : {40u, 32u, 64u}) PutLE32(image, field);
+    PutLE16(image, 1);
+    PutLE16(image, static_cast<std::uint32_t>(bits));
+    image.resize(40, 0);
+    const int palette = bits <= 8 ? 4 << bits : 0;
+    image.resize(image.size() + static_cast<std::size_t>(palette + 32 * 4 * bits + 128), 0x11);
+    return image;
+}
+Bytes MakeCursor32() {
+    return IconFile(2);
+}
 
 Bytes MakeJpeg() {
-    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00, 0x01, 0x01,
-                  0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00};
+    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J',  'F',  'I',  'F',
+                  0x00, 0x01, 0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00};
     Append(jpeg, {0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00, 0x01, 0x00, 0x01, 0x01, 0x01, 0x11, 0x00});
     Append(jpeg, {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3F, 0x00});
     Append(jpeg, {0x12, 0x34, 0x56, 0x78, 0x9A});

@@ -23,6 +23,8 @@ Bytes MakePng(int width = 2, int height = 2);
 Bytes MakeBmp(int width = 2, int height = 2);
 // A one-image 32x32 256-colour icon file (2238 bytes; the image is 2216).
 Bytes MakeIcon32();
+// A bare 32x32 icon image (40-byte header, colour table, colour bits, mask) of `bits` per pixel.
+Bytes MakeIconImage32(int bits);
 // A one-image 32x32 cursor file with the same image.
 Bytes MakeCursor32();
 // A JFIF-marked JPEG skeleton: SOI, APP0, DQT-free header, SOS, scan data, EOI.
