@@ -34,7 +34,8 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [--json] [-q] PATH\n"
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-C] [--json] [-q] "
+           "PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
            "\n"
@@ -44,6 +45,8 @@ std::string UsageText() {
            "  -l MIB      search only the first MIB mebibytes of each file (default: 500)\n"
            "  -r          with a folder, also scan every sub-folder\n"
            "  -p PATTERN  with a folder, scan only files matching PATTERN (e.g. '*.dll')\n"
+           "  -C, --check write only whole items that open: each must pass a check of its\n"
+           "              format's structure, which also gives its size\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -67,7 +70,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
         };
         std::string text;
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            if (path) return {std::nullopt, "more than one PATH given ('" + *path + "', '" + arg + "')"};
+            if (path)
+                return {std::nullopt, "more than one PATH given ('" + *path + "', '" + arg + "')"};
             path = arg;
         } else if (arg == "--") {
             optionsEnded = true;
@@ -79,6 +83,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.recursive = true;
         } else if (arg == "-q") {
             options.quiet = true;
+        } else if (arg == "-C" || arg == "--check") {
+            options.scan.checkItems = true;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "-o" || arg == "-k" || arg == "-l" || arg == "-p") {

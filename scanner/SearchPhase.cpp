@@ -77,12 +77,13 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
 std::int64_t SearchPhase::CheckedSize(const SignatureRow& row, const Verdict& verdict,
                                       const LookAhead& a, std::int64_t offset) {
     if (offset < checkedEnd_) return 0;
-    std::int64_t size =
+    const std::int64_t size =
         CheckCandidate(row.rule, verdict.kind, ByteView(a.Readable()), a.bytesToEnd());
     if (size == 0) return 0;
-    // A 256-colour bare icon keeps the bytes an unchecked scan gives it.
-    if (row.rule == RuleCode::BareIconBitmap && size == kIconImage256Size - 1) size = verdict.size;
     checkedEnd_ = offset + size;
+    // A 256-colour bare icon keeps the bytes an unchecked scan gives it (which reach past its
+    // image, so they may not hide the next one).
+    if (row.rule == RuleCode::BareIconBitmap && size == kIconImage256Size - 1) return verdict.size;
     return size;
 }
 
