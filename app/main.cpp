@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "ApplicationIcon.h"
 #include "Catalogue.h"
 #include "CatalogueBinding.h"
 #include "CommandLine.h"
@@ -16,6 +17,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pellam.Morvane"));
+    QApplication::setWindowIcon(morvane::ApplicationIcon());
 
     const std::unique_ptr<morvane::QSettingsStore> store = morvane::QSettingsStore::OpenUserStore();
     morvane::QtMessageBoxes messageBoxes;
