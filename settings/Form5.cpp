@@ -8,14 +8,15 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "CaptionFit.h"
 #include "CaptionPass.h"
-#include "Twips.h"
 #include "LanguageText.h"
 #include "LimitRow.h"
 #include "LimitText.h"
 #include "MessageSink.h"
 #include "ScanSettings.h"
 #include "StoredForms.h"
+#include "Twips.h"
 
 namespace morvane {
 
@@ -183,6 +184,10 @@ void Form5::Form_Load() {
     for (const OptionBox& box : kOptionBoxes) Check(box.number)->setChecked(box.flag(settings_));
     text1_->setText(StoredInteger(settings_.limitSearchValue));
     LayOutLimitRow();
+    GrowToCaptions(*this);
+    // The two pages lie on top of each other, so both take the width the wider one grew to.
+    frame1_->setGeometry(frame1_->geometry().united(frame2_->geometry()));
+    frame2_->setGeometry(frame1_->geometry());
 }
 
 // The caption of Check13 may have changed with the language; Label2, which no one sees, measures

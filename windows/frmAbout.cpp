@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <utility>
 
-#include "Twips.h"
+#include "CaptionFit.h"
 #include "LanguageText.h"
 #include "ShellOpen.h"
 #include "SupportAddress.h"
+#include "Twips.h"
 #include "Version.h"
 
 namespace morvane {
@@ -95,6 +96,7 @@ void frmAbout::Form_Load() {
     lblTitle_->setText(appTitle_);
     lblDescription_->setText(TermsOfUse(language_));
     label4_->setText(MailCaption(language_));
+    GrowToCaptions(*this);
 }
 
 void frmAbout::Label4_Click() {
