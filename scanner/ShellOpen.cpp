@@ -2,14 +2,16 @@
 #include "ShellOpen.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>  // after windows.h, which it needs
 
 #include "NativePath.h"
 #else
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
 #include <cerrno>
 extern char** environ;
 #endif
