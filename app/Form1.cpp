@@ -17,6 +17,7 @@
 #include "CatalogueCommands.h"
 #include "CategoryTree.h"
 #include "CommandLine.h"
+#include "DropScanner.h"
 #include "Form3.h"
 #include "MainToolbar.h"
 #include "MessageBoxes.h"
@@ -27,6 +28,7 @@
 #include "ToolbarImageList.h"
 #include "Volumes.h"
 #include "WindowLanguage.h"
+#include "WindowPlacement.h"
 
 namespace morvane {
 
@@ -91,6 +93,10 @@ void Form1::Form_Load() {
     HidePicture3(geometry_);
     ApplyGeometry();
     browser_->FillFilters(messages_);
+    new DropScanner(*this, [this](const QString& path) {
+        if (!IsScanning()) HandleCommandLine(path);  // a drop is scanned as a command line is
+    });
+    CentreOnScreen(*this);
     show();
     if (ReadShowLog(*setup_.store)) {
         show_log_form_menu_Click();
@@ -156,6 +162,7 @@ void Form1::show_log_form_menu_Click() {
     entry->setChecked(true);
     log->setWindowTitle(entry->text());
     log->Form_Load(frameGeometry(), screen()->availableGeometry());
+    new LogWindowPlacer(*log, *this);  // again once the window manager has framed this window
     log->show();
 }
 

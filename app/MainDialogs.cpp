@@ -28,7 +28,7 @@ void MainDialogs::ShowHelp() {
 void MainDialogs::ShowAbout(const std::optional<QString>& menuCaption) {
     if (form1_ == nullptr) return;
     ShowAboutBox(form1_, form1_->Settings().language, form1_->AppTitle(), form1_->windowIcon(),
-                 menuCaption);
+                 menuCaption, OutputFolderNote(outputRoot_, form1_->Settings().language));
 }
 
 }  // namespace morvane

@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+#include "CaptionFit.h"
 #include "FolderListing.h"
 #include "MessageTable.h"
 #include "PathHelpers.h"
@@ -63,6 +64,7 @@ SourceBrowser::SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& 
     : QObject(&Dir1), drive1_(Drive1), dir1_(Dir1), file1_(File1), combo1_(Combo1),
       pattern_(kPatterns[0].toString()) {
     for (const QString& volume : volumes) drive1_.addItem(volume, volume);
+    FitPopupToEntries(drive1_);
     connect(&drive1_, &QComboBox::activated, this, [this](int) { Drive1_Change(); });
     connect(&combo1_, &QComboBox::currentIndexChanged, this, &SourceBrowser::Combo1_Click);
     // The list is rebuilt after the activation has been handled, not inside it.
@@ -79,6 +81,7 @@ void SourceBrowser::FillFilters(const MessageTable& messages) {
     combo1_.addItem(QStringLiteral("*.EXE (") + messages.Text(MessageId::Message7) + u')');
     combo1_.addItem(QStringLiteral("*.DLL (") + messages.Text(MessageId::Message8) + u')');
     combo1_.setCurrentIndex(0);
+    FitPopupToEntries(combo1_);
     Combo1_Click(0);
 }
 

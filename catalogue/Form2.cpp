@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "CaptionFit.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
 #include "WindowLanguage.h"
@@ -72,6 +73,7 @@ Form2::Form2(Setup setup, QWidget* parent)
     connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
+    GrowToCaptions(*this);
 }
 
 // A remembered folder that is gone leaves the dialog in the current folder, without a word.

@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <utility>
 
-#include "Twips.h"
+#include "CaptionFit.h"
 #include "LanguageChoice.h"
 #include "MessageSink.h"
 #include "ScanSettings.h"
+#include "Twips.h"
 
 namespace morvane {
 
@@ -47,6 +48,7 @@ void Form7::CreateControls() {
 void Form7::SetTitle(const QString& title) {
     setWindowTitle(title);
     label1_->setText(title + u':');
+    GrowToCaptions(*this);
 }
 
 void Form7::Form_Load() {

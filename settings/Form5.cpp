@@ -8,14 +8,15 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "CaptionFit.h"
 #include "CaptionPass.h"
-#include "Twips.h"
 #include "LanguageText.h"
 #include "LimitRow.h"
 #include "LimitText.h"
 #include "MessageSink.h"
 #include "ScanSettings.h"
 #include "StoredForms.h"
+#include "Twips.h"
 
 namespace morvane {
 
@@ -119,6 +120,7 @@ void Form5::CreateControls() {
                             tabStrip1_->sizeHint().height());
     // The body of the tab strip, under the tabs; the pages lie on it.
     auto* body = new QFrame(this);
+    body->setObjectName(QStringLiteral("TabStrip1Body"));
     body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     const QRect strip = scale.ToPixels({120, 120, 4815, 4455});
     body->setGeometry(strip.left(), tabStrip1_->geometry().bottom(), strip.width(),
@@ -183,6 +185,11 @@ void Form5::Form_Load() {
     for (const OptionBox& box : kOptionBoxes) Check(box.number)->setChecked(box.flag(settings_));
     text1_->setText(StoredInteger(settings_.limitSearchValue));
     LayOutLimitRow();
+    GrowToCaptions(*this);
+    // The two pages lie on top of each other, so both take the width the wider one grew to.
+    frame1_->setGeometry(frame1_->geometry().united(frame2_->geometry()));
+    frame2_->setGeometry(frame1_->geometry());
+    WrapPagesInTabStrip();
 }
 
 // The caption of Check13 may have changed with the language; Label2, which no one sees, measures
@@ -198,6 +205,16 @@ void Form5::LayOutLimitRow() {
     scale.Place(*check13, {kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight});
     scale.Place(*text1_, {row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight});
     scale.Place(*label1_, {row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight});
+}
+
+// The strip and its body stay as wide as the pages that grew for their captions.
+void Form5::WrapPagesInTabStrip() {
+    auto* body = findChild<QFrame*>(QStringLiteral("TabStrip1Body"));
+    const int right = frame1_->geometry().right() + TwipsScale::Of(*this).ToPixelsX(120);
+    if (body == nullptr || right <= body->geometry().right()) return;
+    body->resize(right - body->x() + 1, body->height());
+    tabStrip1_->resize(body->width(), tabStrip1_->height());
+    if (right + 1 + 8 > width()) setFixedWidth(right + 1 + 8);
 }
 
 void Form5::TabStrip1_Click() {

@@ -56,6 +56,7 @@ class Form5 final : public QDialog {
     void CreateControls();
     void CreatePages();
     void LayOutLimitRow();
+    void WrapPagesInTabStrip();
 
     ScanSettings& settings_;
     MessageSink& messages_;

@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <utility>
 
-#include "Twips.h"
+#include "CaptionFit.h"
 #include "LanguageText.h"
 #include "ShellOpen.h"
 #include "SupportAddress.h"
+#include "Twips.h"
 #include "Version.h"
 
 namespace morvane {
@@ -78,6 +79,11 @@ void frmAbout::CreateControls() {
     label4_->setForegroundRole(QPalette::Link);
     label4_->installEventFilter(this);
 
+    lblOutputFolder_ = label("lblOutputFolder", 960, 2520, 4095, 1200);
+    lblOutputFolder_->setWordWrap(true);
+    lblOutputFolder_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblOutputFolder_->hide();
+
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
@@ -95,6 +101,16 @@ void frmAbout::Form_Load() {
     lblTitle_->setText(appTitle_);
     lblDescription_->setText(TermsOfUse(language_));
     label4_->setText(MailCaption(language_));
+    GrowToCaptions(*this);
+}
+
+void frmAbout::ShowOutputFolder(const QString& note) {
+    // A path has no blanks to break at, so it may break after each separator.
+    QString breakable = note;
+    breakable.replace(u'/', QStringLiteral("/\u200B"));
+    breakable.replace(u'\\', QStringLiteral("\\\u200B"));
+    lblOutputFolder_->setText(breakable);
+    lblOutputFolder_->setVisible(!note.isEmpty());
 }
 
 void frmAbout::Label4_Click() {
@@ -115,8 +131,10 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ShowAboutBox(QWidget* parent, const QString& language, const QString& appTitle,
-                  const QIcon& icon, const std::optional<QString>& menuCaption) {
+                  const QIcon& icon, const std::optional<QString>& menuCaption,
+                  const QString& outputFolderNote) {
     frmAbout box(language, appTitle, icon, parent);
+    box.ShowOutputFolder(outputFolderNote);
     if (menuCaption) box.setWindowTitle(frmAbout::MenuTitle(*menuCaption, appTitle));
     box.exec();
 }

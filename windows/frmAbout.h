@@ -32,9 +32,13 @@ class frmAbout final : public QDialog {
     QLabel* lblVersion() const { return lblVersion_; }
     QLabel* lblDescription() const { return lblDescription_; }
     QLabel* Label4() const { return label4_; }
+    QLabel* lblOutputFolder() const { return lblOutputFolder_; }
     QPushButton* cmdOK() const { return cmdOK_; }
 
     void Form_Load();
+    // A line under the mail link that says where the extracted files go (when that is not the
+    // program's folder); an empty note shows nothing.
+    void ShowOutputFolder(const QString& note);
     // Opens a new mail to the support address in the system's mail program.
     void Label4_Click();
     void cmdOK_Click();
@@ -53,6 +57,7 @@ class frmAbout final : public QDialog {
     QLabel* lblVersion_ = nullptr;
     QLabel* lblDescription_ = nullptr;
     QLabel* label4_ = nullptr;
+    QLabel* lblOutputFolder_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
 };
 
@@ -60,6 +65,7 @@ class frmAbout final : public QDialog {
 // `menuCaption` is that entry's caption and the title is MenuTitle; from the toolbar there is
 // none and the box keeps the application title that it gives itself.
 void ShowAboutBox(QWidget* parent, const QString& language, const QString& appTitle,
-                  const QIcon& icon, const std::optional<QString>& menuCaption);
+                  const QIcon& icon, const std::optional<QString>& menuCaption,
+                  const QString& outputFolderNote = {});
 
 }  // namespace morvane
