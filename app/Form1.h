@@ -12,8 +12,6 @@
 #include "Form1Setup.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
-#include "MessageTable.h"
-#include "ScanSettings.h"
 
 class QAction;
 
@@ -23,37 +21,29 @@ class CategoryTree;
 class Form3;
 class ScanRunner;
 class SourceBrowser;
+struct Session;
 class ToolbarImageList;
 
 class Form1 final : public QMainWindow {
     Q_OBJECT
 
-public:
-    explicit Form1(Form1Setup setup);
+  public:
+    Form1(Session& session, Form1Setup setup);
     ~Form1() override;
 
     // Start-up: settings and language, the category nodes, the filter, the window, the log
     // window when "Show_Log" says so, and last the command line, which may scan.
     void Form_Load();
 
-    // What the window was given: the store, the message boxes, the shell, the folders.
-    const Form1Setup& Setup() const { return setup_; }
     const Form1Controls& Controls() const { return controls_; }
     const MainMenus& Menus() const { return menus_; }
     CategoryTree& Tree() const { return *tree_; }
     SourceBrowser& Browser() const { return *browser_; }
     const ToolbarImageList& Images() const { return *images_; }
-    ScanSettings& Settings() { return settings_; }
-    const MessageTable& Messages() const { return messages_; }
-    const QString& AppTitle() const { return appTitle_; }
     const MainGeometry& Geometry() const { return geometry_; }
     // The log window while it is open, else nullptr.
     Form3* LogWindow() const;
     bool IsScanning() const;
-
-    // The item the item commands act on: 1-based, 0 when none was clicked.
-    int SelectedItemIndex() const { return selectedItemIndex_; }
-    void SetSelectedItemIndex(int index) { selectedItemIndex_ = index; }
 
     // Handlers of the controls.
     void File1_Click();
@@ -79,12 +69,12 @@ public:
     void clear_node_category_Click();
     void clear_node_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ConnectControls();
     void ConnectMenuEntries();
     void ApplyLanguage(const QString& language);
@@ -99,6 +89,7 @@ private:
     bool ExportGuardPasses() const;
     QAction* Entry(const char* name) const;
 
+    Session& session_;
     Form1Setup setup_;
     Form1Controls controls_;
     MainMenus menus_;
@@ -106,12 +97,8 @@ private:
     CategoryTree* tree_;
     SourceBrowser* browser_;
     std::unique_ptr<ScanRunner> runner_;
-    ScanSettings settings_;
-    MessageTable messages_;
-    QString appTitle_;
     MainGeometry geometry_;
     QPointer<Form3> logWindow_;
-    int selectedItemIndex_ = 0;
     bool loaded_ = false;
     bool closePending_ = false;
     bool unloaded_ = false;

@@ -13,6 +13,7 @@
 #include "ListItemKey.h"
 #include "MainToolbar.h"
 #include "ScanRunner.h"
+#include "Session.h"
 #include "ShellOpen.h"
 #include "SourceBrowser.h"
 
@@ -54,7 +55,8 @@ void Form1::ConnectMenuEntries() {
     }};
     for (const MenuHandler& entry : kHandlers) {
         const Handler handler = entry.handler;
-        connect(Entry(entry.entry), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(Entry(entry.entry), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
     }
 }
 
@@ -87,8 +89,8 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 }
 
 bool Form1::ExportGuardPasses() const {
-    if (selectedItemIndex_ <= 0) return false;
-    const QListWidgetItem* item = controls_.ListView1->item(selectedItemIndex_ - 1);
+    if (session_.selectedItem <= 0) return false;
+    const QListWidgetItem* item = controls_.ListView1->item(session_.selectedItem - 1);
     if (item == nullptr || !item->text().isEmpty()) return false;
     return item->data(kListItemKeyRole).toString().right(4).toLower() == u".ico";
 }
@@ -99,72 +101,74 @@ void Form1::show_all_files_Click() {
     runner_->ScanFolder(folder, browser_->Pattern());
 }
 
-void Form1::exit_menu_Click() { close(); }
+void Form1::exit_menu_Click() {
+    close();
+}
 
 // The program does not ask whether the log exists yet; the shell answers for a missing file.
 void Form1::OpenScanLog() {
-    setup_.shell->Open(setup_.outputRoot + "LOG.txt");
+    session_.shell.Open(session_.outputRoot + "LOG.txt");
 }
 
 // The English file is the starting point of a new translation.
-void Form1::metafrash_menu_Click() { OpenEnglishLanguageFile(setup_.appFolder); }
+void Form1::metafrash_menu_Click() {
+    OpenEnglishLanguageFile(session_.appFolder);
+}
 
 void Form1::select_formats_menu_Click() {
-    if (setup_.dialogs != nullptr) setup_.dialogs->ShowOptions(Entry("select_formats_menu")->text());
+    setup_.dialogs.ShowOptions(*this, Entry("select_formats_menu")->text());
 }
 
 void Form1::select_language_menu_Click() {
-    if (setup_.dialogs != nullptr)
-        setup_.dialogs->ShowLanguages(Entry("select_language_menu")->text());
+    setup_.dialogs.ShowLanguages(*this, Entry("select_language_menu")->text());
 }
 
 void Form1::help_menu_Click() {
-    if (setup_.dialogs != nullptr) setup_.dialogs->ShowHelp();
+    setup_.dialogs.ShowHelp();
 }
 
 void Form1::about_form_Click() {
-    if (setup_.dialogs != nullptr)
-        setup_.dialogs->ShowAbout(Entry("about_form")->text());
+    setup_.dialogs.ShowAbout(*this, Entry("about_form")->text());
 }
 
 void Form1::ShowAboutFromToolbar() {
-    if (setup_.dialogs != nullptr) setup_.dialogs->ShowAbout(std::nullopt);
+    setup_.dialogs.ShowAbout(*this, std::nullopt);
 }
 
 void Form1::play_now_menu_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->OpenItem();
+    setup_.catalogue.OpenItem();
 }
 
 void Form1::delete_item_menu_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->DeleteItem();
+    setup_.catalogue.DeleteItem();
 }
 
 void Form1::delete_all_menu_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->DeleteAllItems();
+    setup_.catalogue.DeleteAllItems();
 }
 
 void Form1::bmp_menu_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->ExportIcon(48);
+    setup_.catalogue.ExportIcon(48);
 }
 
 void Form1::ico_menu_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->ExportIcon(32);
+    setup_.catalogue.ExportIcon(32);
 }
 
 void Form1::save_as_16_ico_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->ExportIcon(16);
+    setup_.catalogue.ExportIcon(16);
 }
 
 void Form1::remove_node_item_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->RemoveNode();
+    setup_.catalogue.RemoveNode();
 }
 
 void Form1::clear_node_category_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->ClearCategory();
+    setup_.catalogue.ClearCategory();
 }
 
 void Form1::clear_node_Click() {
-    if (setup_.catalogue != nullptr) setup_.catalogue->ClearAllNodes();
+    setup_.catalogue.ClearAllNodes();
 }
 
 }  // namespace morvane

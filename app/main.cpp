@@ -11,6 +11,7 @@
 #include "PathHelpers.h"
 #include "QSettingsStore.h"
 #include "QtMessageBoxes.h"
+#include "Session.h"
 #include "ShellOpen.h"
 
 int main(int argc, char** argv) {
@@ -19,20 +20,13 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<morvane::QSettingsStore> store = morvane::QSettingsStore::OpenUserStore();
     morvane::QtMessageBoxes messageBoxes;
-    morvane::Form1Setup setup;
-    setup.store = store.get();
-    setup.messageBoxes = &messageBoxes;
-    setup.shell = &morvane::SystemShellOpener();
-    setup.appFolder = QString::fromStdString(morvane::AppFolder());
-    setup.outputRoot = morvane::AppFolder();
-    setup.commandLine = morvane::CommandLineText(argc, argv);
-    morvane::Catalogue catalogue;
-    setup.catalogue = &catalogue;
-    morvane::MainDialogs dialogs;
-    setup.dialogs = &dialogs;
+    morvane::Session session(messageBoxes, morvane::SystemShellOpener(),
+                             QString::fromStdString(morvane::AppFolder()), morvane::AppFolder());
+    morvane::Catalogue catalogue(session);
+    morvane::MainDialogs dialogs(session);
 
-    morvane::Form1 form1(setup);
-    dialogs.Attach(form1);
+    morvane::Form1 form1(session,
+                         {*store, morvane::CommandLineText(argc, argv), catalogue, dialogs});
     catalogue.Attach(morvane::CataloguePartsOf(form1));
     form1.Form_Load();
     return QApplication::exec();

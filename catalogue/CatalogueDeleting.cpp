@@ -32,11 +32,11 @@ QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
 
 void Catalogue::Run(const std::function<std::error_code()>& command) {
     if (const std::error_code error = command())
-        parts_.boxes->Show(parts_.appTitle(), ErrorBoxText(error));
+        session_.boxes.Show(session_.appTitle, ErrorBoxText(error));
 }
 
 bool Catalogue::Ask(const QString& question) const {
-    return parts_.boxes->Ask(parts_.appTitle(), question);
+    return session_.boxes.Ask(session_.appTitle, question);
 }
 
 void Catalogue::DeleteItem() {
