@@ -45,11 +45,11 @@ Form1::Form1(Session& session, Form1Setup setup)
     // Help pages and language files open through the same shell as everything else here.
     SetShellOpener(&session_.shell);
     setWindowTitle(QStringLiteral("Morvane"));
-    FillToolbar1(*controls_.Toolbar1, *images_);
+    FillToolbar1(*controls_.Toolbar1, *images_, menus_);
     controls_.StatusBar1->setSizeGripEnabled(false);
     tree_->SetPopupMenu(menus_.Menu(QStringLiteral("hide_menu")));
     ConnectControls();
-    ConnectMenuEntries();
+    ConnectCommands();
     // Like a folder list that has just been made, the browser shows the current folder until
     // start-up moves it.
     browser_->SetFolder(QDir::currentPath());
@@ -104,9 +104,8 @@ void Form1::Form_Load() {
 // The captions of the menus and entries, the toolbar's tooltips from them, and the message
 // table that the tree, the filter and the scans take their words from.
 void Form1::ApplyLanguage(const QString& language) {
-    session_.messages = ApplyMainWindowLanguage(
-        *this, menus_.MenuNames() + menus_.EntryNames(), language,
-        [this](const QString& key) { return ToolbarButton(*controls_.Toolbar1, key); });
+    session_.messages = ApplyMainWindowLanguage(*this, menus_.MenuNames() + menus_.EntryNames(),
+                                                language, ToolbarTooltips(*controls_.Toolbar1));
 }
 
 // What opens for reading is scanned as a file; anything else is taken for a folder. Moving the

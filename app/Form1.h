@@ -18,6 +18,7 @@ class QAction;
 namespace morvane {
 
 class CategoryTree;
+struct Command;
 class Form3;
 class ScanRunner;
 class SourceBrowser;
@@ -68,6 +69,9 @@ class Form1 final : public QMainWindow {
     void remove_node_item_Click();
     void clear_node_category_Click();
     void clear_node_Click();
+    // The toolbar's own: the scan log, and the about box without a caption.
+    void OpenScanLog();
+    void ShowAboutFromToolbar();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,14 +80,13 @@ class Form1 final : public QMainWindow {
 
   private:
     void ConnectControls();
-    void ConnectMenuEntries();
+    void ConnectCommands();
+    void RunCommand(const Command& command);
     void ApplyLanguage(const QString& language);
     void HandleCommandLine(const QString& text);
     void Form_QueryUnload();
     void Form_Unload();
     void ApplyGeometry();
-    void OpenScanLog();
-    void ShowAboutFromToolbar();
     // Whether the toolbar's export buttons may act: a selected item listed without a caption
     // whose file ends in ".ico", in any letter case.
     bool ExportGuardPasses() const;

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "CommandTable.h"
 #include "Form3.h"
 #include "ListItemKey.h"
 #include "MainToolbar.h"
@@ -83,6 +84,23 @@ class CommandsTest : public QObject {
         ToolbarButton(*window.Controls().Toolbar1, key)->trigger();
         QCOMPARE(h.commands.calls, calls);
         QVERIFY(h.shell.opened.isEmpty());
+    }
+
+    // Every button's tooltip entry is a menu entry, and a command with an entry and a button is
+    // one action, so a menu click and a button press cannot drift apart.
+    void theCommandTableIsWhole() {
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        for (const Command& command : Commands()) {
+            if (command.key == nullptr) continue;
+            const QString key = QString::fromLatin1(command.key);
+            QVERIFY2(window.Menus().Entry(QString::fromLatin1(command.tooltipEntry)), command.key);
+            QCOMPARE(CommandOfKey(key), &command);
+            QAction* button = ToolbarButton(*window.Controls().Toolbar1, key);
+            QVERIFY(button != nullptr);
+            if (command.entry != nullptr)
+                QCOMPARE(button, window.Menus().Entry(QString::fromLatin1(command.entry)));
+        }
     }
 
     void unknownKeysDoNothing() {
