@@ -13,13 +13,6 @@
 namespace morvane {
 
 namespace {
-// The count at the end of a source node's text: "shell32.dll(3)" gives 3.
-int CountOfNodeText(const QString& text) {
-    const QString withoutClose = text.chopped(text.isEmpty() ? 0 : 1);
-    const qsizetype open = withoutClose.lastIndexOf(u'(', withoutClose.size() - 2);
-    return withoutClose.mid(open + 1).toInt();
-}
-
 QString KindOfPath(const QString& path) {
     return path.right(3).toUpper();
 }
@@ -51,11 +44,11 @@ void Catalogue::DeleteItem() {
         const QString name = SourceNameOfItem(path);
         QTreeWidgetItem* node = parts_.tree->Node(KindOfPath(path) + u'#' + name);
         if (node == nullptr) return CatalogueFault::NoSuchNode;
-        const int count = CountOfNodeText(node->text(0));
+        const int count = CategoryTree::SourceCount(*node);
         if (count == 1)
             delete node;
         else
-            node->setText(0, name + u'(' + QString::number(count - 1) + u')');
+            CategoryTree::SetSourceCount(*node, count - 1);
         return {};
     });
 }

@@ -56,8 +56,8 @@ QString CatalogueFixture::Extracted(const QString& kind, const QString& name, co
 QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name, int count) {
     QTreeWidgetItem* category = tree->Node(kind);
     auto* node = new QTreeWidgetItem(category);
-    node->setText(0, name + u'(' + QString::number(count) + u')');
     node->setData(0, Qt::UserRole, kind + u'#' + name);
+    CategoryTree::SetSourceCount(*node, count);
     return node;
 }
 
