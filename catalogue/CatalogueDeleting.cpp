@@ -9,12 +9,16 @@
 #include "ItemList.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
+#include "ResourceKind.h"
 
 namespace morvane {
 
 namespace {
-QString KindOfPath(const QString& path) {
-    return path.right(3).toUpper();
+// The key of the source node an item file counts in: its kind from its extension, its source
+// from its name. Empty, and so no node, for a file of no kind.
+QString SourceNodeKeyOfItem(const QString& path) {
+    const std::optional<ResourceKind> kind = ParseKind(path.right(3).toStdString());
+    return kind ? SourceNodeKey(*kind, SourceNameOfItem(path)) : QString();
 }
 
 QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
@@ -41,8 +45,7 @@ void Catalogue::DeleteItem() {
         const QString path = item->data(kListItemKeyRole).toString();
         if (const std::error_code error = remover_(path.toStdString())) return error;
         items_->RemoveItem(index);
-        const QString name = SourceNameOfItem(path);
-        QTreeWidgetItem* node = parts_.tree->Node(KindOfPath(path) + u'#' + name);
+        QTreeWidgetItem* node = parts_.tree->Node(SourceNodeKeyOfItem(path));
         if (node == nullptr) return CatalogueFault::NoSuchNode;
         const int count = CategoryTree::SourceCount(*node);
         if (count == 1)
@@ -76,7 +79,7 @@ void Catalogue::DeleteAllItems() {
     Run([&]() -> std::error_code {
         QString last;
         if (const std::error_code error = DeleteListedItems(last)) return error;
-        return RemoveNodeOfKey(KindOfPath(last) + u'#' + SourceNameOfItem(last));
+        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
     });
 }
 
@@ -91,7 +94,7 @@ void Catalogue::RemoveNode() {
         if (const std::error_code error = DeleteListedItems(last)) return error;
         const QString name = SourceNameOfItem(last);
         if (name.isEmpty()) return {};
-        return RemoveNodeOfKey(KindOfPath(last) + u'#' + name);
+        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
     });
 }
 
