@@ -48,6 +48,9 @@ Catalogue::~Catalogue() = default;
 void Catalogue::Attach(CatalogueParts parts) {
     parts_ = std::move(parts);
     items_ = std::make_unique<ItemList>(*parts_.ListView1, *parts_.images);
+    // The bold default entry belongs to the pop-up; the menu bar's edit_menu shows none.
+    connect(parts_.edit_menu, &QMenu::aboutToHide, this,
+            [this] { parts_.edit_menu->setDefaultAction(nullptr); });
     connect(parts_.tree, &CategoryTree::SourceNodeClicked, this, &Catalogue::ListSourceItems);
     connect(parts_.ListView1, &QListWidget::itemClicked, this, [this] {
         ListView1_ItemClick();
