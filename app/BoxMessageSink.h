@@ -7,12 +7,12 @@
 namespace morvane {
 
 class BoxMessageSink final : public MessageSink {
-public:
+  public:
     BoxMessageSink(MessageBoxes& boxes, QString title) : boxes_(boxes), title_(std::move(title)) {}
 
     void ShowMessage(const QString& text) override { boxes_.Show(title_, text); }
 
-private:
+  private:
     MessageBoxes& boxes_;
     QString title_;
 };

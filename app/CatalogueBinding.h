@@ -1,5 +1,5 @@
-// Hands the main window's controls and services to the catalogue, which works on them without
-// knowing the window.
+// Hands the main window's controls to the catalogue, which works on them without knowing the
+// window.
 #pragma once
 
 #include "Catalogue.h"
@@ -8,7 +8,7 @@ namespace morvane {
 
 class Form1;
 
-// The parts of `form1` the catalogue works on; `form1` must outlive the catalogue's use of them.
+// The controls of `form1` the catalogue works on; `form1` must outlive the catalogue's use of them.
 CatalogueParts CataloguePartsOf(Form1& form1);
 
 }  // namespace morvane

@@ -1,22 +1,24 @@
-// The dialogs the main window opens: options, language, help page and about box. Each takes the
-// title (or caption) the command gives it.
+// The dialogs the main window opens: options, language, help page and about box. Each is shown
+// over the window that asks, and takes the title (or caption) the command gives it.
 #pragma once
 
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace morvane {
 
 class DialogCommands {
-public:
+  public:
     virtual ~DialogCommands() = default;
 
-    virtual void ShowOptions(const QString& title) = 0;    // select_formats_menu
-    virtual void ShowLanguages(const QString& title) = 0;  // select_language_menu
-    virtual void ShowHelp() = 0;                           // help_menu
+    virtual void ShowOptions(QWidget& owner, const QString& title) = 0;    // select_formats_menu
+    virtual void ShowLanguages(QWidget& owner, const QString& title) = 0;  // select_language_menu
+    virtual void ShowHelp() = 0;                                           // help_menu
     // about_form gives its caption, from which the box makes its title; the toolbar's "INFO"
     // gives none, and the box keeps its own.
-    virtual void ShowAbout(const std::optional<QString>& menuCaption) = 0;
+    virtual void ShowAbout(QWidget& owner, const std::optional<QString>& menuCaption) = 0;
 };
 
 }  // namespace morvane

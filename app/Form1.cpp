@@ -22,6 +22,7 @@
 #include "MainToolbar.h"
 #include "MessageBoxes.h"
 #include "ScanRunner.h"
+#include "Session.h"
 #include "SettingsPersistence.h"
 #include "ShellOpen.h"
 #include "SourceBrowser.h"
@@ -32,8 +33,9 @@
 
 namespace morvane {
 
-Form1::Form1(Form1Setup setup)
-    : setup_(std::move(setup)),
+Form1::Form1(Session& session, Form1Setup setup)
+    : session_(session),
+      setup_(std::move(setup)),
       controls_(Form1Controls::Create(*this)),
       menus_(MainMenus::Build(*menuBar())),
       images_(std::make_unique<ToolbarImageList>()),
@@ -43,13 +45,13 @@ Form1::Form1(Form1Setup setup)
       geometry_(DesignGeometry()) {
     setObjectName(QStringLiteral("Form1"));
     // Help pages and language files open through the same shell as everything else here.
-    if (setup_.shell != nullptr) SetShellOpener(setup_.shell);
+    SetShellOpener(&session_.shell);
     setWindowTitle(QStringLiteral("Morvane"));
-    FillToolbar1(*controls_.Toolbar1, *images_);
+    FillToolbar1(*controls_.Toolbar1, *images_, menus_);
     controls_.StatusBar1->setSizeGripEnabled(false);
     tree_->SetPopupMenu(menus_.Menu(QStringLiteral("hide_menu")));
     ConnectControls();
-    ConnectMenuEntries();
+    ConnectCommands();
     // Like a folder list that has just been made, the browser shows the current folder until
     // start-up moves it.
     browser_->SetFolder(QDir::currentPath());
@@ -60,27 +62,25 @@ Form1::Form1(Form1Setup setup)
     ApplyGeometry();
 }
 
-Form1::~Form1() { delete logWindow_.data(); }
+Form1::~Form1() {
+    delete logWindow_.data();
+}
 
 void Form1::Form_Load() {
     menus_.Menu(QStringLiteral("hide_menu"))->menuAction()->setVisible(false);
-    appTitle_ = windowTitle();
-    BoxMessageSink sink(*setup_.messageBoxes, appTitle_);
-    settings_ = LoadSettings(*setup_.store, sink, setup_.appFolder).settings;
-    ApplyLanguage(settings_.language);
+    session_.appTitle = windowTitle();
+    BoxMessageSink sink(session_.boxes, session_.appTitle);
+    session_.settings = LoadSettings(setup_.store, sink, session_.appFolder).settings;
+    ApplyLanguage(session_.settings.language);
     loaded_ = true;
 
     ScanRunner::Setup scan;
-    scan.outputRoot = setup_.outputRoot;
     scan.mainWindow = this;
     scan.tree = tree_;
-    scan.settings = &settings_;
-    scan.messages = &messages_;
-    scan.title = appTitle_;
     scan.stopPicture = images_->Icon(CommandImage::Stop);
-    scan.windows = {tree_, [this] { return LogWindow(); }, setup_.messageBoxes, appTitle_,
-                    messages_.Text(MessageId::Message2)};
-    runner_ = std::make_unique<ScanRunner>(std::move(scan));
+    scan.windows = {tree_, [this] { return LogWindow(); }, &session_.boxes, session_.appTitle,
+                    session_.messages.Text(MessageId::Message2)};
+    runner_ = std::make_unique<ScanRunner>(session_, std::move(scan));
     // A close asked for during a scan waits for the scan's end, and then for the event loop,
     // which may not run yet when the scan was the command line's.
     connect(runner_.get(), &ScanRunner::ScanEnded, this, [this] {
@@ -89,16 +89,16 @@ void Form1::Form_Load() {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
 
-    tree_->AddCategoryNodes(messages_.Text(MessageId::Message5));
+    tree_->AddCategoryNodes(session_.messages.Text(MessageId::Message5));
     HidePicture3(geometry_);
     ApplyGeometry();
-    browser_->FillFilters(messages_);
+    browser_->FillFilters(session_.messages);
     new DropScanner(*this, [this](const QString& path) {
         if (!IsScanning()) HandleCommandLine(path);  // a drop is scanned as a command line is
     });
     CentreOnScreen(*this);
     show();
-    if (ReadShowLog(*setup_.store)) {
+    if (ReadShowLog(setup_.store)) {
         show_log_form_menu_Click();
         show();
         raise();
@@ -110,17 +110,15 @@ void Form1::Form_Load() {
 // The captions of the menus and entries, the toolbar's tooltips from them, and the message
 // table that the tree, the filter and the scans take their words from.
 void Form1::ApplyLanguage(const QString& language) {
-    messages_ = ApplyMainWindowLanguage(*this, menus_.MenuNames() + menus_.EntryNames(), language,
-                                        [this](const QString& key) {
-                                            return ToolbarButton(*controls_.Toolbar1, key);
-                                        });
+    session_.messages = ApplyMainWindowLanguage(*this, menus_.MenuNames() + menus_.EntryNames(),
+                                                language, ToolbarTooltips(*controls_.Toolbar1));
 }
 
 // What opens for reading is scanned as a file; anything else is taken for a folder. Moving the
 // folder list also shows its volume in the drive list.
 void Form1::HandleCommandLine(const QString& text) {
     if (text.isEmpty()) {
-        browser_->SetFolder(setup_.appFolder);
+        browser_->SetFolder(session_.appFolder);
         return;
     }
     const QString path = CleanCommandLinePath(text);
@@ -139,7 +137,9 @@ Form3* Form1::LogWindow() const {
     return Entry("show_log_form_menu")->isChecked() ? logWindow_.data() : nullptr;
 }
 
-bool Form1::IsScanning() const { return runner_ != nullptr && runner_->IsScanning(); }
+bool Form1::IsScanning() const {
+    return runner_ != nullptr && runner_->IsScanning();
+}
 
 void Form1::File1_Click() {
     const QString name = browser_->SelectedFile();
@@ -185,10 +185,11 @@ void Form1::Form_QueryUnload() {
     // Without a completed start-up there is nothing of the user's to save, and writing the
     // empty record would overwrite the stored options.
     if (!loaded_) return;
-    if (settings_.deleteOnExit && setup_.catalogue != nullptr) setup_.catalogue->DeleteOnExit();
+    if (session_.settings.deleteOnExit) setup_.catalogue.DeleteOnExit();
     const bool logShown = Entry("show_log_form_menu")->isChecked();
-    if (const std::optional<QString> failure = SaveSettings(*setup_.store, settings_, logShown))
-        setup_.messageBoxes->Critical(appTitle_, *failure);
+    if (const std::optional<QString> failure =
+            SaveSettings(setup_.store, session_.settings, logShown))
+        session_.boxes.Critical(session_.appTitle, *failure);
 }
 
 void Form1::Form_Unload() {
@@ -237,6 +238,8 @@ void Form1::ApplyGeometry() {
     controls_.Panel2->setFixedWidth(s.ToPixelsX(g.panel2Width));
 }
 
-QAction* Form1::Entry(const char* name) const { return menus_.Entry(QString::fromLatin1(name)); }
+QAction* Form1::Entry(const char* name) const {
+    return menus_.Entry(QString::fromLatin1(name));
+}
 
 }  // namespace morvane

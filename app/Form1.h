@@ -12,48 +12,39 @@
 #include "Form1Setup.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
-#include "MessageTable.h"
-#include "ScanSettings.h"
 
 class QAction;
 
 namespace morvane {
 
 class CategoryTree;
+struct Command;
 class Form3;
 class ScanRunner;
 class SourceBrowser;
+struct Session;
 class ToolbarImageList;
 
 class Form1 final : public QMainWindow {
     Q_OBJECT
 
-public:
-    explicit Form1(Form1Setup setup);
+  public:
+    Form1(Session& session, Form1Setup setup);
     ~Form1() override;
 
     // Start-up: settings and language, the category nodes, the filter, the window, the log
     // window when "Show_Log" says so, and last the command line, which may scan.
     void Form_Load();
 
-    // What the window was given: the store, the message boxes, the shell, the folders.
-    const Form1Setup& Setup() const { return setup_; }
     const Form1Controls& Controls() const { return controls_; }
     const MainMenus& Menus() const { return menus_; }
     CategoryTree& Tree() const { return *tree_; }
     SourceBrowser& Browser() const { return *browser_; }
     const ToolbarImageList& Images() const { return *images_; }
-    ScanSettings& Settings() { return settings_; }
-    const MessageTable& Messages() const { return messages_; }
-    const QString& AppTitle() const { return appTitle_; }
     const MainGeometry& Geometry() const { return geometry_; }
     // The log window while it is open, else nullptr.
     Form3* LogWindow() const;
     bool IsScanning() const;
-
-    // The item the item commands act on: 1-based, 0 when none was clicked.
-    int SelectedItemIndex() const { return selectedItemIndex_; }
-    void SetSelectedItemIndex(int index) { selectedItemIndex_ = index; }
 
     // Handlers of the controls.
     void File1_Click();
@@ -78,27 +69,30 @@ public:
     void remove_node_item_Click();
     void clear_node_category_Click();
     void clear_node_Click();
+    // The toolbar's own: the scan log, and the about box without a caption.
+    void OpenScanLog();
+    void ShowAboutFromToolbar();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ConnectControls();
-    void ConnectMenuEntries();
+    void ConnectCommands();
+    void RunCommand(const Command& command);
     void ApplyLanguage(const QString& language);
     void HandleCommandLine(const QString& text);
     void Form_QueryUnload();
     void Form_Unload();
     void ApplyGeometry();
-    void OpenScanLog();
-    void ShowAboutFromToolbar();
     // Whether the toolbar's export buttons may act: a selected item listed without a caption
     // whose file ends in ".ico", in any letter case.
     bool ExportGuardPasses() const;
     QAction* Entry(const char* name) const;
 
+    Session& session_;
     Form1Setup setup_;
     Form1Controls controls_;
     MainMenus menus_;
@@ -106,12 +100,8 @@ private:
     CategoryTree* tree_;
     SourceBrowser* browser_;
     std::unique_ptr<ScanRunner> runner_;
-    ScanSettings settings_;
-    MessageTable messages_;
-    QString appTitle_;
     MainGeometry geometry_;
     QPointer<Form3> logWindow_;
-    int selectedItemIndex_ = 0;
     bool loaded_ = false;
     bool closePending_ = false;
     bool unloaded_ = false;

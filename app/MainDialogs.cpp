@@ -1,34 +1,35 @@
 #include "MainDialogs.h"
 
+#include <QWidget>
+
 #include "BoxMessageSink.h"
-#include "Form1.h"
 #include "Form5.h"
 #include "Form7.h"
 #include "HelpPage.h"
+#include "OutputRootChoice.h"
+#include "Session.h"
 #include "frmAbout.h"
 
 namespace morvane {
 
-void MainDialogs::ShowOptions(const QString& title) {
-    if (form1_ == nullptr) return;
-    BoxMessageSink sink(*form1_->Setup().messageBoxes, form1_->AppTitle());
-    ShowOptionsDialog(form1_, form1_->Settings(), sink, title);
+void MainDialogs::ShowOptions(QWidget& owner, const QString& title) {
+    BoxMessageSink sink(session_.boxes, session_.appTitle);
+    ShowOptionsDialog(&owner, session_.settings, sink, title);
 }
 
-void MainDialogs::ShowLanguages(const QString& title) {
-    if (form1_ == nullptr) return;
-    BoxMessageSink sink(*form1_->Setup().messageBoxes, form1_->AppTitle());
-    ShowLanguageDialog(form1_, form1_->Settings(), form1_->Setup().appFolder, sink, title);
+void MainDialogs::ShowLanguages(QWidget& owner, const QString& title) {
+    BoxMessageSink sink(session_.boxes, session_.appTitle);
+    ShowLanguageDialog(&owner, session_.settings, session_.appFolder, sink, title);
 }
 
 void MainDialogs::ShowHelp() {
-    if (form1_ != nullptr) OpenHelpPage(form1_->Settings().language, form1_->Setup().appFolder);
+    OpenHelpPage(session_.settings.language, session_.appFolder);
 }
 
-void MainDialogs::ShowAbout(const std::optional<QString>& menuCaption) {
-    if (form1_ == nullptr) return;
-    ShowAboutBox(form1_, form1_->Settings().language, form1_->AppTitle(), form1_->windowIcon(),
-                 menuCaption, OutputFolderNote(outputRoot_, form1_->Settings().language));
+void MainDialogs::ShowAbout(QWidget& owner, const std::optional<QString>& menuCaption) {
+    const OutputRootChoice outputRoot{session_.outputRoot, session_.outputRootFellBack};
+    ShowAboutBox(&owner, session_.settings.language, session_.appTitle, owner.windowIcon(),
+                 menuCaption, OutputFolderNote(outputRoot, session_.settings.language));
 }
 
 }  // namespace morvane

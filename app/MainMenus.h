@@ -1,6 +1,6 @@
-// The main window's menus, built from one table in menu order: the menu bar's four menus and
-// hide_menu, the holder of the tree's pop-up, which never shows in the bar. Every menu and every
-// entry (separators too) carries its control name as its object name.
+// The main window's menus, built from the command table in menu order: the menu bar's four menus
+// and hide_menu, the holder of the tree's pop-up, which never shows in the bar. Every menu and
+// every entry (separators too) carries its control name as its object name.
 #pragma once
 
 #include <QHash>
@@ -14,7 +14,7 @@ class QMenuBar;
 namespace morvane {
 
 class MainMenus {
-public:
+  public:
     // Adds the menus to `bar`, captions as designed.
     static MainMenus Build(QMenuBar& bar);
 
@@ -25,7 +25,7 @@ public:
     // Every entry's name, separators included, in menu order.
     const QStringList& EntryNames() const { return order_; }
 
-private:
+  private:
     QHash<QString, QMenu*> menus_;
     QHash<QString, QAction*> entries_;
     QStringList order_;

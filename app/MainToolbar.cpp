@@ -4,55 +4,50 @@
 #include <QToolBar>
 #include <array>
 
+#include "CommandTable.h"
+#include "MainMenus.h"
 #include "ToolbarImageList.h"
 
 namespace morvane {
 
-namespace {
-struct ToolbarPosition {
-    const char* key;  // nullptr for a separator
-    const char* tooltip;
-    CommandImage image;
-};
-
-constexpr std::array<ToolbarPosition, 13> kPositions = {{
-    {"ALL_FILES", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο", CommandImage::ScanFolder},
-    {nullptr, nullptr, CommandImage::ScanFolder},
-    {"run_file", "Άνοιγμα", CommandImage::Open},
-    {"DELETE", "Διαγραφή", CommandImage::Delete},
-    {"DELETE_ALL", "Διαγραφή Όλων", CommandImage::DeleteAll},
-    {nullptr, nullptr, CommandImage::ScanFolder},
-    {"BMP", "Αποθήκευση ως 48x48", CommandImage::Export48},
-    {"ICO", "Αποθήκευση ως 32x32", CommandImage::Export32},
-    {"dekaeji", "Αποθήκευση ως 16x16", CommandImage::Export16},
-    {nullptr, nullptr, CommandImage::ScanFolder},
-    {"log_file", "Εμφάνιση Αρχείου Γεγονότων", CommandImage::ScanLog},
-    {"INFO", "Πληροφορίες Προγράμματος", CommandImage::About},
-    {"EXIT", "Έξοδος Προγάμματος", CommandImage::Exit},
-}};
-}  // namespace
-
-void FillToolbar1(QToolBar& Toolbar1, const ToolbarImageList& images) {
+void FillToolbar1(QToolBar& Toolbar1, const ToolbarImageList& images, const MainMenus& menus) {
     Toolbar1.setIconSize(QSize(ToolbarImageList::kSize, ToolbarImageList::kSize));
-    for (const ToolbarPosition& position : kPositions) {
-        if (position.key == nullptr) {
+    std::array<const Command*, kToolbarPositions> positions{};
+    for (const Command& command : Commands())
+        if (command.position >= 0) positions.at(static_cast<size_t>(command.position)) = &command;
+    for (const Command* command : positions) {
+        if (command == nullptr) {
             Toolbar1.addSeparator();
             continue;
         }
-        const QString tooltip = QString::fromUtf8(position.tooltip);
-        QAction* button = Toolbar1.addAction(images.Icon(position.image), tooltip);
-        button->setData(QString::fromLatin1(position.key));
-        button->setToolTip(tooltip);
+        QAction* button = command->entry != nullptr
+                              ? menus.Entry(QString::fromLatin1(command->entry))
+                              : new QAction(&Toolbar1);
+        button->setIcon(images.Icon(command->image));
+        button->setData(QString::fromLatin1(command->key));
+        button->setToolTip(QString::fromUtf8(command->tooltip));
+        Toolbar1.addAction(button);
     }
 }
 
 // A button keeps its key as its data.
-QString ToolbarKey(const QAction& button) { return button.data().toString(); }
+QString ToolbarKey(const QAction& button) {
+    return button.data().toString();
+}
 
 QAction* ToolbarButton(const QToolBar& Toolbar1, const QString& key) {
     for (QAction* button : Toolbar1.actions())
         if (!button->isSeparator() && ToolbarKey(*button) == key) return button;
     return nullptr;
+}
+
+QList<ToolbarTooltip> ToolbarTooltips(const QToolBar& Toolbar1) {
+    QList<ToolbarTooltip> tooltips;
+    for (const Command& command : Commands())
+        if (command.key != nullptr)
+            tooltips.append({ToolbarButton(Toolbar1, QString::fromLatin1(command.key)),
+                             QString::fromLatin1(command.tooltipEntry)});
+    return tooltips;
 }
 
 }  // namespace morvane

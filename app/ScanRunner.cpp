@@ -8,9 +8,8 @@
 #include "CategoryTree.h"
 #include "FolderListing.h"
 #include "Form4.h"
-#include "MessageTable.h"
 #include "PathHelpers.h"
-#include "ScanSettings.h"
+#include "Session.h"
 
 namespace morvane {
 
@@ -65,15 +64,16 @@ class ScanRunner::Run {
     ScanRunner& runner_;
 };
 
-ScanRunner::ScanRunner(Setup setup)
-    : setup_(std::move(setup)),
+ScanRunner::ScanRunner(const Session& session, Setup setup)
+    : session_(session),
+      setup_(std::move(setup)),
       observer_(setup_.windows),
-      engine_(ScanSetup{setup_.outputRoot, TextsOf(*setup_.messages)}) {}
+      engine_(ScanSetup{session_.outputRoot, TextsOf(session_.messages)}) {}
 
 ScanRunner::~ScanRunner() = default;
 
 std::unique_ptr<Form4> ScanRunner::OpenProgressWindow() {
-    auto form4 = std::make_unique<Form4>(setup_.title, setup_.stopPicture);
+    auto form4 = std::make_unique<Form4>(session_.appTitle, setup_.stopPicture);
     // Kept in front of the main window by the window system, yet not its child: a child would be
     // disabled with it, stop button and all.
     form4->winId();
@@ -93,14 +93,14 @@ void ScanRunner::ShowProgress(Form4& form4, const QString& folder) const {
 
 // Two line breaks, the word for searching and " 0 ": the text before the first chunk is read.
 QString ScanRunner::SearchingText() const {
-    return QStringLiteral("\n\n") + setup_.messages->Text(MessageId::Message2) +
+    return QStringLiteral("\n\n") + session_.messages.Text(MessageId::Message2) +
            QStringLiteral(" 0 ");
 }
 
 void ScanRunner::ScanFile(const QString& path) {
     StopToken fileStop;
     fileStop_ = &fileStop;
-    engine_.ScanFile(path.toStdString(), setup_.settings->ToScanOptions(), observer_, fileStop);
+    engine_.ScanFile(path.toStdString(), session_.settings.ToScanOptions(), observer_, fileStop);
     fileStop_ = nullptr;
 }
 
@@ -116,7 +116,7 @@ void ScanRunner::ScanSingleFile(const QString& folder, const QString& fileName) 
     setup_.mainWindow->setEnabled(false);
     std::unique_ptr<Form4> form4 = OpenProgressWindow();
     ShowProgress(*form4, folder);
-    form4->Label2()->setText(setup_.messages->Text(MessageId::Message3) +
+    form4->Label2()->setText(session_.messages.Text(MessageId::Message3) +
                              QStringLiteral(": 1 / 1"));
     QCoreApplication::processEvents();
     ScanFile(path);
@@ -143,7 +143,7 @@ void ScanRunner::ScanFolder(QString folder, const QString& pattern) {
     folder = WithoutTrailingSeparator(folder);
     QStringList folders{folder};
     std::unique_ptr<Form4> form4 = OpenProgressWindow();
-    if (setup_.settings->scanSubFolders) {
+    if (session_.settings.scanSubFolders) {
         form4->Label1()->clear();
         form4->Label3()->setText(folder);
         form4->show();
@@ -170,7 +170,7 @@ void ScanRunner::ScanFolderFiles(Form4& form4, const QStringList& folders, const
         QCoreApplication::processEvents();
         const QString count = QString::number(files.size());
         for (std::size_t j = 0; j < files.size(); ++j) {
-            form4.Label2()->setText(setup_.messages->Text(MessageId::Message3) +
+            form4.Label2()->setText(session_.messages.Text(MessageId::Message3) +
                                     QStringLiteral(": ") + QString::number(j + 1) +
                                     QStringLiteral(" / ") + count);
             QCoreApplication::processEvents();

@@ -19,25 +19,21 @@ namespace morvane {
 
 class CategoryTree;
 class Form4;
-class MessageTable;
-struct ScanSettings;
+struct Session;
 
 class ScanRunner final : public QObject {
     Q_OBJECT
 
   public:
     struct Setup {
-        std::string outputRoot;  // ends with the path separator
         QWidget* mainWindow = nullptr;
         CategoryTree* tree = nullptr;
-        const ScanSettings* settings = nullptr;  // read at every scan: the dialogs change it
-        const MessageTable* messages = nullptr;
-        QString title;
         QIcon stopPicture;
         WindowScanObserver::Windows windows;
     };
 
-    explicit ScanRunner(Setup setup);
+    // The session's settings are read at every scan: the dialogs change them.
+    ScanRunner(const Session& session, Setup setup);
     ~ScanRunner() override;
 
     bool IsScanning() const { return scanning_; }
@@ -68,6 +64,7 @@ class ScanRunner final : public QObject {
     bool StopAsked() const;
     void StopClicked();
 
+    const Session& session_;
     Setup setup_;
     WindowScanObserver observer_;
     ScanEngine engine_;

@@ -22,7 +22,9 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr std::array<QStringView, 3> kPatterns = {u"*.*", u"*.exe", u"*.dll"};
 
-QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 std::optional<QString> ExistingFolder(QString folder) {
 #ifdef _WIN32
@@ -52,7 +54,8 @@ QString FolderCaption(const QString& path) {
     return name.isEmpty() ? path : name;
 }
 
-void AddFolderEntry(QListWidget& list, const QString& path, int depth, QStyle::StandardPixmap icon) {
+void AddFolderEntry(QListWidget& list, const QString& path, int depth,
+                    QStyle::StandardPixmap icon) {
     auto* item = new QListWidgetItem(QString(depth * 2, u' ') + FolderCaption(path), &list);
     item->setData(kPathRole, path);
     item->setIcon(QApplication::style()->standardIcon(icon));
@@ -61,16 +64,21 @@ void AddFolderEntry(QListWidget& list, const QString& path, int depth, QStyle::S
 
 SourceBrowser::SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& File1,
                              QComboBox& Combo1, QStringList volumes)
-    : QObject(&Dir1), drive1_(Drive1), dir1_(Dir1), file1_(File1), combo1_(Combo1),
+    : QObject(&Dir1),
+      drive1_(Drive1),
+      dir1_(Dir1),
+      file1_(File1),
+      combo1_(Combo1),
       pattern_(kPatterns[0].toString()) {
     for (const QString& volume : volumes) drive1_.addItem(volume, volume);
     FitPopupToEntries(drive1_);
     connect(&drive1_, &QComboBox::activated, this, [this](int) { Drive1_Change(); });
     connect(&combo1_, &QComboBox::currentIndexChanged, this, &SourceBrowser::Combo1_Click);
     // The list is rebuilt after the activation has been handled, not inside it.
-    connect(&dir1_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { SetFolder(item->data(kPathRole).toString()); },
-            Qt::QueuedConnection);
+    connect(
+        &dir1_, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem* item) { SetFolder(item->data(kPathRole).toString()); },
+        Qt::QueuedConnection);
     connect(&file1_, &QListWidget::itemClicked, this, [this] { emit FileClicked(); });
 }
 
@@ -106,7 +114,9 @@ bool SourceBrowser::SetFolder(const QString& folder) {
     return true;
 }
 
-QString SourceBrowser::Drive() const { return drive1_.currentData().toString(); }
+QString SourceBrowser::Drive() const {
+    return drive1_.currentData().toString();
+}
 
 QStringList SourceBrowser::Volumes() const {
     QStringList volumes;
@@ -151,8 +161,8 @@ void SourceBrowser::FillDir1() {
     dir1_.setCurrentRow(static_cast<int>(chain.size()) - 1);
     const std::string parent = WithTrailingSeparator(folder_.toStdString());
     for (const std::string& name : ListSubFolders(parent))
-        AddFolderEntry(dir1_, QString::fromStdString(parent + name),
-                       static_cast<int>(chain.size()), QStyle::SP_DirIcon);
+        AddFolderEntry(dir1_, QString::fromStdString(parent + name), static_cast<int>(chain.size()),
+                       QStyle::SP_DirIcon);
 }
 
 void SourceBrowser::RefreshFile1() {

@@ -19,7 +19,7 @@ class MessageTable;
 class SourceBrowser final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& File1, QComboBox& Combo1,
                   QStringList volumes);
 
@@ -47,11 +47,11 @@ public:
     void Dir1_Change();
     void Combo1_Click(int index);
 
-signals:
+  signals:
     // A file of File1 was clicked: it is to be scanned.
     void FileClicked();
 
-private:
+  private:
     void FillDir1();
     void RefreshFile1();
 

@@ -19,7 +19,9 @@ QString VolumeOfPath(const QString& path, const QStringList& volumes) {
     return volumes.contains(prefix) ? prefix : QString();
 }
 
-QString VolumeRoot(const QString& volume) { return volume + u'\\'; }
+QString VolumeRoot(const QString& volume) {
+    return volume + u'\\';
+}
 #else
 QStringList ListVolumes() {
     QStringList volumes{QStringLiteral("/")};
@@ -49,7 +51,9 @@ QString VolumeOfPath(const QString& path, const QStringList& volumes) {
     return best;
 }
 
-QString VolumeRoot(const QString& volume) { return volume; }
+QString VolumeRoot(const QString& volume) {
+    return volume;
+}
 #endif
 
 }  // namespace morvane

@@ -33,16 +33,18 @@ void WindowScanObserver::ItemCounted(ResourceKind kind, std::string_view name) {
 ScanStep WindowScanObserver::Progress(const ProgressReport& report) {
     if (form4_ == nullptr) return ScanStep::Continue;
     const QString separator = QLocale::system().groupSeparator();
-    const std::string text = ProgressText(report.name, windows_.searching.toStdString(),
-                                          report.lastPosition, report.length,
-                                          separator.toStdString());
+    const std::string text =
+        ProgressText(report.name, windows_.searching.toStdString(), report.lastPosition,
+                     report.length, separator.toStdString());
     // The text separates its lines with carriage returns, which a label does not break at.
     form4_->Label1()->setText(Text(text).replace(u'\r', u'\n'));
     if (report.barValue) form4_->ProgressBar1()->setValue(*report.barValue);
     return ScanStep::Continue;
 }
 
-void WindowScanObserver::Yield() { QCoreApplication::processEvents(); }
+void WindowScanObserver::Yield() {
+    QCoreApplication::processEvents();
+}
 
 void WindowScanObserver::LogLine(std::string_view line, LogLineKind kind) {
     Form3* log = windows_.logWindow ? windows_.logWindow() : nullptr;
@@ -55,7 +57,9 @@ void WindowScanObserver::FolderCreationFailed(std::string_view message) {
     windows_.messageBoxes->Critical(windows_.title, Text(message));
 }
 
-void WindowScanObserver::ScanFinished(std::string_view) { windows_.tree->RemoveEmptySourceNodes(); }
+void WindowScanObserver::ScanFinished(std::string_view) {
+    windows_.tree->RemoveEmptySourceNodes();
+}
 
 void WindowScanObserver::BusyChanged(bool busy) {
     if (busy)

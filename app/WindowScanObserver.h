@@ -17,7 +17,7 @@ class Form4;
 class MessageBoxes;
 
 class WindowScanObserver final : public ScanObserver {
-public:
+  public:
     struct Windows {
         CategoryTree* tree = nullptr;
         // The log window while its menu entry is checked, else nullptr; asked at every line,
@@ -42,7 +42,7 @@ public:
     void ScanFinished(std::string_view name) override;
     void BusyChanged(bool busy) override;
 
-private:
+  private:
     Windows windows_;
     Form4* form4_ = nullptr;
 };

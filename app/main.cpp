@@ -15,6 +15,7 @@
 #include "PathHelpers.h"
 #include "QSettingsStore.h"
 #include "QtMessageBoxes.h"
+#include "Session.h"
 #include "ShellOpen.h"
 
 int main(int argc, char** argv) {
@@ -26,27 +27,20 @@ int main(int argc, char** argv) {
 
     const std::unique_ptr<morvane::QSettingsStore> store = morvane::QSettingsStore::OpenUserStore();
     morvane::QtMessageBoxes messageBoxes;
-    morvane::Form1Setup setup;
-    setup.store = store.get();
-    setup.messageBoxes = &messageBoxes;
-    setup.shell = &morvane::SystemShellOpener();
-    setup.appFolder = QString::fromStdString(morvane::AppFolder());
     const morvane::OutputRootChoice outputRoot = morvane::ChooseOutputRoot(
         morvane::AppFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    setup.outputRoot = outputRoot.root;
-    setup.commandLine = morvane::CommandLineText(argc, argv);
-    morvane::Catalogue catalogue;
-    setup.catalogue = &catalogue;
-    morvane::MainDialogs dialogs;
-    setup.dialogs = &dialogs;
+    morvane::Session session(messageBoxes, morvane::SystemShellOpener(),
+                             QString::fromStdString(morvane::AppFolder()), outputRoot.root,
+                             outputRoot.fellBack);
+    morvane::Catalogue catalogue(session);
+    morvane::MainDialogs dialogs(session);
 
-    morvane::Form1 form1(setup);
-    dialogs.Attach(form1);
-    dialogs.SetOutputRoot(outputRoot);
+    morvane::Form1 form1(session,
+                         {*store, morvane::CommandLineText(argc, argv), catalogue, dialogs});
     catalogue.Attach(morvane::CataloguePartsOf(form1));
     form1.Form_Load();
     if (outputRoot.fellBack && form1.LogWindow() != nullptr)
         form1.LogWindow()->AddLine(
-            morvane::OutputFolderNote(outputRoot, form1.Settings().language));
+            morvane::OutputFolderNote(outputRoot, session.settings.language));
     return QApplication::exec();
 }

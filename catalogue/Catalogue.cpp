@@ -40,13 +40,17 @@ int FilterOfExportSize(int size) {
 }
 }  // namespace
 
-Catalogue::Catalogue() : runDialog_([](Form2& dialog) { dialog.exec(); }) {}
+Catalogue::Catalogue(Session& session)
+    : session_(session), runDialog_([](Form2& dialog) { dialog.exec(); }) {}
 
 Catalogue::~Catalogue() = default;
 
 void Catalogue::Attach(CatalogueParts parts) {
     parts_ = std::move(parts);
     items_ = std::make_unique<ItemList>(*parts_.ListView1, *parts_.images);
+    // The bold default entry belongs to the pop-up; the menu bar's edit_menu shows none.
+    connect(parts_.edit_menu, &QMenu::aboutToHide, this,
+            [this] { parts_.edit_menu->setDefaultAction(nullptr); });
     connect(parts_.tree, &CategoryTree::SourceNodeClicked, this, &Catalogue::ListSourceItems);
     connect(parts_.ListView1, &QListWidget::itemClicked, this, [this] {
         ListView1_ItemClick();
@@ -66,13 +70,13 @@ void Catalogue::ListSourceItems(const QString& kind, const QString& name) {
 }
 
 void Catalogue::ListView1_ItemClick() {
-    parts_.setSelectedItemIndex(items_->SelectedIndex());
+    session_.selectedItem = items_->SelectedIndex();
 }
 
 void Catalogue::ListView1_Click() {
-    parts_.setSelectedItemIndex(0);
+    session_.selectedItem = 0;
     const int index = items_->SelectedIndex();
-    parts_.setSelectedItemIndex(index);
+    session_.selectedItem = index;
     const QListWidgetItem* item = items_->Item(index);
     if (item == nullptr) return;
     const QString path = item->data(kListItemKeyRole).toString();
@@ -111,14 +115,14 @@ void Catalogue::OpenItem() {
     if (Selected() <= 0) return;
     const QListWidgetItem* item = items_->Item(Selected());
     if (item == nullptr) return;
-    parts_.shell->Open(item->data(kListItemKeyRole).toString().toStdString());
+    session_.shell.Open(item->data(kListItemKeyRole).toString().toStdString());
 }
 
 void Catalogue::ExportIcon(int size) {
     const int index = Selected();
     if (index == 0 || items_->Item(index) == nullptr) return;
-    ScanSettings& settings = parts_.settings();
-    Form2 dialog({&parts_.messages(), parts_.boxes, parts_.appTitle(), settings.language,
+    ScanSettings& settings = session_.settings;
+    Form2 dialog({&session_.messages, &session_.boxes, session_.appTitle, settings.language,
                   &settings.lastFolder},
                  parts_.mainWindow);
     dialog.ExportFileName.clear();
@@ -137,7 +141,7 @@ void Catalogue::RenderExportPicture(int size, int index) {
 // The progress window says what is going on while the tree's files are deleted; whatever
 // happens, the window goes and the program may end.
 void Catalogue::DeleteOnExit() {
-    auto form4 = std::make_unique<Form4>(parts_.appTitle());
+    auto form4 = std::make_unique<Form4>(session_.appTitle);
     form4->ProgressBar1()->hide();
     form4->Command1()->hide();
     form4->setFixedSize(form4->width(), TwipsScale::Of(*form4).ToPixelsY(kDeletingWindowHeight));
@@ -150,11 +154,11 @@ void Catalogue::DeleteOnExit() {
 }
 
 QString Catalogue::KindFolder(const QString& kind) const {
-    return QString::fromStdString(parts_.outputRoot) + kind + QDir::separator();
+    return QString::fromStdString(session_.outputRoot) + kind + QDir::separator();
 }
 
 QString Catalogue::Message(MessageId id) const {
-    return parts_.messages().Text(id);
+    return session_.messages.Text(id);
 }
 
 }  // namespace morvane

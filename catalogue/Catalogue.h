@@ -1,19 +1,19 @@
 // The results catalogue: the item list beside the category tree, and the commands that open,
-// delete, clear and export its items. It is given the main window's controls and services, so
-// that it never reaches into the window itself, and every command that can fail stops at its
-// first error and reports it in one box.
+// delete, clear and export its items. It works on the session and on the main window's controls
+// it is given, so that it never reaches into the window itself, and every command that can fail
+// stops at its first error and reports it in one box.
 #pragma once
 
 #include <QImage>
 #include <QObject>
 #include <functional>
 #include <memory>
-#include <string>
 #include <system_error>
 
 #include "CatalogueCommands.h"
 #include "ItemFiles.h"
 #include "MessageTable.h"
+#include "Session.h"
 
 class QLabel;
 class QListWidget;
@@ -25,10 +25,7 @@ namespace morvane {
 class CategoryTree;
 class Form2;
 class ItemList;
-class MessageBoxes;
-class ShellOpener;
 class ToolbarImageList;
-struct ScanSettings;
 
 struct CatalogueParts {
     QWidget* mainWindow = nullptr;
@@ -38,27 +35,17 @@ struct CatalogueParts {
     QMenu* edit_menu = nullptr;
     CategoryTree* tree = nullptr;
     const ToolbarImageList* images = nullptr;
-    MessageBoxes* boxes = nullptr;
-    ShellOpener* shell = nullptr;
-    // Ends with the path separator; the kind folders are under it.
-    std::string outputRoot;
-    // Read when used: start-up fills them after the catalogue is attached.
-    std::function<QString()> appTitle;
-    std::function<const MessageTable&()> messages;
-    std::function<ScanSettings&()> settings;
-    // SelectedItemIndex lives with the window, whose toolbar guard reads it too.
-    std::function<int()> selectedItemIndex;
-    std::function<void(int)> setSelectedItemIndex;
 };
 
 class Catalogue final : public QObject, public CatalogueCommands {
     Q_OBJECT
 
   public:
-    Catalogue();
+    // The session's words, title and settings are read when used: start-up fills them later.
+    explicit Catalogue(Session& session);
     ~Catalogue() override;
 
-    // Takes the window's parts and listens to the tree and the list.
+    // Takes the window's controls, once they exist, and listens to the tree and the list.
     void Attach(CatalogueParts parts);
 
     // Seams for tests: how a file is deleted, and how the export dialog is run.
@@ -103,8 +90,9 @@ class Catalogue final : public QObject, public CatalogueCommands {
     std::error_code RemoveNodeOfKey(const QString& key);
     QString KindFolder(const QString& kind) const;
     QString Message(MessageId id) const;
-    int Selected() const { return parts_.selectedItemIndex(); }
+    int Selected() const { return session_.selectedItem; }
 
+    Session& session_;
     CatalogueParts parts_;
     // Kept apart, as the list cannot be asked for it while it is being destroyed.
     QObject* listViewport_ = nullptr;

@@ -9,19 +9,16 @@
 #include "ItemList.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
+#include "ResourceKind.h"
 
 namespace morvane {
 
 namespace {
-// The count at the end of a source node's text: "shell32.dll(3)" gives 3.
-int CountOfNodeText(const QString& text) {
-    const QString withoutClose = text.chopped(text.isEmpty() ? 0 : 1);
-    const qsizetype open = withoutClose.lastIndexOf(u'(', withoutClose.size() - 2);
-    return withoutClose.mid(open + 1).toInt();
-}
-
-QString KindOfPath(const QString& path) {
-    return path.right(3).toUpper();
+// The key of the source node an item file counts in: its kind from its extension, its source
+// from its name. Empty, and so no node, for a file of no kind.
+QString SourceNodeKeyOfItem(const QString& path) {
+    const std::optional<ResourceKind> kind = ParseKind(path.right(3).toStdString());
+    return kind ? SourceNodeKey(*kind, SourceNameOfItem(path)) : QString();
 }
 
 QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
@@ -32,11 +29,11 @@ QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
 
 void Catalogue::Run(const std::function<std::error_code()>& command) {
     if (const std::error_code error = command())
-        parts_.boxes->Show(parts_.appTitle(), ErrorBoxText(error));
+        session_.boxes.Show(session_.appTitle, ErrorBoxText(error));
 }
 
 bool Catalogue::Ask(const QString& question) const {
-    return parts_.boxes->Ask(parts_.appTitle(), question);
+    return session_.boxes.Ask(session_.appTitle, question);
 }
 
 void Catalogue::DeleteItem() {
@@ -48,14 +45,13 @@ void Catalogue::DeleteItem() {
         const QString path = item->data(kListItemKeyRole).toString();
         if (const std::error_code error = remover_(path.toStdString())) return error;
         items_->RemoveItem(index);
-        const QString name = SourceNameOfItem(path);
-        QTreeWidgetItem* node = parts_.tree->Node(KindOfPath(path) + u'#' + name);
+        QTreeWidgetItem* node = parts_.tree->Node(SourceNodeKeyOfItem(path));
         if (node == nullptr) return CatalogueFault::NoSuchNode;
-        const int count = CountOfNodeText(node->text(0));
+        const int count = CategoryTree::SourceCount(*node);
         if (count == 1)
             delete node;
         else
-            node->setText(0, name + u'(' + QString::number(count - 1) + u')');
+            CategoryTree::SetSourceCount(*node, count - 1);
         return {};
     });
 }
@@ -83,7 +79,7 @@ void Catalogue::DeleteAllItems() {
     Run([&]() -> std::error_code {
         QString last;
         if (const std::error_code error = DeleteListedItems(last)) return error;
-        return RemoveNodeOfKey(KindOfPath(last) + u'#' + SourceNameOfItem(last));
+        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
     });
 }
 
@@ -98,7 +94,7 @@ void Catalogue::RemoveNode() {
         if (const std::error_code error = DeleteListedItems(last)) return error;
         const QString name = SourceNameOfItem(last);
         if (name.isEmpty()) return {};
-        return RemoveNodeOfKey(KindOfPath(last) + u'#' + name);
+        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
     });
 }
 

@@ -13,6 +13,8 @@ namespace morvane {
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
+// A source node's count, which its text shows after its name: "a.dll(3)".
+constexpr int kCountRole = Qt::UserRole + 2;
 // Categories ICO to WAV are opened after a scan; MID and AVI stay closed.
 constexpr int kExpandedCategories = 8;
 
@@ -24,21 +26,6 @@ constexpr std::array<ResourceKind, kKindCount> kNodeOrder = {
 QString KindText(ResourceKind kind) {
     const std::string_view name = KindName(kind);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-// The count a source node shows after its name: "(3)" at the end of "a.dll(3)".
-int CountOfText(const QString& text, const QString& name) {
-    const QString count = text.mid(name.size() + 1).chopped(1);
-    bool ok = false;
-    const int value = count.toInt(&ok);
-    return ok ? value : 0;
-}
-
-// Only the last three characters decide, so a name ending in "(0" plus a character is safe
-// while its count is above 0.
-bool ShowsZeroCount(const QString& text) {
-    const qsizetype n = text.size();
-    return n >= 3 && text[n - 3] == u'(' && text[n - 2] == u'0';
 }
 
 }  // namespace
@@ -94,8 +81,8 @@ void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& op
         QTreeWidgetItem* category = Category(kind);
         if (category == nullptr) continue;
         auto* node = new QTreeWidgetItem(category);
-        node->setText(0, name + QStringLiteral("(0)"));
         node->setData(0, kKeyRole, SourceNodeKey(kind, name));
+        SetSourceCount(*node, 0);
     }
     for (int i = 0; i < tree_.topLevelItemCount(); ++i) tree_.topLevelItem(i)->setExpanded(false);
 }
@@ -103,15 +90,24 @@ void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& op
 void CategoryTree::CountItem(ResourceKind kind, const QString& name) {
     QTreeWidgetItem* node = Node(SourceNodeKey(kind, name));
     if (node == nullptr) return;
-    const int count = CountOfText(node->text(0), name) + 1;
-    node->setText(0, name + u'(' + QString::number(count) + u')');
+    SetSourceCount(*node, SourceCount(*node) + 1);
 }
 
 void CategoryTree::RemoveEmptySourceNodes() {
     const QList<QTreeWidgetItem*> nodes = SourceNodes(tree_);
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
-        if (ShowsZeroCount((*it)->text(0))) delete *it;
+        if (SourceCount(**it) == 0) delete *it;
     }
+}
+
+int CategoryTree::SourceCount(const QTreeWidgetItem& node) {
+    return node.data(0, kCountRole).toInt();
+}
+
+void CategoryTree::SetSourceCount(QTreeWidgetItem& node, int count) {
+    const std::optional<SourceKey> key = SplitSourceKey(Key(node));
+    node.setData(0, kCountRole, count);
+    node.setText(0, (key ? key->name : QString()) + u'(' + QString::number(count) + u')');
 }
 
 void CategoryTree::ExpandScannedCategories() {
@@ -129,7 +125,9 @@ QTreeWidgetItem* CategoryTree::Node(const QString& key) const {
     return nullptr;
 }
 
-QString CategoryTree::Key(const QTreeWidgetItem& node) { return node.data(0, kKeyRole).toString(); }
+QString CategoryTree::Key(const QTreeWidgetItem& node) {
+    return node.data(0, kKeyRole).toString();
+}
 
 int CategoryTree::ImageIndex(const QTreeWidgetItem& node) {
     return node.data(0, kImageRole).toInt();
@@ -141,7 +139,9 @@ QStringList CategoryTree::SourceNodeKeys() const {
     return keys;
 }
 
-QTreeWidgetItem* CategoryTree::Category(ResourceKind kind) const { return Node(KindText(kind)); }
+QTreeWidgetItem* CategoryTree::Category(ResourceKind kind) const {
+    return Node(KindText(kind));
+}
 
 void CategoryTree::SetPopupMenu(QMenu* hide_menu) {
     hideMenu_ = hide_menu;
@@ -157,7 +157,8 @@ void CategoryTree::PreparePopup() {
     const bool anySelected = !selected.isEmpty();
     const bool sourceSelected = anySelected && Key(*selected.first()).contains(u'#');
     if (removeNodeItem_ != nullptr) removeNodeItem_->setVisible(sourceSelected);
-    if (clearNodeCategory_ != nullptr) clearNodeCategory_->setVisible(anySelected && !sourceSelected);
+    if (clearNodeCategory_ != nullptr)
+        clearNodeCategory_->setVisible(anySelected && !sourceSelected);
     if (clearNode_ != nullptr) clearNode_->setVisible(true);
 }
 

@@ -37,7 +37,7 @@ std::optional<SourceKey> SplitSourceKey(const QString& key);
 class CategoryTree final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& images);
 
     // The ten category nodes in kind order, texts `categoryWord` + " " + kind.
@@ -58,6 +58,9 @@ public:
     QTreeWidgetItem* Node(const QString& key) const;
     static QString Key(const QTreeWidgetItem& node);
     static int ImageIndex(const QTreeWidgetItem& node);
+    // A source node's count; setting it also writes the text, name and count.
+    static int SourceCount(const QTreeWidgetItem& node);
+    static void SetSourceCount(QTreeWidgetItem& node, int count);
     // The keys of all source nodes, category by category.
     QStringList SourceNodeKeys() const;
 
@@ -66,14 +69,14 @@ public:
     // Shows and hides the pop-up's entries for the selected node (not the one under the mouse).
     void PreparePopup();
 
-signals:
+  signals:
     // A source node was clicked; its items are to be listed.
     void SourceNodeClicked(const QString& kind, const QString& name);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void NodeClick(QTreeWidgetItem* node);
     QTreeWidgetItem* Category(ResourceKind kind) const;
 

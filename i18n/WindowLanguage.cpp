@@ -7,23 +7,22 @@
 
 namespace morvane {
 
-void ApplyToolbarTooltips(const QObject& Form1, const ToolbarButtonOfKey& buttonOfKey) {
-    for (const TooltipSource& source : kToolbarTooltipSources) {
-        const auto* entry = Form1.findChild<const QObject*>(source.menuEntry.toString());
-        QAction* button = buttonOfKey(source.buttonKey.toString());
-        if (entry == nullptr || button == nullptr) continue;
-        button->setToolTip(CaptionOf(*entry));
+void ApplyToolbarTooltips(const QObject& Form1, const QList<ToolbarTooltip>& tooltips) {
+    for (const ToolbarTooltip& tooltip : tooltips) {
+        const auto* entry = Form1.findChild<const QObject*>(tooltip.menuEntry);
+        if (entry == nullptr || tooltip.button == nullptr) continue;
+        tooltip.button->setToolTip(CaptionOf(*entry));
     }
 }
 
 MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
                                      const QString& language,
-                                     const ToolbarButtonOfKey& buttonOfKey) {
+                                     const QList<ToolbarTooltip>& tooltips) {
     const LanguageText text(language);
     if (!text.IsDefault()) {
         RunCaptionPass(Form1, kMainWindowPrefix, controls, text);
         // Every tooltip follows its menu entry, translated or not, once a file is in use.
-        ApplyToolbarTooltips(Form1, buttonOfKey);
+        ApplyToolbarTooltips(Form1, tooltips);
     }
     return LoadMessageTable(language);
 }

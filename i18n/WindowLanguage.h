@@ -3,11 +3,10 @@
 // captioned controls.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <array>
-#include <functional>
 
 #include "MessageTable.h"
 
@@ -20,31 +19,14 @@ inline constexpr QStringView kMainWindowPrefix = u"Form1.";
 inline constexpr QStringView kExportDialogPrefix = u"Form2.";
 
 // One toolbar button and the menu entry whose caption becomes its tooltip.
-struct TooltipSource {
-    QStringView buttonKey;
-    QStringView menuEntry;
+struct ToolbarTooltip {
+    QAction* button;
+    QString menuEntry;
 };
 
-// In the order the tooltips are set.
-inline constexpr std::array<TooltipSource, 10> kToolbarTooltipSources = {{
-    {u"ALL_FILES", u"show_all_files"},
-    {u"run_file", u"play_now_menu"},
-    {u"BMP", u"bmp_menu"},
-    {u"ICO", u"ico_menu"},
-    {u"dekaeji", u"save_as_16_ico"},
-    {u"log_file", u"show_log_form_menu"},
-    {u"INFO", u"about_form"},
-    {u"EXIT", u"exit_menu"},
-    {u"DELETE", u"delete_item_menu"},
-    {u"DELETE_ALL", u"delete_all_menu"},
-}};
-
-// The toolbar button with a key; nullptr when there is none.
-using ToolbarButtonOfKey = std::function<QAction*(const QString& key)>;
-
-// Gives every toolbar button of the table the current caption of its menu entry (a child of
-// `Form1` named as in the table) as its tooltip. A button or entry that is missing is skipped.
-void ApplyToolbarTooltips(const QObject& Form1, const ToolbarButtonOfKey& buttonOfKey);
+// Gives every button the current caption of its menu entry (a child of `Form1` of that name)
+// as its tooltip. A button or entry that is missing is skipped.
+void ApplyToolbarTooltips(const QObject& Form1, const QList<ToolbarTooltip>& tooltips);
 
 // The main window's language pass, run once at start-up: with "Default" the designed captions
 // and tooltips stay; otherwise the caption pass over `controls` (the names of the menus and
@@ -52,7 +34,7 @@ void ApplyToolbarTooltips(const QObject& Form1, const ToolbarButtonOfKey& button
 // captions. Either way the message table of the language is returned.
 MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
                                      const QString& language,
-                                     const ToolbarButtonOfKey& buttonOfKey);
+                                     const QList<ToolbarTooltip>& tooltips);
 
 // The names of the export file dialog's captioned controls.
 QStringList ExportDialogControls();

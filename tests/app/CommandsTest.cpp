@@ -1,11 +1,12 @@
 // The toolbar and the menus: positions, keys and tooltips, the dispatch on keys, the export
 // guard, and the quit sequence that every way of closing runs.
 #include <QAction>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QToolBar>
 
+#include "CommandTable.h"
 #include "Form3.h"
 #include "ListItemKey.h"
 #include "MainToolbar.h"
@@ -17,25 +18,34 @@ using morvane::test::MainWindowHarness;
 class CommandsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static void AddItem(Form1& window, const QString& key, const QString& text) {
         auto* item = new QListWidgetItem(text, window.Controls().ListView1);
         item->setData(kListItemKeyRole, key);
     }
 
-private slots:
+  private slots:
     void thirteenToolbarPositions() {
         MainWindowHarness h;
         h.Store("Language", "Default");  // the designed tooltips
         Form1& window = h.Start();
         const QList<QAction*> buttons = window.Controls().Toolbar1->actions();
         QCOMPARE(buttons.size(), 13);
-        const QStringList keys{"ALL_FILES", "", "run_file", "DELETE", "DELETE_ALL", "", "BMP",
-                               "ICO", "dekaeji", "", "log_file", "INFO", "EXIT"};
-        const QStringList tooltips{"Αναζήτηση σε όλα τα αρχεία στον κατάλογο", "", "Άνοιγμα",
-                                   "Διαγραφή", "Διαγραφή Όλων", "", "Αποθήκευση ως 48x48",
-                                   "Αποθήκευση ως 32x32", "Αποθήκευση ως 16x16", "",
-                                   "Εμφάνιση Αρχείου Γεγονότων", "Πληροφορίες Προγράμματος",
+        const QStringList keys{"ALL_FILES", "",     "run_file", "DELETE",  "DELETE_ALL",
+                               "",          "BMP",  "ICO",      "dekaeji", "",
+                               "log_file",  "INFO", "EXIT"};
+        const QStringList tooltips{"Αναζήτηση σε όλα τα αρχεία στον κατάλογο",
+                                   "",
+                                   "Άνοιγμα",
+                                   "Διαγραφή",
+                                   "Διαγραφή Όλων",
+                                   "",
+                                   "Αποθήκευση ως 48x48",
+                                   "Αποθήκευση ως 32x32",
+                                   "Αποθήκευση ως 16x16",
+                                   "",
+                                   "Εμφάνιση Αρχείου Γεγονότων",
+                                   "Πληροφορίες Προγράμματος",
                                    "Έξοδος Προγάμματος"};
         for (int i = 0; i < 13; ++i) {
             QCOMPARE(buttons[i]->isSeparator(), keys[i].isEmpty());
@@ -54,7 +64,7 @@ private slots:
         QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file")->toolTip(),
                  window.Menus().Entry("play_now_menu")->text());
         QCOMPARE(window.Menus().Menu("file_menu")->title(), QStringLiteral("File"));
-        QCOMPARE(window.Messages().Text(MessageId::Message5), QStringLiteral("Files"));
+        QCOMPARE(h.session.messages.Text(MessageId::Message5), QStringLiteral("Files"));
     }
 
     void buttonsDispatchOnTheirKeys_data() {
@@ -76,6 +86,23 @@ private slots:
         QVERIFY(h.shell.opened.isEmpty());
     }
 
+    // Every button's tooltip entry is a menu entry, and a command with an entry and a button is
+    // one action, so a menu click and a button press cannot drift apart.
+    void theCommandTableIsWhole() {
+        MainWindowHarness h;
+        Form1& window = h.Start();
+        for (const Command& command : Commands()) {
+            if (command.key == nullptr) continue;
+            const QString key = QString::fromLatin1(command.key);
+            QVERIFY2(window.Menus().Entry(QString::fromLatin1(command.tooltipEntry)), command.key);
+            QCOMPARE(CommandOfKey(key), &command);
+            QAction* button = ToolbarButton(*window.Controls().Toolbar1, key);
+            QVERIFY(button != nullptr);
+            if (command.entry != nullptr)
+                QCOMPARE(button, window.Menus().Entry(QString::fromLatin1(command.entry)));
+        }
+    }
+
     void unknownKeysDoNothing() {
         MainWindowHarness h;
         Form1& window = h.Start();
@@ -91,7 +118,8 @@ private slots:
         MainWindowHarness h;
         Form1& window = h.Start();
         ToolbarButton(*window.Controls().Toolbar1, QStringLiteral("log_file"))->trigger();
-        QCOMPARE(h.shell.opened, QStringList({QString::fromStdString(h.output.path()) + "LOG.txt"}));
+        QCOMPARE(h.shell.opened,
+                 QStringList({QString::fromStdString(h.output.path()) + "LOG.txt"}));
     }
 
     void theExportButtonsOnlyTakeIconsWithoutCaptions_data() {
@@ -103,10 +131,14 @@ private slots:
         const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
         QTest::newRow("BMP, icon") << "BMP" << ico << "" << 2 << QStringList({"ExportIcon 48"});
         QTest::newRow("ICO, icon") << "ICO" << ico << "" << 2 << QStringList({"ExportIcon 32"});
-        QTest::newRow("dekaeji, capitals") << "dekaeji" << ico << "" << 2 << QStringList({"ExportIcon 16"});
-        QTest::newRow("dekaeji, small letters")
-            << "dekaeji" << "/out/ICO/x.ico" << "" << 2 << QStringList({"ExportIcon 16"});
-        QTest::newRow("cursor") << "ICO" << "/out/CUR/a.dll_0.CUR" << "" << 2 << QStringList();
+        QTest::newRow("dekaeji, capitals")
+            << "dekaeji" << ico << "" << 2 << QStringList({"ExportIcon 16"});
+        QTest::newRow("dekaeji, small letters") << "dekaeji"
+                                                << "/out/ICO/x.ico"
+                                                << "" << 2 << QStringList({"ExportIcon 16"});
+        QTest::newRow("cursor") << "ICO"
+                                << "/out/CUR/a.dll_0.CUR"
+                                << "" << 2 << QStringList();
         QTest::newRow("item with a caption") << "BMP" << ico << "a.dll_0.ICO" << 2 << QStringList();
         QTest::newRow("nothing selected") << "BMP" << ico << "" << 0 << QStringList();
         QTest::newRow("index past the list") << "BMP" << ico << "" << 3 << QStringList();
@@ -121,7 +153,7 @@ private slots:
         Form1& window = h.Start();
         AddItem(window, QStringLiteral("/out/GIF/a.dll_1.GIF"), QStringLiteral("a.dll_1.GIF"));
         AddItem(window, itemKey, itemText);
-        window.SetSelectedItemIndex(selected);
+        h.session.selectedItem = selected;
         ToolbarButton(*window.Controls().Toolbar1, key)->trigger();
         QCOMPARE(h.commands.calls, calls);
     }
@@ -131,10 +163,10 @@ private slots:
         h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
         Form1& window = h.Start();
         // The item menu's exports are not guarded; the context menu decides what they offer.
-        for (const char* entry : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
-                                  "ico_menu", "save_as_16_ico", "remove_node_item",
-                                  "clear_node_category", "clear_node", "select_formats_menu",
-                                  "select_language_menu", "help_menu", "about_form"})
+        for (const char* entry :
+             {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu", "ico_menu",
+              "save_as_16_ico", "remove_node_item", "clear_node_category", "clear_node",
+              "select_formats_menu", "select_language_menu", "help_menu", "about_form"})
             window.Menus().Entry(QString::fromLatin1(entry))->trigger();
         QCOMPARE(h.commands.calls,
                  QStringList({"OpenItem", "DeleteItem", "DeleteAllItems", "ExportIcon 48",
@@ -164,7 +196,9 @@ private slots:
         h.Store(QStringLiteral("limit_search_value"), QStringLiteral("12"));
         Form1& window = h.Start();
         QString showLogWhenDeleting = QStringLiteral("<not asked>");
-        h.commands.onDeleteOnExit = [&] { showLogWhenDeleting = h.Stored(QStringLiteral("Show_Log")); };
+        h.commands.onDeleteOnExit = [&] {
+            showLogWhenDeleting = h.Stored(QStringLiteral("Show_Log"));
+        };
         if (closeLogFirst) {
             QVERIFY(window.LogWindow()->close());
             QVERIFY(!window.Menus().Entry(QStringLiteral("show_log_form_menu"))->isChecked());
@@ -179,9 +213,11 @@ private slots:
             QVERIFY(window.close());
 
         QVERIFY(!window.isVisible());
-        QCOMPARE(h.commands.calls.contains(QStringLiteral("DeleteOnExit")), deleteOnExit == u"True");
+        QCOMPARE(h.commands.calls.contains(QStringLiteral("DeleteOnExit")),
+                 deleteOnExit == u"True");
         if (deleteOnExit == u"True") QCOMPARE(showLogWhenDeleting, QString());
-        QCOMPARE(h.Stored(QStringLiteral("Show_Log")), closeLogFirst ? QStringLiteral("OXI") : QStringLiteral("NAI"));
+        QCOMPARE(h.Stored(QStringLiteral("Show_Log")),
+                 closeLogFirst ? QStringLiteral("OXI") : QStringLiteral("NAI"));
         QCOMPARE(h.Stored(QStringLiteral("SCAN_BMP")), QStringLiteral("False"));
         QCOMPARE(h.Stored(QStringLiteral("SCAN_ICO")), QStringLiteral("True"));
         QCOMPARE(h.Stored(QStringLiteral("limit_search_value")), QStringLiteral("12"));
@@ -195,10 +231,12 @@ private slots:
         MainWindowHarness h;
         h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
         QStringList sources;
-        for (int i = 1; i <= 5; ++i) sources << h.WriteSource(QStringLiteral("W/w%1.bin").arg(i).toStdString());
+        for (int i = 1; i <= 5; ++i)
+            sources << h.WriteSource(QStringLiteral("W/w%1.bin").arg(i).toStdString());
         bool closed = true;
         const test::EveryEventLoopPass closeEarly([&] {
-            if (h.Window() == nullptr || !closed || test::VisibleProgressWindow() == nullptr) return;
+            if (h.Window() == nullptr || !closed || test::VisibleProgressWindow() == nullptr)
+                return;
             closed = h.Window()->close();
         });
         Form1& window = h.Start(h.Source("W"));

@@ -28,16 +28,8 @@ QString MainWindowHarness::Stored(const QString& key) const {
 
 Form1& MainWindowHarness::Start(const QString& commandLine) {
     store_ = QSettingsStore::OpenFile(settingsFile_);
-    Form1Setup setup;
-    setup.store = store_.get();
-    setup.messageBoxes = &boxes;
-    setup.shell = &shell;
-    setup.appFolder = AppFolder();
-    setup.outputRoot = output.path();
-    setup.commandLine = commandLine;
-    setup.catalogue = catalogue != nullptr ? catalogue : &commands;
-    setup.dialogs = &commands;
-    window_ = std::make_unique<Form1>(setup);
+    CatalogueCommands& used = catalogue != nullptr ? *catalogue : commands;
+    window_ = std::make_unique<Form1>(session, Form1Setup{*store_, commandLine, used, commands});
     if (beforeLoad) beforeLoad(*window_);
     window_->Form_Load();
     return *window_;

@@ -14,6 +14,7 @@
 #include "Form1.h"
 #include "MessageBoxes.h"
 #include "QSettingsStore.h"
+#include "Session.h"
 #include "ShellOpen.h"
 #include "TempFolder.h"
 
@@ -24,7 +25,7 @@ class Form4;
 namespace morvane::test {
 
 class RecordingMessageBoxes final : public MessageBoxes {
-public:
+  public:
     QStringList shown;
     void Show(const QString&, const QString& text) override { shown << text; }
     void Critical(const QString&, const QString& text) override { shown << text; }
@@ -35,13 +36,13 @@ public:
 };
 
 class RecordingShell final : public ShellOpener {
-public:
+  public:
     QStringList opened;
     void Open(const std::string& target) override { opened << QString::fromStdString(target); }
 };
 
 class RecordingCommands final : public CatalogueCommands, public DialogCommands {
-public:
+  public:
     QStringList calls;
     std::function<void()> onDeleteOnExit;
 
@@ -56,16 +57,18 @@ public:
         calls << "DeleteOnExit";
         if (onDeleteOnExit) onDeleteOnExit();
     }
-    void ShowOptions(const QString& title) override { calls << "ShowOptions " + title; }
-    void ShowLanguages(const QString& title) override { calls << "ShowLanguages " + title; }
+    void ShowOptions(QWidget&, const QString& title) override { calls << "ShowOptions " + title; }
+    void ShowLanguages(QWidget&, const QString& title) override {
+        calls << "ShowLanguages " + title;
+    }
     void ShowHelp() override { calls << "ShowHelp"; }
-    void ShowAbout(const std::optional<QString>& title) override {
+    void ShowAbout(QWidget&, const std::optional<QString>& title) override {
         calls << (title ? "ShowAbout " + *title : QStringLiteral("ShowAbout"));
     }
 };
 
 class MainWindowHarness {
-public:
+  public:
     MainWindowHarness();
     ~MainWindowHarness();
 
@@ -93,13 +96,14 @@ public:
     TempFolder sources;
     RecordingMessageBoxes boxes;
     RecordingShell shell;
+    Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
     // The catalogue to use instead of the recorder, and what is done with the new window
     // before its start-up (to attach that catalogue).
     CatalogueCommands* catalogue = nullptr;
     std::function<void(Form1&)> beforeLoad;
 
-private:
+  private:
     QString settingsFile_;
     std::unique_ptr<QSettingsStore> store_;
     std::unique_ptr<Form1> window_;
@@ -111,10 +115,10 @@ Form4* VisibleProgressWindow();
 // Runs `poll` at every pass of the event loop while it lives: the way a test acts during a scan,
 // as a user does between two of its yields.
 class EveryEventLoopPass {
-public:
+  public:
     explicit EveryEventLoopPass(std::function<void()> poll);
 
-private:
+  private:
     QTimer timer_;
 };
 

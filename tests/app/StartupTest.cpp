@@ -20,7 +20,7 @@ using morvane::test::MainWindowHarness;
 class StartupTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static QStringList ComboEntries(const QComboBox& combo) {
         QStringList entries;
         for (int i = 0; i < combo.count(); ++i) entries << combo.itemText(i);
@@ -32,20 +32,21 @@ private:
         return folder;
     }
 
-private slots:
+  private slots:
     void firstStartWithAnEmptyStore() {
         MainWindowHarness h;
         Form1& window = h.Start();
 
         QVERIFY(window.isVisible());
-        QCOMPARE(window.AppTitle(), QStringLiteral("Morvane"));
+        QCOMPARE(h.session.appTitle, QStringLiteral("Morvane"));
         QVERIFY(h.boxes.shown.isEmpty());
         QCOMPARE(window.Controls().TreeView1->topLevelItemCount(), 10);
-        QCOMPARE(window.Controls().TreeView1->topLevelItem(0)->text(0), QStringLiteral("Files ICO"));
+        QCOMPARE(window.Controls().TreeView1->topLevelItem(0)->text(0),
+                 QStringLiteral("Files ICO"));
         QVERIFY(window.Tree().SourceNodeKeys().isEmpty());
-        QCOMPARE(ComboEntries(*window.Controls().Combo1),
-                 QStringList({"*.* (All Files)", "*.EXE (Executable Files)",
-                              "*.DLL (Library Files)"}));
+        QCOMPARE(
+            ComboEntries(*window.Controls().Combo1),
+            QStringList({"*.* (All Files)", "*.EXE (Executable Files)", "*.DLL (Library Files)"}));
         QCOMPARE(window.Controls().Combo1->currentIndex(), 0);
         QCOMPARE(window.Browser().Pattern(), QStringLiteral("*.*"));
         QCOMPARE(window.Browser().Folder(), WithoutSeparator(h.AppFolder()));
@@ -150,13 +151,13 @@ private slots:
         MainWindowHarness h;
         h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
         Form1& window = h.Start();
-        const QStringList names{"show_all_files", "sep_ektakto1", "exit_menu", "show_log_form_menu",
-                                "separator_ff22", "select_formats_menu", "sep_ektakto2",
-                                "metafrash_menu", "select_language_menu", "play_now_menu",
-                                "sep_some4", "delete_item_menu", "delete_all_menu", "sep_some44",
-                                "bmp_menu", "ico_menu", "save_as_16_ico", "help_menu",
-                                "sep_ektakto3", "about_form", "remove_node_item",
-                                "clear_node_category", "clear_node"};
+        const QStringList names{
+            "show_all_files",       "sep_ektakto1",        "exit_menu",    "show_log_form_menu",
+            "separator_ff22",       "select_formats_menu", "sep_ektakto2", "metafrash_menu",
+            "select_language_menu", "play_now_menu",       "sep_some4",    "delete_item_menu",
+            "delete_all_menu",      "sep_some44",          "bmp_menu",     "ico_menu",
+            "save_as_16_ico",       "help_menu",           "sep_ektakto3", "about_form",
+            "remove_node_item",     "clear_node_category", "clear_node"};
         QCOMPARE(window.Menus().EntryNames(), names);
         for (const QString& name : names) {
             auto* entry = window.findChild<QAction*>(name);
@@ -164,7 +165,8 @@ private slots:
             QCOMPARE(entry->isSeparator(), name.startsWith(u"sep"));
             QCOMPARE(entry->isCheckable(), name == u"show_log_form_menu");
         }
-        for (const char* name : {"file_menu", "epiloges_menu", "edit_menu", "help_menu_up", "hide_menu"})
+        for (const char* name :
+             {"file_menu", "epiloges_menu", "edit_menu", "help_menu_up", "hide_menu"})
             QVERIFY(window.findChild<QMenu*>(QString::fromLatin1(name)) != nullptr);
         QCOMPARE(window.findChild<QAction*>("bmp_menu")->text(),
                  QStringLiteral("Αποθήκευση ως   48x48 Icon"));

@@ -23,6 +23,8 @@ CatalogueFixture::CatalogueFixture()
         QAction* entry = editMenu->addAction(QString::fromLatin1(name));
         entry->setObjectName(QString::fromLatin1(name));
     }
+    messages = MessageTable::Builtin();
+    session.appTitle = QStringLiteral("Morvane");
     tree = std::make_unique<CategoryTree>(*treeView, images);
     tree->AddCategoryNodes(QStringLiteral("Category"));
     for (const ResourceKind kind : kAllKinds)
@@ -35,14 +37,6 @@ CatalogueFixture::CatalogueFixture()
     parts.edit_menu = editMenu;
     parts.tree = tree.get();
     parts.images = &images;
-    parts.boxes = &boxes;
-    parts.shell = &shell;
-    parts.outputRoot = output.path();
-    parts.appTitle = [] { return QStringLiteral("Morvane"); };
-    parts.messages = [this]() -> const MessageTable& { return messages; };
-    parts.settings = [this]() -> ScanSettings& { return settings; };
-    parts.selectedItemIndex = [this] { return selected; };
-    parts.setSelectedItemIndex = [this](int index) { selected = index; };
     catalogue.Attach(std::move(parts));
     window.resize(640, 480);
 }
@@ -62,8 +56,8 @@ QString CatalogueFixture::Extracted(const QString& kind, const QString& name, co
 QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name, int count) {
     QTreeWidgetItem* category = tree->Node(kind);
     auto* node = new QTreeWidgetItem(category);
-    node->setText(0, name + u'(' + QString::number(count) + u')');
     node->setData(0, Qt::UserRole, kind + u'#' + name);
+    CategoryTree::SetSourceCount(*node, count);
     return node;
 }
 

@@ -15,6 +15,7 @@
 #include "MessageBoxes.h"
 #include "MessageTable.h"
 #include "ScanSettings.h"
+#include "Session.h"
 #include "ShellOpen.h"
 #include "TempFolder.h"
 #include "ToolbarImageList.h"
@@ -78,10 +79,11 @@ class CatalogueFixture {
     std::unique_ptr<CategoryTree> tree;
     AnsweringBoxes boxes;
     OpeningShell shell;
-    MessageTable messages = MessageTable::Builtin();
-    ScanSettings settings;
-    int selected = 0;
-    Catalogue catalogue;
+    Session session{boxes, shell, QString(), output.path()};
+    MessageTable& messages = session.messages;
+    ScanSettings& settings = session.settings;
+    int& selected = session.selectedItem;
+    Catalogue catalogue{session};
 };
 
 }  // namespace morvane::test

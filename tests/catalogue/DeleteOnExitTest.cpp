@@ -46,8 +46,8 @@ class DeleteOnExitTest : public QObject {
 
   private slots:
     void optionOnDeletesUnderTheProgressWindow() {
-        Catalogue catalogue;
         MainWindowHarness h;
+        Catalogue catalogue(h.session);
         ClosedRun run;
         ScanAndClose(h, catalogue, QStringLiteral("True"), run);
         QCOMPARE(run.removed.size(), 1);
@@ -64,8 +64,8 @@ class DeleteOnExitTest : public QObject {
     }
 
     void optionOffDeletesNothing() {
-        Catalogue catalogue;
         MainWindowHarness h;
+        Catalogue catalogue(h.session);
         ClosedRun run;
         ScanAndClose(h, catalogue, QStringLiteral("False"), run);
         QVERIFY(run.removed.isEmpty());
@@ -77,8 +77,8 @@ class DeleteOnExitTest : public QObject {
 
     // A failure shows the error box, and the window still closes and stores the settings.
     void failureStillEndsTheSequence() {
-        Catalogue catalogue;
         MainWindowHarness h;
+        Catalogue catalogue(h.session);
         h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
         h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
         h.catalogue = &catalogue;

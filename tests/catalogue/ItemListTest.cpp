@@ -160,7 +160,8 @@ class ItemListTest : public QObject {
         QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
     }
 
-    // A right click shows the menu only after an item was clicked, and keeps the selection.
+    // A right click shows the menu only after an item was clicked, and keeps the selection; the
+    // bold default entry is the pop-up's alone, so the menu bar shows none.
     void rightClickShowsTheItemMenu() {
         CatalogueFixture f;
         f.window.show();
@@ -173,8 +174,11 @@ class ItemListTest : public QObject {
         QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QTRY_VERIFY(f.editMenu->isVisible());
         QVERIFY(f.editMenu->findChild<QAction*>("ico_menu")->isEnabled());
+        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
         f.editMenu->hide();
         QCOMPARE(f.selected, 1);
+        QVERIFY(f.editMenu->defaultAction() == nullptr);
+        QVERIFY(f.editMenu->findChild<QAction*>("ico_menu")->isEnabled());
     }
 };
 

@@ -114,8 +114,10 @@ class MainWindowFixture {
     QString Tooltip(const char* key) const { return Button(QString::fromLatin1(key))->toolTip(); }
 
     MessageTable Apply(const QString& language) {
-        return ApplyMainWindowLanguage(window, controls, language,
-                                       [this](const QString& key) { return Button(key); });
+        QList<morvane::ToolbarTooltip> tooltips;
+        for (const auto& [key, entry] : kTooltipEntry)
+            tooltips.append({Button(QString::fromLatin1(key)), QString::fromLatin1(entry)});
+        return ApplyMainWindowLanguage(window, controls, language, tooltips);
     }
 
     QMainWindow window;

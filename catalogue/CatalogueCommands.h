@@ -5,7 +5,7 @@
 namespace morvane {
 
 class CatalogueCommands {
-public:
+  public:
     virtual ~CatalogueCommands() = default;
 
     virtual void OpenItem() = 0;            // play_now_menu, "run_file"
