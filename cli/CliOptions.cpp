@@ -34,7 +34,7 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [--json] [-q] PATH\n"
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [--json] [-q] PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
            "\n"
@@ -44,6 +44,9 @@ std::string UsageText() {
            "  -l MIB      search only the first MIB mebibytes of each file (default: 500)\n"
            "  -r          with a folder, also scan every sub-folder\n"
            "  -p PATTERN  with a folder, scan only files matching PATTERN (e.g. '*.dll')\n"
+           "  -R, --resources\n"
+           "              also write whole icons, cursors and bitmaps from the resource tables\n"
+           "              of programs and libraries, and icon files of several images\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -79,6 +82,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.recursive = true;
         } else if (arg == "-q") {
             options.quiet = true;
+        } else if (arg == "-R" || arg == "--resources") {
+            options.scan.readResources = true;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "-o" || arg == "-k" || arg == "-l" || arg == "-p") {
