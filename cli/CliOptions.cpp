@@ -34,7 +34,8 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [--json] [-q] PATH\n"
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [--json] [-q] "
+           "PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
            "\n"
@@ -70,7 +71,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
         };
         std::string text;
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            if (path) return {std::nullopt, "more than one PATH given ('" + *path + "', '" + arg + "')"};
+            if (path)
+                return {std::nullopt, "more than one PATH given ('" + *path + "', '" + arg + "')"};
             path = arg;
         } else if (arg == "--") {
             optionsEnded = true;

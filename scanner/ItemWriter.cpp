@@ -14,8 +14,8 @@ constexpr std::uint8_t kLineEnd[] = {0x0D, 0x0A};
 constexpr std::uint8_t kBitmapHeaderStart[] = {0x28};
 }  // namespace
 
-std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
-                       std::int64_t counter) {
+std::string OutputName(const std::string& outputRoot, ResourceKind kind,
+                       const std::string& sourceName, std::int64_t counter) {
     return KindFolder(outputRoot, kind) + sourceName + "_" + std::to_string(counter) + "." +
            std::string(KindName(kind));
 }
@@ -24,6 +24,7 @@ ItemWriter::ItemWriter(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
 
 std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
                                   const AcceptedItem& item, const std::string& outputPath) {
+    if (item.built) return WriteBuilt(*item.built, outputPath);
     if (source == nullptr) return make_error_code(std::errc::bad_file_descriptor);
     // Bytes past the end of the source are left out.
     const std::int64_t present = std::clamp<std::int64_t>(sourceLength - item.offset, 0, item.size);
@@ -31,7 +32,8 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     // The first piece is read before the output is made, so a source that has gone does not
     // cost the file of an earlier scan.
     buffer_.resize(kCopyPiece);
-    const std::size_t firstPiece = static_cast<std::size_t>(std::min<std::int64_t>(present, kCopyPiece));
+    const std::size_t firstPiece =
+        static_cast<std::size_t>(std::min<std::int64_t>(present, kCopyPiece));
     ReadResult first = source->ReadAt(item.offset, buffer_.data(), firstPiece);
     if (first.error) return first.error;
     if (first.bytes < firstPiece) return make_error_code(ScanErrc::SourceShrank);
@@ -44,8 +46,9 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
         if (!error) error = out->Write(kBitmapHeaderStart, sizeof kBitmapHeaderStart);
     }
     if (!error) error = out->Write(buffer_.data(), first.bytes);
-    if (!error) error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
-                             present - static_cast<std::int64_t>(firstPiece), *out);
+    if (!error)
+        error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
+                     present - static_cast<std::int64_t>(firstPiece), *out);
     if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
@@ -53,10 +56,24 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     return error;
 }
 
+std::error_code ItemWriter::WriteBuilt(const std::vector<std::uint8_t>& bytes,
+                                       const std::string& outputPath) {
+    std::error_code error;
+    std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
+    if (!out) return error;
+    error = out->Write(bytes.data(), bytes.size());
+    if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
+    const std::error_code closeError = out->Close();
+    if (!error) error = closeError;
+    if (error) fileSystem_.RemoveFile(outputPath);
+    return error;
+}
+
 std::error_code ItemWriter::Copy(SourceFile& source, std::int64_t from, std::int64_t count,
                                  OutputFile& out) {
     while (count > 0) {
-        const std::size_t piece = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyPiece));
+        const std::size_t piece =
+            static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyPiece));
         ReadResult got = source.ReadAt(from, buffer_.data(), piece);
         if (got.error) return got.error;
         if (got.bytes < piece) return make_error_code(ScanErrc::SourceShrank);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -17,6 +18,8 @@ struct AcceptedItem {
     std::int64_t size;
     ResourceKind kind;
     bool bareIcon;  // a bare 32x32 icon bitmap: an icon header goes in front
+    // A whole resource: its file bytes were made from a program's resource table, not copied.
+    std::shared_ptr<const std::vector<std::uint8_t>> built = nullptr;
 };
 
 // The 22 bytes of an icon file header with one entry for a 32x32, 256-colour image of 2216 bytes.
@@ -25,11 +28,11 @@ inline constexpr std::array<std::uint8_t, 22> kIconHeader32 = {
     0x00, 0x00, 0x00, 0xA8, 0x08, 0x00, 0x00, 0x16, 0x00, 0x00, 0x00};
 
 // outputRoot + KIND + separator + name + "_" + counter + "." + KIND.
-std::string OutputName(const std::string& outputRoot, ResourceKind kind, const std::string& sourceName,
-                       std::int64_t counter);
+std::string OutputName(const std::string& outputRoot, ResourceKind kind,
+                       const std::string& sourceName, std::int64_t counter);
 
 class ItemWriter {
-public:
+  public:
     explicit ItemWriter(FileSystem& fileSystem);
 
     // Writes the item's bytes (only those that exist before the end of the source, whose length
@@ -38,8 +41,11 @@ public:
     std::error_code Write(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
                           const std::string& outputPath);
 
-private:
-    std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count, OutputFile& out);
+  private:
+    std::error_code WriteBuilt(const std::vector<std::uint8_t>& bytes,
+                               const std::string& outputPath);
+    std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count,
+                         OutputFile& out);
 
     FileSystem& fileSystem_;
     std::vector<std::uint8_t> buffer_;

@@ -23,6 +23,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
     cursors_.Reset();
     midi_.Clear();
     accepted_.clear();
+    resources_.Reset();
     finder_.SetTable(context.table);
     for (std::int64_t chunk = 0; chunk < context.options.chunkCap; ++chunk) {
         if (context.stop.StopRequested()) break;
@@ -38,6 +39,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
                                     static_cast<std::int64_t>(accepted_.size())};
         if (context.observer.Progress(report) == ScanStep::Stop) context.stop.RequestStop();
         context.observer.Yield();
+        if (context.options.readResources) FindImages(source, begin, size, length, context);
         finder_.FindAll(window_.At(begin), static_cast<std::size_t>(size), matches_);
         MeasureCandidates(begin, length, context);
         if (begin + size >= length) break;
@@ -52,11 +54,12 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
     for (const SignatureMatch& match : matches_) {
         const SignatureRow& row = context.table[match.row];
         const std::int64_t offset = begin + match.offset;
+        if (context.options.readResources && resources_.Covered(offset)) continue;  // written whole
         const LookAhead lookAhead(window_.At(offset), length - offset, offset, &cursors_);
         const Verdict verdict = ApplyRule(row, lookAhead, context.options, &midi_);
         if (verdict.accepted())
-            byRow_[match.row].push_back(
-                {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconBitmap});
+            byRow_[match.row].push_back({offset, verdict.size, verdict.kind,
+                                         row.rule == RuleCode::BareIconBitmap, nullptr});
         if (++sinceYield == kCandidatesPerYield) {
             sinceYield = 0;
             context.observer.Yield();
@@ -67,6 +70,17 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         accepted_.insert(accepted_.end(), items.begin(), items.end());
         items.clear();
     }
+    // A program's whole resources follow the carved items of the chunk where it starts.
+    accepted_.insert(accepted_.end(), resourceItems_.begin(), resourceItems_.end());
+    resourceItems_.clear();
+}
+
+void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_t size,
+                             std::int64_t length, const Context& context) {
+    const std::int64_t available =
+        std::min(length, begin + size + kLookAheadLimit + kHeaderSpan) - begin;
+    resources_.FindImages(window_.At(begin), begin, size, available, source, length, context.log,
+                          context.options, resourceItems_);
 }
 
 }  // namespace morvane

@@ -12,6 +12,7 @@
 #include "ItemWriter.h"
 #include "MarkerCursors.h"
 #include "MidiChainMemo.h"
+#include "ResourcePass.h"
 #include "ScanLog.h"
 #include "ScanObserver.h"
 #include "ScanOptions.h"
@@ -45,6 +46,8 @@ class SearchPhase {
 
   private:
     void MeasureCandidates(std::int64_t begin, std::int64_t length, const Context& context);
+    void FindImages(SourceFile& source, std::int64_t begin, std::int64_t size, std::int64_t length,
+                    const Context& context);
 
     SourceWindow window_;
     MarkerCursors cursors_{window_};
@@ -53,6 +56,8 @@ class SearchPhase {
     std::vector<SignatureMatch> matches_;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
+    ResourcePass resources_;
+    std::vector<AcceptedItem> resourceItems_;  // of the chunk being searched
 };
 
 }  // namespace morvane

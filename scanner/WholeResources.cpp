@@ -80,6 +80,7 @@ bool BuildGroup(std::span<const std::uint8_t> image, const ImageIndex& index,
     const std::uint16_t count = dir.U16Or0(4);
     std::vector<GroupImage> images;
     std::set<const ResourceLeaf*> used;  // an image named twice is written once
+    std::size_t total = 0;
     for (std::uint16_t i = 0; i < count; ++i) {
         const ByteView entry(dir.Slice(6 + i * 14ULL, 14));
         if (entry.size() == 0) break;
@@ -88,6 +89,9 @@ bool BuildGroup(std::span<const std::uint8_t> image, const ImageIndex& index,
         GroupImage one{};
         if (leaf == nullptr || !used.insert(leaf).second) continue;
         if (!ReadGroupEntry(entry, LeafBytes(image, *leaf), cursor, one)) continue;
+        // Images that share bytes could otherwise make a group far larger than its table.
+        if (one.bytes.size() > image.size() - total) continue;
+        total += one.bytes.size();
         images.push_back(one);
         item.covers.push_back({leaf->offset, leaf->offset + leaf->size});
     }

@@ -7,7 +7,9 @@
 namespace morvane::cli {
 namespace {
 
-ParseResult Parse(std::vector<std::string> arguments) { return ParseCommandLine(arguments); }
+ParseResult Parse(std::vector<std::string> arguments) {
+    return ParseCommandLine(arguments);
+}
 
 TEST(CliOptionsTest, DefaultsAndEveryOption) {
     const ParseResult plain = Parse({"x.dll"});
@@ -20,7 +22,8 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     EXPECT_TRUE(Parse({"-R", "f"}).options->scan.readResources);
     EXPECT_TRUE(Parse({"f", "--resources"}).options->scan.readResources);
 
-    const ParseResult full = Parse({"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL", "--json", "-q", "dir"});
+    const ParseResult full = Parse(
+        {"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL", "--json", "-q", "dir"});
     ASSERT_TRUE(full.options) << full.error;
     const CliOptions& o = *full.options;
     EXPECT_EQ(o.outputFolder, "out");
@@ -40,7 +43,8 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
               "unknown kind 'XYZ' (kinds: ICO,CUR,ANI,BMP,JPG,GIF,PNG,WAV,MID,AVI)");
     EXPECT_EQ(Parse({"-k", "", "f"}).error.rfind("unknown kind ''", 0), 0u);
     EXPECT_EQ(Parse({"-l", "12.5", "f"}).error, "the limit '12.5' is not a whole number");
-    EXPECT_EQ(Parse({"-l", "99999999999", "f"}).error, "the limit '99999999999' is not a whole number");
+    EXPECT_EQ(Parse({"-l", "99999999999", "f"}).error,
+              "the limit '99999999999' is not a whole number");
     EXPECT_EQ(Parse({"-o"}).error, "option -o needs a value");
     EXPECT_EQ(Parse({"-x", "f"}).error, "unknown option -x");
     EXPECT_EQ(Parse({"a", "b"}).error, "more than one PATH given ('a', 'b')");
