@@ -41,6 +41,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
         context.observer.Yield();
         if (context.options.readResources) FindImages(source, begin, size, length, context);
         finder_.FindAll(window_.At(begin), static_cast<std::size_t>(size), matches_);
+        if (context.options.readResources) AddSeveralImageFiles(begin, size, context);
         MeasureCandidates(begin, length, context);
         if (begin + size >= length) break;
     }
@@ -73,6 +74,31 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
     // A program's whole resources follow the carved items of the chunk where it starts.
     accepted_.insert(accepted_.end(), resourceItems_.begin(), resourceItems_.end());
     resourceItems_.clear();
+}
+
+// The prefilter looks for icon and cursor directories of one image only; files of 2 to 255
+// images are found here, as candidates of the same rows.
+void SearchPhase::AddSeveralImageFiles(std::int64_t begin, std::int64_t size,
+                                       const Context& context) {
+    int rowOf[3] = {-1, -1, -1};  // by directory type: 1 icon, 2 cursor
+    for (std::size_t i = 0; i < context.table.size(); ++i) {
+        if (context.table[i].rule == RuleCode::IconDirectory) rowOf[1] = static_cast<int>(i);
+        if (context.table[i].rule == RuleCode::CursorDirectory) rowOf[2] = static_cast<int>(i);
+    }
+    if (rowOf[1] < 0 && rowOf[2] < 0) return;
+    const std::uint8_t* data = window_.At(begin);
+    const std::size_t found = matches_.size();
+    for (std::int64_t at = 0; at + 6 <= size; ++at) {
+        const std::uint8_t type = data[at + 2];
+        if ((type != 1 && type != 2) || rowOf[type] < 0 || data[at] != 0 || data[at + 1] != 0 ||
+            data[at + 3] != 0 || data[at + 4] < 2 || data[at + 5] != 0)
+            continue;
+        matches_.push_back(
+            {static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(rowOf[type])});
+    }
+    std::inplace_merge(
+        matches_.begin(), matches_.begin() + static_cast<std::ptrdiff_t>(found), matches_.end(),
+        [](const SignatureMatch& a, const SignatureMatch& b) { return a.offset < b.offset; });
 }
 
 void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_t size,

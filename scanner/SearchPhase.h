@@ -46,6 +46,7 @@ class SearchPhase {
 
   private:
     void MeasureCandidates(std::int64_t begin, std::int64_t length, const Context& context);
+    void AddSeveralImageFiles(std::int64_t begin, std::int64_t size, const Context& context);
     void FindImages(SourceFile& source, std::int64_t begin, std::int64_t size, std::int64_t length,
                     const Context& context);
 

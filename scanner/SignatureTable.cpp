@@ -16,10 +16,6 @@ constexpr std::uint8_t kRiff[] = {'R', 'I', 'F', 'F'};
 constexpr std::uint8_t kPng[] = {0x89, 'P', 'N', 'G', 0x0D};
 constexpr std::uint8_t kMidi[] = {'M', 'T', 'h', 'd', 0x00};
 
-// With the resource pass, icon and cursor files of any image count are candidates.
-constexpr std::uint8_t kCursorFile[] = {0x00, 0x00, 0x02, 0x00};
-constexpr std::uint8_t kIconFile[] = {0x00, 0x00, 0x01, 0x00};
-
 const std::array<SignatureRow, kSignatureRowCount> kRows = {{
     {1, kCursorDir, RuleCode::CursorDirectory, ResourceKind::CUR},
     {2, kIconDir, RuleCode::IconDirectory, ResourceKind::ICO},
@@ -41,19 +37,12 @@ bool RowEnabled(const SignatureRow& row, const ScanOptions& options) {
 }
 }  // namespace
 
-std::span<const SignatureRow> AllSignatureRows() noexcept {
-    return kRows;
-}
+std::span<const SignatureRow> AllSignatureRows() noexcept { return kRows; }
 
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options) {
     std::vector<SignatureRow> table;
-    for (const SignatureRow& row : kRows) {
-        if (!RowEnabled(row, options)) continue;
-        table.push_back(row);
-        if (!options.readResources) continue;
-        if (row.rule == RuleCode::CursorDirectory) table.back().bytes = kCursorFile;
-        if (row.rule == RuleCode::IconDirectory) table.back().bytes = kIconFile;
-    }
+    for (const SignatureRow& row : kRows)
+        if (RowEnabled(row, options)) table.push_back(row);
     return table;
 }
 
