@@ -34,7 +34,7 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-C] [--json] [-q] "
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [--json] [-q] "
            "PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
@@ -47,6 +47,9 @@ std::string UsageText() {
            "  -p PATTERN  with a folder, scan only files matching PATTERN (e.g. '*.dll')\n"
            "  -C, --check write only whole items that open: each must pass a check of its\n"
            "              format's structure, which also gives its size\n"
+           "  -R, --resources\n"
+           "              also write whole icons, cursors and bitmaps from the resource tables\n"
+           "              of programs and libraries, and icon files of several images\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -85,6 +88,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.quiet = true;
         } else if (arg == "-C" || arg == "--check") {
             options.scan.checkItems = true;
+        } else if (arg == "-R" || arg == "--resources") {
+            options.scan.readResources = true;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "-o" || arg == "-k" || arg == "-l" || arg == "-p") {

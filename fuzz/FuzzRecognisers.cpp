@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Verdict verdict = ApplyRule(row, a, options);
             if (verdict.size > LargestSize(row.rule, a)) std::abort();
             // The structural checks stay inside the bytes they are given.
-            const ByteView readable(a.Readable());
+            const ItemView readable(a.Readable());
             const std::int64_t checked = CheckCandidate(row.rule, verdict.kind, readable, a.bytesToEnd());
             if (checked > std::max(readable.size(), a.bytesToEnd())) std::abort();
         }

@@ -1,63 +1,47 @@
-// A bounds-checked view of bytes for the structural checks: every field read says whether it lay
-// inside the view, so a hostile length can never lead a parser outside the bytes it was given.
+// Bounds-checked little-endian reads over bytes that may be hostile: a read that would leave the
+// view yields nothing instead of touching memory outside it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
-#include <string_view>
 
 namespace morvane {
 
 class ByteView {
   public:
-    constexpr ByteView() noexcept = default;
-    constexpr explicit ByteView(std::span<const std::uint8_t> bytes) noexcept : bytes_(bytes) {}
+    ByteView() noexcept = default;
+    explicit ByteView(std::span<const std::uint8_t> bytes) noexcept : bytes_(bytes) {}
 
-    std::int64_t size() const noexcept { return static_cast<std::int64_t>(bytes_.size()); }
-    const std::uint8_t* data() const noexcept { return bytes_.data(); }
+    std::uint64_t size() const noexcept { return bytes_.size(); }
+    std::span<const std::uint8_t> bytes() const noexcept { return bytes_; }
 
-    // Whether [offset, offset + count) lies inside the view.
-    bool Has(std::int64_t offset, std::int64_t count) const noexcept {
-        return offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset;
+    // Whether [offset, offset + count) lies wholly inside the view, without overflow.
+    bool Holds(std::uint64_t offset, std::uint64_t count) const noexcept {
+        return offset <= bytes_.size() && count <= bytes_.size() - offset;
     }
-    // The view from `offset` on, `count` bytes long (clamped to the view).
-    ByteView Sub(std::int64_t offset, std::int64_t count) const noexcept {
-        if (!Has(offset, 0)) return {};
-        const std::int64_t left = size() - offset;
-        const std::int64_t taken = count < left ? count : left;
-        return ByteView(bytes_.subspan(static_cast<std::size_t>(offset),
-                                       static_cast<std::size_t>(taken < 0 ? 0 : taken)));
+    std::optional<std::uint16_t> U16(std::uint64_t offset) const noexcept {
+        if (!Holds(offset, 2)) return std::nullopt;
+        return static_cast<std::uint16_t>(bytes_[offset] | (bytes_[offset + 1] << 8));
     }
-
-    std::optional<std::uint32_t> U8(std::int64_t at) const noexcept { return Field(at, 1, false); }
-    std::optional<std::uint32_t> U16(std::int64_t at) const noexcept { return Field(at, 2, false); }
-    std::optional<std::uint32_t> U32(std::int64_t at) const noexcept { return Field(at, 4, false); }
-    std::optional<std::uint32_t> U16Big(std::int64_t at) const noexcept {
-        return Field(at, 2, true);
+    std::optional<std::uint32_t> U32(std::uint64_t offset) const noexcept {
+        if (!Holds(offset, 4)) return std::nullopt;
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i) value = (value << 8) | bytes_[offset + i];
+        return value;
     }
-    std::optional<std::uint32_t> U32Big(std::int64_t at) const noexcept {
-        return Field(at, 4, true);
+    std::uint8_t U8Or0(std::uint64_t offset) const noexcept {
+        return offset < bytes_.size() ? bytes_[offset] : std::uint8_t{0};
     }
-
-    bool Matches(std::int64_t at, std::string_view text) const noexcept {
-        const auto count = static_cast<std::int64_t>(text.size());
-        return Has(at, count) && std::memcmp(bytes_.data() + at, text.data(), text.size()) == 0;
+    std::uint16_t U16Or0(std::uint64_t offset) const noexcept { return U16(offset).value_or(0); }
+    std::uint32_t U32Or0(std::uint64_t offset) const noexcept { return U32(offset).value_or(0); }
+    // The bytes [offset, offset + count); empty when they do not lie inside the view.
+    std::span<const std::uint8_t> Slice(std::uint64_t offset, std::uint64_t count) const noexcept {
+        if (!Holds(offset, count)) return {};
+        return bytes_.subspan(offset, count);
     }
 
   private:
-    std::optional<std::uint32_t> Field(std::int64_t at, int width, bool bigEndian) const noexcept {
-        if (!Has(at, width)) return std::nullopt;
-        std::uint32_t value = 0;
-        for (int i = 0; i < width; ++i) {
-            const std::uint32_t byte = bytes_[static_cast<std::size_t>(at + i)];
-            value |= bigEndian ? byte << (8 * (width - 1 - i)) : byte << (8 * i);
-        }
-        return value;
-    }
-
     std::span<const std::uint8_t> bytes_;
 };
 

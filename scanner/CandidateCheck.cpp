@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ByteView item,
+std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
                             std::int64_t bytesToEnd) noexcept {
     if (rule == RuleCode::BareIconBitmap) {
         const std::int64_t image = CheckBareIconImage(item);

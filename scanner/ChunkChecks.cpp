@@ -9,7 +9,7 @@ namespace {
 constexpr std::int64_t kRiffHeader = 12;
 constexpr std::int64_t kChunkHeader = 8;
 
-bool IsChunkId(ByteView item, std::int64_t at) noexcept {
+bool IsChunkId(ItemView item, std::int64_t at) noexcept {
     if (!item.Has(at, 4)) return false;
     for (std::int64_t i = 0; i < 4; ++i) {
         const std::uint8_t c = item.data()[at + i];
@@ -24,7 +24,7 @@ struct RiffWalk {
     bool data = false;    // WAV "data" / AVI "hdrl" list / ANI an icon that passes
 };
 
-bool SaneWaveFormat(ByteView chunk) noexcept {
+bool SaneWaveFormat(ItemView chunk) noexcept {
     const auto channels = chunk.U16(2);
     const auto rate = chunk.U32(4);
     const auto align = chunk.U16(12);
@@ -33,12 +33,12 @@ bool SaneWaveFormat(ByteView chunk) noexcept {
 }
 
 // The first "icon" chunk of an ANI's "fram" list passes the icon file check.
-bool FramesHoldAnIcon(ByteView list) noexcept {
+bool FramesHoldAnIcon(ItemView list) noexcept {
     std::int64_t at = 4;
     while (list.Has(at, kChunkHeader)) {
         const std::int64_t size = *list.U32(at + 4);
         if (list.Matches(at, "icon")) {
-            const ByteView icon = list.Sub(at + kChunkHeader, size);
+            const ItemView icon = list.Sub(at + kChunkHeader, size);
             return CheckIconFile(icon, ResourceKind::ICO) > 0 ||
                    CheckIconFile(icon, ResourceKind::CUR) > 0;
         }
@@ -47,9 +47,9 @@ bool FramesHoldAnIcon(ByteView list) noexcept {
     return false;
 }
 
-void NoteChunk(ByteView item, std::int64_t at, std::int64_t size, ResourceKind kind,
+void NoteChunk(ItemView item, std::int64_t at, std::int64_t size, ResourceKind kind,
                RiffWalk& walk) noexcept {
-    const ByteView body = item.Sub(at + kChunkHeader, size);
+    const ItemView body = item.Sub(at + kChunkHeader, size);
     if (kind == ResourceKind::WAV) {
         if (item.Matches(at, "fmt ")) walk.format = size >= 16 && SaneWaveFormat(body);
         if (item.Matches(at, "data")) walk.data = true;
@@ -68,7 +68,7 @@ std::string_view FormOf(ResourceKind kind) noexcept {
 }
 }  // namespace
 
-std::int64_t CheckRiff(ByteView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept {
+std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept {
     const auto declared = item.U32(4);
     if (!item.Matches(0, "RIFF") || !declared || !item.Matches(8, FormOf(kind))) return 0;
     const std::int64_t total = std::int64_t{*declared} + kChunkHeader;
@@ -86,7 +86,7 @@ std::int64_t CheckRiff(ByteView item, ResourceKind kind, std::int64_t bytesToEnd
     return walk.format && walk.data ? total : 0;
 }
 
-std::int64_t CheckMidi(ByteView item) noexcept {
+std::int64_t CheckMidi(ItemView item) noexcept {
     const auto format = item.U16Big(8);
     const auto tracks = item.U16Big(10);
     if (!item.Matches(0, "MThd") || item.U32Big(4) != 6u || !format || *format > 2) return 0;

@@ -21,13 +21,16 @@ std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
         const std::string output = OutputName(outputRoot, item.kind, source.name, counter);
         // Without the source every item fails with the one error already logged.
         const std::error_code writeError =
-            file ? writer.Write(file.get(), source.length, item, output) : openError;
-        if (writeError && file) log.Failure(writeError);
+            (file || item.built) ? writer.Write(file.get(), source.length, item, output)
+                                 : openError;
+        if (writeError && (file || item.built)) log.Failure(writeError);
         ++counter;
         observer.ItemCounted(item.kind, source.name);
         log.Item(item.kind, item.offset + 1, item.size);
+        const char* from = nullptr;
+        if (source.resourceMode) from = item.built ? "resource" : "signature";
         observer.ItemExtracted(
-            {source.path, item.kind, item.offset + 1, item.size, output, !writeError});
+            {source.path, item.kind, item.offset + 1, item.size, output, !writeError, from});
     }
     return counter;
 }

@@ -31,7 +31,7 @@ struct IconHeader {
 };
 
 // `base` is where the header's first byte lies in `item` (-1: just before it, known to be 40).
-IconHeader ReadIconHeader(ByteView item, std::int64_t base) noexcept {
+IconHeader ReadIconHeader(ItemView item, std::int64_t base) noexcept {
     IconHeader h;
     h.size = base < 0 ? std::optional<std::uint32_t>(40) : item.U32(base);
     h.width = item.U32(base + 4);
@@ -58,7 +58,7 @@ std::int64_t IconBitmapBytes(const IconHeader& h) noexcept {
 }
 }  // namespace
 
-std::int64_t CheckIconImage(ByteView item) noexcept {
+std::int64_t CheckIconImage(ItemView item) noexcept {
     if (item.Matches(0, "\x89PNG\r\n\x1A\n")) {
         const std::int64_t png = CheckPng(item);
         return png;
@@ -67,7 +67,7 @@ std::int64_t CheckIconImage(ByteView item) noexcept {
     return needed > 0 && item.Has(0, needed) ? needed : 0;
 }
 
-std::int64_t CheckIconFile(ByteView item, ResourceKind kind) noexcept {
+std::int64_t CheckIconFile(ItemView item, ResourceKind kind) noexcept {
     const std::uint32_t type = kind == ResourceKind::CUR ? 2 : 1;
     const auto count = item.U16(4);
     if (item.U16(0) != 0u || item.U16(2) != type || !count || *count == 0 || *count > 255) return 0;
@@ -86,7 +86,7 @@ std::int64_t CheckIconFile(ByteView item, ResourceKind kind) noexcept {
     return end;
 }
 
-std::int64_t CheckBareIconImage(ByteView fromSignature) noexcept {
+std::int64_t CheckBareIconImage(ItemView fromSignature) noexcept {
     const IconHeader h = ReadIconHeader(fromSignature, -1);
     if (h.width != std::uint32_t{kBareIconSide} || h.height != std::uint32_t{2 * kBareIconSide})
         return 0;

@@ -1,39 +1,39 @@
 // Structural checks for "only whole items that open": each walks an item's own structure inside
 // the bytes it is given and returns the size that structure gives, or 0 when the structure is
-// broken or does not end inside those bytes. Bounded loops over a ByteView; no allocation.
+// broken or does not end inside those bytes. Bounded loops over a ItemView; no allocation.
 #pragma once
 
 #include <cstdint>
 
-#include "ByteView.h"
+#include "ItemView.h"
 #include "ResourceKind.h"
 #include "SignatureTable.h"
 
 namespace morvane {
 
-std::int64_t CheckPng(ByteView item) noexcept;
-std::int64_t CheckGif(ByteView item) noexcept;
-std::int64_t CheckJpeg(ByteView item) noexcept;
-std::int64_t CheckBitmapFile(ByteView item) noexcept;
+std::int64_t CheckPng(ItemView item) noexcept;
+std::int64_t CheckGif(ItemView item) noexcept;
+std::int64_t CheckJpeg(ItemView item) noexcept;
+std::int64_t CheckBitmapFile(ItemView item) noexcept;
 // An icon or cursor file (its directory and every image it names); `kind` is ICO or CUR.
-std::int64_t CheckIconFile(ByteView item, ResourceKind kind) noexcept;
+std::int64_t CheckIconFile(ItemView item, ResourceKind kind) noexcept;
 // One icon or cursor image: a PNG, or a bitmap header whose colour and mask bits fit `item`.
 // Returns the bytes the image needs.
-std::int64_t CheckIconImage(ByteView item) noexcept;
+std::int64_t CheckIconImage(ItemView item) noexcept;
 // A bare 40-byte bitmap header of a 32x32 icon image and what follows it, viewed from its
 // signature, which starts one byte after the header (the header's first byte, 40, lies just
 // before it). Returns the image's size from the header's first byte: header, colour table,
 // colour bits and mask.
-std::int64_t CheckBareIconImage(ByteView fromSignature) noexcept;
+std::int64_t CheckBareIconImage(ItemView fromSignature) noexcept;
 // A RIFF item of `kind` (WAV, AVI or ANI). Only the bytes in `item` are walked; a RIFF larger
 // than the view is accepted when everything visible is sound and the whole fits `bytesToEnd`.
-std::int64_t CheckRiff(ByteView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
-std::int64_t CheckMidi(ByteView item) noexcept;
+std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckMidi(ItemView item) noexcept;
 
 // The check of a candidate that the rule `rule` accepted as `kind`, viewed from its signature;
 // the size it returns counts from the signature too (a bare icon image: one byte less than
 // the image, whose first byte the writer puts back).
-std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ByteView item,
+std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
                             std::int64_t bytesToEnd) noexcept;
 
 }  // namespace morvane

@@ -40,6 +40,7 @@ ItemWriter::ItemWriter(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
 
 std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
                                   const AcceptedItem& item, const std::string& outputPath) {
+    if (item.built) return WriteBuilt(*item.built, outputPath);
     if (source == nullptr) return make_error_code(std::errc::bad_file_descriptor);
     // Bytes past the end of the source are left out.
     const std::int64_t present = std::clamp<std::int64_t>(sourceLength - item.offset, 0, item.size);
@@ -69,6 +70,19 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
     if (error) fileSystem_.RemoveFile(outputPath);  // half an item is no item
+    return error;
+}
+
+std::error_code ItemWriter::WriteBuilt(const std::vector<std::uint8_t>& bytes,
+                                       const std::string& outputPath) {
+    std::error_code error;
+    std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
+    if (!out) return error;
+    error = out->Write(bytes.data(), bytes.size());
+    if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
+    const std::error_code closeError = out->Close();
+    if (!error) error = closeError;
+    if (error) fileSystem_.RemoveFile(outputPath);
     return error;
 }
 

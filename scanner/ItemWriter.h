@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -17,6 +18,8 @@ struct AcceptedItem {
     std::int64_t size;
     ResourceKind kind;
     bool bareIcon;  // a bare 32x32 icon bitmap: an icon header goes in front
+    // A whole resource: its file bytes were made from a program's resource table, not copied.
+    std::shared_ptr<const std::vector<std::uint8_t>> built = nullptr;
 };
 
 // The 22 bytes of an icon file header with one entry for a 32x32, 256-colour image of 2216 bytes.
@@ -39,6 +42,8 @@ class ItemWriter {
                           const std::string& outputPath);
 
   private:
+    std::error_code WriteBuilt(const std::vector<std::uint8_t>& bytes,
+                               const std::string& outputPath);
     std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count,
                          OutputFile& out);
 

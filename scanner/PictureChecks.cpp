@@ -27,7 +27,7 @@ std::uint32_t Crc32(const std::uint8_t* bytes, std::int64_t count) noexcept {
 constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
 // One PNG chunk at `at`: its total size (length, type, data, CRC) when its CRC is right.
-std::int64_t PngChunk(ByteView item, std::int64_t at) noexcept {
+std::int64_t PngChunk(ItemView item, std::int64_t at) noexcept {
     const auto length = item.U32Big(at);
     if (!length || *length > 0x7FFFFFFFu) return 0;
     const std::int64_t total = 12 + static_cast<std::int64_t>(*length);
@@ -37,7 +37,7 @@ std::int64_t PngChunk(ByteView item, std::int64_t at) noexcept {
 }
 
 // GIF data sub-blocks from `at`; the offset after their terminator, or 0.
-std::int64_t SkipSubBlocks(ByteView item, std::int64_t at) noexcept {
+std::int64_t SkipSubBlocks(ItemView item, std::int64_t at) noexcept {
     while (true) {
         const auto count = item.U8(at);
         if (!count) return 0;
@@ -52,7 +52,7 @@ std::int64_t ColourTableBytes(std::uint32_t packed) noexcept {
 
 }  // namespace
 
-std::int64_t CheckPng(ByteView item) noexcept {
+std::int64_t CheckPng(ItemView item) noexcept {
     for (std::int64_t i = 0; i < 8; ++i)
         if (item.U8(i) != kPngSignature[i]) return 0;
     if (item.U32Big(8) != 13u || !item.Matches(12, "IHDR")) return 0;
@@ -66,7 +66,7 @@ std::int64_t CheckPng(ByteView item) noexcept {
     }
 }
 
-std::int64_t CheckGif(ByteView item) noexcept {
+std::int64_t CheckGif(ItemView item) noexcept {
     if (!item.Matches(0, "GIF87a") && !item.Matches(0, "GIF89a")) return 0;
     if (item.U16(6).value_or(0) == 0 || item.U16(8).value_or(0) == 0) return 0;
     const auto screen = item.U8(10);
@@ -102,7 +102,7 @@ bool IsFrameMarker(std::uint32_t marker) noexcept {
 }
 
 // Entropy-coded data from `at`: the offset of the marker that ends it, or 0.
-std::int64_t SkipEntropyData(ByteView item, std::int64_t at) noexcept {
+std::int64_t SkipEntropyData(ItemView item, std::int64_t at) noexcept {
     for (; item.Has(at, 2); ++at) {
         if (item.data()[at] != 0xFF) continue;
         const std::uint8_t next = item.data()[at + 1];
@@ -117,7 +117,7 @@ std::int64_t SkipEntropyData(ByteView item, std::int64_t at) noexcept {
 }
 }  // namespace
 
-std::int64_t CheckJpeg(ByteView item) noexcept {
+std::int64_t CheckJpeg(ItemView item) noexcept {
     if (item.U16Big(0) != 0xFFD8u) return 0;
     std::int64_t at = 2;
     bool hasFrame = false;
@@ -152,7 +152,7 @@ bool KnownBitCount(std::uint32_t bits) noexcept {
 }
 }  // namespace
 
-std::int64_t CheckBitmapFile(ByteView item) noexcept {
+std::int64_t CheckBitmapFile(ItemView item) noexcept {
     if (!item.Matches(0, "BM")) return 0;
     const auto fileSize = item.U32(2);
     const auto pixelOffset = item.U32(10);

@@ -28,6 +28,9 @@ inline constexpr std::int64_t kIconImage256Size = 2216;
 Verdict RecogniseRiff(const LookAhead& a, const ScanOptions& options) noexcept;
 Verdict RecogniseCursorDirectory(const LookAhead& a) noexcept;
 Verdict RecogniseIconDirectory(const LookAhead& a) noexcept;
+// "00 00 01 00" (icon) or "00 00 02 00" (cursor) with 1 to 255 images, every one inside the
+// look-ahead and past the directory; the size runs to the end of the image that ends last.
+Verdict RecogniseIconFile(const LookAhead& a) noexcept;
 Verdict RecogniseBitmap(const LookAhead& a) noexcept;
 Verdict RecogniseGif(const LookAhead& a) noexcept;
 Verdict RecognisePng(const LookAhead& a) noexcept;

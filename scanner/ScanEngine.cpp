@@ -47,7 +47,7 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
         log.Failure(error);
     }
 
-    const std::int64_t logged = ExtractAcceptedItems(*accepted, {path, name, length},
+    const std::int64_t logged = ExtractAcceptedItems(*accepted, {path, name, length, options.readResources},
                                                      setup_.outputRoot, fileSystem, observer, log);
     observer.BusyChanged(false);
 

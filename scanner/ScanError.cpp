@@ -6,7 +6,7 @@ namespace morvane {
 
 namespace {
 class ScanErrorCategory final : public std::error_category {
-public:
+  public:
     const char* name() const noexcept override { return "morvane"; }
     std::string message(int value) const override {
         switch (static_cast<ScanErrc>(value)) {
@@ -16,6 +16,10 @@ public:
                 return "The disk took only part of the data (is it full?)";
             case ScanErrc::NotARegularFile:
                 return "Not a regular file";
+            case ScanErrc::ResourceTableDamaged:
+                return "Part of a program's resource table could not be read";
+            case ScanErrc::ResourceSectionTooLarge:
+                return "A program's resource section is too large to read";
         }
         return "Unknown scanner error";
     }

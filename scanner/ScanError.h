@@ -7,9 +7,11 @@
 namespace morvane {
 
 enum class ScanErrc {
-    SourceShrank = 1001,   // the source ended before the length it had when the scan began
-    ShortWrite = 1002,     // the file system took fewer bytes than were written
+    SourceShrank = 1001,  // the source ended before the length it had when the scan began
+    ShortWrite = 1002,    // the file system took fewer bytes than were written
     NotARegularFile = 1003,
+    ResourceTableDamaged = 1004,  // part of a program's resource table points outside it
+    ResourceSectionTooLarge = 1005,
 };
 
 const std::error_category& ScanCategory() noexcept;

@@ -32,10 +32,12 @@ struct ExtractedItem {
     std::int64_t size;      // the size the rule gave (the file may hold fewer bytes)
     std::string_view output;
     bool written;  // false when the output file could not be made
+    // With the resource pass only: "resource" or "signature", how the item was found.
+    const char* from = nullptr;
 };
 
 class ScanObserver {
-public:
+  public:
     virtual ~ScanObserver() = default;
 
     // The scan has begun: every enabled kind gets a node for `name` with count 0.

@@ -10,12 +10,16 @@ namespace morvane {
 
 struct ScanOptions {
     // Indexed by KindIndex(); all kinds are searched by default.
-    std::array<bool, kKindCount> enabled{true, true, true, true, true, true, true, true, true, true};
+    std::array<bool, kKindCount> enabled{true, true, true, true, true,
+                                         true, true, true, true, true};
     // How many 1 MiB chunks of each source are searched (500 unless the user caps it).
     std::int64_t chunkCap = 500;
     // Only items whose structure is whole: every accepted candidate must pass its kind's check,
     // takes the size that check gives, and a candidate inside an item already taken is dropped.
     bool checkItems = false;
+    // The resource pass: whole items from the resource tables of PE images, and icon and cursor
+    // files of several images. Off, the scan is exactly the signature search.
+    bool readResources = false;
 
     bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
     void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }

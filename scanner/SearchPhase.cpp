@@ -25,6 +25,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
     midi_.Clear();
     accepted_.clear();
     checkedEnd_ = 0;
+    resources_.Reset();
     finder_.SetTable(context.table);
     for (std::int64_t chunk = 0; chunk < context.options.chunkCap; ++chunk) {
         if (context.stop.StopRequested()) break;
@@ -40,7 +41,9 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
                                     static_cast<std::int64_t>(accepted_.size())};
         if (context.observer.Progress(report) == ScanStep::Stop) context.stop.RequestStop();
         context.observer.Yield();
+        if (context.options.readResources) FindImages(source, begin, size, length, context);
         finder_.FindAll(window_.At(begin), static_cast<std::size_t>(size), matches_);
+        if (context.options.readResources) AddSeveralImageFiles(begin, size, context);
         MeasureCandidates(begin, length, context);
         if (begin + size >= length) break;
     }
@@ -54,13 +57,14 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
     for (const SignatureMatch& match : matches_) {
         const SignatureRow& row = context.table[match.row];
         const std::int64_t offset = begin + match.offset;
+        if (context.options.readResources && resources_.Covered(offset)) continue;  // written whole
         const LookAhead lookAhead(window_.At(offset), length - offset, offset, &cursors_);
         Verdict verdict = ApplyRule(row, lookAhead, context.options, &midi_);
         if (verdict.accepted() && context.options.checkItems)
             verdict.size = CheckedSize(row, verdict, lookAhead, offset);
         if (verdict.accepted())
-            byRow_[match.row].push_back(
-                {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconBitmap});
+            byRow_[match.row].push_back({offset, verdict.size, verdict.kind,
+                                         row.rule == RuleCode::BareIconBitmap, nullptr});
         if (++sinceYield == kCandidatesPerYield) {
             sinceYield = 0;
             context.observer.Yield();
@@ -71,6 +75,42 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         accepted_.insert(accepted_.end(), items.begin(), items.end());
         items.clear();
     }
+    // A program's whole resources follow the carved items of the chunk where it starts.
+    accepted_.insert(accepted_.end(), resourceItems_.begin(), resourceItems_.end());
+    resourceItems_.clear();
+}
+
+// The prefilter looks for icon and cursor directories of one image only; files of 2 to 255
+// images are found here, as candidates of the same rows.
+void SearchPhase::AddSeveralImageFiles(std::int64_t begin, std::int64_t size,
+                                       const Context& context) {
+    int rowOf[3] = {-1, -1, -1};  // by directory type: 1 icon, 2 cursor
+    for (std::size_t i = 0; i < context.table.size(); ++i) {
+        if (context.table[i].rule == RuleCode::IconDirectory) rowOf[1] = static_cast<int>(i);
+        if (context.table[i].rule == RuleCode::CursorDirectory) rowOf[2] = static_cast<int>(i);
+    }
+    if (rowOf[1] < 0 && rowOf[2] < 0) return;
+    const std::uint8_t* data = window_.At(begin);
+    const std::size_t found = matches_.size();
+    for (std::int64_t at = 0; at + 6 <= size; ++at) {
+        const std::uint8_t type = data[at + 2];
+        if ((type != 1 && type != 2) || rowOf[type] < 0 || data[at] != 0 || data[at + 1] != 0 ||
+            data[at + 3] != 0 || data[at + 4] < 2 || data[at + 5] != 0)
+            continue;
+        matches_.push_back(
+            {static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(rowOf[type])});
+    }
+    std::inplace_merge(
+        matches_.begin(), matches_.begin() + static_cast<std::ptrdiff_t>(found), matches_.end(),
+        [](const SignatureMatch& a, const SignatureMatch& b) { return a.offset < b.offset; });
+}
+
+void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_t size,
+                             std::int64_t length, const Context& context) {
+    const std::int64_t available =
+        std::min(length, begin + size + kLookAheadLimit + kHeaderSpan) - begin;
+    resources_.FindImages(window_.At(begin), begin, size, available, source, length, context.log,
+                          context.options, resourceItems_);
 }
 
 // Matches come in offset order, so an item that holds a later candidate was taken before it.
@@ -78,7 +118,7 @@ std::int64_t SearchPhase::CheckedSize(const SignatureRow& row, const Verdict& ve
                                       const LookAhead& a, std::int64_t offset) {
     if (offset < checkedEnd_) return 0;
     const std::int64_t size =
-        CheckCandidate(row.rule, verdict.kind, ByteView(a.Readable()), a.bytesToEnd());
+        CheckCandidate(row.rule, verdict.kind, ItemView(a.Readable()), a.bytesToEnd());
     if (size == 0) return 0;
     checkedEnd_ = offset + size;
     // A 256-colour bare icon keeps the bytes an unchecked scan gives it (which reach past its

@@ -14,6 +14,7 @@
 #include "MarkerCursors.h"
 #include "MidiChainMemo.h"
 #include "Recognisers.h"
+#include "ResourcePass.h"
 #include "ScanLog.h"
 #include "ScanObserver.h"
 #include "ScanOptions.h"
@@ -50,6 +51,9 @@ class SearchPhase {
     // The size a checked scan takes for an accepted candidate; 0 drops it.
     std::int64_t CheckedSize(const SignatureRow& row, const Verdict& verdict, const LookAhead& a,
                              std::int64_t offset);
+    void AddSeveralImageFiles(std::int64_t begin, std::int64_t size, const Context& context);
+    void FindImages(SourceFile& source, std::int64_t begin, std::int64_t size, std::int64_t length,
+                    const Context& context);
 
     SourceWindow window_;
     MarkerCursors cursors_{window_};
@@ -59,6 +63,8 @@ class SearchPhase {
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
+    ResourcePass resources_;
+    std::vector<AcceptedItem> resourceItems_;  // of the chunk being searched
 };
 
 }  // namespace morvane

@@ -40,6 +40,9 @@ bool& MakeFolderForEachFile(ScanSettings& settings) {
 bool& LimitSearch(ScanSettings& settings) {
     return settings.limitSearch;
 }
+bool& ReadResources(ScanSettings& settings) {
+    return settings.readResources;
+}
 
 struct OptionBox {
     int number;  // CheckN
@@ -67,6 +70,7 @@ constexpr std::array<OptionBox, Form5::kCheckCount> kOptionBoxes = {{
     {12, false, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255,
      &MakeFolderForEachFile},
     {13, false, "Οριο αναζήτησης στα αρχεία:", 240, 2040, 2775, 285, &LimitSearch},
+    {15, false, "Ολόκληρα εικονίδια και εικόνες από πόρους.", 240, 2520, 4455, 255, &ReadResources},
 }};
 
 constexpr QStringView kPrefix = u"Form5.";

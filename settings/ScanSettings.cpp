@@ -6,6 +6,7 @@ ScanOptions ScanSettings::ToScanOptions() const noexcept {
     ScanOptions options;
     options.enabled = scanKind;
     options.chunkCap = ScanOptions::ChunkCapFor(limitSearch, limitSearchValue);
+    options.readResources = readResources;
     return options;
 }
 

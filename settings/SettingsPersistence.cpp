@@ -74,6 +74,7 @@ LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
     settings.makeFolderForEachFile = read.Boolean(kKeyMakeFolderForEachFile, true);
     settings.limitSearch = read.Boolean(kKeyLimitSearch, false);
     settings.limitSearchValue = read.Integer(kKeyLimitSearchValue, kDefaultLimitSearchValue);
+    settings.readResources = read.Boolean(kKeyReadResources, false);
 
     const QString storedLanguage = read.Text(kKeyLanguage, DefaultLanguageFile(appFolder));
     StartLanguage start = ChooseStartLanguage(storedLanguage, appFolder);
@@ -105,6 +106,7 @@ std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& se
     store.Write(kKeyMakeFolderForEachFile, StoredBoolean(settings.makeFolderForEachFile));
     store.Write(kKeyLimitSearch, StoredBoolean(settings.limitSearch));
     store.Write(kKeyLimitSearchValue, StoredInteger(settings.limitSearchValue));
+    store.Write(kKeyReadResources, StoredBoolean(settings.readResources));
     return store.Flush();
 }
 

@@ -18,6 +18,9 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     EXPECT_EQ(plain.options->scan.chunkCap, 500);
     EXPECT_EQ(plain.options->pattern, "*");
     for (bool on : plain.options->scan.enabled) EXPECT_TRUE(on);
+    EXPECT_FALSE(plain.options->scan.readResources);
+    EXPECT_TRUE(Parse({"-R", "f"}).options->scan.readResources);
+    EXPECT_TRUE(Parse({"f", "--resources"}).options->scan.readResources);
 
     const ParseResult full = Parse({"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL",
                                     "--json", "-q", "-C", "dir"});

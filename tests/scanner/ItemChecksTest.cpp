@@ -19,7 +19,7 @@ using test::PutLE16;
 using test::PutLE32;
 
 std::int64_t Check(ResourceKind kind, const Bytes& item, RuleCode rule = RuleCode::Png) {
-    return CheckCandidate(rule, kind, ByteView(item), static_cast<std::int64_t>(item.size()));
+    return CheckCandidate(rule, kind, ItemView(item), static_cast<std::int64_t>(item.size()));
 }
 
 Bytes Changed(Bytes bytes, std::size_t at, std::uint8_t value) {
@@ -168,8 +168,8 @@ TEST(ItemChecksTest, RiffForms) {
         {"avi", ResourceKind::AVI, avi, std::int64_t(avi.size())},
         {"riff in code", ResourceKind::WAV, InCode(std::string_view("RIFF\x10\0\0\0WAVE", 12)), 0},
     });
-    EXPECT_EQ(CheckRiff(ByteView(large), ResourceKind::AVI, largeSize), largeSize);
-    EXPECT_EQ(CheckRiff(ByteView(large), ResourceKind::AVI, largeSize - 1), 0);
+    EXPECT_EQ(CheckRiff(ItemView(large), ResourceKind::AVI, largeSize), largeSize);
+    EXPECT_EQ(CheckRiff(ItemView(large), ResourceKind::AVI, largeSize - 1), 0);
 }
 
 TEST(ItemChecksTest, MidiTracks) {

@@ -57,6 +57,7 @@ private slots:
         QVERIFY(s.makeFolderForEachFile);
         QVERIFY(!s.limitSearch);
         QCOMPARE(s.limitSearchValue, 100);
+        QVERIFY(!s.readResources);
         QCOMPARE(s.language, AppFolder() + "English.ini");
         QVERIFY(ReadShowLog(store));
         QVERIFY(messages_.shown.isEmpty());
@@ -72,6 +73,7 @@ private slots:
         store.values.insert("SCAN_PNG", morvane::StoredText::Unreadable());
         store.Put("limit_search", "1");
         store.Put("limit_search_value", "3000000000");
+        store.Put("read_resources", "True");
         store.Put("Language", AppFolder() + "English.ini");
         const LoadedSettings loaded = Load(store);
         QVERIFY(!loaded.settings.Scans(ResourceKind::ICO));
@@ -80,6 +82,7 @@ private slots:
         QVERIFY(loaded.settings.Scans(ResourceKind::PNG));
         QVERIFY(loaded.settings.limitSearch);
         QCOMPARE(loaded.settings.limitSearchValue, 100);
+        QVERIFY(loaded.settings.readResources);
         QCOMPARE(loaded.settings.language, AppFolder() + "English.ini");
         QCOMPARE(loaded.replacedKeys, QStringList({"SCAN_GIF", "SCAN_PNG", "limit_search_value"}));
         QVERIFY(messages_.shown.isEmpty());

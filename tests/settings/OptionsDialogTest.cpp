@@ -56,6 +56,8 @@ bool& OptionOf(ScanSettings& settings, int check) {
             return settings.makeFolderForEachFile;
         case 13:
             return settings.limitSearch;
+        case 15:
+            return settings.readResources;
         default:
             return settings.deleteOnExit;
     }

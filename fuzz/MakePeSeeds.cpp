@@ -1,0 +1,40 @@
+// Writes the seed corpus of FuzzPeResources: small PE32 and PE32+ images with icon and cursor
+// groups, bitmaps, named types, a missing image and a looping table. make-pe-seeds DIR
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "PeWriter.h"
+
+using namespace morvane::test;
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-pe-seeds DIR\n");
+        return 2;
+    }
+    Bytes cursor = {3, 0, 4, 0};
+    Append(cursor, MakeDib(16, 16, 1, false, true));
+    const std::vector<PeResource> resources = {
+        {kRtIcon, "", 1, 0x409, MakeDib(16, 16, 4, false, true)},
+        {kRtIcon, "", 2, 0x409, MakePng(4, 4)},
+        {kRtGroupIcon, "", 1, 0x409,
+         MakeGroupDirectory(false, {{16, 4, 1, 0}, {256, 32, 2, 0}, {32, 8, 9, 0}})},
+        {kRtCursor, "", 3, 0, cursor},
+        {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{16, 1, 3, 0}})},
+        {kRtBitmap, "", 1, 0, MakeDib(3, 2, 8)},
+        {kRtBitmap, "", 2, 0, MakeDib(3, 2, 32, true)},
+        {0, "AVI", 1, 0, MakeRiff("AVI ", Filler(16))},
+    };
+    int written = 0;
+    for (bool plus : {false, true})
+        for (bool loop : {false, true}) {
+            const Bytes pe = MakePe(resources, {plus, loop, 0});
+            std::ofstream out(std::string(argv[1]) + "/pe-" + std::to_string(written++),
+                              std::ios::binary);
+            out.write(reinterpret_cast<const char*>(pe.data()),
+                      static_cast<std::streamsize>(pe.size()));
+            if (!out) return 1;
+        }
+    return 0;
+}

@@ -1,0 +1,65 @@
+// A bounds-checked view of one candidate item for the structural checks: signed offsets, as
+// item sizes are, and big-endian fields too; every read says whether it lay inside the view, so
+// a hostile length can never lead a parser outside the bytes it was given.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace morvane {
+
+class ItemView {
+  public:
+    constexpr ItemView() noexcept = default;
+    constexpr explicit ItemView(std::span<const std::uint8_t> bytes) noexcept : bytes_(bytes) {}
+
+    std::int64_t size() const noexcept { return static_cast<std::int64_t>(bytes_.size()); }
+    const std::uint8_t* data() const noexcept { return bytes_.data(); }
+
+    // Whether [offset, offset + count) lies inside the view.
+    bool Has(std::int64_t offset, std::int64_t count) const noexcept {
+        return offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset;
+    }
+    // The view from `offset` on, `count` bytes long (clamped to the view).
+    ItemView Sub(std::int64_t offset, std::int64_t count) const noexcept {
+        if (!Has(offset, 0)) return {};
+        const std::int64_t left = size() - offset;
+        const std::int64_t taken = count < left ? count : left;
+        return ItemView(bytes_.subspan(static_cast<std::size_t>(offset),
+                                       static_cast<std::size_t>(taken < 0 ? 0 : taken)));
+    }
+
+    std::optional<std::uint32_t> U8(std::int64_t at) const noexcept { return Field(at, 1, false); }
+    std::optional<std::uint32_t> U16(std::int64_t at) const noexcept { return Field(at, 2, false); }
+    std::optional<std::uint32_t> U32(std::int64_t at) const noexcept { return Field(at, 4, false); }
+    std::optional<std::uint32_t> U16Big(std::int64_t at) const noexcept {
+        return Field(at, 2, true);
+    }
+    std::optional<std::uint32_t> U32Big(std::int64_t at) const noexcept {
+        return Field(at, 4, true);
+    }
+
+    bool Matches(std::int64_t at, std::string_view text) const noexcept {
+        const auto count = static_cast<std::int64_t>(text.size());
+        return Has(at, count) && std::memcmp(bytes_.data() + at, text.data(), text.size()) == 0;
+    }
+
+  private:
+    std::optional<std::uint32_t> Field(std::int64_t at, int width, bool bigEndian) const noexcept {
+        if (!Has(at, width)) return std::nullopt;
+        std::uint32_t value = 0;
+        for (int i = 0; i < width; ++i) {
+            const std::uint32_t byte = bytes_[static_cast<std::size_t>(at + i)];
+            value |= bigEndian ? byte << (8 * (width - 1 - i)) : byte << (8 * i);
+        }
+        return value;
+    }
+
+    std::span<const std::uint8_t> bytes_;
+};
+
+}  // namespace morvane

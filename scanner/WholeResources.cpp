@@ -1,0 +1,240 @@
+// Group directories become file directories: the entries keep the group's fields, the offsets are
+// recomputed, and the image bytes are copied unchanged (a cursor's hotspot moves into its entry).
+#include "WholeResources.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace morvane {
+
+namespace {
+constexpr std::uint32_t kCursor = 1, kBitmap = 2, kIcon = 3, kGroupCursor = 12, kGroupIcon = 14,
+                        kAniCursor = 21, kAniIcon = 22;
+constexpr std::uint32_t kHotspotBytes = 4;
+
+void Put16(std::vector<std::uint8_t>& to, std::uint32_t v) {
+    to.push_back(static_cast<std::uint8_t>(v));
+    to.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void Put32(std::vector<std::uint8_t>& to, std::uint32_t v) {
+    Put16(to, v & 0xFFFF);
+    Put16(to, v >> 16);
+}
+
+std::span<const std::uint8_t> LeafBytes(std::span<const std::uint8_t> image,
+                                        const ResourceLeaf& l) {
+    return ByteView(image).Slice(l.offset, l.size);
+}
+
+// The images a group may name, by type and id: the same language first, else the first listed.
+class ImageIndex {
+  public:
+    explicit ImageIndex(const ResourceTable& table) {
+        for (const ResourceLeaf& leaf : table.leaves) {
+            if (leaf.type.named || leaf.name.named) continue;
+            if (leaf.type.id != kIcon && leaf.type.id != kCursor) continue;
+            exact_.emplace(std::tuple{leaf.type.id, leaf.name.id, leaf.language}, &leaf);
+            any_.emplace(std::pair{leaf.type.id, leaf.name.id}, &leaf);
+        }
+    }
+    const ResourceLeaf* Find(std::uint32_t type, std::uint32_t id, std::uint32_t language) const {
+        if (auto it = exact_.find({type, id, language}); it != exact_.end()) return it->second;
+        auto it = any_.find({type, id});
+        return it == any_.end() ? nullptr : it->second;
+    }
+
+  private:
+    std::map<std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>, const ResourceLeaf*> exact_;
+    std::map<std::pair<std::uint32_t, std::uint32_t>, const ResourceLeaf*> any_;
+};
+
+struct GroupImage {
+    std::uint8_t fields[8];  // width, height, colours, reserved, planes or hotspot x, bits or y
+    std::span<const std::uint8_t> bytes;
+};
+
+// One image of a group entry: an icon keeps the group's fields, a cursor's come from its resource.
+bool ReadGroupEntry(ByteView entry, std::span<const std::uint8_t> image, bool cursor,
+                    GroupImage& out) {
+    if (!cursor) {
+        std::memcpy(out.fields, entry.bytes().data(), 8);
+        out.bytes = image;
+        return true;
+    }
+    if (image.size() <= kHotspotBytes) return false;
+    const std::uint16_t width = entry.U16Or0(0), height = entry.U16Or0(2) / 2;
+    out.fields[0] = static_cast<std::uint8_t>(width >= 256 ? 0 : width);
+    out.fields[1] = static_cast<std::uint8_t>(height >= 256 ? 0 : height);
+    out.fields[2] = out.fields[3] = 0;
+    std::memcpy(out.fields + 4, image.data(), kHotspotBytes);
+    out.bytes = image.subspan(kHotspotBytes);
+    return true;
+}
+
+bool BuildGroup(std::span<const std::uint8_t> image, const ImageIndex& index,
+                const ResourceLeaf& group, bool cursor, WholeResource& item, bool withBytes) {
+    const ByteView dir(LeafBytes(image, group));
+    const std::uint16_t count = dir.U16Or0(4);
+    std::vector<GroupImage> images;
+    std::set<const ResourceLeaf*> used;  // an image named twice is written once
+    std::size_t total = 0;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        const ByteView entry(dir.Slice(6 + i * 14ULL, 14));
+        if (entry.size() == 0) break;
+        const ResourceLeaf* leaf =
+            index.Find(cursor ? kCursor : kIcon, entry.U16Or0(12), group.language);
+        GroupImage one{};
+        if (leaf == nullptr || !used.insert(leaf).second) continue;
+        if (!ReadGroupEntry(entry, LeafBytes(image, *leaf), cursor, one)) continue;
+        // Images that share bytes could otherwise make a group far larger than its table.
+        if (one.bytes.size() > image.size() - total) continue;
+        total += one.bytes.size();
+        images.push_back(one);
+        item.covers.push_back({leaf->offset, leaf->offset + leaf->size});
+    }
+    if (images.empty()) return false;
+    item.kind = cursor ? ResourceKind::CUR : ResourceKind::ICO;
+    item.position = group.offset;
+    item.covers.push_back({group.offset, group.offset + group.size});
+    if (!withBytes) return true;
+    Put16(item.bytes, 0);
+    Put16(item.bytes, cursor ? 2 : 1);
+    Put16(item.bytes, static_cast<std::uint32_t>(images.size()));
+    std::uint64_t offset = 6 + 16 * images.size();
+    for (const GroupImage& one : images) {
+        item.bytes.insert(item.bytes.end(), one.fields, one.fields + 8);
+        Put32(item.bytes, static_cast<std::uint32_t>(one.bytes.size()));
+        Put32(item.bytes, static_cast<std::uint32_t>(offset));
+        offset += one.bytes.size();
+    }
+    for (const GroupImage& one : images)
+        item.bytes.insert(item.bytes.end(), one.bytes.begin(), one.bytes.end());
+    return true;
+}
+
+bool NamedAvi(const ResourceKey& type) {
+    if (!type.named || type.name.size() != 3) return false;
+    std::string upper = type.name;
+    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return upper == "AVI";
+}
+
+bool BuildOne(std::span<const std::uint8_t> image, const ImageIndex& index,
+              const ResourceLeaf& leaf, WholeResource& item, bool withBytes) {
+    const std::span<const std::uint8_t> bytes = LeafBytes(image, leaf);
+    const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
+    if (type == kGroupIcon || type == kGroupCursor)
+        return BuildGroup(image, index, leaf, type == kGroupCursor, item, withBytes);
+    if (type == kIcon || type == kCursor || bytes.empty()) return false;
+    item.position = leaf.offset;
+    item.covers.push_back({leaf.offset, leaf.offset + leaf.size});
+    if (type == kBitmap) {
+        item.kind = ResourceKind::BMP;
+        if (!withBytes) return BitmapPixelOffset(bytes) != 0;
+        item.bytes = BitmapFile(bytes);
+        return !item.bytes.empty();
+    }
+    if (type == kAniCursor || type == kAniIcon)
+        item.kind = ResourceKind::ANI;
+    else if (NamedAvi(leaf.type))
+        item.kind = ResourceKind::AVI;
+    else if (!KindBySignature(bytes, item.kind))
+        return false;
+    if (withBytes) item.bytes.assign(bytes.begin(), bytes.end());
+    return true;
+}
+}  // namespace
+
+std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept {
+    const ByteView v(resource);
+    const std::uint32_t headerSize = v.U32Or0(0);
+    if (headerSize < 12 || headerSize > resource.size() || resource.size() > 0xFFFFFFFFULL - 14)
+        return 0;
+    const bool core = headerSize == 12;
+    const std::uint32_t bits = core ? v.U16Or0(10) : v.U16Or0(14);
+    const std::uint32_t compression = core ? 0 : v.U32Or0(16);
+    const std::uint32_t used = core ? 0 : v.U32Or0(32);
+    std::uint64_t colours = used != 0 ? used : (bits >= 1 && bits <= 8 ? 1U << bits : 0);
+    std::uint64_t extra = colours * (core ? 3 : 4);
+    if (headerSize == 40 && compression == 3) extra += 12;  // BI_BITFIELDS masks
+    if (headerSize == 40 && compression == 6) extra += 16;  // BI_ALPHABITFIELDS masks
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(14 + headerSize + extra, 14 + resource.size()));
+}
+
+std::vector<std::uint8_t> BitmapFile(std::span<const std::uint8_t> resource) {
+    const std::uint32_t pixels = BitmapPixelOffset(resource);
+    if (pixels == 0) return {};
+    std::vector<std::uint8_t> file;
+    file.reserve(14 + resource.size());
+    file.push_back('B');
+    file.push_back('M');
+    Put32(file, static_cast<std::uint32_t>(14 + resource.size()));
+    Put32(file, 0);
+    Put32(file, pixels);
+    file.insert(file.end(), resource.begin(), resource.end());
+    return file;
+}
+
+bool KindBySignature(std::span<const std::uint8_t> bytes, ResourceKind& kind) noexcept {
+    const auto starts = [&](std::uint64_t at, const char* text, std::size_t n) {
+        return bytes.size() >= at + n && std::memcmp(bytes.data() + at, text, n) == 0;
+    };
+    const bool riff = starts(0, "RIFF", 4);
+    if (riff && starts(8, "ACON", 4))
+        kind = ResourceKind::ANI;
+    else if (riff && starts(8, "AVI ", 4))
+        kind = ResourceKind::AVI;
+    else if (riff && starts(8, "WAVE", 4))
+        kind = ResourceKind::WAV;
+    else if (starts(0, "\x89PNG\r\n\x1a\n", 8))
+        kind = ResourceKind::PNG;
+    else if (starts(0, "GIF8", 4))
+        kind = ResourceKind::GIF;
+    else if (starts(0, "\xFF\xD8\xFF", 3))
+        kind = ResourceKind::JPG;
+    else if (starts(0, "MThd", 4))
+        kind = ResourceKind::MID;
+    else if (starts(0, "BM", 2) && bytes.size() > 14)
+        kind = ResourceKind::BMP;
+    else if (starts(0, "\0\0\1\0", 4))
+        kind = ResourceKind::ICO;
+    else if (starts(0, "\0\0\2\0", 4))
+        kind = ResourceKind::CUR;
+    else
+        return false;
+    return true;
+}
+
+struct WholeResourceBuilder::Index : ImageIndex {
+    using ImageIndex::ImageIndex;
+};
+
+WholeResourceBuilder::WholeResourceBuilder(std::span<const std::uint8_t> image,
+                                           const ResourceTable& table)
+    : image_(image), table_(table), index_(std::make_unique<Index>(table)) {}
+
+WholeResourceBuilder::~WholeResourceBuilder() = default;
+
+std::vector<WholeResource> WholeResourceBuilder::Plan() const {
+    std::vector<WholeResource> items;
+    for (std::size_t i = 0; i < table_.leaves.size(); ++i) {
+        WholeResource item;
+        item.leaf = i;
+        if (BuildOne(image_, *index_, table_.leaves[i], item, false))
+            items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::vector<std::uint8_t> WholeResourceBuilder::Bytes(const WholeResource& item) const {
+    if (item.leaf >= table_.leaves.size()) return {};
+    WholeResource built;
+    if (!BuildOne(image_, *index_, table_.leaves[item.leaf], built, true)) return {};
+    return std::move(built.bytes);
+}
+
+}  // namespace morvane

@@ -1,0 +1,275 @@
+// PE images built in memory: the header checks, the resource walk on hostile tables, and the
+// whole icon, cursor and bitmap files made from the resources.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ByteView.h"
+#include "PeImage.h"
+#include "PeWriter.h"
+#include "Recognisers.h"
+#include "ResourceWalk.h"
+#include "WholeResources.h"
+
+namespace morvane {
+namespace {
+
+using namespace test;
+
+struct Read {
+    Bytes pe;
+    std::optional<PeImage> image;
+    ResourceArea area;
+    ResourceTable table;
+    std::vector<WholeResource> items;
+    std::vector<Bytes> files;
+};
+
+// `read` must outlive nothing: every span points into read.pe.
+void ReadPe(Read& read) {
+    read.image = PeImage::Read(read.pe);
+    ASSERT_TRUE(read.image);
+    auto area = ResourceAreaOf(*read.image);
+    ASSERT_TRUE(area);
+    read.area = *area;
+    read.table = WalkResources(read.area);
+    WholeResourceBuilder builder(read.area.bytes, read.table);
+    read.items = builder.Plan();
+    for (const WholeResource& item : read.items) read.files.push_back(builder.Bytes(item));
+}
+
+std::span<const std::uint8_t> ImageOf(const Bytes& file, int index) {
+    const ByteView v(file);
+    const std::uint32_t size = v.U32Or0(6 + 16 * index + 8), offset = v.U32Or0(6 + 16 * index + 12);
+    return v.Slice(offset, size);
+}
+
+class PeFlavour : public testing::TestWithParam<bool> {};
+
+TEST_P(PeFlavour, IconGroupBecomesOneIconFileWithEveryImageUnchanged) {
+    const Bytes small = MakeDib(16, 16, 4, false, true), middle = MakeDib(32, 32, 8, false, true),
+                large = MakeDib(48, 48, 32, false, true), png = MakePng(256, 256);
+    const std::vector<GroupEntry> entries = {
+        {16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}, {256, 32, 4, 0}};
+    Read read;
+    read.pe = MakePe({{kRtIcon, "", 1, 0x409, small},
+                      {kRtIcon, "", 2, 0x409, middle},
+                      {kRtIcon, "", 3, 0x409, large},
+                      {kRtIcon, "", 4, 0x409, png},
+                      {kRtGroupIcon, "", 7, 0x409, MakeGroupDirectory(false, entries)}},
+                     {GetParam(), false, 3});
+    ReadPe(read);
+    EXPECT_EQ(read.image->isPe32Plus(), GetParam());
+    ASSERT_EQ(read.items.size(), 1U);  // the images are not written on their own
+    const Bytes& file = read.files[0];
+    EXPECT_EQ(read.items[0].kind, ResourceKind::ICO);
+    EXPECT_EQ(ByteView(file).U16Or0(4), 4);
+    const Bytes* images[] = {&small, &middle, &large, &png};
+    for (int i = 0; i < 4; ++i) {
+        const auto bytes = ImageOf(file, i);
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), images[i]->begin(), images[i]->end()))
+            << i;
+        EXPECT_EQ(file[6 + 16 * i], entries[i].size & 0xFF) << i;
+    }
+    const Bytes directory = MakeGroupDirectory(false, entries);
+    const auto& group = read.table.leaves[read.items[0].leaf];
+    EXPECT_TRUE(
+        std::equal(directory.begin(), directory.end(), read.area.bytes.begin() + group.offset));
+    EXPECT_EQ(read.items[0].position, group.offset);
+    EXPECT_EQ(read.items[0].covers.size(), 5U);
+}
+
+TEST_P(PeFlavour, CursorGroupTakesEachHotspotFromItsResource) {
+    Bytes cursor = {5, 0, 9, 0};
+    const Bytes image = MakeDib(32, 32, 1, false, true);
+    Append(cursor, image);
+    Read read;
+    read.pe = MakePe({{kRtCursor, "", 2, 0, cursor},
+                      {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}},
+                     {GetParam()});
+    ReadPe(read);
+    ASSERT_EQ(read.items.size(), 1U);
+    const Bytes& file = read.files[0];
+    EXPECT_EQ(read.items[0].kind, ResourceKind::CUR);
+    EXPECT_EQ(ByteView(file).U16Or0(2), 2);
+    EXPECT_EQ(file[6], 32);
+    EXPECT_EQ(file[7], 32);  // the group holds the doubled height
+    EXPECT_EQ(ByteView(file).U16Or0(10), 5);
+    EXPECT_EQ(ByteView(file).U16Or0(12), 9);
+    const auto bytes = ImageOf(file, 0);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin(), image.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFlavour, testing::Bool());
+
+struct BitmapRow {
+    int bits;
+    bool bitfields;
+    std::uint32_t pixelOffset;
+};
+
+class BitmapHeader : public testing::TestWithParam<BitmapRow> {};
+
+TEST_P(BitmapHeader, PixelOffsetCountsColourTableAndMasks) {
+    const BitmapRow row = GetParam();
+    const Bytes dib = MakeDib(5, 3, row.bits, row.bitfields);
+    Read read;
+    read.pe = MakePe({{kRtBitmap, "", 1, 0, dib}});
+    ReadPe(read);
+    ASSERT_EQ(read.items.size(), 1U);
+    const Bytes& file = read.files[0];
+    EXPECT_EQ(read.items[0].kind, ResourceKind::BMP);
+    EXPECT_EQ(file[0], 'B');
+    EXPECT_EQ(ByteView(file).U32Or0(2), file.size());
+    EXPECT_EQ(ByteView(file).U32Or0(10), row.pixelOffset);
+    EXPECT_TRUE(std::equal(dib.begin(), dib.end(), file.begin() + 14, file.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Depths, BitmapHeader,
+    testing::Values(BitmapRow{1, false, 14 + 40 + 8}, BitmapRow{4, false, 14 + 40 + 64},
+                    BitmapRow{8, false, 14 + 40 + 1024}, BitmapRow{24, false, 14 + 40},
+                    BitmapRow{32, false, 14 + 40}, BitmapRow{32, true, 14 + 40 + 12},
+                    BitmapRow{16, true, 14 + 40 + 12}));
+
+TEST(PeResources, OtherResourcesAreKeptByTypeOrSignatureAsTheyAre) {
+    const Bytes avi = Filler(40);  // a named "AVI" type is an AVI whatever its bytes
+    const Bytes ani = MakeRiff("ACON", Filler(20));
+    const Bytes png = MakePng();
+    Read read;
+    read.pe = MakePe({{0, "avi", 1, 0, avi},
+                      {kRtAniCursor, "", 1, 0, ani},
+                      {10, "", 5, 0, png},
+                      {10, "", 6, 0, Filler(30)},
+                      {0, "DATA", 1, 0, MakeGif()}},
+                     {true, false, 1});
+    ReadPe(read);
+    std::vector<ResourceKind> kinds;
+    for (const WholeResource& item : read.items) kinds.push_back(item.kind);
+    const std::vector<ResourceKind> expected = {ResourceKind::ANI, ResourceKind::PNG,
+                                                ResourceKind::GIF, ResourceKind::AVI};
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), ResourceKind::AVI), 1);
+    EXPECT_EQ(kinds.size(), 4U);
+    for (ResourceKind kind : expected) EXPECT_EQ(std::count(kinds.begin(), kinds.end(), kind), 1);
+    for (std::size_t i = 0; i < read.items.size(); ++i) {
+        const ResourceLeaf& leaf = read.table.leaves[read.items[i].leaf];
+        const auto bytes = read.area.bytes.subspan(leaf.offset, leaf.size);
+        EXPECT_TRUE(
+            std::equal(bytes.begin(), bytes.end(), read.files[i].begin(), read.files[i].end()));
+    }
+}
+
+TEST(PeResources, MissingImagesAreLeftOutAndAnEmptyGroupIsNotWritten) {
+    const Bytes image = MakeDib(16, 16, 8, false, true);
+    Read read;
+    read.pe =
+        MakePe({{kRtIcon, "", 1, 0, image},
+                {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
+                {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}});
+    ReadPe(read);
+    ASSERT_EQ(read.items.size(), 1U);
+    EXPECT_EQ(ByteView(read.files[0]).U16Or0(4), 1);
+}
+
+TEST(PeResources, ALoopingTableIsReportedAndTheRestStillRead) {
+    Read read;
+    read.pe = MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true});
+    ReadPe(read);
+    EXPECT_EQ(read.items.size(), 1U);
+    EXPECT_FALSE(read.table.problems.empty());
+}
+
+// Every header field a hostile file may spoil, one at a time: no image, or an image whose table
+// reads nothing outside the file.
+TEST(PeResources, SpoiledHeadersAndTablesReadNothingOutsideTheFile) {
+    const Bytes good =
+        MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)},
+                {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}})}});
+    for (std::size_t at = 0; at < good.size(); ++at) {
+        for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0xFF}, std::uint8_t{0x7F}}) {
+            Bytes bad = good;
+            bad[at] = value;
+            const Bytes truncated(bad.begin(), bad.begin() + static_cast<std::ptrdiff_t>(at));
+            for (const Bytes* pe : {static_cast<const Bytes*>(&bad), &truncated}) {
+                auto image = PeImage::Read(*pe);
+                if (!image) continue;
+                auto area = ResourceAreaOf(*image);
+                if (!area) continue;
+                const ResourceTable table = WalkResources(*area);
+                WholeResourceBuilder builder(area->bytes, table);
+                for (const WholeResource& item : builder.Plan())
+                    EXPECT_LE(builder.Bytes(item).size(), 14 + area->bytes.size() * 2);
+            }
+        }
+    }
+}
+
+struct IconFileRow {
+    const char* what;
+    Bytes file;
+    std::int64_t size;
+    ResourceKind kind;
+};
+
+Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries) {
+    Bytes file;
+    PutLE16(file, 0);
+    PutLE16(file, static_cast<std::uint32_t>(type));
+    PutLE16(file, static_cast<std::uint32_t>(entries.size()));
+    for (auto [size, offset] : entries) {
+        file.insert(file.end(), {16, 16, 0, 0, 1, 0, 8, 0});
+        PutLE32(file, size);
+        PutLE32(file, offset);
+    }
+    return file;
+}
+
+TEST(IconFileRule, MeasuresFilesOfSeveralImages) {
+    const std::vector<IconFileRow> rows = {
+        {"two icons", IconFile(1, {{100, 38}, {50, 138}}), 188, ResourceKind::ICO},
+        {"images listed out of order", IconFile(1, {{50, 138}, {100, 38}}), 188, ResourceKind::ICO},
+        {"a cursor", IconFile(2, {{10, 22}}), 32, ResourceKind::CUR},
+        {"an image inside the directory", IconFile(1, {{10, 30}, {10, 40}}), 0, ResourceKind::ICO},
+        {"an empty image", IconFile(1, {{0, 38}}), 0, ResourceKind::ICO},
+        {"no image", IconFile(1, {}), 0, ResourceKind::ICO},
+        {"an image past the look-ahead", IconFile(1, {{5000, 22}}), 0, ResourceKind::ICO},
+        {"size near 4 GiB", IconFile(1, {{0xFFFFFFF0U, 22}}), 0, ResourceKind::ICO},
+        {"type 3", IconFile(3, {{10, 22}}), 0, ResourceKind::ICO},
+    };
+    for (const IconFileRow& row : rows) {
+        Bytes file = row.file;
+        Append(file, Filler(300));
+        const Verdict verdict = RecogniseIconFile(LookAhead::InFile(file, 0));
+        EXPECT_EQ(verdict.accepted() ? verdict.size : 0, row.size) << row.what;
+        if (verdict.accepted()) {
+            EXPECT_EQ(verdict.kind, row.kind) << row.what;
+        }
+    }
+}
+
+// Debian's wine package ships real libraries; every icon group of one is read whole.
+TEST(PeResources, RealLibraryYieldsWholeIconGroups) {
+    const std::filesystem::path path = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll";
+    if (!std::filesystem::exists(path)) GTEST_SKIP() << "no wine libraries here";
+    std::ifstream in(path, std::ios::binary);
+    Read read;
+    read.pe.assign(std::istreambuf_iterator<char>(in), {});
+    ReadPe(read);
+    EXPECT_TRUE(read.table.problems.empty());
+    int icons = 0, multi = 0;
+    for (std::size_t i = 0; i < read.items.size(); ++i) {
+        if (read.items[i].kind != ResourceKind::ICO) continue;
+        ++icons;
+        Bytes planted = read.files[i];
+        planted.push_back(0);  // the look-ahead never holds a source's last byte
+        const Verdict verdict = RecogniseIconFile(LookAhead::InFile(planted, 0));
+        if (ByteView(read.files[i]).U16Or0(4) > 1) ++multi;
+        EXPECT_EQ(verdict.size, static_cast<std::int64_t>(read.files[i].size()));
+    }
+    EXPECT_GT(icons, 10);
+    EXPECT_GT(multi, 10);
+}
+
+}  // namespace
+}  // namespace morvane

@@ -1,0 +1,47 @@
+// Builds small PE32 and PE32+ images holding chosen resources, and the icon, cursor and bitmap
+// resource bodies to put in them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MediaSamples.h"
+
+namespace morvane::test {
+
+inline constexpr std::uint32_t kRtCursor = 1, kRtBitmap = 2, kRtIcon = 3, kRtGroupCursor = 12,
+                               kRtGroupIcon = 14, kRtAniCursor = 21;
+
+struct PeResource {
+    std::uint32_t type = 0;
+    std::string typeName;  // a named type when not empty
+    std::uint32_t id = 1;
+    std::uint32_t language = 0x409;
+    Bytes data;
+};
+
+struct PeLayout {
+    bool pe32Plus = false;
+    // The root directory gets one more entry that points back at the root itself.
+    bool loop = false;
+    // Bytes before the section's raw data, after the headers (moves every resource).
+    std::uint32_t padding = 0;
+};
+
+Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout = {});
+
+// A device-independent bitmap: a 40-byte information header, its colour table (or its three
+// BI_BITFIELDS masks) and pixels. `iconHeight` doubles the height and adds an AND mask.
+Bytes MakeDib(int width, int height, int bits, bool bitfields = false, bool icon = false);
+
+// A group directory naming images `ids`, each entry with width/height/bits of `sizes`.
+struct GroupEntry {
+    int size;
+    int bits;
+    std::uint32_t id;
+    std::uint32_t bytes;
+};
+Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries);
+
+}  // namespace morvane::test
