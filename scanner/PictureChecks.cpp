@@ -120,6 +120,7 @@ std::int64_t SkipEntropyData(ItemView item, std::int64_t at) noexcept {
 std::int64_t CheckJpeg(ItemView item) noexcept {
     if (item.U16Big(0) != 0xFFD8u) return 0;
     std::int64_t at = 2;
+    bool hasTables = false;  // quantisation tables: no picture decodes without them
     bool hasFrame = false;
     bool hasScan = false;
     while (true) {
@@ -132,9 +133,10 @@ std::int64_t CheckJpeg(ItemView item) noexcept {
         const auto length = item.U16Big(at + 2);
         if (!length || *length < 2 || !item.Has(at + 2, *length)) return 0;
         hasFrame = hasFrame || IsFrameMarker(*marker);
+        hasTables = hasTables || *marker == 0xDB;
         at += 2 + *length;
         if (*marker == 0xDA) {
-            if (!hasFrame) return 0;
+            if (!hasFrame || !hasTables) return 0;
             hasScan = true;
             at = SkipEntropyData(item, at);
             if (at == 0) return 0;

@@ -43,6 +43,9 @@ bool& LimitSearch(ScanSettings& settings) {
 bool& ReadResources(ScanSettings& settings) {
     return settings.readResources;
 }
+bool& CheckItems(ScanSettings& settings) {
+    return settings.checkItems;
+}
 
 struct OptionBox {
     int number;  // CheckN
@@ -70,7 +73,9 @@ constexpr std::array<OptionBox, Form5::kCheckCount> kOptionBoxes = {{
     {12, false, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255,
      &MakeFolderForEachFile},
     {13, false, "Οριο αναζήτησης στα αρχεία:", 240, 2040, 2775, 285, &LimitSearch},
-    {15, false, "Ολόκληρα εικονίδια και εικόνες από πόρους.", 240, 2520, 4455, 255, &ReadResources},
+    {15, false, "Ολόκληρα εικονίδια, δρομείς και εικόνες από τους πόρους προγραμμάτων", 240, 2520,
+     4215, 255, &ReadResources},
+    {16, false, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
 }};
 
 constexpr QStringView kPrefix = u"Form5.";

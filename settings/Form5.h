@@ -23,7 +23,7 @@ class Form5 final : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int kCheckCount = 15;
+    static constexpr int kCheckCount = 16;
 
     // Builds the dialog from `settings` in the language of `settings`; OK writes back into it.
     // `messages` hears of a limit that cannot be stored.

@@ -7,6 +7,7 @@ ScanOptions ScanSettings::ToScanOptions() const noexcept {
     options.enabled = scanKind;
     options.chunkCap = ScanOptions::ChunkCapFor(limitSearch, limitSearchValue);
     options.readResources = readResources;
+    options.checkItems = checkItems;
     return options;
 }
 

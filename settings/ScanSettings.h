@@ -21,6 +21,7 @@ struct ScanSettings {
     bool limitSearch = false;
     std::int32_t limitSearchValue = 0;  // MiB, used when limitSearch is on
     bool readResources = false;         // whole items from program resource tables
+    bool checkItems = false;            // only items whose structure is whole
     QString language;                   // "Default" or the full path of a language file
 
     // A default-made record is the state before loading: flags off, 0, empty texts.

@@ -24,6 +24,7 @@ inline constexpr QStringView kKeyLimitSearch = u"limit_search";
 inline constexpr QStringView kKeyLimitSearchValue = u"limit_search_value";
 inline constexpr QStringView kKeyLanguage = u"Language";
 inline constexpr QStringView kKeyReadResources = u"read_resources";
+inline constexpr QStringView kKeyCheckItems = u"check_items";
 
 // The kind flags in the order the store is read and written ("SCAN_ICO" first, "SCAN_ANI"
 // last), which is not the order of the category tree.

@@ -75,6 +75,7 @@ LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
     settings.limitSearch = read.Boolean(kKeyLimitSearch, false);
     settings.limitSearchValue = read.Integer(kKeyLimitSearchValue, kDefaultLimitSearchValue);
     settings.readResources = read.Boolean(kKeyReadResources, false);
+    settings.checkItems = read.Boolean(kKeyCheckItems, false);
 
     const QString storedLanguage = read.Text(kKeyLanguage, DefaultLanguageFile(appFolder));
     StartLanguage start = ChooseStartLanguage(storedLanguage, appFolder);
@@ -107,6 +108,7 @@ std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& se
     store.Write(kKeyLimitSearch, StoredBoolean(settings.limitSearch));
     store.Write(kKeyLimitSearchValue, StoredInteger(settings.limitSearchValue));
     store.Write(kKeyReadResources, StoredBoolean(settings.readResources));
+    store.Write(kKeyCheckItems, StoredBoolean(settings.checkItems));
     return store.Flush();
 }
 

@@ -19,8 +19,8 @@ struct LoadedSettings {
 };
 
 // Reads every option in the record's order, each absent or unusable value taking its default
-// ("C:\" for the folder, true for the flags but "limit_search" and "read_resources", 100 for the
-// limit and the program folder's "English.ini" for the language), then makes sure the language
+// ("C:\" for the folder, true for the flags but "limit_search", "read_resources" and "check_items",
+// 100 for the limit and the program folder's "English.ini" for the language), then makes sure the language
 // exists (see ChooseStartLanguage), telling `messages` when it had to be replaced.
 //
 // The caller applies the returned language to its main window right after this returns; that

@@ -61,6 +61,15 @@ Bytes Ani(const Bytes& icon) {
     Append(payload, Chunk("LIST", frames));
     return test::MakeRiff("ACON", payload);
 }
+// The test JPEG with the quantisation table every decoder needs.
+Bytes WithTables(const Bytes& jpeg) {
+    Bytes whole(jpeg.begin(), jpeg.begin() + 20);  // SOI and APP0
+    Append(whole, {0xFF, 0xDB, 0x00, 0x43, 0x00});
+    whole.insert(whole.end(), 64, 1);
+    Append(whole, Bytes(jpeg.begin() + 20, jpeg.end()));
+    return whole;
+}
+
 struct Row {
     std::string name;
     ResourceKind kind;
@@ -75,7 +84,8 @@ void ExpectRows(const std::vector<Row>& rows) {
 }
 
 TEST(ItemChecksTest, Pictures) {
-    const Bytes png = test::MakePng(), gif = test::MakeGif(), jpeg = test::MakeJpeg();
+    const Bytes png = test::MakePng(), gif = test::MakeGif();
+    const Bytes jpeg = WithTables(test::MakeJpeg());
     const Bytes bmp = test::MakeBmp(3, 2);
     Bytes trailing = png;  // bytes after IEND belong to whatever follows
     Append(trailing, test::Filler(5));
@@ -93,7 +103,8 @@ TEST(ItemChecksTest, Pictures) {
         {"jpeg", ResourceKind::JPG, jpeg, std::int64_t(jpeg.size())},
         {"jpeg without EOI", ResourceKind::JPG, Cut(jpeg, 2), 0},
         {"jpeg segment past the end", ResourceKind::JPG, Changed(jpeg, 4, 0x40), 0},
-        {"jpeg scan before frame", ResourceKind::JPG, Changed(jpeg, 21, 0xC4), 0},
+        {"jpeg scan before frame", ResourceKind::JPG, Changed(jpeg, 90, 0xC4), 0},
+        {"jpeg without tables", ResourceKind::JPG, test::MakeJpeg(), 0},
         {"jpeg in code", ResourceKind::JPG, InCode("\xFF\xD8\xFF\xE0"), 0},
         {"bmp", ResourceKind::BMP, bmp, std::int64_t(bmp.size())},
         {"bmp pixels cut short", ResourceKind::BMP, Cut(bmp, 1), 0},

@@ -58,6 +58,7 @@ private slots:
         QVERIFY(!s.limitSearch);
         QCOMPARE(s.limitSearchValue, 100);
         QVERIFY(!s.readResources);
+        QVERIFY(!s.checkItems);
         QCOMPARE(s.language, AppFolder() + "English.ini");
         QVERIFY(ReadShowLog(store));
         QVERIFY(messages_.shown.isEmpty());
@@ -74,6 +75,7 @@ private slots:
         store.Put("limit_search", "1");
         store.Put("limit_search_value", "3000000000");
         store.Put("read_resources", "True");
+        store.Put("check_items", "True");
         store.Put("Language", AppFolder() + "English.ini");
         const LoadedSettings loaded = Load(store);
         QVERIFY(!loaded.settings.Scans(ResourceKind::ICO));
@@ -83,6 +85,7 @@ private slots:
         QVERIFY(loaded.settings.limitSearch);
         QCOMPARE(loaded.settings.limitSearchValue, 100);
         QVERIFY(loaded.settings.readResources);
+        QVERIFY(loaded.settings.checkItems);
         QCOMPARE(loaded.settings.language, AppFolder() + "English.ini");
         QCOMPARE(loaded.replacedKeys, QStringList({"SCAN_GIF", "SCAN_PNG", "limit_search_value"}));
         QVERIFY(messages_.shown.isEmpty());

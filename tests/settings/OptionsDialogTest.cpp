@@ -58,6 +58,8 @@ bool& OptionOf(ScanSettings& settings, int check) {
             return settings.limitSearch;
         case 15:
             return settings.readResources;
+        case 16:
+            return settings.checkItems;
         default:
             return settings.deleteOnExit;
     }

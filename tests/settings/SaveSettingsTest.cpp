@@ -60,7 +60,8 @@ private slots:
             "SCAN_GIF",       "SCAN_JPG",          "SCAN_PNG",         "SCAN_WAV",
             "SCAN_AVI",       "SCAN_CUR",          "SCAN_MID",         "SCAN_ANI",
             "Delete_On_Exit", "Language",          "SCAN_SUB-FOLDERS", "make_folder_for_each_file",
-            "limit_search",   "limit_search_value", "read_resources"};
+            "limit_search",   "limit_search_value", "read_resources",
+            "check_items"};
         QCOMPARE(store.writeOrder, order);
         QCOMPARE(store.Read(u"Show_Log").text, QString("NAI"));
         QCOMPARE(store.Read(u"SCAN_ICO").text, QString("False"));
