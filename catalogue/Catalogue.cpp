@@ -16,6 +16,7 @@
 #include "Form2.h"
 #include "Form4.h"
 #include "IconFile.h"
+#include "IconImages.h"
 #include "ItemList.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
@@ -134,8 +135,12 @@ void Catalogue::ExportIcon(int size) {
     Run([&] { return WriteIconFile(dialog.ExportFileName, picture3_); });
 }
 
+// An icon of several sizes is exported from the one nearest the size asked for.
 void Catalogue::RenderExportPicture(int size, int index) {
-    picture3_ = StretchToSquare(items_->Picture(index), size);
+    const QListWidgetItem* item = items_->Item(index);
+    const std::optional<QImage> nearest =
+        item ? NearestIconImage(item->data(kListItemKeyRole).toString(), size) : std::nullopt;
+    picture3_ = StretchToSquare(nearest ? *nearest : items_->Picture(index), size);
 }
 
 // The progress window says what is going on while the tree's files are deleted; whatever

@@ -1,8 +1,10 @@
+#include "IconImages.h"
 #include "ItemList.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
+#include <optional>
 #include <QListWidget>
 #include <QPainter>
 
@@ -54,10 +56,12 @@ void ItemList::AddItem(const QString& path, const QString& text, const QImage& p
 }
 
 // The picture at its own size from the top-left corner, cut to 32×32; what cannot be read
-// leaves the previous picture in place.
+// leaves the previous picture in place. An icon of several sizes shows its largest, made to fit.
 QImage ItemList::LoadIntoPicture1(const QString& path) {
-    QImageReader reader(path);
-    const QImage loaded = reader.read();
+    const std::optional<QImage> largest = LargestIconImage(path);
+    const QImage loaded = largest ? largest->scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio,
+                                                    Qt::SmoothTransformation)
+                                  : QImageReader(path).read();
     if (loaded.isNull()) return picture1_;
     QImage canvas(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);

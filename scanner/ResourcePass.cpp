@@ -1,10 +1,10 @@
 // One read of each resource section, bounded in size; the items keep only their own bytes.
-#include "ItemChecks.h"
 #include "ResourcePass.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "ItemChecks.h"
 #include "PeImage.h"
 #include "ScanError.h"
 

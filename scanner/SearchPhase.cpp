@@ -1,6 +1,7 @@
 #include "SearchPhase.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ItemChecks.h"
 #include "LookAhead.h"
@@ -10,6 +11,27 @@
 namespace morvane {
 
 namespace {
+constexpr std::int64_t kDirectoryBlock = 16;
+using Block = std::uint8_t __attribute__((vector_size(kDirectoryBlock)));
+
+Block LoadBlock(const std::uint8_t* at) noexcept {
+    Block block;
+    std::memcpy(&block, at, sizeof block);
+    return block;
+}
+
+// Whether any of the 16 positions from `at` holds "00 00 01|02 00 nn 00" with nn >= 2 (the
+// start of an icon or cursor directory of several images); reads 21 bytes.
+bool MayHoldDirectory(const std::uint8_t* at) noexcept {
+    const Block type = LoadBlock(at + 2);
+    const auto hits = (LoadBlock(at) == 0) & (LoadBlock(at + 1) == 0) &
+                      ((type == 1) | (type == 2)) & (LoadBlock(at + 3) == 0) &
+                      (LoadBlock(at + 4) >= 2) & (LoadBlock(at + 5) == 0);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &hits, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
 // A chunk, the look-ahead of its last candidate, and room to slide rarely.
 constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
 // The user interface gets a chance to run after this many candidates of a chunk.
@@ -92,14 +114,21 @@ void SearchPhase::AddSeveralImageFiles(std::int64_t begin, std::int64_t size,
     if (rowOf[1] < 0 && rowOf[2] < 0) return;
     const std::uint8_t* data = window_.At(begin);
     const std::size_t found = matches_.size();
-    for (std::int64_t at = 0; at + 6 <= size; ++at) {
+    const auto addAt = [&](std::int64_t at) {
         const std::uint8_t type = data[at + 2];
         if ((type != 1 && type != 2) || rowOf[type] < 0 || data[at] != 0 || data[at + 1] != 0 ||
             data[at + 3] != 0 || data[at + 4] < 2 || data[at + 5] != 0)
-            continue;
+            return;
         matches_.push_back(
             {static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(rowOf[type])});
-    }
+    };
+    std::int64_t at = 0;
+    // Sixteen positions at a time: only a block where some position could start a directory
+    // is looked at byte by byte.
+    for (; at + kDirectoryBlock + 5 <= size; at += kDirectoryBlock)
+        if (MayHoldDirectory(data + at))
+            for (std::int64_t i = 0; i < kDirectoryBlock; ++i) addAt(at + i);
+    for (; at + 6 <= size; ++at) addAt(at);
     std::inplace_merge(
         matches_.begin(), matches_.begin() + static_cast<std::ptrdiff_t>(found), matches_.end(),
         [](const SignatureMatch& a, const SignatureMatch& b) { return a.offset < b.offset; });

@@ -108,6 +108,10 @@ struct BitmapRow {
     bool bitfields;
     std::uint32_t pixelOffset;
 };
+// Named field by field: the row's padding bytes are never printed (valgrind would object).
+void PrintTo(const BitmapRow& row, std::ostream* out) {
+    *out << row.bits << " bpp" << (row.bitfields ? " with bit fields" : "");
+}
 
 class BitmapHeader : public testing::TestWithParam<BitmapRow> {};
 
