@@ -10,6 +10,10 @@ std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
         const std::int64_t image = CheckBareIconImage(item);
         return image > 0 ? image - 1 : 0;
     }
+    return CheckItem(kind, item, bytesToEnd);
+}
+
+std::int64_t CheckItem(ResourceKind kind, ItemView item, std::int64_t bytesToEnd) noexcept {
     switch (kind) {
         case ResourceKind::ICO:
         case ResourceKind::CUR:

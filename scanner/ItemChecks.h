@@ -30,6 +30,9 @@ std::int64_t CheckBareIconImage(ItemView fromSignature) noexcept;
 std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
 std::int64_t CheckMidi(ItemView item) noexcept;
 
+// The check of a whole item of `kind` (a file as it would be written).
+std::int64_t CheckItem(ResourceKind kind, ItemView item, std::int64_t bytesToEnd) noexcept;
+
 // The check of a candidate that the rule `rule` accepted as `kind`, viewed from its signature;
 // the size it returns counts from the signature too (a bare icon image: one byte less than
 // the image, whose first byte the writer puts back).

@@ -63,9 +63,7 @@ void ResourcePass::ReadImage(std::int64_t at, std::span<const std::uint8_t> head
         if (bytes->empty()) continue;
         // A checked scan holds resources to the same structure as carved items.
         const auto built = static_cast<std::int64_t>(bytes->size());
-        if (options.checkItems &&
-            CheckCandidate(RuleCode::Png, item.kind, ItemView(*bytes), built) == 0)
-            continue;
+        if (options.checkItems && CheckItem(item.kind, ItemView(*bytes), built) == 0) continue;
         builtBytes_ += static_cast<std::int64_t>(bytes->size());
         out.push_back({from + static_cast<std::int64_t>(item.position),
                        static_cast<std::int64_t>(bytes->size()), item.kind, false, bytes});
