@@ -2,6 +2,7 @@
 // crash, and every answer obeys the reader's rules (at most 255 characters, a surrogate pair
 // counted as one; a found value has no spaces or tabs around it).
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <cstdlib>
 
