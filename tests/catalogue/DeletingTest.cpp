@@ -250,7 +250,8 @@ class DeletingTest : public QObject {
         }
         f.tree->RemoveEmptySourceNodes();
         f.catalogue.SetFileRemover([](const std::string& path) -> std::error_code {
-            if (path.ends_with("b.dll_1.ICO")) return std::make_error_code(std::errc::text_file_busy);
+            if (path.ends_with("b.dll_1.ICO"))
+                return std::make_error_code(std::errc::text_file_busy);
             return RemoveItemFile(path);
         });
         onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
