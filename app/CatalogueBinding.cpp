@@ -14,7 +14,6 @@ CatalogueParts CataloguePartsOf(Form1& form1) {
     parts.Panel2 = controls.Panel2;
     parts.edit_menu = form1.Menus().Menu(QStringLiteral("edit_menu"));
     parts.tree = &form1.Tree();
-    parts.images = &form1.Images();
     return parts;
 }
 

@@ -48,7 +48,7 @@ Catalogue::~Catalogue() = default;
 
 void Catalogue::Attach(CatalogueParts parts) {
     parts_ = std::move(parts);
-    items_ = std::make_unique<ItemList>(*parts_.ListView1, *parts_.images);
+    items_ = std::make_unique<ItemList>(*parts_.ListView1);
     // The bold default entry belongs to the pop-up; the menu bar's edit_menu shows none.
     connect(parts_.edit_menu, &QMenu::aboutToHide, this,
             [this] { parts_.edit_menu->setDefaultAction(nullptr); });

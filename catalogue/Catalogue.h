@@ -25,7 +25,6 @@ namespace morvane {
 class CategoryTree;
 class Form2;
 class ItemList;
-class ToolbarImageList;
 
 struct CatalogueParts {
     QWidget* mainWindow = nullptr;
@@ -34,7 +33,6 @@ struct CatalogueParts {
     QLabel* Panel2 = nullptr;
     QMenu* edit_menu = nullptr;
     CategoryTree* tree = nullptr;
-    const ToolbarImageList* images = nullptr;
 };
 
 class Catalogue final : public QObject, public CatalogueCommands {

@@ -111,8 +111,9 @@ std::error_code Catalogue::ClearSourceNode(QTreeWidgetItem* node) {
 
 // Source nodes whose key begins with `keyStart` (all of them when it is empty).
 std::error_code Catalogue::ClearSourceNodes(const QString& keyStart) {
-    // From the last, so that a removal never shifts a node still to be visited.
-    const QList<QTreeWidgetItem*> nodes = SourceNodes(parts_.tree->TreeView1());
+    // From the node added last down to the first, whatever its category: after a failure the
+    // nodes added before the failing one keep their files.
+    const QList<QTreeWidgetItem*> nodes = SourceNodesInAddedOrder(parts_.tree->TreeView1());
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
         if (!(*it)->text(0).endsWith(u')')) continue;
         if (!CategoryTree::Key(**it).startsWith(keyStart)) continue;

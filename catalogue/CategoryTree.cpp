@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 
 #include "ToolbarImageList.h"
@@ -15,6 +16,9 @@ constexpr int kKeyRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
 // A source node's count, which its text shows after its name: "a.dll(3)".
 constexpr int kCountRole = Qt::UserRole + 2;
+// A source node's place in the order nodes were added: the node index of a tree that appends
+// every node to one collection, which the clearing commands walk from the highest down.
+constexpr int kAddedRole = Qt::UserRole + 3;
 // Categories ICO to WAV are opened after a scan; MID and AVI stay closed.
 constexpr int kExpandedCategories = 8;
 
@@ -36,6 +40,14 @@ QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree) {
         QTreeWidgetItem* category = tree.topLevelItem(i);
         for (int j = 0; j < category->childCount(); ++j) nodes.append(category->child(j));
     }
+    return nodes;
+}
+
+QList<QTreeWidgetItem*> SourceNodesInAddedOrder(const QTreeWidget& tree) {
+    QList<QTreeWidgetItem*> nodes = SourceNodes(tree);
+    std::stable_sort(nodes.begin(), nodes.end(), [](const auto* a, const auto* b) {
+        return a->data(0, kAddedRole).toLongLong() < b->data(0, kAddedRole).toLongLong();
+    });
     return nodes;
 }
 
@@ -82,6 +94,7 @@ void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& op
         if (category == nullptr) continue;
         auto* node = new QTreeWidgetItem(category);
         node->setData(0, kKeyRole, SourceNodeKey(kind, name));
+        node->setData(0, kAddedRole, ++addedNodes_);
         SetSourceCount(*node, 0);
     }
     for (int i = 0; i < tree_.topLevelItemCount(); ++i) tree_.topLevelItem(i)->setExpanded(false);

@@ -31,6 +31,8 @@ QString SourceNodeKey(ResourceKind kind, const QString& name);
 
 // The source nodes of every category, in the tree's order.
 QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree);
+// The source nodes in the order CategoryTree added them, whatever their categories.
+QList<QTreeWidgetItem*> SourceNodesInAddedOrder(const QTreeWidget& tree);
 // Nothing for a key without "#" (a category node).
 std::optional<SourceKey> SplitSourceKey(const QString& key);
 
@@ -87,6 +89,8 @@ class CategoryTree final : public QObject {
     QAction* removeNodeItem_ = nullptr;
     QAction* clearNodeCategory_ = nullptr;
     QAction* clearNode_ = nullptr;
+    // How many source nodes were added in this run: the next one's place in that order.
+    qint64 addedNodes_ = 0;
 };
 
 }  // namespace morvane

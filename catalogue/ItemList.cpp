@@ -14,16 +14,15 @@
 
 namespace morvane {
 
-ItemList::ItemList(QListWidget& ListView1, const ToolbarImageList& images)
-    : list_(ListView1), images_(images) {
+ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
     picture1_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
     picture1_.fill(Qt::transparent);
 }
 
 void ItemList::ListGenericItems(const QString& folder, const QString& name, const QString& kind) {
     StartListing();
-    const std::optional<int> symbol = ToolbarImageList::IndexOfKey(kind);
-    const QImage picture = symbol ? images_.Image(*symbol) : QImage();
+    // The toolbar's symbol of the kind, drawn at the list's size rather than stretched.
+    const QImage picture = ToolbarImageList::KeyedImageAt(kind, kPictureSize);
     for (const QString& file : MatchingItemFiles(folder, name, kind))
         AddItem(folder + file, file, picture);
 }

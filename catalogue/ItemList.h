@@ -12,13 +12,11 @@ class QListWidgetItem;
 
 namespace morvane {
 
-class ToolbarImageList;
-
 class ItemList {
   public:
     static constexpr int kPictureSize = 32;
 
-    ItemList(QListWidget& ListView1, const ToolbarImageList& images);
+    explicit ItemList(QListWidget& ListView1);
 
     // The kinds without a preview: each item shows its kind's symbol and its file name.
     void ListGenericItems(const QString& folder, const QString& name, const QString& kind);
@@ -45,7 +43,6 @@ class ItemList {
     QImage LoadIntoPicture1(const QString& path);
 
     QListWidget& list_;
-    const ToolbarImageList& images_;
     QList<QImage> ImageList1_;
     // What Picture1 shows: the last picture that could be loaded, kept across refills.
     QImage picture1_;

@@ -138,8 +138,8 @@ void DrawAvi(QPainter& p) {
 
 }  // namespace
 
-QImage DrawKindSymbol(ResourceKind kind) {
-    QImage image = SymbolCanvas();
+QImage DrawKindSymbol(ResourceKind kind, int size) {
+    QImage image = SymbolCanvas(size);
     QPainter painter(&image);
     PrepareSymbolPainter(painter);
     switch (kind) {

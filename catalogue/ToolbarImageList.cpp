@@ -45,7 +45,9 @@ const QImage& ToolbarImageList::Image(int index) const {
     return images_.at(static_cast<std::size_t>(index - 1));
 }
 
-QIcon ToolbarImageList::Icon(int index) const { return QIcon(QPixmap::fromImage(Image(index))); }
+QIcon ToolbarImageList::Icon(int index) const {
+    return QIcon(QPixmap::fromImage(Image(index)));
+}
 
 std::optional<int> ToolbarImageList::IndexOfKey(QStringView key) {
     for (const KeyedImage& keyed : kKeyedImages) {
@@ -54,6 +56,15 @@ std::optional<int> ToolbarImageList::IndexOfKey(QStringView key) {
             return keyed.index;
     }
     return std::nullopt;
+}
+
+QImage ToolbarImageList::KeyedImageAt(QStringView key, int size) {
+    for (const KeyedImage& keyed : kKeyedImages) {
+        const std::string_view name = KindName(keyed.kind);
+        if (key == QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())))
+            return DrawKindSymbol(keyed.kind, size);
+    }
+    return {};
 }
 
 int ToolbarImageList::CategoryImage(ResourceKind kind) {

@@ -29,7 +29,7 @@ enum class CommandImage : int {
 };
 
 class ToolbarImageList {
-public:
+  public:
     static constexpr int kCount = 22;
     static constexpr int kSize = 16;
     // The unkeyed sound symbol that the WAV category node shows.
@@ -42,12 +42,15 @@ public:
     QIcon Icon(int index) const;
     QIcon Icon(CommandImage image) const { return Icon(static_cast<int>(image)); }
 
+    // The image keyed by `key` drawn anew at `size`×`size`, for cells larger than the list's;
+    // a null image for a text that keys no image.
+    static QImage KeyedImageAt(QStringView key, int size);
     // The index of the image keyed by `key` ("BMP", "CUR", ...); nothing for any other text.
     static std::optional<int> IndexOfKey(QStringView key);
     // The image of the category node of `kind`.
     static int CategoryImage(ResourceKind kind);
 
-private:
+  private:
     std::array<QImage, kCount> images_;
 };
 

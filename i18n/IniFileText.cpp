@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "AnsiText.h"
 #include "Windows1253.h"
 
 namespace morvane {
@@ -37,6 +38,9 @@ QString DecodeIniText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8(bytes);
     if (!utf8.hasError()) return text;
+    const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (const std::optional<std::u16string> ansi = DecodeWithSystemCodePage(raw))
+        return QString::fromStdU16String(*ansi);
     return DecodeWindows1253(bytes);
 }
 

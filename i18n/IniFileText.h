@@ -1,6 +1,7 @@
 // Finding and decoding a language file. Translators save these files with whatever editor they
 // have, so the text may be UTF-8 (with or without a byte-order mark), UTF-16 with a mark, or
-// the 8-bit Greek code page that older Windows editors wrote.
+// 8-bit text: in the system's code page on Windows, as the system's editors save it, and
+// elsewhere the Greek code page that older Windows editors wrote.
 #pragma once
 
 #include <QByteArray>
@@ -16,7 +17,8 @@ namespace morvane {
 std::optional<QString> FindFileIgnoringCase(const QString& path);
 
 // The text of a language file's bytes: UTF-8 after a UTF-8 mark, UTF-16 after a UTF-16 mark,
-// otherwise UTF-8 when the bytes are valid UTF-8 and Windows-1253 when they are not.
+// otherwise UTF-8 when the bytes are valid UTF-8; when they are not, the active ANSI code page
+// on Windows and Windows-1253 elsewhere.
 QString DecodeIniText(const QByteArray& bytes);
 
 // The decoded text of the file found by FindFileIgnoringCase; nothing when there is no such

@@ -36,7 +36,6 @@ CatalogueFixture::CatalogueFixture()
     parts.Panel2 = panel2;
     parts.edit_menu = editMenu;
     parts.tree = tree.get();
-    parts.images = &images;
     catalogue.Attach(std::move(parts));
     window.resize(640, 480);
 }

@@ -11,6 +11,8 @@
 #include "FileMarks.h"
 #include "ItemList.h"
 #include "ListItemKey.h"
+#include "ResourceKind.h"
+#include "ScanOptions.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -226,6 +228,41 @@ class DeletingTest : public QObject {
         QVERIFY(f.tree->Node("ICO#n2") != nullptr);
         QVERIFY(f.tree->Node("ICO#n1") != nullptr);
         QCOMPARE(f.list->count(), 1);
+    }
+
+    void clearingFollowsTheOrderNodesWereAdded_data() {
+        QTest::addColumn<bool>("onExit");
+        QTest::newRow("clear_node") << false;
+        QTest::newRow("delete on exit") << true;
+    }
+    // The last added node goes first: a failure in b.dll, scanned after a.dll, leaves all of
+    // a.dll; of b.dll only the nodes added after the failing ICO node go.
+    void clearingFollowsTheOrderNodesWereAdded() {
+        QFETCH(bool, onExit);
+        CatalogueFixture f;
+        const QStringList kinds = {"ICO", "BMP", "GIF", "AVI"};
+        for (const QString source : {"a.dll", "b.dll"}) {
+            f.tree->AddSourceFileNodes(source, ScanOptions());
+            for (const QString& kind : kinds) {
+                f.Extracted(kind, source + "_1." + kind);
+                f.tree->CountItem(*ParseKind(kind.toStdString()), source);
+            }
+        }
+        f.tree->RemoveEmptySourceNodes();
+        f.catalogue.SetFileRemover([](const std::string& path) -> std::error_code {
+            if (path.ends_with("b.dll_1.ICO"))
+                return std::make_error_code(std::errc::text_file_busy);
+            return RemoveItemFile(path);
+        });
+        onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        for (const QString& kind : kinds) {
+            QVERIFY(f.Exists(kind, "a.dll_1." + kind));
+            QVERIFY(f.tree->Node(kind + "#a.dll") != nullptr);
+            const bool gone = kind == "BMP" || kind == "GIF";
+            QCOMPARE(f.Exists(kind, "b.dll_1." + kind), !gone);
+            QCOMPARE(f.tree->Node(kind + "#b.dll") == nullptr, gone);
+        }
     }
 
     // A file the user deleted elsewhere: the item's deletion stops with the box, the node keeps

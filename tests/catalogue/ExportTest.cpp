@@ -175,7 +175,7 @@ class ExportTest : public QObject {
         f.catalogue.DeleteItem();
         QVERIFY(f.ClickItem("c_2.CUR"));
         f.catalogue.RenderExportPicture(48, f.selected);
-        const QImage symbol = f.images.Image(*ToolbarImageList::IndexOfKey(u"CUR"));
+        const QImage symbol = ToolbarImageList::KeyedImageAt(u"CUR", 32);
         QCOMPARE(f.catalogue.Picture3(), StretchToSquare(symbol, 48));
         QCOMPARE(f.catalogue.Picture3().size(), QSize(48, 48));
     }

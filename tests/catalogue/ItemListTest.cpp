@@ -69,15 +69,28 @@ class ItemListTest : public QObject {
         QCOMPARE(qAlpha(picture.pixel(31, 31)), 255);
     }
 
+    void genericKindsListTheKindSymbolWithTheName_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"CUR", "GIF", "PNG", "WAV", "AVI", "MID", "ANI"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    // The symbol fills the 32×32 cell: it is drawn at that size, not left in a corner.
     void genericKindsListTheKindSymbolWithTheName() {
+        QFETCH(QString, kind);
         CatalogueFixture f;
-        f.Node("GIF", "x.exe", 1);
-        f.Extracted("GIF", "x.exe_1.GIF", MakeGif());
-        f.ClickNode("GIF", "x.exe");
+        f.Node(kind, "x.exe", 1);
+        f.Extracted(kind, "x.exe_1." + kind, MakeGif());
+        f.ClickNode(kind, "x.exe");
         QCOMPARE(f.list->count(), 1);
-        QCOMPARE(f.list->item(0)->text(), QString("x.exe_1.GIF"));
-        const QImage symbol = f.images.Image(*ToolbarImageList::IndexOfKey(u"GIF"));
-        QCOMPARE(f.catalogue.Items().Picture(1), symbol);
+        QCOMPARE(f.list->item(0)->text(), "x.exe_1." + kind);
+        const QImage symbol = f.catalogue.Items().Picture(1);
+        QCOMPARE(symbol.size(), QSize(32, 32));
+        int right = -1;
+        int bottom = -1;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if (qAlpha(symbol.pixel(x, y)) > 0) right = std::max(right, x), bottom = y;
+        QVERIFY2(right >= 24 && bottom >= 24, qPrintable(QString("%1,%2").arg(right).arg(bottom)));
     }
 
     // A file that is no picture shows the picture before it; the list is refilled, not added to.
