@@ -216,7 +216,10 @@ struct IconFileRow {
     ResourceKind kind;
 };
 
-Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries) {
+// A directory and 300 filler bytes after it; each image the directory names begins as a bitmap
+// header does (a 40), or with `start` where one is given, where it falls inside the file.
+Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries,
+               std::uint32_t start = 40) {
     Bytes file;
     PutLE16(file, 0);
     PutLE16(file, static_cast<std::uint32_t>(type));
@@ -225,6 +228,11 @@ Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> en
         file.insert(file.end(), {16, 16, 0, 0, 1, 0, 8, 0});
         PutLE32(file, size);
         PutLE32(file, offset);
+    }
+    Append(file, Filler(300));
+    for (auto [size, offset] : entries) {
+        if (offset + 4 > file.size()) continue;
+        for (int i = 0; i < 4; ++i) file[offset + i] = static_cast<std::uint8_t>(start >> (8 * i));
     }
     return file;
 }
@@ -240,11 +248,11 @@ TEST(IconFileRule, MeasuresFilesOfSeveralImages) {
         {"an image past the look-ahead", IconFile(1, {{5000, 22}}), 0, ResourceKind::ICO},
         {"size near 4 GiB", IconFile(1, {{0xFFFFFFF0U, 22}}), 0, ResourceKind::ICO},
         {"type 3", IconFile(3, {{10, 22}}), 0, ResourceKind::ICO},
+        {"PNG images", IconFile(1, {{100, 38}, {50, 138}}, 0x474E5089), 188, ResourceKind::ICO},
+        {"an image that begins as neither", IconFile(1, {{100, 38}}, 41), 0, ResourceKind::ICO},
     };
     for (const IconFileRow& row : rows) {
-        Bytes file = row.file;
-        Append(file, Filler(300));
-        const Verdict verdict = RecogniseIconFile(LookAhead::InFile(file, 0));
+        const Verdict verdict = RecogniseIconFile(LookAhead::InFile(row.file, 0));
         EXPECT_EQ(verdict.accepted() ? verdict.size : 0, row.size) << row.what;
         if (verdict.accepted()) {
             EXPECT_EQ(verdict.kind, row.kind) << row.what;
