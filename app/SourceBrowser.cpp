@@ -150,6 +150,8 @@ void SourceBrowser::Dir1_Change() {
 void SourceBrowser::Combo1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kPatterns.size())) return;
     pattern_ = kPatterns[static_cast<std::size_t>(index)].toString();
+    // The closed box keeps the file list's width, which a long description does not fit.
+    combo1_.setToolTip(combo1_.itemText(index));
     RefreshFile1();
 }
 

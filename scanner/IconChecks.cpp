@@ -43,9 +43,9 @@ IconHeader ReadIconHeader(ItemView item, std::int64_t base) noexcept {
     return h;
 }
 
-// The bytes an icon image with this header needs: header, colour table, colour bits and the
-// 1-bit mask; the height counts both halves. 0 when the header is not sane.
-std::int64_t IconBitmapBytes(const IconHeader& h) noexcept {
+// The bytes an icon image with this header needs: header, colour table, colour bits and (with
+// `mask`) the 1-bit mask; the height counts both halves. 0 when the header is not sane.
+std::int64_t IconBitmapBytes(const IconHeader& h, bool mask = true) noexcept {
     if (!h.size || !h.width || !h.height || !h.compression || !h.coloursUsed) return 0;
     if (*h.size != 40 && *h.size != 108 && *h.size != 124) return 0;
     if (*h.width == 0 || *h.width > 1024 || *h.height == 0 || *h.height > 2048) return 0;
@@ -54,7 +54,7 @@ std::int64_t IconBitmapBytes(const IconHeader& h) noexcept {
     const std::int64_t rows = *h.height / 2 == 0 ? *h.height : *h.height / 2;
     const std::int64_t masks = *h.compression == 3 && *h.size == 40 ? 12 : 0;
     return *h.size + masks + 4 * PaletteEntries(*h.bits, *h.coloursUsed) +
-           (RowBytes(*h.width, *h.bits) + RowBytes(*h.width, 1)) * rows;
+           (RowBytes(*h.width, *h.bits) + (mask ? RowBytes(*h.width, 1) : 0)) * rows;
 }
 }  // namespace
 
@@ -63,8 +63,12 @@ std::int64_t CheckIconImage(ItemView item) noexcept {
         const std::int64_t png = CheckPng(item);
         return png;
     }
-    const std::int64_t needed = IconBitmapBytes(ReadIconHeader(item, 0));
-    return needed > 0 && item.Has(0, needed) ? needed : 0;
+    const IconHeader header = ReadIconHeader(item, 0);
+    const std::int64_t needed = IconBitmapBytes(header);
+    if (needed > 0 && item.Has(0, needed)) return needed;
+    // A 32-bit image has its alpha channel, and many writers leave its mask out; readers cope.
+    const std::int64_t unmasked = header.bits == 32u ? IconBitmapBytes(header, false) : 0;
+    return unmasked > 0 && item.Has(0, unmasked) ? unmasked : 0;
 }
 
 std::int64_t CheckIconFile(ItemView item, ResourceKind kind) noexcept {
