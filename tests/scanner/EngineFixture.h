@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "MediaSamples.h"
 #include "PathHelpers.h"
 #include "RecordingObserver.h"
 #include "ScanEngine.h"
@@ -20,33 +19,35 @@ inline Bytes Compose(std::initializer_list<Bytes> parts) {
     return all;
 }
 
+inline std::string Text(const std::string& path) {
+    const Bytes bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     TempFolder temp;
     std::string root = temp.path() + "out" + kPathSeparator;
     RecordingObserver observer;
     StopToken stop;
 
-    ScanSetup Setup(FileSystem* fileSystem = &NativeFileSystem()) const {
+    ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
+                     FileSystem* fileSystem = &NativeFileSystem()) {
         ScanSetup setup;
         setup.outputRoot = root;
         setup.clock = [] { return std::string("T"); };
         setup.fileSystem = fileSystem;
-        return setup;
+        return ScanEngine(setup).ScanFile(path, options, observer, stop);
     }
-
-    ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
-                     FileSystem* fileSystem = &NativeFileSystem()) {
-        return ScanEngine(Setup(fileSystem)).ScanFile(path, options, observer, stop);
-    }
-
     std::string Out(std::string_view kind, const std::string& name) const {
         return root + std::string(kind) + kPathSeparator + name;
     }
-
-    std::string LogText() const {
-        const Bytes bytes = ReadFileBytes(root + "LOG.txt");
-        return std::string(bytes.begin(), bytes.end());
+    // The kinds of the items found, in the order they were reported.
+    std::string Kinds() const {
+        std::string kinds;
+        for (const RecordedItem& item : observer.items)
+            kinds += std::string(KindName(item.kind)) + " ";
+        return kinds;
     }
 };
 

@@ -14,7 +14,7 @@ using test::Compose;
 using test::Filler;
 
 class ScanFailureTest : public test::EngineFixture {
-protected:
+  protected:
     test::FaultyFileSystem disk;
 
     // Three items, written in row order: a.dll_0.GIF, a.dll_1.WAV, a.dll_2.PNG.
@@ -35,7 +35,8 @@ TEST_F(ScanFailureTest, OutputThatCannotBeCreatedIsStillCountedAndLogged) {
     EXPECT_EQ(summary.itemsLogged, 3);
     ASSERT_EQ(observer.Failures(), std::vector<std::string>{"13 - Permission denied"});
     // The failure line comes just before the item's own line.
-    const auto failure = std::find(observer.lines.begin(), observer.lines.end(), "13 - Permission denied");
+    const auto failure =
+        std::find(observer.lines.begin(), observer.lines.end(), "13 - Permission denied");
     EXPECT_EQ(std::next(failure)->rfind("PNG file found at offset: ", 0), 0u);
     EXPECT_EQ(observer.counts.at("PNG#a.dll"), 1);
     EXPECT_TRUE(test::FileExists(Out("GIF", "a.dll_0.GIF")));

@@ -13,12 +13,14 @@ namespace {
 
 using test::Bytes;
 
-std::vector<SignatureMatch> Naive(const Bytes& data, std::size_t size, std::span<const SignatureRow> table) {
+std::vector<SignatureMatch> Naive(const Bytes& data, std::size_t size,
+                                  std::span<const SignatureRow> table) {
     std::vector<SignatureMatch> matches;
     for (std::size_t at = 0; at < size; ++at)
         for (std::size_t row = 0; row < table.size(); ++row) {
             const auto& bytes = table[row].bytes;
-            if (at + bytes.size() <= size && std::memcmp(&data[at], bytes.data(), bytes.size()) == 0)
+            if (at + bytes.size() <= size &&
+                std::memcmp(&data[at], bytes.data(), bytes.size()) == 0)
                 matches.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(row)});
         }
     return matches;
@@ -26,8 +28,9 @@ std::vector<SignatureMatch> Naive(const Bytes& data, std::size_t size, std::span
 
 // Random bytes drawn mostly from the bytes signatures are made of, with whole signatures planted.
 Bytes Dense(std::size_t size, std::uint32_t seed) {
-    static const std::uint8_t alphabet[] = {0x00, 0x01, 0x02, 0x20, 0x40, 'B', 'M', 'G', 'I', 'F', '8',
-                                            '9', 'a', 0xFF, 0xD8, 0xE0, 'R', 0x89, 'P', 'N', 'T', 'h', 'd'};
+    static const std::uint8_t alphabet[] = {0x00, 0x01, 0x02, 0x20, 0x40, 'B',  'M',  'G',
+                                            'I',  'F',  '8',  '9',  'a',  0xFF, 0xD8, 0xE0,
+                                            'R',  0x89, 'P',  'N',  'T',  'h',  'd'};
     Bytes data(size + SignatureFinder::kReadPast);
     std::uint32_t state = seed;
     for (std::size_t i = 0; i < size; ++i) {
@@ -68,14 +71,16 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
         std::vector<std::uint32_t> hits(60000);
         std::size_t resume = 0;
         // Odd bounds: the kernels must respect both ends exactly.
-        const std::size_t count = k.kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume);
+        const std::size_t count =
+            k.kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume);
         EXPECT_EQ(resume, 49999u) << k.name;
         hits.resize(count);
         for (std::size_t i = 1; i < hits.size(); ++i) EXPECT_LE(hits[i - 1], hits[i] + 8) << k.name;
         std::sort(hits.begin(), hits.end());
         for (const SignatureMatch& m : truth) {
             if (m.offset < 3 || m.offset >= 49999) continue;
-            EXPECT_TRUE(std::binary_search(hits.begin(), hits.end(), m.offset)) << k.name << " " << m.offset;
+            EXPECT_TRUE(std::binary_search(hits.begin(), hits.end(), m.offset))
+                << k.name << " " << m.offset;
         }
         for (std::uint32_t hit : hits) EXPECT_LT(hit, 49999u) << k.name;
     }
