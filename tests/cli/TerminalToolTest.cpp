@@ -34,11 +34,6 @@ ToolRun RunTool(const std::string& folder, const std::string& arguments,
     return {WEXITSTATUS(status), out};
 }
 
-std::string Text(const std::string& path) {
-    const Bytes bytes = test::ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 Bytes WithGif() {
     Bytes bytes = Filler(10);
     test::Append(bytes, test::MakeGif());
@@ -49,7 +44,7 @@ Bytes WithGif() {
 class TerminalToolTest : public ::testing::Test {
   protected:
     test::TempFolder temp;
-    std::string ErrorText() const { return Text(temp.path() + "stderr.txt"); }
+    std::string ErrorText() const { return test::ReadFileText(temp.path() + "stderr.txt"); }
 };
 
 // Started without any locale (a bare container), names are still bytes passed through whole.
@@ -58,7 +53,8 @@ TEST_F(TerminalToolTest, NonAsciiNamesUnderThePosixLocale) {
     const ToolRun run = RunTool(temp.path(), "-q δείγμα.dll", "env -u LANG -u LANGUAGE LC_ALL=C ");
     EXPECT_EQ(run.status, 0) << ErrorText();
     EXPECT_EQ(test::ListTree(temp.path() + "GIF"), std::vector<std::string>{"δείγμα.dll_0.GIF"});
-    EXPECT_NE(Text(temp.path() + "LOG.txt").find(" (./δείγμα.dll)\r\n"), std::string::npos);
+    EXPECT_NE(test::ReadFileText(temp.path() + "LOG.txt").find(" (./δείγμα.dll)\r\n"),
+              std::string::npos);
 }
 
 TEST_F(TerminalToolTest, BareFileNameScansIntoTheCurrentFolder) {
@@ -69,7 +65,7 @@ TEST_F(TerminalToolTest, BareFileNameScansIntoTheCurrentFolder) {
               "{\"source\": \"./x.dll\", \"kind\": \"GIF\", \"position\": 11, \"size\": 36, "
               "\"output\": \"./GIF/x.dll_0.GIF\"}\n");
     EXPECT_TRUE(test::FileExists(temp.path() + "GIF/x.dll_0.GIF"));
-    const std::string text = Text(temp.path() + "LOG.txt");
+    const std::string text = test::ReadFileText(temp.path() + "LOG.txt");
     EXPECT_NE(text.find("Start: "), std::string::npos);
     EXPECT_NE(
         text.find(" (./x.dll)\r\nGIF file found at offset: 11,  Size: 36\r\n1 found .\r\nEnd: "),

@@ -19,11 +19,6 @@ inline Bytes Compose(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-inline std::string Text(const std::string& path) {
-    const Bytes bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 class EngineFixture : public ::testing::Test {
   protected:
     TempFolder temp;

@@ -55,7 +55,7 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_3.GIF")),
               WithLineEnd(Tail(source, 100, gif.size() + 1)));
 
-    EXPECT_EQ(Text(root + "LOG.txt"),
+    EXPECT_EQ(ReadFileText(root + "LOG.txt"),
               "----------\r\nStart: T (" + path + ")\r\n" +
                   "ICO file found at offset: " + std::to_string(iconAt + 1) + ",  Size: 2238\r\n" +
                   "ICO file found at offset: " + std::to_string(iconAt + 24) + ",  Size: 2238\r\n" +
@@ -209,7 +209,7 @@ TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
     ASSERT_EQ(observer.items.size(), 1u);
     EXPECT_EQ(observer.items[0].size, 39);
     EXPECT_EQ(ReadFileBytes(Out("WAV", "w.bin_0.WAV")), WithLineEnd(riff));
-    EXPECT_NE(Text(root + "LOG.txt").find("WAV file found at offset: 17,  Size: 39\r\n"),
+    EXPECT_NE(ReadFileText(root + "LOG.txt").find("WAV file found at offset: 17,  Size: 39\r\n"),
               std::string::npos);
 
     // A bare icon bitmap 100 bytes before the end.
@@ -240,11 +240,11 @@ TEST_F(ScanEngineTest, LogIsEmptiedOnlyOncePastItsLimit) {
     const std::string source = temp.Write("e.bin", {});
     temp.Write("out/LOG.txt", Bytes(1024000, 'x'));
     Scan(source);
-    EXPECT_EQ(Text(root + "LOG.txt").substr(0, 1024000), std::string(1024000, 'x'));
+    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 1024000), std::string(1024000, 'x'));
 
     temp.Write("out/LOG.txt", Bytes(1024001, 'x'));
     Scan(source);
-    EXPECT_EQ(Text(root + "LOG.txt").substr(0, 12), "----------\r\n");
+    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 12), "----------\r\n");
 }
 
 TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
