@@ -34,6 +34,12 @@ class EngineFixture : public ::testing::Test {
         setup.fileSystem = fileSystem;
         return ScanEngine(setup).ScanFile(path, options, observer, stop);
     }
+    // A fresh observer and a scan of a new source holding `bytes`.
+    ScanSummary Rescan(const std::string& name, const Bytes& bytes,
+                       const ScanOptions& options = {}) {
+        observer = {};
+        return Scan(temp.Write(name, bytes), options);
+    }
     std::string Out(std::string_view kind, const std::string& name) const {
         return root + std::string(kind) + kPathSeparator + name;
     }

@@ -27,7 +27,7 @@ const std::string kRoot = "C:\\";
 const std::string kRoot = "/";
 #endif
 
-TEST(PathHelpersTest, FileNamesAfterTheLastSeparator) {
+TEST(PathHelpersTest, FileNamesFoldersAndTheProgramFolder) {
     EXPECT_EQ(FileNameOfPath(P("C:\\a\\b.dll")), "b.dll");
     EXPECT_EQ(FileNameOfPath("b.dll"), "");
     EXPECT_EQ(FileNameOfPath(P("C:\\a\\")), "");
@@ -35,18 +35,13 @@ TEST(PathHelpersTest, FileNamesAfterTheLastSeparator) {
     EXPECT_EQ(FileNameFromPath(P("C:\\a\\b.tar.gz"), true), "b.tar.gz");
     EXPECT_EQ(FileNameFromPath(P("C:\\a\\readme"), false), "readme");
     EXPECT_EQ(FileNameFromPath("readme.txt", false), "");
-}
-
-TEST(PathHelpersTest, AppFolderEndsWithExactlyOneSeparator) {
+    // The program's folder ends with exactly one separator, even at a root.
     const std::string folder = AppFolder();
     ASSERT_GE(folder.size(), 2u);
     EXPECT_EQ(folder.back(), kPathSeparator);
     EXPECT_NE(folder[folder.size() - 2], kPathSeparator);
     EXPECT_EQ(WithTrailingSeparator(P("C:\\")), P("C:\\"));
     EXPECT_EQ(WithTrailingSeparator(P("C:\\x")), P("C:\\x\\"));
-}
-
-TEST(PathHelpersTest, ProgramAtARootLiesInThatRoot) {
     EXPECT_EQ(FolderOfProgramFile(kRoot + "morvane.exe"), kRoot);
     EXPECT_EQ(WithTrailingSeparator(FolderOfProgramFile(kRoot + "morvane.exe")), kRoot);
     EXPECT_EQ(FolderOfProgramFile(P("C:\\a\\b\\morvane.exe")), P("C:\\a\\b"));

@@ -88,8 +88,7 @@ TEST_F(ScanEngineTest, SignaturesAcrossAChunkBoundaryAreNotFoundButItemsMayCross
     EXPECT_TRUE(observer.items.empty());
 
     // One that starts 6 bytes before the boundary is found, and reaches past the boundary.
-    observer = {};
-    Scan(temp.Write("edge2.bin", Compose({Filler(kMiB - 6), gif, Filler(100)})));
+    Rescan("edge2.bin", Compose({Filler(kMiB - 6), gif, Filler(100)}));
     ASSERT_EQ(observer.items.size(), 1u);
     EXPECT_EQ(observer.items[0].position, static_cast<std::int64_t>(kMiB - 5));
     EXPECT_EQ(observer.items[0].size, static_cast<std::int64_t>(gif.size() + 1));
@@ -100,8 +99,7 @@ TEST_F(ScanEngineTest, ChunkCountFollowsTheLengthAndTheCap) {
     ASSERT_EQ(observer.progress.size(), 1u);
     EXPECT_EQ(observer.progress[0].lastPosition, static_cast<std::int64_t>(kMiB));
 
-    observer = {};
-    Scan(temp.Write("two.bin", Filler(kMiB + 1)));
+    Rescan("two.bin", Filler(kMiB + 1));
     ASSERT_EQ(observer.progress.size(), 2u);
     EXPECT_EQ(observer.progress[1].lastPosition, static_cast<std::int64_t>(kMiB + 1));
     EXPECT_EQ(observer.progress[1].length, static_cast<std::int64_t>(kMiB + 1));
@@ -110,14 +108,12 @@ TEST_F(ScanEngineTest, ChunkCountFollowsTheLengthAndTheCap) {
     // A cap of 1 MiB leaves the GIF in the second chunk alone.
     ScanOptions capped;
     capped.chunkCap = 1;
-    observer = {};
-    Scan(temp.Write("capped.bin", Compose({Filler(kMiB + 10), MakeGif(), Filler(4)})), capped);
+    Rescan("capped.bin", Compose({Filler(kMiB + 10), MakeGif(), Filler(4)}), capped);
     EXPECT_EQ(observer.progress.size(), 1u);
     EXPECT_TRUE(observer.items.empty());
 
     capped.chunkCap = 0;
-    observer = {};
-    Scan(temp.Write("zero.bin", Compose({MakeGif(), Filler(4)})), capped);
+    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
     EXPECT_TRUE(observer.progress.empty());
     EXPECT_EQ(observer.lines,
               (std::vector<std::string>{"----------", "Start: T (" + temp.path() + "zero.bin)",
@@ -132,8 +128,7 @@ TEST_F(ScanEngineTest, EmptyAndTinySourcesAreScannedWithoutABarValue) {
     EXPECT_EQ(observer.lines.size(), 4u);
     EXPECT_EQ(observer.lines[2], "0 βρέθηκαν .");
 
-    observer = {};
-    Scan(temp.Write("fifty.bin", Filler(50)));
+    Rescan("fifty.bin", Filler(50));
     EXPECT_FALSE(observer.progress.at(0).barValue.has_value());
 }
 
@@ -213,9 +208,7 @@ TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
               std::string::npos);
 
     // A bare icon bitmap 100 bytes before the end.
-    observer = {};
-    const Bytes tail = Compose({Filler(30), {0x28, 0, 0, 0, 0x20, 0, 0, 0, 0x40}, Filler(91)});
-    Scan(temp.Write("t.bin", tail));
+    Rescan("t.bin", Compose({Filler(30), {0x28, 0, 0, 0, 0x20, 0, 0, 0, 0x40}, Filler(91)}));
     ASSERT_EQ(observer.items.size(), 1u);
     EXPECT_EQ(ReadFileBytes(Out("ICO", "t.bin_0.ICO")).size(), 22u + 1 + 99 + 2);
 }
@@ -314,9 +307,7 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
         PutLE32(file, static_cast<std::uint32_t>(image == &a ? 38 : 38 + a.size()));
     }
     file = Compose({file, a, b});
-    observer = {};
-    ASSERT_FALSE(Scan(temp.Write("in/two.ico", Compose({Filler(9), file, Filler(9)})), resources)
-                     .hadFailure);
+    ASSERT_FALSE(Rescan("in/two.ico", Compose({Filler(9), file, Filler(9)}), resources).hadFailure);
     ASSERT_FALSE(observer.items.empty());
     EXPECT_EQ(observer.items[0].kind, ResourceKind::ICO);
     EXPECT_EQ(observer.items[0].position, 10);
@@ -401,8 +392,7 @@ TEST_F(ScanEngineTest, FindsExactlyWhatTheObviousSearchFinds) {
         if (seed == 2) options.Enable(ResourceKind::WAV, false);
         const auto expected = ReferenceScan(source, options);
         ASSERT_GT(expected.size(), size / 400);
-        observer = {};
-        Scan(temp.Write("dense.bin", source), options);
+        Rescan("dense.bin", source, options);
         ASSERT_EQ(observer.items.size(), expected.size()) << "size " << size;
         for (std::size_t i = 0; i < expected.size(); ++i)
             ASSERT_EQ((ReferenceItem{observer.items[i].position, observer.items[i].size,
