@@ -50,7 +50,7 @@ bool Form1::ExportGuardPasses() const {
     if (session_.selectedItem <= 0) return false;
     const QListWidgetItem* item = controls_.ListView1->item(session_.selectedItem - 1);
     if (item == nullptr || !item->text().isEmpty()) return false;
-    return item->data(kListItemKeyRole).toString().right(4).toLower() == u".ico";
+    return KindOfItemFile(item->data(kListItemKeyRole).toString()) == ResourceKind::ICO;
 }
 
 void Form1::show_all_files_Click() {

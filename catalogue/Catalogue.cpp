@@ -91,8 +91,9 @@ bool Catalogue::PrepareItemMenu() {
     if (Selected() < 1) return false;
     const QListWidgetItem* item = items_->Item(Selected());
     if (item == nullptr) return false;
-    const QString ending = item->data(kListItemKeyRole).toString().right(4).toLower();
-    const bool picture = ending == u".ico" || ending == u".cur";
+    const std::optional<ResourceKind> kind =
+        KindOfItemFile(item->data(kListItemKeyRole).toString());
+    const bool picture = kind == ResourceKind::ICO || kind == ResourceKind::CUR;
     for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
         if (auto* entry = parts_.edit_menu->findChild<QAction*>(QString::fromLatin1(name)))
             entry->setEnabled(picture);

@@ -17,7 +17,7 @@ namespace {
 // The key of the source node an item file counts in: its kind from its extension, its source
 // from its name. Empty, and so no node, for a file of no kind.
 QString SourceNodeKeyOfItem(const QString& path) {
-    const std::optional<ResourceKind> kind = ParseKind(path.right(3).toStdString());
+    const std::optional<ResourceKind> kind = KindOfItemFile(path);
     return kind ? SourceNodeKey(*kind, SourceNameOfItem(path)) : QString();
 }
 
@@ -86,9 +86,8 @@ void Catalogue::DeleteAllItems() {
 void Catalogue::RemoveNode() {
     const QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
     if (selected == nullptr) return;
-    const QString text = selected->text(0);
-    if (!text.endsWith(u')')) return;
-    if (!Ask(Message(MessageId::Message13) + u' ' + text)) return;
+    if (!SplitSourceKey(CategoryTree::Key(*selected))) return;  // a category node
+    if (!Ask(Message(MessageId::Message13) + u' ' + selected->text(0))) return;
     Run([&]() -> std::error_code {
         QString last;
         if (const std::error_code error = DeleteListedItems(last)) return error;
@@ -115,7 +114,6 @@ std::error_code Catalogue::ClearSourceNodes(const QString& keyStart) {
     // nodes added before the failing one keep their files.
     const QList<QTreeWidgetItem*> nodes = SourceNodesInAddedOrder(parts_.tree->TreeView1());
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
-        if (!(*it)->text(0).endsWith(u')')) continue;
         if (!CategoryTree::Key(**it).startsWith(keyStart)) continue;
         if (const std::error_code error = ClearSourceNode(*it)) return error;
     }

@@ -34,7 +34,8 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [--json] [-q] "
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [--json] "
+           "[-q] "
            "PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
@@ -46,7 +47,8 @@ std::string UsageText() {
            "  -r          with a folder, also scan every sub-folder\n"
            "  -p PATTERN  with a folder, scan only files matching PATTERN (e.g. '*.dll')\n"
            "  -C, --check write only whole items that open: each must pass a check of its\n"
-           "              format's structure, which also gives its size\n"
+           "              format's structure, which also gives its size (and no CR LF\n"
+           "              follows it)\n"
            "  -R, --resources\n"
            "              also write whole icons, cursors and bitmaps from the resource tables\n"
            "              of programs and libraries, and icon files of several images\n"

@@ -15,7 +15,7 @@ std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
         file = fileSystem.OpenSource(source.path, openError);
         if (!file) log.Failure(openError);
     }
-    ItemWriter writer(fileSystem);
+    ItemWriter writer(fileSystem, !source.checkedItems);
     std::int64_t counter = 0;
     for (const AcceptedItem& item : accepted) {
         const std::string output = OutputName(outputRoot, item.kind, source.name, counter);

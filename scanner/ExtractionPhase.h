@@ -17,8 +17,10 @@ struct ExtractionSource {
     const std::string& path;  // the source, with its folder
     const std::string& name;  // its file name, the stem of every output name
     std::int64_t length;      // its length when the search read it
-    bool resourceMode =
-        false;  // items then tell whether a resource table or a signature found them
+    // Items then tell whether a resource table or a signature found them.
+    bool resourceMode = false;
+    // Checked items: each file ends where its structure does, without the line break after it.
+    bool checkedItems = false;
 };
 
 // Returns how many items were logged: every accepted item, whether or not its file could be made.

@@ -1,5 +1,7 @@
 // Icon and cursor files of any number of images: the directory names every image's size and
-// offset, and the file ends with the image that ends last.
+// offset, and the file ends with the image that ends last. Each image it names must begin as one
+// does (a bitmap header or a PNG signature): without that, any run of small numbers after
+// "00 00 01 00" would pass as a directory of megabytes.
 #include "Recognisers.h"
 
 namespace morvane {
@@ -8,6 +10,13 @@ namespace {
 constexpr std::int64_t kHeaderBytes = 6;
 constexpr std::int64_t kEntryBytes = 16;
 constexpr std::uint8_t kMostImages = 255;
+constexpr std::int32_t kBitmapHeaderSize = 40;
+constexpr std::int32_t kPngStart = 0x474E5089;  // "\x89PNG", read little-endian
+
+bool BeginsAnImage(const LookAhead& a, std::int64_t offset) noexcept {
+    const std::int32_t first = a.FieldInt32(offset);
+    return first == kBitmapHeaderSize || first == kPngStart;
+}
 }  // namespace
 
 Verdict RecogniseIconFile(const LookAhead& a) noexcept {
@@ -24,7 +33,7 @@ Verdict RecogniseIconFile(const LookAhead& a) noexcept {
         const auto offset = static_cast<std::uint32_t>(a.FieldInt32(entry + 12));
         if (size == 0 || offset < directoryEnd) return {};
         const std::int64_t imageEnd = std::int64_t{offset} + size;
-        if (imageEnd > a.length()) return {};
+        if (imageEnd > a.length() || !BeginsAnImage(a, offset)) return {};
         end = imageEnd > end ? imageEnd : end;
     }
     return {end, type == 1 ? ResourceKind::ICO : ResourceKind::CUR};

@@ -36,7 +36,12 @@ std::string OutputName(const std::string& outputRoot, ResourceKind kind,
            std::string(KindName(kind));
 }
 
-ItemWriter::ItemWriter(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
+ItemWriter::ItemWriter(FileSystem& fileSystem, bool lineBreakAfter)
+    : fileSystem_(fileSystem), lineBreakAfter_(lineBreakAfter) {}
+
+std::error_code ItemWriter::EndItem(OutputFile& out) {
+    return lineBreakAfter_ ? out.Write(kLineEnd, sizeof kLineEnd) : std::error_code();
+}
 
 std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
                                   const AcceptedItem& item, const std::string& outputPath) {
@@ -66,7 +71,7 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     if (!error)
         error = Copy(*source, item.offset + static_cast<std::int64_t>(firstPiece),
                      present - static_cast<std::int64_t>(firstPiece), *out);
-    if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
+    if (!error) error = EndItem(*out);
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
     if (error) fileSystem_.RemoveFile(outputPath);  // half an item is no item
@@ -79,7 +84,7 @@ std::error_code ItemWriter::WriteBuilt(const std::vector<std::uint8_t>& bytes,
     std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
     if (!out) return error;
     error = out->Write(bytes.data(), bytes.size());
-    if (!error) error = out->Write(kLineEnd, sizeof kLineEnd);
+    if (!error) error = EndItem(*out);
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
     if (error) fileSystem_.RemoveFile(outputPath);

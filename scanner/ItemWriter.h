@@ -33,11 +33,13 @@ std::string OutputName(const std::string& outputRoot, ResourceKind kind,
 
 class ItemWriter {
   public:
-    explicit ItemWriter(FileSystem& fileSystem);
+    // `lineBreakAfter`: every item ends with CR LF, as the unchecked scan has always written
+    // them; a checked item ends where its structure does, which strict readers ask for.
+    ItemWriter(FileSystem& fileSystem, bool lineBreakAfter);
 
     // Writes the item's bytes (only those that exist before the end of the source, whose length
-    // was `sourceLength` when it was searched), then CR LF, replacing any file of that name. On a
-    // failure no partial file is left behind.
+    // was `sourceLength` when it was searched), then CR LF if asked, replacing any file of that
+    // name. On a failure no partial file is left behind.
     std::error_code Write(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
                           const std::string& outputPath);
 
@@ -47,7 +49,10 @@ class ItemWriter {
     std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count,
                          OutputFile& out);
 
+    std::error_code EndItem(OutputFile& out);
+
     FileSystem& fileSystem_;
+    bool lineBreakAfter_;
     std::vector<std::uint8_t> buffer_;
 };
 

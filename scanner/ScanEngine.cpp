@@ -47,8 +47,9 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
         log.Failure(error);
     }
 
-    const std::int64_t logged = ExtractAcceptedItems(*accepted, {path, name, length, options.readResources},
-                                                     setup_.outputRoot, fileSystem, observer, log);
+    const ExtractionSource source{path, name, length, options.readResources, options.checkItems};
+    const std::int64_t logged =
+        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, observer, log);
     observer.BusyChanged(false);
 
     log.End(logged, setup_.texts.found);

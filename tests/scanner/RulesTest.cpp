@@ -58,8 +58,10 @@ Bytes WithTables(const Bytes& jpeg) {
     whole.insert(whole.end(), 64, 1);
     return Plus(whole, Bytes(jpeg.begin() + 20, jpeg.end()));
 }
-// An icon (type 1) or cursor (2) directory of (size, offset) entries, then filler.
-Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries) {
+// An icon (type 1) or cursor (2) directory of (size, offset) entries and 300 filler bytes; each
+// image it names begins as a bitmap header does (a 40), or with `start`, where inside the file.
+Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries,
+               std::uint32_t start = 40) {
     Bytes file = {
         0, 0, static_cast<std::uint8_t>(type), 0, static_cast<std::uint8_t>(entries.size()), 0};
     for (auto [size, offset] : entries) {
@@ -67,7 +69,12 @@ Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> en
         PutLE32(file, size);
         PutLE32(file, offset);
     }
-    return Plus(file, Filler(300));
+    Append(file, Filler(300));
+    for (auto [size, offset] : entries)
+        if (offset + 4 <= file.size())
+            for (int i = 0; i < 4; ++i)
+                file[offset + i] = static_cast<std::uint8_t>(start >> (8 * i));
+    return file;
 }
 
 using Rule = Verdict (*)(const LookAhead&);
@@ -152,6 +159,8 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
         {"past the look-ahead", icoFile, IconFile(1, {{5000, 22}}), 0, 0, K::ICO},
         {"near 4 GiB", icoFile, IconFile(1, {{0xFFFFFFF0U, 22}}), 0, 0, K::ICO},
         {"type 3", icoFile, IconFile(3, {{10, 22}}), 0, 0, K::ICO},
+        {"PNG images", icoFile, IconFile(1, {{100, 38}, {50, 138}}, 0x474E5089), 0, 188, K::ICO},
+        {"an image that begins as neither", icoFile, IconFile(1, {{100, 38}}, 41), 0, 0, K::ICO},
     };
     for (const RuleRow& row : rows) {
         const Verdict verdict = row.rule(LookAhead::InFile(row.file, row.offset));

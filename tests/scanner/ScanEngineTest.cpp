@@ -241,28 +241,32 @@ TEST_F(ScanEngineTest, LogIsEmptiedOnlyOncePastItsLimit) {
 }
 
 TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
-    const Bytes icon = MakeIcon32(), image32 = MakeIconImage32(32);
+    const Bytes icon = MakeIcon32(), image32 = MakeIconImage32(32), gif = MakeGif();
     Bytes badPng = MakePng();
     badPng[29] ^= 1;  // the IHDR's CRC: the end marker is still there for the plain rule
-    const Bytes source = Compose({Filler(100), image32, Filler(50), icon, Filler(50), badPng,
-                                  Filler(50), MakeGif(), Filler(9)});
+    const Bytes source = Compose(
+        {Filler(100), image32, Filler(50), icon, Filler(50), badPng, Filler(50), gif, Filler(9)});
     const std::string path = temp.Write("in/a.dll", source);
     ScanOptions options;
     options.checkItems = true;
     EXPECT_EQ(Scan(path, options).itemsLogged, 3);
-    // The icon file whole, and not the bare image inside it again.
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")).size(), icon.size() + 2);
+    // The icon file whole, with no line break after it, and not the bare image inside it again.
+    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")), icon);
     // The 32-bit bare image at its real size, under a header that says what it is.
     const Bytes bare = ReadFileBytes(Out("ICO", "a.dll_1.ICO"));
-    ASSERT_EQ(bare.size(), 22 + image32.size() + 2);
-    EXPECT_EQ(Bytes(bare.begin() + 22, bare.end() - 2), image32);
+    ASSERT_EQ(bare.size(), 22 + image32.size());
+    EXPECT_EQ(Bytes(bare.begin() + 22, bare.end()), image32);
     EXPECT_EQ(bare[8], 0);    // colour count
     EXPECT_EQ(bare[12], 32);  // bits per pixel
     EXPECT_EQ(bare[14] | bare[15] << 8, static_cast<int>(image32.size()));
-    EXPECT_TRUE(FileExists(Out("GIF", "a.dll_2.GIF")));
+    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_2.GIF")), gif);
     EXPECT_FALSE(FileExists(Out("PNG", "a.dll_3.PNG")));
     EXPECT_EQ(observer.counts["PNG#a.dll"], 0);
-    EXPECT_EQ(Scan(path).itemsLogged, 5);  // unchecked, what the plain rules give
+    // Unchecked, what the plain rules give, each item with CR LF after it.
+    EXPECT_EQ(Scan(path).itemsLogged, 5);
+    const Bytes plainGif = ReadFileBytes(Out("GIF", "a.dll_3.GIF"));
+    ASSERT_GE(plainGif.size(), gif.size() + 2);
+    EXPECT_EQ(Bytes(plainGif.end() - 2, plainGif.end()), Bytes({'\r', '\n'}));
 }
 
 // The 32x32 image is a complete one-image icon's image, so its bare-icon signature is there.
