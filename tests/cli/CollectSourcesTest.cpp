@@ -1,11 +1,12 @@
-// Which files a PATH stands for, in the platform's own path form: in-process, so that it runs
-// wherever the tool is built, Windows included.
+// Which files a PATH stands for, in the platform's own path form, and so the folder listings
+// under it: in-process, so that it runs wherever the tool is built, Windows included.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "FileMarks.h"
+#include "FolderListing.h"
 #include "PathHelpers.h"
 #include "TempFolder.h"
 #include "TerminalScan.h"
@@ -34,35 +35,45 @@ std::string WithSlashes(std::string path) {
 TEST(CollectSourcesTest, AFileIsScannedAloneNamedWithItsFolder) {
     const std::string sep(1, kPathSeparator);
     EXPECT_EQ(CollectSources(Options("x.dll")), Paths{"." + sep + "x.dll"});
-
     test::TempFolder temp;
     const std::string hidden = temp.Write(test::HiddenName("h.dll"), {1});
     test::MarkHidden(hidden);
+    EXPECT_TRUE(IsHiddenEntry(hidden));
     // Named on its own, a hidden file is scanned, whatever the pattern.
     EXPECT_EQ(CollectSources(Options(hidden, "*.exe")), Paths{hidden});
-
     const std::string nested = temp.Write("sub/x.dll", {1});
-    const Paths sources = CollectSources(Options(WithSlashes(nested)));
-    EXPECT_EQ(sources, Paths{nested});
-    ASSERT_EQ(sources.size(), 1u);
-    EXPECT_EQ(FileNameOfPath(sources[0]), "x.dll");  // what the output names are made of
+    EXPECT_EQ(CollectSources(Options(WithSlashes(nested))), Paths{nested});
 }
 
+// Hidden entries (a leading "." outside Windows, the hidden or system attribute on Windows) are
+// left out of listings; read-only files are not.
 TEST(CollectSourcesTest, FolderMembersInNameOrderWithPatternAndRecursion) {
     test::TempFolder temp;
-    for (const char* name : {"src/b.DLL", "src/a.dll", "src/c.exe", "src/sub/d.dll", "src/noext"})
+    for (const char* name : {"src/b.DLL", "src/a.dll", "src/c.exe", "src/sub1/deep/d.dll",
+                             "src/sub2/e.dll", "src/noext"})
         temp.Write(name, {1});
+    test::MarkReadOnly(temp.Write("src/locked.dll", {1}));
     test::MarkHidden(temp.Write("src/" + test::HiddenName("h.dll"), {1}));
-    test::MarkHidden(temp.MakeFolder("src/" + test::HiddenName("dot")));
-    temp.Write("src/" + test::HiddenName("dot") + "/e.dll", {1});
-    const std::string src = temp.path() + "src";
-    const std::string sep(1, kPathSeparator);
+    const std::string dot = temp.MakeFolder("src/" + test::HiddenName("dot"));
+    test::MarkHidden(dot);
+    temp.Write("src/" + test::HiddenName("dot") + "/f.dll", {1});
+#ifdef _WIN32
+    test::MarkSystem(temp.Write("src/system.dll", {1}));
+    test::MarkSystem(temp.MakeFolder("src/system"));
+#endif
+    const std::string src = temp.path() + "src", sep(1, kPathSeparator);
+    EXPECT_TRUE(IsHiddenEntry(dot));
+    EXPECT_FALSE(IsHiddenEntry(src + sep + "locked.dll"));
+    EXPECT_EQ(ListSubFolders(src), (Paths{"sub1", "sub2"}));
+    EXPECT_TRUE(ListFiles(temp.path() + "missing", "*").empty());
 
     EXPECT_EQ(CollectSources(Options(src, "*.dll")),
-              (Paths{src + sep + "a.dll", src + sep + "b.DLL"}));
+              (Paths{src + sep + "a.dll", src + sep + "b.DLL", src + sep + "locked.dll"}));
     const Paths all = CollectSources(Options(src, "*.*", true));
     EXPECT_EQ(all, (Paths{src + sep + "a.dll", src + sep + "b.DLL", src + sep + "c.exe",
-                          src + sep + "noext", src + sep + "sub" + sep + "d.dll"}));
+                          src + sep + "locked.dll", src + sep + "noext",
+                          src + sep + "sub1" + sep + "deep" + sep + "d.dll",
+                          src + sep + "sub2" + sep + "e.dll"}));
     EXPECT_EQ(CollectSources(Options(WithSlashes(src), "*.*", true)), all);
 }
 

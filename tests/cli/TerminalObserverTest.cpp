@@ -38,8 +38,9 @@ TEST(TerminalObserverTest, ProgressLineOnlyWhenAskedAndFailuresAlways) {
     const std::string output = "out/GIF/a.dll_0.GIF";
     silent.ItemExtracted({"dir/a.dll", ResourceKind::GIF, 7, 36, output, true});
     EXPECT_TRUE(Contents(quiet).empty());
-    EXPECT_EQ(Contents(items), "{\"source\": \"dir/a.dll\", \"kind\": \"GIF\", \"position\": 7, \"size\": 36, "
-                               "\"output\": \"out/GIF/a.dll_0.GIF\"}\n");
+    EXPECT_EQ(Contents(items),
+              "{\"source\": \"dir/a.dll\", \"kind\": \"GIF\", \"position\": 7, \"size\": 36, "
+              "\"output\": \"out/GIF/a.dll_0.GIF\"}\n");
     for (std::FILE* file : {items, progress, quiet}) std::fclose(file);
 }
 

@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "MediaSamples.h"
 #include "PathHelpers.h"
 #include "RecordingObserver.h"
 #include "ScanEngine.h"
@@ -21,32 +20,35 @@ inline Bytes Compose(std::initializer_list<Bytes> parts) {
 }
 
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     TempFolder temp;
     std::string root = temp.path() + "out" + kPathSeparator;
     RecordingObserver observer;
     StopToken stop;
 
-    ScanSetup Setup(FileSystem* fileSystem = &NativeFileSystem()) const {
+    ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
+                     FileSystem* fileSystem = &NativeFileSystem()) {
         ScanSetup setup;
         setup.outputRoot = root;
         setup.clock = [] { return std::string("T"); };
         setup.fileSystem = fileSystem;
-        return setup;
+        return ScanEngine(setup).ScanFile(path, options, observer, stop);
     }
-
-    ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
-                     FileSystem* fileSystem = &NativeFileSystem()) {
-        return ScanEngine(Setup(fileSystem)).ScanFile(path, options, observer, stop);
+    // A fresh observer and a scan of a new source holding `bytes`.
+    ScanSummary Rescan(const std::string& name, const Bytes& bytes,
+                       const ScanOptions& options = {}) {
+        observer = {};
+        return Scan(temp.Write(name, bytes), options);
     }
-
     std::string Out(std::string_view kind, const std::string& name) const {
         return root + std::string(kind) + kPathSeparator + name;
     }
-
-    std::string LogText() const {
-        const Bytes bytes = ReadFileBytes(root + "LOG.txt");
-        return std::string(bytes.begin(), bytes.end());
+    // The kinds of the items found, in the order they were reported.
+    std::string Kinds() const {
+        std::string kinds;
+        for (const RecordedItem& item : observer.items)
+            kinds += std::string(KindName(item.kind)) + " ";
+        return kinds;
     }
 };
 

@@ -1,19 +1,22 @@
-// What a scan leaves behind: output names and bytes, the order of items, chunking, the log.
+// What a scan leaves behind: output names and bytes, the order of items, chunking, the log, the
+// checked scan and the resource pass; and the engine against the obvious search.
 #include <algorithm>
 #include <filesystem>
 
 #include "EngineFixture.h"
 #include "FileMarks.h"
 #include "ItemWriter.h"
+#include "MemoryFileSystem.h"
 #include "NativePath.h"
+#include "PeWriter.h"
 #include "ProgressText.h"
+#include "ReferenceScan.h"
+#include "SignatureTable.h"
 
 namespace morvane {
 namespace {
 
-using test::Bytes;
-using test::Compose;
-using test::Filler;
+using namespace test;
 
 constexpr std::size_t kMiB = 1024 * 1024;
 
@@ -23,15 +26,14 @@ Bytes Tail(const Bytes& bytes, std::size_t from, std::size_t count) {
 }
 
 Bytes WithLineEnd(Bytes bytes) {
-    bytes.push_back(0x0D);
-    bytes.push_back(0x0A);
+    Append(bytes, {0x0D, 0x0A});
     return bytes;
 }
 
-class ScanEngineTest : public test::EngineFixture {};
+class ScanEngineTest : public EngineFixture {};
 
 TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
-    const Bytes icon = test::MakeIcon32(), bmp = test::MakeBmp(), gif = test::MakeGif();
+    const Bytes icon = MakeIcon32(), bmp = MakeBmp(), gif = MakeGif();
     // The GIF comes first in the file, but its row comes after the icon and bitmap rows.
     const Bytes source = Compose({Filler(100), gif, Filler(50), icon, Filler(50), bmp, Filler(50)});
     const std::string path = temp.Write("in/a.dll", source);
@@ -41,55 +43,52 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     EXPECT_EQ(summary.itemsLogged, 4);
 
     const std::size_t iconAt = 100 + gif.size() + 50, bmpAt = iconAt + icon.size() + 50;
-    EXPECT_EQ(test::ReadFileBytes(Out("ICO", "a.dll_0.ICO")), WithLineEnd(icon));
+    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")), WithLineEnd(icon));
     // The bare 32x32 image: icon header, the 0x28 before the signature, 2238 source bytes.
     Bytes bare(kIconHeader32.begin(), kIconHeader32.end());
     bare.push_back(0x28);
-    test::Append(bare, Tail(source, iconAt + 23, 2238));
-    const Bytes bareFile = test::ReadFileBytes(Out("ICO", "a.dll_1.ICO"));
+    Append(bare, Tail(source, iconAt + 23, 2238));
+    const Bytes bareFile = ReadFileBytes(Out("ICO", "a.dll_1.ICO"));
     EXPECT_EQ(bareFile.size(), 2263u);
     EXPECT_EQ(bareFile, WithLineEnd(bare));
-    EXPECT_EQ(test::ReadFileBytes(Out("BMP", "a.dll_2.BMP")), WithLineEnd(bmp));
-    EXPECT_EQ(test::ReadFileBytes(Out("GIF", "a.dll_3.GIF")), WithLineEnd(Tail(source, 100, gif.size() + 1)));
+    EXPECT_EQ(ReadFileBytes(Out("BMP", "a.dll_2.BMP")), WithLineEnd(bmp));
+    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_3.GIF")),
+              WithLineEnd(Tail(source, 100, gif.size() + 1)));
 
-    EXPECT_EQ(LogText(), "----------\r\nStart: T (" + path + ")\r\n" +
-                             "ICO file found at offset: " + std::to_string(iconAt + 1) + ",  Size: 2238\r\n" +
-                             "ICO file found at offset: " + std::to_string(iconAt + 24) + ",  Size: 2238\r\n" +
-                             "BMP file found at offset: " + std::to_string(bmpAt + 1) +
-                             ",  Size: " + std::to_string(bmp.size()) + "\r\n" +
-                             "GIF file found at offset: 101,  Size: " + std::to_string(gif.size() + 1) +
-                             "\r\n4 βρέθηκαν .\r\nEnd: T\r\n");
-    EXPECT_EQ(observer.counts, (std::map<std::string, int>{{"ICO#a.dll", 2}, {"BMP#a.dll", 1}, {"GIF#a.dll", 1}}));
+    EXPECT_EQ(ReadFileText(root + "LOG.txt"),
+              "----------\r\nStart: T (" + path + ")\r\n" +
+                  "ICO file found at offset: " + std::to_string(iconAt + 1) + ",  Size: 2238\r\n" +
+                  "ICO file found at offset: " + std::to_string(iconAt + 24) + ",  Size: 2238\r\n" +
+                  "BMP file found at offset: " + std::to_string(bmpAt + 1) +
+                  ",  Size: " + std::to_string(bmp.size()) + "\r\n" +
+                  "GIF file found at offset: 101,  Size: " + std::to_string(gif.size() + 1) +
+                  "\r\n4 βρέθηκαν .\r\nEnd: T\r\n");
+    EXPECT_EQ(observer.counts,
+              (std::map<std::string, int>{{"ICO#a.dll", 2}, {"BMP#a.dll", 1}, {"GIF#a.dll", 1}}));
     EXPECT_EQ(observer.prepared.size(), 10u);
     EXPECT_EQ(observer.finished, std::vector<std::string>{"a.dll"});
 }
 
 TEST_F(ScanEngineTest, CandidatesAreOrderedByChunkThenRowThenPosition) {
     // Chunk 1: a GIF then an icon file; chunk 2: a bitmap then a GIF.
-    Bytes source = Compose({Filler(10), test::MakeGif(), Filler(10), test::MakeIcon32()});
-    test::Append(source, Filler(kMiB - source.size() + 5));
+    Bytes source = Compose({Filler(10), MakeGif(), Filler(10), MakeIcon32()});
+    Append(source, Filler(kMiB - source.size() + 5));
     const std::size_t chunk2 = source.size();
-    test::Append(source, Compose({test::MakeBmp(), Filler(10), test::MakeGif(), Filler(10)}));
+    Append(source, Compose({MakeBmp(), Filler(10), MakeGif(), Filler(10)}));
     Scan(temp.Write("s.bin", source));
-    std::vector<std::string> kinds;
-    for (const auto& item : observer.items) kinds.emplace_back(KindName(item.kind));
-    EXPECT_EQ(kinds, (std::vector<std::string>{"ICO", "ICO", "GIF", "BMP", "GIF"}));
+    EXPECT_EQ(Kinds(), "ICO ICO GIF BMP GIF ");
     EXPECT_EQ(observer.items[3].position, static_cast<std::int64_t>(chunk2) + 1);
     EXPECT_EQ(observer.items[4].output, Out("GIF", "s.bin_4.GIF"));
 }
 
 TEST_F(ScanEngineTest, SignaturesAcrossAChunkBoundaryAreNotFoundButItemsMayCrossIt) {
-    const Bytes gif = test::MakeGif();
+    const Bytes gif = MakeGif();
     // A GIF whose signature starts on the first chunk's last byte is not seen.
     Scan(temp.Write("edge.bin", Compose({Filler(kMiB - 1), gif, Filler(100)})));
     EXPECT_TRUE(observer.items.empty());
 
     // One that starts 6 bytes before the boundary is found, and reaches past the boundary.
-    Bytes whole = Filler(kMiB - 6);
-    test::Append(whole, gif);
-    test::Append(whole, Filler(100));
-    observer = {};
-    Scan(temp.Write("edge2.bin", whole));
+    Rescan("edge2.bin", Compose({Filler(kMiB - 6), gif, Filler(100)}));
     ASSERT_EQ(observer.items.size(), 1u);
     EXPECT_EQ(observer.items[0].position, static_cast<std::int64_t>(kMiB - 5));
     EXPECT_EQ(observer.items[0].size, static_cast<std::int64_t>(gif.size() + 1));
@@ -100,8 +99,7 @@ TEST_F(ScanEngineTest, ChunkCountFollowsTheLengthAndTheCap) {
     ASSERT_EQ(observer.progress.size(), 1u);
     EXPECT_EQ(observer.progress[0].lastPosition, static_cast<std::int64_t>(kMiB));
 
-    observer = {};
-    Scan(temp.Write("two.bin", Filler(kMiB + 1)));
+    Rescan("two.bin", Filler(kMiB + 1));
     ASSERT_EQ(observer.progress.size(), 2u);
     EXPECT_EQ(observer.progress[1].lastPosition, static_cast<std::int64_t>(kMiB + 1));
     EXPECT_EQ(observer.progress[1].length, static_cast<std::int64_t>(kMiB + 1));
@@ -110,17 +108,16 @@ TEST_F(ScanEngineTest, ChunkCountFollowsTheLengthAndTheCap) {
     // A cap of 1 MiB leaves the GIF in the second chunk alone.
     ScanOptions capped;
     capped.chunkCap = 1;
-    observer = {};
-    Scan(temp.Write("capped.bin", Compose({Filler(kMiB + 10), test::MakeGif(), Filler(4)})), capped);
+    Rescan("capped.bin", Compose({Filler(kMiB + 10), MakeGif(), Filler(4)}), capped);
     EXPECT_EQ(observer.progress.size(), 1u);
     EXPECT_TRUE(observer.items.empty());
 
     capped.chunkCap = 0;
-    observer = {};
-    Scan(temp.Write("zero.bin", Compose({test::MakeGif(), Filler(4)})), capped);
+    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
     EXPECT_TRUE(observer.progress.empty());
-    EXPECT_EQ(observer.lines, (std::vector<std::string>{"----------", "Start: T (" + temp.path() + "zero.bin)",
-                                                        "0 βρέθηκαν .", "End: T"}));
+    EXPECT_EQ(observer.lines,
+              (std::vector<std::string>{"----------", "Start: T (" + temp.path() + "zero.bin)",
+                                        "0 βρέθηκαν .", "End: T"}));
 }
 
 TEST_F(ScanEngineTest, EmptyAndTinySourcesAreScannedWithoutABarValue) {
@@ -131,8 +128,7 @@ TEST_F(ScanEngineTest, EmptyAndTinySourcesAreScannedWithoutABarValue) {
     EXPECT_EQ(observer.lines.size(), 4u);
     EXPECT_EQ(observer.lines[2], "0 βρέθηκαν .");
 
-    observer = {};
-    Scan(temp.Write("fifty.bin", Filler(50)));
+    Rescan("fifty.bin", Filler(50));
     EXPECT_FALSE(observer.progress.at(0).barValue.has_value());
 }
 
@@ -147,31 +143,32 @@ TEST_F(ScanEngineTest, MissingSourceDoesNothingAtAll) {
 }
 
 TEST_F(ScanEngineTest, HiddenSystemAndReadOnlySourcesAreScanned) {
-    const Bytes source = Compose({Filler(7), test::MakeGif(), Filler(7)});
-    std::vector<std::string> paths = {temp.Write(test::HiddenName("hidden.dll"), source),
+    const Bytes source = Compose({Filler(7), MakeGif(), Filler(7)});
+    std::vector<std::string> paths = {temp.Write(HiddenName("hidden.dll"), source),
                                       temp.Write("locked.dll", source)};
-    test::MarkHidden(paths[0]);
-    test::MarkReadOnly(paths[1]);
+    MarkHidden(paths[0]);
+    MarkReadOnly(paths[1]);
 #ifdef _WIN32
     paths.push_back(temp.Write("system.dll", source));
-    test::MarkSystem(paths[2]);
+    MarkSystem(paths[2]);
 #endif
     for (const std::string& path : paths) {
         SCOPED_TRACE(path);
         const ScanSummary summary = Scan(path);
         EXPECT_TRUE(summary.scanned);
         EXPECT_EQ(summary.itemsLogged, 1);
-        EXPECT_EQ(test::ReadFileBytes(Out("GIF", FileNameOfPath(path) + "_0.GIF")),
-                  WithLineEnd(Tail(source, 7, test::MakeGif().size() + 1)));
+        EXPECT_EQ(ReadFileBytes(Out("GIF", FileNameOfPath(path) + "_0.GIF")),
+                  WithLineEnd(Tail(source, 7, MakeGif().size() + 1)));
     }
 }
 
 TEST_F(ScanEngineTest, FoldersThatCannotBeMadeStopTheScanWithTheMessage) {
-    temp.Write("out", test::ToBytes("a file where the output root should be"));
-    const ScanSummary summary = Scan(temp.Write("a.dll", test::MakeGif()));
+    temp.Write("out", ToBytes("a file where the output root should be"));
+    const ScanSummary summary = Scan(temp.Write("a.dll", MakeGif()));
     EXPECT_TRUE(summary.foldersFailed);
-    EXPECT_EQ(observer.folderMessages,
-              std::vector<std::string>{"Δεν ειναι δυνατή η δημιουργία του φακέλου '" + root + "ANI"});
+    EXPECT_EQ(
+        observer.folderMessages,
+        std::vector<std::string>{"Δεν ειναι δυνατή η δημιουργία του φακέλου '" + root + "ANI"});
     EXPECT_EQ(observer.prepared.size(), 10u);  // the nodes stay...
     EXPECT_TRUE(observer.finished.empty());    // ...since the empty ones are never cleared
     EXPECT_TRUE(observer.lines.empty());
@@ -179,7 +176,7 @@ TEST_F(ScanEngineTest, FoldersThatCannotBeMadeStopTheScanWithTheMessage) {
 
 TEST_F(ScanEngineTest, StopEndsTheSearchAtTheNextChunkAndKeepsWhatWasFound) {
     Bytes source;
-    for (int chunk = 0; chunk < 3; ++chunk) test::Append(source, Compose({test::MakeGif(), Filler(kMiB - 35)}));
+    for (int chunk = 0; chunk < 3; ++chunk) Append(source, Compose({MakeGif(), Filler(kMiB - 35)}));
     const std::string path = temp.Write("big.bin", source);
     observer.onProgress = [](const ProgressReport& report) {
         const bool second = report.lastPosition == static_cast<std::int64_t>(2 * kMiB);
@@ -200,34 +197,33 @@ TEST_F(ScanEngineTest, StopEndsTheSearchAtTheNextChunkAndKeepsWhatWasFound) {
 }
 
 TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
-    Bytes riff = test::MakeRiff("WAVE", Filler(20));
+    Bytes riff = MakeRiff("WAVE", Filler(20));
     riff[4] = 31;  // the size field claims 7 bytes more than the file holds
     const Bytes source = Compose({Filler(16), riff});
     Scan(temp.Write("w.bin", source));
     ASSERT_EQ(observer.items.size(), 1u);
     EXPECT_EQ(observer.items[0].size, 39);
-    EXPECT_EQ(test::ReadFileBytes(Out("WAV", "w.bin_0.WAV")), WithLineEnd(riff));
-    EXPECT_NE(LogText().find("WAV file found at offset: 17,  Size: 39\r\n"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(Out("WAV", "w.bin_0.WAV")), WithLineEnd(riff));
+    EXPECT_NE(ReadFileText(root + "LOG.txt").find("WAV file found at offset: 17,  Size: 39\r\n"),
+              std::string::npos);
 
     // A bare icon bitmap 100 bytes before the end.
-    observer = {};
-    const Bytes tail = Compose({Filler(30), {0x28, 0, 0, 0, 0x20, 0, 0, 0, 0x40}, Filler(91)});
-    Scan(temp.Write("t.bin", tail));
+    Rescan("t.bin", Compose({Filler(30), {0x28, 0, 0, 0, 0x20, 0, 0, 0, 0x40}, Filler(91)}));
     ASSERT_EQ(observer.items.size(), 1u);
-    EXPECT_EQ(test::ReadFileBytes(Out("ICO", "t.bin_0.ICO")).size(), 22u + 1 + 99 + 2);
+    EXPECT_EQ(ReadFileBytes(Out("ICO", "t.bin_0.ICO")).size(), 22u + 1 + 99 + 2);
 }
 
 TEST_F(ScanEngineTest, SameNameElsewhereReplacesOutputsAndOnlyEnabledKindsGetNodes) {
-    Scan(temp.Write("x/a.dll", Compose({test::MakeGif(), Filler(3), test::MakeGif(), Filler(3)})));
+    Scan(temp.Write("x/a.dll", Compose({MakeGif(), Filler(3), MakeGif(), Filler(3)})));
     ScanOptions gifOnly;
     gifOnly.enabled.fill(false);
     gifOnly.Enable(ResourceKind::GIF, true);
     observer = {};
-    const Bytes other = Compose({Filler(5), test::MakeGif(), Filler(9)});
+    const Bytes other = Compose({Filler(5), MakeGif(), Filler(9)});
     Scan(temp.Write("y/a.dll", other), gifOnly);
     EXPECT_EQ(observer.prepared, std::vector<std::string>{"a.dll:GIF"});
-    EXPECT_EQ(test::ReadFileBytes(Out("GIF", "a.dll_0.GIF")), WithLineEnd(Tail(other, 5, 36)));
-    EXPECT_TRUE(test::FileExists(Out("GIF", "a.dll_1.GIF")));  // from the first scan, untouched
+    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_0.GIF")), WithLineEnd(Tail(other, 5, 36)));
+    EXPECT_TRUE(FileExists(Out("GIF", "a.dll_1.GIF")));  // from the first scan, untouched
     for (ResourceKind kind : kAllKinds)
         EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(root + std::string(KindName(kind)))));
 }
@@ -237,11 +233,177 @@ TEST_F(ScanEngineTest, LogIsEmptiedOnlyOncePastItsLimit) {
     const std::string source = temp.Write("e.bin", {});
     temp.Write("out/LOG.txt", Bytes(1024000, 'x'));
     Scan(source);
-    EXPECT_EQ(LogText().substr(0, 1024000), std::string(1024000, 'x'));
+    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 1024000), std::string(1024000, 'x'));
 
     temp.Write("out/LOG.txt", Bytes(1024001, 'x'));
     Scan(source);
-    EXPECT_EQ(LogText().substr(0, 12), "----------\r\n");
+    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 12), "----------\r\n");
+}
+
+TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
+    const Bytes icon = MakeIcon32(), image32 = MakeIconImage32(32), gif = MakeGif();
+    Bytes badPng = MakePng();
+    badPng[29] ^= 1;  // the IHDR's CRC: the end marker is still there for the plain rule
+    const Bytes source = Compose(
+        {Filler(100), image32, Filler(50), icon, Filler(50), badPng, Filler(50), gif, Filler(9)});
+    const std::string path = temp.Write("in/a.dll", source);
+    ScanOptions options;
+    options.checkItems = true;
+    EXPECT_EQ(Scan(path, options).itemsLogged, 3);
+    // The icon file whole, with no line break after it, and not the bare image inside it again.
+    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")), icon);
+    // The 32-bit bare image at its real size, under a header that says what it is.
+    const Bytes bare = ReadFileBytes(Out("ICO", "a.dll_1.ICO"));
+    ASSERT_EQ(bare.size(), 22 + image32.size());
+    EXPECT_EQ(Bytes(bare.begin() + 22, bare.end()), image32);
+    EXPECT_EQ(bare[8], 0);    // colour count
+    EXPECT_EQ(bare[12], 32);  // bits per pixel
+    EXPECT_EQ(bare[14] | bare[15] << 8, static_cast<int>(image32.size()));
+    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_2.GIF")), gif);
+    EXPECT_FALSE(FileExists(Out("PNG", "a.dll_3.PNG")));
+    EXPECT_EQ(observer.counts["PNG#a.dll"], 0);
+    // Unchecked, what the plain rules give, each item with CR LF after it.
+    EXPECT_EQ(Scan(path).itemsLogged, 5);
+    const Bytes plainGif = ReadFileBytes(Out("GIF", "a.dll_3.GIF"));
+    ASSERT_GE(plainGif.size(), gif.size() + 2);
+    EXPECT_EQ(Bytes(plainGif.end() - 2, plainGif.end()), Bytes({'\r', '\n'}));
+}
+
+// The 32x32 image is a complete one-image icon's image, so its bare-icon signature is there.
+Bytes ImageWithIconGroup() {
+    const Bytes icon = MakeIcon32();
+    return MakePe(
+        {{kRtIcon, "", 1, 0, Bytes(icon.begin() + 22, icon.end())},
+         {kRtIcon, "", 2, 0, MakePng(64, 64)},
+         {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}, {64, 32, 2, 0}})},
+         {kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)}},
+        {true, false, 7});
+}
+
+TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragments) {
+    const Bytes pe = ImageWithIconGroup();
+    const std::string path =
+        temp.Write("in/setup.exe", Compose({Filler(101), pe, Filler(33), MakeGif(), Filler(40)}));
+    ScanOptions resources;
+    resources.readResources = true;
+    ASSERT_FALSE(Scan(path, resources).hadFailure);
+    // The GIF is carved; the bitmap and the group come from the table, in its order; neither the
+    // bare 32x32 image nor the PNG inside the group is written again.
+    EXPECT_EQ(Kinds(), "GIF BMP ICO ");
+    const Bytes ico = ReadFileBytes(Out("ICO", "setup.exe_2.ICO"));
+    ASSERT_GT(ico.size(), 6u);
+    EXPECT_EQ(ico[4], 2);
+    EXPECT_EQ(ico[ico.size() - 2], 0x0D);
+    EXPECT_EQ(ReadFileBytes(Out("BMP", "setup.exe_1.BMP"))[0], 'B');
+    EXPECT_GT(observer.items[1].position, 101);
+    EXPECT_LT(observer.items[1].position, 101 + static_cast<std::int64_t>(pe.size()));
+
+    observer = {};  // without the pass, the same source is carved as before
+    ASSERT_FALSE(Scan(path).hadFailure);
+    EXPECT_EQ(Kinds(), "ICO GIF PNG ");
+
+    // An icon file of several images is one item.
+    Bytes file = {0, 0, 1, 0, 2, 0};
+    const Bytes a = MakePng(8, 8), b = MakePng(16, 16);
+    for (const Bytes* image : {&a, &b}) {
+        Append(file, {8, 8, 0, 0, 1, 0, 32, 0});
+        PutLE32(file, static_cast<std::uint32_t>(image->size()));
+        PutLE32(file, static_cast<std::uint32_t>(image == &a ? 38 : 38 + a.size()));
+    }
+    file = Compose({file, a, b});
+    ASSERT_FALSE(Rescan("in/two.ico", Compose({Filler(9), file, Filler(9)}), resources).hadFailure);
+    ASSERT_FALSE(observer.items.empty());
+    EXPECT_EQ(observer.items[0].kind, ResourceKind::ICO);
+    EXPECT_EQ(observer.items[0].position, 10);
+    EXPECT_EQ(observer.items[0].size, static_cast<std::int64_t>(file.size()));
+}
+
+// Sources far larger in item count than any real file: every item is found, counted and named.
+TEST(LoadTest, MoreThanAHundredThousandItemsInOneSourceAreAllNamed) {
+    constexpr int kItems = 100001;
+    Bytes source;
+    for (int i = 0; i < kItems; ++i) Append(source, ToBytes(std::string("GIF89a\0;", 8)));
+    source.push_back(0xAA);  // the byte after the last end marker
+    const std::string sep(1, kPathSeparator), path = sep + "many.bin";
+    MemoryFileSystem disk;
+    disk.keepOutputs = false;
+    disk.files[path] = source;
+    ScanSetup setup;
+    setup.outputRoot = sep + "out" + sep;
+    setup.fileSystem = &disk;
+    setup.clock = [] { return std::string("T"); };
+    RecordingObserver observer;
+    StopToken stop;
+    EXPECT_EQ(ScanEngine(setup).ScanFile(path, {}, observer, stop).itemsLogged, kItems);
+    ASSERT_EQ(observer.items.size(), static_cast<std::size_t>(kItems));
+    EXPECT_EQ(disk.outputsCreated, static_cast<std::size_t>(kItems));
+    EXPECT_EQ(observer.items.back().output,
+              sep + "out" + sep + "GIF" + sep + "many.bin_100000.GIF");
+    EXPECT_EQ(observer.items.back().position, 8LL * (kItems - 1) + 1);
+    const Bytes& log = disk.files[setup.outputRoot + "LOG.txt"];
+    EXPECT_NE(std::string(log.begin(), log.end()).find("\r\n100001 βρέθηκαν .\r\n"),
+              std::string::npos);
+}
+
+// Signatures, end markers, whole items and short fillers, drawn at random.
+Bytes DenseSource(std::size_t size, std::uint32_t seed) {
+    static const std::vector<Bytes> pieces = [] {
+        std::vector<Bytes> all;
+        for (const SignatureRow& row : AllSignatureRows())
+            all.emplace_back(row.bytes.begin(), row.bytes.end());
+        for (Bytes marker : {Bytes{0x00, 0x3B},
+                             Bytes{0xFF, 0xDA},
+                             Bytes{0xFF, 0xD9, 0x00, 0x00},
+                             ToBytes(std::string("MTrk\0\0", 6)),
+                             Bytes{0x00, 0x00, 0xFF, 0x2F, 0x00},
+                             Bytes{'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82},
+                             ToBytes("JFIF"),
+                             ToBytes("WAVE"),
+                             ToBytes("AVI "),
+                             ToBytes("ACON"),
+                             Bytes{0x00, 0x00, 0x28, 0x00},
+                             Bytes{0x28},
+                             Bytes{0x40},
+                             Bytes{0x10, 0x00},
+                             MakeGif(),
+                             MakePng(),
+                             MakeBmp(),
+                             MakeIcon32(),
+                             MakeCursor32(),
+                             MakeMidi(3),
+                             MakeRiff("WAVE", Bytes(30, 1))})
+            all.push_back(marker);
+        return all;
+    }();
+    Bytes source;
+    std::uint32_t state = seed;
+    while (source.size() < size) {
+        state = state * 1664525u + 1013904223u;
+        Append(source, (state >> 28) < 5 ? Filler((state >> 8) % 40, state)
+                                         : pieces[(state >> 12) % pieces.size()]);
+    }
+    source.resize(size);
+    return source;
+}
+
+// The engine (one pass, shared marker cursors, remembered MIDI chains, a sliding window) against
+// the obvious search, on dense sources that straddle chunk boundaries.
+TEST_F(ScanEngineTest, FindsExactlyWhatTheObviousSearchFinds) {
+    for (auto [size, seed] :
+         {std::pair{std::size_t{3000}, 1u}, {kMiB + 777, 2u}, {2 * kMiB + 5, 3u}}) {
+        const Bytes source = DenseSource(size, seed);
+        ScanOptions options;
+        if (seed == 2) options.Enable(ResourceKind::WAV, false);
+        const auto expected = ReferenceScan(source, options);
+        ASSERT_GT(expected.size(), size / 400);
+        Rescan("dense.bin", source, options);
+        ASSERT_EQ(observer.items.size(), expected.size()) << "size " << size;
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ((ReferenceItem{observer.items[i].position, observer.items[i].size,
+                                     observer.items[i].kind}),
+                      expected[i])
+                << i;
+    }
 }
 
 TEST(ProgressTextTest, GroupsDigitsAndDividesByRoundedHundredths) {
@@ -250,7 +412,7 @@ TEST(ProgressTextTest, GroupsDigitsAndDividesByRoundedHundredths) {
     EXPECT_EQ(GroupDigits(0, ","), "0");
     EXPECT_EQ(GroupDigits(999, ","), "999");
     EXPECT_EQ(GroupDigits(-1234567, ","), "-1,234,567");
-    EXPECT_EQ(ProgressBarValue(1048576, 2097152), 49);  // 1048577 / 20972
+    EXPECT_EQ(ProgressBarValue(1048576, 2097152), 49);    // 1048577 / 20972
     EXPECT_EQ(ProgressBarValue(149, 150), 75);            // round(1.5) = 2 (to even): 150 / 2
     EXPECT_EQ(ProgressBarValue(249, 250), std::nullopt);  // round(2.5) = 2 (to even): 250 / 2 = 125
     EXPECT_EQ(ProgressBarValue(49, 50), std::nullopt);    // round(0.5) = 0

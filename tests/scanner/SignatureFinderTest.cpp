@@ -12,22 +12,33 @@ namespace morvane {
 namespace {
 
 using test::Bytes;
+using Matches = std::vector<std::pair<std::uint32_t, int>>;  // offset, row
 
-std::vector<SignatureMatch> Naive(const Bytes& data, std::size_t size, std::span<const SignatureRow> table) {
-    std::vector<SignatureMatch> matches;
+Matches Found(std::span<const SignatureRow> table, const Bytes& data, std::size_t size) {
+    std::vector<SignatureMatch> found;
+    SignatureFinder(table).FindAll(data.data(), size, found);
+    Matches matches;
+    for (const SignatureMatch& m : found) matches.emplace_back(m.offset, m.row);
+    return matches;
+}
+
+Matches Naive(const Bytes& data, std::size_t size, std::span<const SignatureRow> table) {
+    Matches matches;
     for (std::size_t at = 0; at < size; ++at)
         for (std::size_t row = 0; row < table.size(); ++row) {
             const auto& bytes = table[row].bytes;
-            if (at + bytes.size() <= size && std::memcmp(&data[at], bytes.data(), bytes.size()) == 0)
-                matches.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(row)});
+            if (at + bytes.size() <= size &&
+                std::memcmp(&data[at], bytes.data(), bytes.size()) == 0)
+                matches.emplace_back(static_cast<std::uint32_t>(at), static_cast<int>(row));
         }
     return matches;
 }
 
 // Random bytes drawn mostly from the bytes signatures are made of, with whole signatures planted.
 Bytes Dense(std::size_t size, std::uint32_t seed) {
-    static const std::uint8_t alphabet[] = {0x00, 0x01, 0x02, 0x20, 0x40, 'B', 'M', 'G', 'I', 'F', '8',
-                                            '9', 'a', 0xFF, 0xD8, 0xE0, 'R', 0x89, 'P', 'N', 'T', 'h', 'd'};
+    static const std::uint8_t alphabet[] = {0x00, 0x01, 0x02, 0x20, 0x40, 'B',  'M',  'G',
+                                            'I',  'F',  '8',  '9',  'a',  0xFF, 0xD8, 0xE0,
+                                            'R',  0x89, 'P',  'N',  'T',  'h',  'd'};
     Bytes data(size + SignatureFinder::kReadPast);
     std::uint32_t state = seed;
     for (std::size_t i = 0; i < size; ++i) {
@@ -68,15 +79,16 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
         std::vector<std::uint32_t> hits(60000);
         std::size_t resume = 0;
         // Odd bounds: the kernels must respect both ends exactly.
-        const std::size_t count = k.kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume);
+        const std::size_t count =
+            k.kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume);
         EXPECT_EQ(resume, 49999u) << k.name;
         hits.resize(count);
         for (std::size_t i = 1; i < hits.size(); ++i) EXPECT_LE(hits[i - 1], hits[i] + 8) << k.name;
         std::sort(hits.begin(), hits.end());
-        for (const SignatureMatch& m : truth) {
-            if (m.offset < 3 || m.offset >= 49999) continue;
-            EXPECT_TRUE(std::binary_search(hits.begin(), hits.end(), m.offset)) << k.name << " " << m.offset;
-        }
+        for (const auto& [offset, row] : truth)
+            EXPECT_TRUE(offset < 3 || offset >= 49999 ||
+                        std::binary_search(hits.begin(), hits.end(), offset))
+                << k.name << " " << offset;
         for (std::uint32_t hit : hits) EXPECT_LT(hit, 49999u) << k.name;
     }
 }
@@ -85,14 +97,8 @@ TEST(SignatureFinderTest, FindsExactlyWhatANaiveSearchFinds) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
         for (std::size_t size : {0u, 1u, 7u, 63u, 64u, 65u, 4097u, 100000u}) {
             const Bytes data = Dense(size, seed);
-            std::vector<SignatureMatch> found;
-            SignatureFinder(AllSignatureRows()).FindAll(data.data(), size, found);
-            const auto expected = Naive(data, size, AllSignatureRows());
-            ASSERT_EQ(found.size(), expected.size()) << "size " << size;
-            for (std::size_t i = 0; i < found.size(); ++i) {
-                EXPECT_EQ(found[i].offset, expected[i].offset);
-                EXPECT_EQ(found[i].row, expected[i].row);
-            }
+            EXPECT_EQ(Found(AllSignatureRows(), data, size), Naive(data, size, AllSignatureRows()))
+                << "size " << size;
         }
     }
 }
@@ -107,13 +113,8 @@ TEST(SignatureFinderTest, OnlyEnabledRowsAndNothingPastTheEnd) {
     Bytes data = test::ToBytes("GIF89a..BM..GIF87a..GIF8");
     test::Append(data, test::ToBytes("9a"));  // a signature cut by the end of the range
     data.resize(data.size() + SignatureFinder::kReadPast);
-    std::vector<SignatureMatch> found;
-    SignatureFinder(table).FindAll(data.data(), 25, found);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].offset, 0u);
-    EXPECT_EQ(found[0].row, 1u);  // GIF89a is the second row of this table
-    EXPECT_EQ(found[1].offset, 12u);
-    EXPECT_EQ(found[1].row, 0u);
+    // GIF89a is the second row of this table.
+    EXPECT_EQ(Found(table, data, 25), (Matches{{0, 1}, {12, 0}}));
 }
 
 TEST(SignatureTableTest, RiffRowStaysWhileAnyOfItsKindsIsOn) {

@@ -10,7 +10,7 @@ namespace morvane::test {
 
 namespace {
 class FaultySource final : public SourceFile {
-public:
+  public:
     FaultySource(std::unique_ptr<SourceFile> inner, const FaultyFileSystem& faults, bool shrunk)
         : inner_(std::move(inner)), faults_(faults), shrunk_(shrunk) {}
     std::int64_t Length() const override { return inner_->Length(); }
@@ -27,28 +27,25 @@ public:
         return inner_->ReadAt(offset, into, static_cast<std::size_t>(end - offset));
     }
 
-private:
+  private:
     std::unique_ptr<SourceFile> inner_;
     const FaultyFileSystem& faults_;
     bool shrunk_;
 };
 
 class FaultyOutput final : public OutputFile {
-public:
+  public:
     FaultyOutput(std::unique_ptr<OutputFile> inner, std::optional<std::size_t> room)
         : inner_(std::move(inner)), room_(room) {}
     std::error_code Write(const std::uint8_t* bytes, std::size_t count) override {
-        if (room_) {
-            const std::size_t take = std::min(count, *room_);
-            *room_ -= take;
-            if (take > 0) inner_->Write(bytes, take);
-            if (take < count) return std::error_code(ENOSPC, std::generic_category());
-        }
-        return room_ ? std::error_code{} : inner_->Write(bytes, count);
+        const std::size_t take = std::min(count, room_.value_or(count));
+        if (room_) *room_ -= take;
+        const std::error_code error = inner_->Write(bytes, take);
+        return take < count ? std::error_code(ENOSPC, std::generic_category()) : error;
     }
     std::error_code Close() override { return inner_->Close(); }
 
-private:
+  private:
     std::unique_ptr<OutputFile> inner_;
     std::optional<std::size_t> room_;
 };
@@ -59,9 +56,12 @@ bool IsLog(const std::string& path) {
 }
 }  // namespace
 
-bool FaultyFileSystem::IsFile(const std::string& path) { return NativeFileSystem().IsFile(path); }
+bool FaultyFileSystem::IsFile(const std::string& path) {
+    return NativeFileSystem().IsFile(path);
+}
 
-std::unique_ptr<SourceFile> FaultyFileSystem::OpenSource(const std::string& path, std::error_code& error) {
+std::unique_ptr<SourceFile> FaultyFileSystem::OpenSource(const std::string& path,
+                                                         std::error_code& error) {
     if (++opens_ > sourceOpensAllowed) {
         error = std::error_code(ENOENT, std::generic_category());
         return nullptr;
@@ -71,8 +71,10 @@ std::unique_ptr<SourceFile> FaultyFileSystem::OpenSource(const std::string& path
                  : nullptr;
 }
 
-std::unique_ptr<OutputFile> FaultyFileSystem::CreateOutput(const std::string& path, std::error_code& error) {
-    if ((!refuseOutputsContaining.empty() && path.find(refuseOutputsContaining) != std::string::npos) ||
+std::unique_ptr<OutputFile> FaultyFileSystem::CreateOutput(const std::string& path,
+                                                           std::error_code& error) {
+    if ((!refuseOutputsContaining.empty() &&
+         path.find(refuseOutputsContaining) != std::string::npos) ||
         (refuseLog && IsLog(path))) {
         error = std::error_code(EACCES, std::generic_category());
         return nullptr;
@@ -83,7 +85,8 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateOutput(const std::string& pa
     return std::make_unique<FaultyOutput>(std::move(inner), bytesPerOutput);
 }
 
-std::unique_ptr<OutputFile> FaultyFileSystem::OpenAppend(const std::string& path, std::error_code& error) {
+std::unique_ptr<OutputFile> FaultyFileSystem::OpenAppend(const std::string& path,
+                                                         std::error_code& error) {
     if (refuseLog && IsLog(path)) {
         error = std::error_code(EACCES, std::generic_category());
         return nullptr;

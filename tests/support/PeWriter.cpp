@@ -21,75 +21,56 @@ void Set32(Bytes& at, std::size_t offset, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) at[offset + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-using ByLanguage = std::map<std::uint32_t, const PeResource*>;
-using ByName = std::map<std::uint32_t, ByLanguage>;
-using ByType = std::map<std::pair<std::string, std::uint32_t>, ByName>;
-
-void PutDirectory(Bytes& to, std::size_t named, std::size_t ids) {
-    Zeros(to, 12);
-    PutLE16(to, static_cast<std::uint32_t>(named));
-    PutLE16(to, static_cast<std::uint32_t>(ids));
-}
-
+// Directories depth first, each leaf's data entry after its directory, then the type names,
+// then the data.
 Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
-    ByType types;
+    std::map<std::pair<std::string, std::uint32_t>,
+             std::map<std::uint32_t, std::map<std::uint32_t, const PeResource*>>>
+        types;
     for (const PeResource& r : resources) types[{r.typeName, r.type}][r.id][r.language] = &r;
-    // Sizes: root, type directories, name directories, then data entries, names and data.
-    std::size_t dirs = 16 + 8 * (types.size() + (loop ? 1 : 0));
-    for (const auto& [type, names] : types) {
-        dirs += 16 + 8 * names.size();
-        for (const auto& [id, languages] : names) dirs += 16 + 8 * languages.size();
-    }
-    std::size_t dataEntries = dirs, strings = dataEntries + 16 * resources.size();
-    std::size_t data = strings;
-    for (const auto& [type, names] : types) data += 2 + 2 * type.first.size();
-    Bytes tree(data, 0);
-    std::size_t nextDir = 16 + 8 * (types.size() + (loop ? 1 : 0));
-    std::size_t nextData = dataEntries, nextString = strings;
-    Bytes blobs;
-    Bytes root;
-    PutDirectory(root, 0, types.size() + (loop ? 1 : 0));
-    std::copy(root.begin(), root.end(), tree.begin());
-    std::size_t rootEntry = 16, typeIndex = 0;
-    for (const auto& [type, names] : types) {
-        std::uint32_t key = type.second;
-        if (!type.first.empty()) {
-            key = kHigh | static_cast<std::uint32_t>(nextString);
-            tree[nextString] = static_cast<std::uint8_t>(type.first.size());
-            for (std::size_t i = 0; i < type.first.size(); ++i)
-                tree[nextString + 2 + 2 * i] = static_cast<std::uint8_t>(type.first[i]);
-            nextString += 2 + 2 * type.first.size();
-        }
-        Set32(tree, rootEntry + 8 * typeIndex, key);
-        Set32(tree, rootEntry + 8 * typeIndex + 4, kHigh | static_cast<std::uint32_t>(nextDir));
-        ++typeIndex;
-        const std::size_t typeDir = nextDir;
-        tree[typeDir + 14] = static_cast<std::uint8_t>(names.size());
-        nextDir += 16 + 8 * names.size();
-        std::size_t nameIndex = 0;
-        for (const auto& [id, languages] : names) {
-            Set32(tree, typeDir + 16 + 8 * nameIndex, id);
-            Set32(tree, typeDir + 20 + 8 * nameIndex, kHigh | static_cast<std::uint32_t>(nextDir));
-            ++nameIndex;
-            const std::size_t nameDir = nextDir;
-            tree[nameDir + 14] = static_cast<std::uint8_t>(languages.size());
-            nextDir += 16 + 8 * languages.size();
-            std::size_t languageIndex = 0;
+    Bytes tree;
+    std::vector<std::pair<std::size_t, const PeResource*>> entries;
+    std::vector<std::pair<std::size_t, std::string>> names;
+    const auto directory = [&tree](std::size_t count) {
+        const std::size_t at = tree.size();
+        tree.resize(at + 16 + 8 * count);
+        tree[at + 14] = static_cast<std::uint8_t>(count);
+        return at;
+    };
+    const auto entry = [&tree](std::size_t& slot, std::uint32_t key, std::size_t target) {
+        Set32(tree, slot, key);
+        Set32(tree, slot + 4, static_cast<std::uint32_t>(target));
+        slot += 8;
+    };
+    std::size_t rootSlot = directory(types.size() + (loop ? 1 : 0)) + 16;
+    for (const auto& [type, ids] : types) {
+        if (!type.first.empty()) names.emplace_back(rootSlot, type.first);
+        const std::size_t typeDir = directory(ids.size());
+        entry(rootSlot, type.second, kHigh | typeDir);
+        std::size_t idSlot = typeDir + 16;
+        for (const auto& [id, languages] : ids) {
+            const std::size_t idDir = directory(languages.size());
+            entry(idSlot, id, kHigh | idDir);
+            std::size_t languageSlot = idDir + 16;
             for (const auto& [language, resource] : languages) {
-                Set32(tree, nameDir + 16 + 8 * languageIndex, language);
-                Set32(tree, nameDir + 20 + 8 * languageIndex, static_cast<std::uint32_t>(nextData));
-                ++languageIndex;
-                Set32(tree, nextData,
-                      static_cast<std::uint32_t>(kSectionRva + data + blobs.size()));
-                Set32(tree, nextData + 4, static_cast<std::uint32_t>(resource->data.size()));
-                nextData += 16;
-                Append(blobs, resource->data);
-                if (blobs.size() % 2 != 0) blobs.push_back(0);
+                entries.emplace_back(tree.size(), resource);
+                entry(languageSlot, language, tree.size());
+                tree.resize(tree.size() + 16);
             }
         }
     }
-    if (loop) Set32(tree, rootEntry + 8 * typeIndex + 4, kHigh);  // back to the root
-    Append(tree, blobs);
+    if (loop) entry(rootSlot, 0, kHigh);  // back to the root
+    for (const auto& [slot, name] : names) {
+        Set32(tree, slot, kHigh | static_cast<std::uint32_t>(tree.size()));
+        PutLE16(tree, static_cast<std::uint32_t>(name.size()));
+        for (char c : name) PutLE16(tree, static_cast<std::uint8_t>(c));
+    }
+    for (const auto& [at, resource] : entries) {
+        if (tree.size() % 2 != 0) tree.push_back(0);
+        Set32(tree, at, kSectionRva + static_cast<std::uint32_t>(tree.size()));
+        Set32(tree, at + 4, static_cast<std::uint32_t>(resource->data.size()));
+        Append(tree, resource->data);
+    }
     return tree;
 }
 

@@ -28,29 +28,37 @@ struct RecordedProgress {
 };
 
 class RecordingObserver : public ScanObserver {
-public:
-    void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override;
-    void ItemCounted(ResourceKind kind, std::string_view name) override;
-    void ItemExtracted(const ExtractedItem& item) override;
-    ScanStep Progress(const ProgressReport& report) override;
-    void Yield() override;
-    void LogLine(std::string_view line, LogLineKind kind) override;
-    void FolderCreationFailed(std::string_view message) override;
-    void ScanFinished(std::string_view name) override;
-
+  public:
     std::vector<std::string> prepared;  // "name:KIND" per node made
     std::map<std::string, int> counts;  // "KIND#name" -> items counted
     std::vector<RecordedItem> items;
     std::vector<RecordedProgress> progress;
-    std::vector<std::string> lines;
-    std::vector<LogLineKind> lineKinds;
-    std::vector<std::string> folderMessages;
-    std::vector<std::string> finished;
-    int yields = 0;
+    std::vector<std::string> lines, failures, folderMessages, finished;  // failures: lines too
     // Runs at every progress report; its answer is the report's (e.g. to stop).
     std::function<ScanStep(const ProgressReport&)> onProgress;
 
-    std::vector<std::string> Failures() const;
+    void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override {
+        for (ResourceKind kind : kAllKinds)
+            if (options.IsEnabled(kind))
+                prepared.push_back(std::string(name) + ":" + std::string(KindName(kind)));
+    }
+    void ItemCounted(ResourceKind kind, std::string_view name) override {
+        ++counts[std::string(KindName(kind)) + "#" + std::string(name)];
+    }
+    void ItemExtracted(const ExtractedItem& i) override {
+        items.push_back(
+            {std::string(i.source), i.kind, i.position, i.size, std::string(i.output), i.written});
+    }
+    ScanStep Progress(const ProgressReport& r) override {
+        progress.push_back({std::string(r.name), r.lastPosition, r.length, r.barValue});
+        return onProgress ? onProgress(r) : ScanStep::Continue;
+    }
+    void LogLine(std::string_view line, LogLineKind kind) override {
+        lines.emplace_back(line);
+        if (kind == LogLineKind::Failure) failures.emplace_back(line);
+    }
+    void FolderCreationFailed(std::string_view text) override { folderMessages.emplace_back(text); }
+    void ScanFinished(std::string_view name) override { finished.emplace_back(name); }
 };
 
 }  // namespace morvane::test

@@ -8,7 +8,7 @@
 namespace morvane::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -21,11 +21,12 @@ public:
     std::string Write(const std::string& relative, const Bytes& bytes) const;
     std::string MakeFolder(const std::string& relative) const;
 
-private:
+  private:
     std::string path_;
 };
 
 Bytes ReadFileBytes(const std::string& path);
+std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);
 // Every regular file under `folder`, as paths relative to it with "/" separators, sorted.
 std::vector<std::string> ListTree(const std::string& folder);

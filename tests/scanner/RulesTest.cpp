@@ -1,0 +1,314 @@
+// The size rules at their boundaries and the structural checks of a checked scan, as data rows:
+// each item passes with the size its rule or structure gives; each way of breaking it fails.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ItemChecks.h"
+#include "LookAhead.h"
+#include "MediaSamples.h"
+#include "MidiChainMemo.h"
+#include "Recognisers.h"
+
+namespace morvane {
+namespace {
+
+using namespace test;
+using K = ResourceKind;
+
+Bytes Set(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> values) {
+    for (std::uint8_t value : values) bytes.at(at++) = value;
+    return bytes;
+}
+Bytes Cut(Bytes bytes, std::size_t drop) {
+    bytes.resize(bytes.size() - drop);
+    return bytes;
+}
+Bytes Plus(Bytes bytes, const Bytes& more) {
+    Append(bytes, more);
+    return bytes;
+}
+// `item` among filler bytes, at offset 16.
+Bytes Planted(const Bytes& item) {
+    return Plus(Plus(Filler(16, 7), item), Filler(16, 9));
+}
+// A signature followed by bytes that look like machine code.
+Bytes InCode(std::string_view signature) {
+    return Plus(ToBytes(signature), Filler(4096));
+}
+Bytes Chunk(std::string_view id, const Bytes& body) {
+    Bytes chunk = ToBytes(id);
+    PutLE32(chunk, static_cast<std::uint32_t>(body.size()));
+    Append(chunk, body);
+    if (body.size() % 2) chunk.push_back(0);
+    return chunk;
+}
+Bytes Wave() {  // PCM, mono, 8000 Hz, 8 bits, an odd data chunk with its pad byte
+    const Bytes format = {1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0};
+    return MakeRiff("WAVE", Plus(Chunk("fmt ", format), Chunk("data", Bytes(9, 0x80))));
+}
+Bytes Ani(const Bytes& icon) {
+    return MakeRiff("ACON", Plus(Chunk("anih", Bytes(36, 0)),
+                                 Chunk("LIST", Plus(ToBytes("fram"), Chunk("icon", icon)))));
+}
+// The test JPEG with the quantisation table every decoder needs.
+Bytes WithTables(const Bytes& jpeg) {
+    Bytes whole(jpeg.begin(), jpeg.begin() + 20);  // SOI and APP0
+    Append(whole, {0xFF, 0xDB, 0x00, 0x43, 0x00});
+    whole.insert(whole.end(), 64, 1);
+    return Plus(whole, Bytes(jpeg.begin() + 20, jpeg.end()));
+}
+// An icon (type 1) or cursor (2) directory of (size, offset) entries and 300 filler bytes; each
+// image it names begins as a bitmap header does (a 40), or with `start`, where inside the file.
+Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries,
+               std::uint32_t start = 40) {
+    Bytes file = {
+        0, 0, static_cast<std::uint8_t>(type), 0, static_cast<std::uint8_t>(entries.size()), 0};
+    for (auto [size, offset] : entries) {
+        Append(file, {16, 16, 0, 0, 1, 0, 8, 0});
+        PutLE32(file, size);
+        PutLE32(file, offset);
+    }
+    Append(file, Filler(300));
+    for (auto [size, offset] : entries)
+        if (offset + 4 <= file.size())
+            for (int i = 0; i < 4; ++i)
+                file[offset + i] = static_cast<std::uint8_t>(start >> (8 * i));
+    return file;
+}
+
+using Rule = Verdict (*)(const LookAhead&);
+Verdict Riff(const LookAhead& a) {
+    return RecogniseRiff(a, {});
+}
+template <ResourceKind off>
+Verdict RiffWithout(const LookAhead& a) {
+    ScanOptions options;
+    options.Enable(off, false);
+    return RecogniseRiff(a, options);
+}
+Verdict Midi(const LookAhead& a) {
+    return RecogniseMidi(a);
+}
+
+struct RuleRow {
+    const char* name;
+    Rule rule;
+    Bytes file;
+    std::int64_t offset;
+    std::int64_t size;  // 0: not taken
+    ResourceKind kind;
+};
+
+TEST(RulesTest, SizesAndKindsAtTheirLimits) {
+    const Bytes icon = MakeIcon32(), cursor = MakeCursor32(), bmp = MakeBmp(3, 2), gif = MakeGif(),
+                png = MakePng(), jpeg = Plus(MakeJpeg(), {0, 0}),
+                riff = MakeRiff("WAVE", Filler(20)), three = MakeMidi(3),
+                big = Set(icon, 14, {0x00, 0x80, 0x00});  // a 32768-byte image
+    Bytes gap = MakeMidi(2);
+    gap.insert(gap.begin() + 14 + 20, 0xAA);
+    const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
+    const Rule ico = RecogniseIconDirectory, cur = RecogniseCursorDirectory,
+               icoFile = RecogniseIconFile, bmpR = RecogniseBitmap, jpg = RecogniseJpeg;
+    const std::vector<RuleRow> rows = {
+        {"wave", Riff, Planted(riff), 16, 32, K::WAV},  // size field 24, room 48 - 17 = 31
+        {"avi", Riff, Planted(MakeRiff("AVI ", Filler(20))), 16, 32, K::AVI},
+        {"ani", Riff, Planted(MakeRiff("ACON", Filler(20))), 16, 32, K::ANI},
+        {"unknown form", Riff, Planted(MakeRiff("CDXA", Filler(20))), 16, 0, K::WAV},
+        {"wave off", RiffWithout<K::WAV>, Planted(riff), 16, 0, K::WAV},
+        {"avi off", RiffWithout<K::AVI>, Planted(MakeRiff("AVI ", Filler(20))), 16, 0, K::AVI},
+        {"riff one past the room", Riff, Plus(Filler(16), Set(riff, 4, {32})), 16, 0, K::WAV},
+        {"riff 7 past the end", Riff, Plus(Filler(16), Set(riff, 4, {31})), 16, 39, K::WAV},
+        {"icon", ico, Planted(icon), 16, 2238, K::ICO},
+        {"icon image 32768", ico, Planted(big), 16, 32790, K::ICO},
+        {"icon image 32769", ico, Planted(Set(big, 14, {1})), 16, 0, K::ICO},
+        {"icon no header mark", ico, Planted(Set(icon, 22, {0x29})), 16, 0, K::ICO},
+        {"cursor", cur, Planted(cursor), 16, 2238, K::CUR},
+        {"cursor 32x16", cur, Planted(Set(cursor, 30, {0x20})), 16, 0, K::CUR},
+        {"cursor no header mark", cur, Planted(Set(cursor, 22, {0x0C})), 16, 0, K::CUR},
+        {"bmp", bmpR, Planted(bmp), 16, is(bmp), K::BMP},
+        {"bmp alone", bmpR, bmp, 0, 0, K::BMP},  // the look-ahead lacks the last byte
+        {"bmp one byte after", bmpR, Plus(bmp, {0xAA}), 0, is(bmp), K::BMP},
+        {"bmp core header", bmpR, Planted(Set(bmp, 14, {0x0C})), 16, 0, K::BMP},
+        {"bmp size 0", bmpR, Planted(Set(bmp, 2, {0, 0, 0, 0})), 16, 0, K::BMP},
+        {"gif", RecogniseGif, Planted(gif), 16, is(gif) + 1, K::GIF},
+        {"gif alone", RecogniseGif, gif, 0, 0, K::GIF},
+        {"gif early 00 3B", RecogniseGif, Planted(Set(gif, 10, {0x00, 0x3B})), 16, 13, K::GIF},
+        {"png", RecognisePng, Planted(png), 16, is(png) + 1, K::PNG},
+        {"png alone", RecognisePng, png, 0, 0, K::PNG},
+        {"jpeg", jpg, Planted(jpeg), 16, is(jpeg) + 1, K::JPG},
+        {"jpeg end without two zeros", jpg, Planted(MakeJpeg()), 16, 0, K::JPG},
+        {"jpeg no JFIF", jpg, Planted(Set(jpeg, 6, {'X'})), 16, 0, K::JPG},
+        {"jpeg end before scan", jpg,
+         Planted({0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0xFF, 0xD9, 0, 0, 0xFF, 0xDA,
+                  1}),
+         16, 0, K::JPG},
+        {"midi", Midi, Planted(three), 16, is(three), K::MID},
+        {"midi alone", Midi, MakeMidi(1), 0, 0, K::MID},  // the last end of track: the last byte
+        {"midi alone, a track early", Midi, three, 0, is(three) - 20, K::MID},
+        {"midi gap", Midi, Planted(gap), 16, 14 + 20, K::MID},
+        {"midi no track", Midi,
+         Planted(Plus(ToBytes("MThd"), {0, 0, 0, 6, 0, 0, 0, 0, 0, 0xFF, 0x2F, 0})), 16, 16,
+         K::MID},
+        {"two icons", icoFile, IconFile(1, {{100, 38}, {50, 138}}), 0, 188, K::ICO},
+        {"out of order", icoFile, IconFile(1, {{50, 138}, {100, 38}}), 0, 188, K::ICO},
+        {"a cursor file", icoFile, IconFile(2, {{10, 22}}), 0, 32, K::CUR},
+        {"image in directory", icoFile, IconFile(1, {{10, 30}, {10, 40}}), 0, 0, K::ICO},
+        {"empty image", icoFile, IconFile(1, {{0, 38}}), 0, 0, K::ICO},
+        {"no image", icoFile, IconFile(1, {}), 0, 0, K::ICO},
+        {"past the look-ahead", icoFile, IconFile(1, {{5000, 22}}), 0, 0, K::ICO},
+        {"near 4 GiB", icoFile, IconFile(1, {{0xFFFFFFF0U, 22}}), 0, 0, K::ICO},
+        {"type 3", icoFile, IconFile(3, {{10, 22}}), 0, 0, K::ICO},
+        {"PNG images", icoFile, IconFile(1, {{100, 38}, {50, 138}}, 0x474E5089), 0, 188, K::ICO},
+        {"an image that begins as neither", icoFile, IconFile(1, {{100, 38}}, 41), 0, 0, K::ICO},
+    };
+    for (const RuleRow& row : rows) {
+        const Verdict verdict = row.rule(LookAhead::InFile(row.file, row.offset));
+        EXPECT_EQ(verdict.accepted() ? verdict.size : 0, row.size) << row.name;
+        EXPECT_TRUE(!verdict.accepted() || verdict.kind == row.kind) << row.name;
+    }
+    // The bare icon bitmap row takes its fixed size without tests.
+    const SignatureRow& bareIcon = AllSignatureRows()[2];
+    ASSERT_EQ(bareIcon.rule, RuleCode::BareIconBitmap);
+    const Verdict bare =
+        ApplyRule(bareIcon, LookAhead::InFile(Bytes{0, 0, 0, 0x20, 0, 0, 0, 0x40, 1}, 0), {});
+    EXPECT_EQ(bare.size, 2238);
+    EXPECT_EQ(bare.kind, K::ICO);
+}
+
+TEST(RulesTest, LookAheadNeverHoldsTheLastByteAndReadsZeroPastTheEnd) {
+    const Bytes file = {1, 2, 3, 4, 5, 6};
+    const LookAhead a = LookAhead::InFile(file, 2);  // bytes 3 4 5 | 6 is the file's last
+    EXPECT_EQ(a.length(), 3);
+    EXPECT_EQ(a.FieldByte(3), 6);  // a header field may read the last byte...
+    EXPECT_EQ(a.FieldByte(4), 0);  // ...and zero beyond it
+    EXPECT_EQ(a.FieldInt32(2), 0x0605);
+    EXPECT_FALSE(a.MatchesAt(2, Bytes{5, 6}));
+    EXPECT_TRUE(a.MatchesAt(1, Bytes{4, 5}));
+}
+
+TEST(RulesTest, RememberedMidiChainsGiveTheSameSizes) {
+    // Many headers ahead of long chains, gaps and stray markers: walking candidates in file order
+    // with the memo must agree with walking each one afresh.
+    std::uint32_t state = 12345;
+    auto next = [&] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7FFF; };
+    const Bytes header = ToBytes(std::string("MThd\0", 5));
+    for (int round = 0; round < 40; ++round) {
+        Bytes file;
+        for (int piece = 0; piece < 400; ++piece) {
+            const std::uint32_t pick = next() % 6;
+            if (pick == 0) Append(file, header);
+            if (pick == 1) Append(file, ToBytes(std::string("MTrk\0\0", 6)));
+            if (pick == 2) Append(file, {0x00, 0x00, 0xFF, 0x2F, 0x00});
+            if (pick == 3) Append(file, MakeMidi(static_cast<int>(next() % 4 + 1)));
+            if (pick > 3) Append(file, Filler(next() % 9, next()));
+        }
+        MidiChainMemo memo;
+        for (std::size_t at = 0; at + 5 <= file.size(); ++at) {
+            if (!std::equal(header.begin(), header.end(), file.begin() + at)) continue;
+            const auto offset = static_cast<std::int64_t>(at);
+            const LookAhead remembered(file.data() + at,
+                                       static_cast<std::int64_t>(file.size()) - offset, offset);
+            ASSERT_EQ(RecogniseMidi(LookAhead::InFile(file, offset)).size,
+                      RecogniseMidi(remembered, &memo).size)
+                << "round " << round << " at " << at;
+        }
+    }
+}
+
+struct CheckRow {
+    const char* name;
+    ResourceKind kind;
+    Bytes item;
+    std::int64_t expected;  // 0: fails
+    RuleCode rule = RuleCode::Png;
+};
+
+TEST(RulesTest, StructuralChecks) {
+    const Bytes png = MakePng(), gif = MakeGif(), jpeg = WithTables(MakeJpeg()),
+                bmp = MakeBmp(3, 2);
+    const Bytes icon = MakeIcon32(), cursor = MakeCursor32(), wave = Wave(), midi = MakeMidi(2);
+    const Bytes ani = Ani(icon), avi = MakeRiff("AVI ", Chunk("LIST", ToBytes("hdrlavih")));
+    const Bytes image = MakeIconImage32(32), small = MakePng(16, 16);
+    Bytes two = {0, 0, 1, 0, 2, 0};  // a directory of two images, the second a PNG
+    for (const Bytes* entry : {&image, &small}) {
+        Append(two, {16, 16, 0, 0, 1, 0, 32, 0});
+        PutLE32(two, static_cast<std::uint32_t>(entry->size()));
+        PutLE32(two, entry == &image ? 38 : 38 + static_cast<std::uint32_t>(image.size()));
+    }
+    two = Plus(Plus(two, image), small);
+    const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
+    std::vector<CheckRow> rows = {
+        {"png", K::PNG, png, is(png)},
+        {"png then more", K::PNG, Plus(png, Filler(5)), is(png)},  // what follows IEND is not its
+        {"png cut short", K::PNG, Cut(png, 1), 0},
+        {"png bad CRC", K::PNG, Set(png, 29, {static_cast<std::uint8_t>(png[29] ^ 1)}), 0},
+        {"png in code", K::PNG, InCode("\x89PNG\r\n\x1A\n"), 0},
+        {"gif", K::GIF, gif, is(gif)},
+        {"gif 0x0 screen", K::GIF, Set(Set(gif, 6, {0}), 8, {0}), 0},
+        {"gif without trailer", K::GIF, Cut(gif, 1), 0},
+        {"gif endless sub-blocks", K::GIF, Set(gif, 33, {0xFF}), 0},
+        {"gif in code", K::GIF, InCode("GIF89a"), 0},
+        {"jpeg", K::JPG, jpeg, is(jpeg)},
+        {"jpeg without EOI", K::JPG, Cut(jpeg, 2), 0},
+        {"jpeg segment past the end", K::JPG, Set(jpeg, 4, {0x40}), 0},
+        {"jpeg scan before frame", K::JPG, Set(jpeg, 90, {0xC4}), 0},
+        {"jpeg without tables", K::JPG, MakeJpeg(), 0},
+        {"jpeg in code", K::JPG, InCode("\xFF\xD8\xFF\xE0"), 0},
+        {"bmp", K::BMP, bmp, is(bmp)},
+        {"bmp pixels cut short", K::BMP, Cut(bmp, 1), 0},
+        {"bmp no planes", K::BMP, Set(bmp, 26, {0}), 0},
+        {"bmp unknown header", K::BMP, Set(bmp, 14, {41}), 0},
+        {"bmp in code", K::BMP, InCode("BM"), 0},
+        {"icon", K::ICO, icon, is(icon)},
+        {"cursor", K::CUR, cursor, is(cursor)},
+        {"cursor read as icon", K::ICO, cursor, 0},
+        {"two images", K::ICO, two, is(two)},
+        {"image cut short", K::ICO, Cut(icon, 1), 0},
+        {"no images", K::ICO, Set(icon, 4, {0}), 0},
+        {"entry inside the directory", K::ICO, Set(icon, 18, {6}), 0},
+        {"entry too small for its image", K::ICO, Set(icon, 14, {0x10}), 0},
+        {"odd bit count", K::ICO, Set(icon, 36, {7}), 0},
+        {"icon in code", K::ICO, InCode(std::string_view("\0\0\1\0\1\0", 6)), 0},
+        {"wave", K::WAV, wave, is(wave)},
+        {"wave without fmt", K::WAV, MakeRiff("WAVE", Chunk("data", {1, 2})), 0},
+        {"wave chunk past the end", K::WAV, Set(wave, 16, {0xFF}), 0},
+        {"wave read as avi", K::AVI, wave, 0},
+        {"wave cut short", K::WAV, Cut(wave, 4), 0},
+        {"ani", K::ANI, ani, is(ani)},
+        {"ani with a broken icon", K::ANI, Ani(Set(icon, 4, {0})), 0},
+        {"avi", K::AVI, avi, is(avi)},
+        {"riff in code", K::WAV, InCode(std::string_view("RIFF\x10\0\0\0WAVE", 12)), 0},
+        {"midi", K::MID, midi, is(midi)},
+        {"midi a track missing", K::MID, Set(midi, 11, {3}), 0},
+        {"midi format 0 of two tracks", K::MID, Set(midi, 9, {0}), 0},
+        {"midi header length", K::MID, Set(midi, 7, {7}), 0},
+        {"midi track past the end", K::MID, Cut(midi, 1), 0},
+        {"midi in code", K::MID, InCode(std::string_view("MThd\0", 5)), 0},
+    };
+    // Bare icon images, from their signature on, are sized by their colour depth; 16 bits is none.
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        const Bytes bare = MakeIconImage32(bits);
+        const Bytes from(bare.begin() + 1, bare.end());
+        rows.push_back({"bare", K::ICO, from, bits == 16 ? 0 : is(from), RuleCode::BareIconBitmap});
+        rows.push_back({"bare cut short", K::ICO, Cut(from, 1), 0, RuleCode::BareIconBitmap});
+    }
+    for (const CheckRow& row : rows)
+        EXPECT_EQ(CheckCandidate(row.rule, row.kind, ItemView(row.item), is(row.item)),
+                  row.expected)
+            << row.name << " " << row.item.size();
+    // Header, 32x32x4 colour bytes, 32 rows of 4 mask bytes, as a real 32-bit icon has.
+    EXPECT_EQ(image.size(), 4264u);
+
+    // A video larger than the bytes looked at: its visible chunks are sound.
+    Bytes large = Plus(avi, ToBytes("movi"));
+    PutLE32(large, 1 << 20);
+    const std::int64_t largeSize = is(large) + (1 << 20);
+    for (int i = 0; i < 4; ++i)
+        large[4 + i] = static_cast<std::uint8_t>((largeSize - 8) >> (8 * i));
+    EXPECT_EQ(CheckRiff(ItemView(large), K::AVI, largeSize), largeSize);
+    EXPECT_EQ(CheckRiff(ItemView(large), K::AVI, largeSize - 1), 0);
+}
+
+}  // namespace
+}  // namespace morvane
