@@ -19,36 +19,19 @@ class ItemListTest : public QObject {
   private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void sourceNameOfItem_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
+    // The source name is what lies between the last separator and the last underscore; names
+    // are compared as text: wildcard characters in a source name match only themselves.
+    void sourceNamesAndTheirFiles() {
         const QString sep = QDir::separator();
-        QTest::newRow("two underscores") << sep + "ICO" + sep + "my_file.dll_12.ICO"
-                                         << "my_file.dll";
-        QTest::newRow("no underscore") << sep + "ICO" + sep + "plain.ICO"
-                                       << "plain.ICO";
-        QTest::newRow("no separator") << "my_file.dll_12.ICO"
-                                      << "";
-    }
-    void sourceNameOfItem() {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(SourceNameOfItem(path), name);
-    }
-
-    // Names are compared as text: wildcard characters in a source name match only themselves.
-    void matchingTakesNamesLiterally() {
+        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "my_file.dll_12.ICO"), "my_file.dll");
+        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "plain.ICO"), "plain.ICO");
+        QCOMPARE(SourceNameOfItem("my_file.dll_12.ICO"), QString());
         CatalogueFixture f;
-        f.Extracted("ICO", "a*b_1.ICO");
-        f.Extracted("ICO", "axb_1.ICO");
-        f.Extracted("ICO", "a?b_1.ICO");
-        f.Extracted("ICO", "[ab]_1.ico");
-        f.Extracted("ICO", "a_1.ICO");
+        for (const char* name : {"a*b_1.ICO", "axb_1.ICO", "a?b_1.ICO", "[ab]_1.ico", "a_1.ICO"})
+            f.Extracted("ICO", name);
         f.Extracted("ICO", "a*b_1.GIF");
-        QStringList found = MatchingItemFiles(f.Folder("ICO"), "a*b", "ICO");
-        QCOMPARE(found, QStringList{"a*b_1.ICO"});
-        found = MatchingItemFiles(f.Folder("ICO"), "[AB]", "ICO");
-        QCOMPARE(found, QStringList{"[ab]_1.ico"});
+        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a*b", "ICO"), QStringList{"a*b_1.ICO"});
+        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "[AB]", "ICO"), QStringList{"[ab]_1.ico"});
         QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a?b", "ICO"), QStringList{"a?b_1.ICO"});
     }
 
