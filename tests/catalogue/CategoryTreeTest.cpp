@@ -134,12 +134,12 @@ class CategoryTreeTest : public QObject {
     void popUpEntriesFollowTheSelectedNode() {
         Fixture f;
         QMenu hideMenu;
-        QAction* remove = hideMenu.addAction(QStringLiteral("Αφαίρεση"));
-        remove->setObjectName(QStringLiteral("remove_node_item"));
-        QAction* category = hideMenu.addAction(QStringLiteral("Αφαίρεση Κατηγορίας"));
-        category->setObjectName(QStringLiteral("clear_node_category"));
-        QAction* all = hideMenu.addAction(QStringLiteral("Αφαίρεση Όλων"));
-        all->setObjectName(QStringLiteral("clear_node"));
+        QList<QAction*> entries;
+        for (const char* name : {"remove_node_item", "clear_node_category", "clear_node"}) {
+            entries << hideMenu.addAction(QString::fromLatin1(name));
+            entries.last()->setObjectName(QString::fromLatin1(name));
+        }
+        QAction *remove = entries[0], *category = entries[1], *all = entries[2];
         f.tree.SetPopupMenu(&hideMenu);
         f.Scan(QStringLiteral("a.dll"), {ResourceKind::ICO});
         f.tree.ExpandScannedCategories();

@@ -87,19 +87,31 @@ class ExportTest : public QObject {
                  expected.pixel(size / 2, size / 2));
     }
 
-    void cancelWritesNothing() {
-        CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        f.settings.lastFolder = "unchanged";
-        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
-            dialog.SetFolder(folder);
-            dialog.Text1()->setText("never");
-            dialog.Command2()->click();
-        });
-        f.catalogue.ExportIcon(16);
-        QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
-        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+    // Cancel, or a name in a folder that does not exist (the dialog stays and says so), writes
+    // nothing and keeps the remembered folder.
+    void aCancelOrAnUnusableNameWritesNothing() {
+        for (const bool cancel : {true, false}) {
+            CatalogueFixture f;
+            PrepareIconItem(f);
+            const QString folder = TargetFolder(f);
+            f.settings.lastFolder = "unchanged";
+            f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+                if (cancel) {
+                    dialog.SetFolder(folder);
+                    dialog.Text1()->setText("never");
+                    return dialog.Command2()->click();
+                }
+                TypeAndOk(folder, "missing/logo")(dialog);
+                QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            });
+            f.catalogue.ExportIcon(32);
+            QCOMPARE(f.boxes.critical.size(), cancel ? 0 : 1);
+            QCOMPARE(f.boxes.critical.value(0, f.messages.Text(MessageId::Message10)),
+                     f.messages.Text(MessageId::Message10));
+            QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+            QVERIFY(
+                QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        }
     }
 
     // A click on x.ICO names x.ICO.ICO; only an existing name is asked about; No stays.
@@ -135,22 +147,6 @@ class ExportTest : public QObject {
         f.catalogue.SetExportDialogRunner(TypeAndOk(folder, "x.ICO"));
         f.catalogue.ExportIcon(16);
         QCOMPARE(QImageReader(name).size(), QSize(16, 16));
-    }
-
-    // A folder that does not exist cannot take the name: the dialog stays and says so.
-    void unusableNameStaysInTheDialog() {
-        CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        f.settings.lastFolder = "unchanged";
-        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
-            TypeAndOk(folder, "missing/logo")(dialog);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        });
-        f.catalogue.ExportIcon(32);
-        QCOMPARE(f.boxes.critical, QStringList{f.messages.Text(MessageId::Message10)});
-        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
-        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
     }
 
     // A CUR item is exported as the picture it shows: the kind symbol. Deleting another item

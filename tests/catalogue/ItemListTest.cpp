@@ -90,31 +90,24 @@ class ItemListTest : public QObject {
         QCOMPARE(f.catalogue.Items().Picture(1), loaded);
     }
 
-    void clickShowsPathAndSize_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates) << 2238
-                                 << "2,238 bytes.";
-        QTest::newRow("german") << QLocale(QLocale::German, QLocale::Germany) << 2238
-                                << "2.238 bytes.";
-        QTest::newRow("small") << QLocale(QLocale::English, QLocale::UnitedStates) << 100
-                               << "100 bytes.";
-    }
     void clickShowsPathAndSize() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, size);
-        QFETCH(QString, text);
-        QLocale::setDefault(locale);
-        CatalogueFixture f;
-        f.Node("WAV", "s", 2);
-        f.Extracted("WAV", "s_1.WAV");
-        const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(static_cast<size_t>(size), 0));
-        f.ClickNode("WAV", "s");
-        QVERIFY(f.ClickItem("s_2.WAV"));
-        QCOMPARE(f.panel1->text(), path);
-        QCOMPARE(f.panel2->text(), text);
-        QCOMPARE(f.catalogue.Items().Item(f.selected)->data(Qt::UserRole).toString(), path);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const std::tuple<QLocale, int, QString> rows[] = {
+            {english, 2238, "2,238 bytes."},
+            {QLocale(QLocale::German, QLocale::Germany), 2238, "2.238 bytes."},
+            {english, 100, "100 bytes."}};
+        for (const auto& [locale, size, text] : rows) {
+            QLocale::setDefault(locale);
+            CatalogueFixture f;
+            f.Node("WAV", "s", 2);
+            f.Extracted("WAV", "s_1.WAV");
+            const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(static_cast<size_t>(size), 0));
+            f.ClickNode("WAV", "s");
+            QVERIFY(f.ClickItem("s_2.WAV"));
+            QCOMPARE(f.panel1->text(), path);
+            QCOMPARE(f.panel2->text(), text);
+            QCOMPARE(f.catalogue.Items().Item(f.selected)->data(Qt::UserRole).toString(), path);
+        }
     }
 
     void doubleClickOpensTheRememberedItem() {
@@ -133,27 +126,20 @@ class ItemListTest : public QObject {
         QCOMPARE(f.shell.opened.size(), 1);
     }
 
-    void itemMenuEnablesExportForIconsAndCursors_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("ico") << "ICO" << true;
-        QTest::newRow("cur") << "CUR" << true;
-        QTest::newRow("ani") << "ANI" << false;
-        QTest::newRow("bmp") << "BMP" << false;
-    }
     void itemMenuEnablesExportForIconsAndCursors() {
-        QFETCH(QString, kind);
-        QFETCH(bool, enabled);
-        CatalogueFixture f;
-        QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
-        f.Node(kind, "z", 1);
-        f.Extracted(kind, "z_1." + kind.toLower());
-        f.ClickNode(kind, "z");
-        QVERIFY(f.ClickItem("z_1." + kind.toLower()));
-        QVERIFY(f.catalogue.PrepareItemMenu());
-        for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
-            QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(), enabled);
-        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+        for (const QString kind : {"ICO", "CUR", "ANI", "BMP"}) {
+            CatalogueFixture f;
+            QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
+            f.Node(kind, "z", 1);
+            f.Extracted(kind, "z_1." + kind.toLower());
+            f.ClickNode(kind, "z");
+            QVERIFY(f.ClickItem("z_1." + kind.toLower()));
+            QVERIFY(f.catalogue.PrepareItemMenu());
+            for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
+                QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(),
+                         kind == u"ICO" || kind == u"CUR");
+            QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+        }
     }
 
     // A right click shows the menu only after an item was clicked, and keeps the selection; the
