@@ -37,6 +37,7 @@ class IniStringTest : public QObject {
         row("only the first section of a name", "[Language]\na=1\n[X]\n[LANGUAGE]\nb=2\n", "b",
             "##");
         row("key of another section", "[Other]\nkey=x\n[Language]\n", "key", "##");
+        row("missing section", "[Other]\nkey=x\n", "key", "##");
         row("missing key", "[Language]\nkey=x\n", "yek", "##");
         row("comment line is no key", "[Language]\n;key=x\n", ";key", "##");
         row("line without equals sign", "[Language]\nkey\n", "key", "##");
