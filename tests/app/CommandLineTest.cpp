@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "CommandLine.h"
-#include "TempFolder.h"
 #include "Volumes.h"
 
 using namespace morvane;
@@ -42,14 +41,6 @@ class CommandLineTest : public QObject {
         QCOMPARE(ParentFolder(sep + "b.dll"), QString());
         QCOMPARE(ParentFolder("b.dll"), QString());
         QCOMPARE(ParentFolder(sep + "a" + sep + "b" + sep), sep + "a" + sep + "b");
-    }
-
-    void onlyFilesOpenForReading() {
-        const test::TempFolder temp;
-        QVERIFY(OpensForReading(QString::fromStdString(temp.Write("x.bin", test::Bytes{1, 2}))));
-        QVERIFY(!OpensForReading(QString::fromStdString(temp.path())));
-        QVERIFY(!OpensForReading(QString::fromStdString(temp.path() + "missing.bin")));
-        QVERIFY(!OpensForReading(QString()));
     }
 
 #ifndef _WIN32

@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "CatalogueFixture.h"
-#include "ItemFiles.h"
 #include "ItemList.h"
 #include "MediaSamples.h"
 
@@ -19,20 +18,12 @@ class ItemListTest : public QObject {
   private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // The source name is what lies between the last separator and the last underscore; names
-    // are compared as text: wildcard characters in a source name match only themselves.
-    void sourceNamesAndTheirFiles() {
+    // The source name is what lies between the last separator and the last underscore.
+    void sourceNameOfItem() {
         const QString sep = QDir::separator();
         QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "my_file.dll_12.ICO"), "my_file.dll");
         QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "plain.ICO"), "plain.ICO");
         QCOMPARE(SourceNameOfItem("my_file.dll_12.ICO"), QString());
-        CatalogueFixture f;
-        for (const char* name : {"a*b_1.ICO", "axb_1.ICO", "a?b_1.ICO", "[ab]_1.ico", "a_1.ICO"})
-            f.Extracted("ICO", name);
-        f.Extracted("ICO", "a*b_1.GIF");
-        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a*b", "ICO"), QStringList{"a*b_1.ICO"});
-        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "[AB]", "ICO"), QStringList{"[ab]_1.ico"});
-        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a?b", "ICO"), QStringList{"a?b_1.ICO"});
     }
 
     // The node of a.dll also lists a.dll.bak's items: their names begin with a.dll.
