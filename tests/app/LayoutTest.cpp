@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTreeWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "Form3.h"
 #include "MainLayout.h"
