@@ -56,11 +56,12 @@ int PushButtonRoom(const QPushButton& button) {
     return button.fontMetrics().horizontalAdvance(button.text()) + chrome.width();
 }
 
-// What shows less than its whole text, as "window/control: text".
+// What shows less than its whole text, or the marker of a missing translation, as
+// "window/control: text".
 QStringList ClippedTexts(const QWidget& window) {
     QStringList clipped;
     const auto report = [&](const QWidget& control, const QString& text, int needed, int has) {
-        if (needed > has)
+        if (needed > has || text.contains(u"##"))
             clipped << QStringLiteral("%1/%2: \"%3\" needs %4 px, has %5")
                            .arg(window.objectName(), control.objectName(), text)
                            .arg(needed)
@@ -68,8 +69,8 @@ QStringList ClippedTexts(const QWidget& window) {
     };
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&window)) continue;
-        if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            if (label->text().isEmpty()) continue;
+        if (const auto* label = qobject_cast<const QLabel*>(control);
+            label && !label->text().isEmpty()) {
             if (label->wordWrap())
                 report(*label, label->text(), label->heightForWidth(label->width()),
                        label->height());

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "CommandLine.h"
-#include "TempFolder.h"
 #include "Volumes.h"
 
 using namespace morvane;
@@ -11,17 +10,24 @@ using namespace morvane;
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void quotesAreStrippedOnceAtEachEnd_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("path");
-        QTest::newRow("quoted, blanks") << "\"/tmp/my folder/a file.dll\"" << "/tmp/my folder/a file.dll";
-        QTest::newRow("blanks unquoted") << "/tmp/my folder/a b" << "/tmp/my folder/a b";
-        QTest::newRow("closing only") << "/tmp/a\"" << "/tmp/a";
-        QTest::newRow("opening only") << "\"/tmp/a" << "/tmp/a";
-        QTest::newRow("doubled quotes") << "\"\"/tmp/a\"\"" << "\"/tmp/a\"";
-        QTest::newRow("lone quote") << "\"" << "";
-        QTest::newRow("outer blanks stay") << " \"/tmp/a\" " << " \"/tmp/a\" ";
+        QTest::newRow("quoted, blanks") << "\"/tmp/my folder/a.dll\""
+                                        << "/tmp/my folder/a.dll";
+        QTest::newRow("blanks unquoted") << "/tmp/my folder/a b"
+                                         << "/tmp/my folder/a b";
+        QTest::newRow("closing only") << "/tmp/a\""
+                                      << "/tmp/a";
+        QTest::newRow("opening only") << "\"/tmp/a"
+                                      << "/tmp/a";
+        QTest::newRow("doubled quotes") << "\"\"/tmp/a\"\""
+                                        << "\"/tmp/a\"";
+        QTest::newRow("lone quote") << "\""
+                                    << "";
+        QTest::newRow("outer blanks stay") << " \"/tmp/a\" "
+                                           << " \"/tmp/a\" ";
     }
     void quotesAreStrippedOnceAtEachEnd() {
         QFETCH(QString, text);
@@ -29,61 +35,33 @@ private slots:
         QCOMPARE(CleanCommandLinePath(text), path);
     }
 
-    void argumentsJoinIntoOneText() {
+    void parentFolderIsTheTextBeforeTheLastSeparator() {
+        const QString sep = QDir::separator();
+        QCOMPARE(ParentFolder(sep + "a" + sep + "b.dll"), sep + "a");
+        QCOMPARE(ParentFolder(sep + "b.dll"), QString());
+        QCOMPARE(ParentFolder("b.dll"), QString());
+        QCOMPARE(ParentFolder(sep + "a" + sep + "b" + sep), sep + "a" + sep + "b");
+    }
+
 #ifndef _WIN32
+    void argumentsJoinIntoOneText() {
         char program[] = "morvane", first[] = "/tmp/my", second[] = "folder/x.dll";
         char* argv[] = {program, first, second, nullptr};
         QCOMPARE(CommandLineText(3, argv), QStringLiteral("/tmp/my folder/x.dll"));
         QCOMPARE(CommandLineText(1, argv), QString());
-#endif
     }
 
-    void parentFolderIsTheTextBeforeTheLastSeparator_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("parent");
-        const QString sep = QDir::separator();
-        QTest::newRow("file in a folder") << sep + "a" + sep + "b.dll" << sep + "a";
-        QTest::newRow("file in the root") << sep + "b.dll" << "";
-        QTest::newRow("bare name") << "b.dll" << "";
-        QTest::newRow("trailing separator") << sep + "a" + sep + "b" + sep << sep + "a" + sep + "b";
-    }
-    void parentFolderIsTheTextBeforeTheLastSeparator() {
-        QFETCH(QString, path);
-        QFETCH(QString, parent);
-        QCOMPARE(ParentFolder(path), parent);
-    }
-
-    void onlyFilesOpenForReading() {
-        const test::TempFolder temp;
-        const QString file = QString::fromStdString(temp.Write("x.bin", test::Bytes{1, 2, 3}));
-        QVERIFY(OpensForReading(file));
-        QVERIFY(!OpensForReading(QString::fromStdString(temp.path())));
-        QVERIFY(!OpensForReading(QString::fromStdString(temp.path() + "missing.bin")));
-        QVERIFY(!OpensForReading(QString()));
-    }
-
-#ifndef _WIN32
-    void theLongestVolumeRootHoldsAPath_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("volume");
-        QTest::newRow("root") << "/home/user/x" << "/";
-        QTest::newRow("mounted") << "/media/usb/a/b" << "/media/usb";
-        QTest::newRow("the mount itself") << "/media/usb2" << "/media/usb2";
-        QTest::newRow("a longer name is not inside") << "/media/usbx/a" << "/";
-        QTest::newRow("relative") << "relative/x" << "";
-    }
     void theLongestVolumeRootHoldsAPath() {
-        QFETCH(QString, path);
-        QFETCH(QString, volume);
         const QStringList volumes{"/", "/media/usb", "/media/usb2"};
-        QCOMPARE(VolumeOfPath(path, volumes), volume);
-    }
-
-    void theRootComesFirst() {
-        const QStringList volumes = ListVolumes();
-        QVERIFY(!volumes.isEmpty());
-        QCOMPARE(volumes.first(), QStringLiteral("/"));
-        QCOMPARE(volumes.count(QStringLiteral("/")), 1);
+        QCOMPARE(VolumeOfPath("/home/user/x", volumes), QStringLiteral("/"));
+        QCOMPARE(VolumeOfPath("/media/usb/a/b", volumes), QStringLiteral("/media/usb"));
+        QCOMPARE(VolumeOfPath("/media/usb2", volumes), QStringLiteral("/media/usb2"));
+        QCOMPARE(VolumeOfPath("/media/usbx/a", volumes), QStringLiteral("/"));
+        QCOMPARE(VolumeOfPath("relative/x", volumes), QString());
+        const QStringList listed = ListVolumes();
+        QVERIFY(!listed.isEmpty());
+        QCOMPARE(listed.first(), QStringLiteral("/"));
+        QCOMPARE(listed.count(QStringLiteral("/")), 1);
     }
 #endif
 };

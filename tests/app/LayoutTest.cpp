@@ -18,7 +18,7 @@ using morvane::test::MainWindowHarness;
 class LayoutTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static MainGeometry ResizedTo(int width, int height) {
         MainGeometry g = DesignGeometry();
         HidePicture3(g);
@@ -33,50 +33,27 @@ private:
         QTRY_COMPARE(window.centralWidget()->height(), scale.ToPixelsY(height));
     }
 
-private slots:
-    void theDesignSizeAlreadyAppliesTheRules() {
-        const MainGeometry g = ResizedTo(10185, 6705);
-        QCOMPARE(g.ListView1, TwipsRect({5880, 480, 4155, 5105}));
-        QCOMPARE(g.TreeView1, TwipsRect({2400, 460, 3495, 5135}));
-        QCOMPARE(g.File1, TwipsRect({120, 3390, 2175, 1965}));
-        QCOMPARE(g.Combo1, TwipsRect({120, 5355, 2175, 315}));
-        QCOMPARE(g.StatusBar1, TwipsRect({0, 5760, 10065, 255}));
-        QCOMPARE(g.panel1Width, 6765);
-        QCOMPARE(g.panel2Width, 3300);
-        QCOMPARE(g.Dir1, TwipsRect({120, 840, 2175, 2565}));
-        QCOMPARE(g.Drive1, TwipsRect({120, 500, 2175, 315}));
-        QCOMPARE(g.Toolbar1, TwipsRect({0, 0, 10065, 420}));
-        QCOMPARE(g.Picture3, TwipsRect({360, -1080, 975, 615}));
+  private slots:
+    // Taller stretches the three lists and moves what is below them; wider widens only the item
+    // list, the status bar, its first panel and the toolbar.
+    void growingMovesOnlyWhatTheRulesName() {
+        const MainGeometry design = ResizedTo(10185, 6705);
+        QCOMPARE(design.ListView1, TwipsRect({5880, 480, 4155, 5105}));
+        QCOMPARE(design.StatusBar1, TwipsRect({0, 5760, 10065, 255}));
+        MainGeometry expected = design;
+        for (TwipsRect* list : {&expected.ListView1, &expected.TreeView1, &expected.File1})
+            list->height += 1000;
+        expected.Combo1.top += 1000;
+        expected.StatusBar1.top += 1000;
+        QCOMPARE(ResizedTo(10185, 7705), expected);
+        expected = design;
+        for (TwipsRect* wide : {&expected.ListView1, &expected.StatusBar1, &expected.Toolbar1})
+            wide->width += 1000;
+        expected.panel1Width += 1000;
+        QCOMPARE(ResizedTo(11185, 6705), expected);
     }
 
-    void growingTallerStretchesTheListsOnly() {
-        const MainGeometry before = ResizedTo(10185, 6705);
-        const MainGeometry after = ResizedTo(10185, 7705);
-        QCOMPARE(after.ListView1.height, before.ListView1.height + 1000);
-        QCOMPARE(after.TreeView1.height, before.TreeView1.height + 1000);
-        QCOMPARE(after.File1.height, before.File1.height + 1000);
-        QCOMPARE(after.Combo1.top, before.Combo1.top + 1000);
-        QCOMPARE(after.StatusBar1.top, before.StatusBar1.top + 1000);
-        QCOMPARE(after.Dir1, before.Dir1);
-        QCOMPARE(after.ListView1.width, before.ListView1.width);
-        QCOMPARE(after.panel1Width, before.panel1Width);
-    }
-
-    void growingWiderWidensTheItemListAndTheStatusBar() {
-        const MainGeometry before = ResizedTo(10185, 6705);
-        MainGeometry after = ResizedTo(11185, 6705);
-        QCOMPARE(after.ListView1.width, before.ListView1.width + 1000);
-        QCOMPARE(after.StatusBar1.width, before.StatusBar1.width + 1000);
-        QCOMPARE(after.panel1Width, before.panel1Width + 1000);
-        QCOMPARE(after.Toolbar1.width, before.Toolbar1.width + 1000);
-        after.ListView1.width = before.ListView1.width;
-        after.StatusBar1.width = before.StatusBar1.width;
-        after.Toolbar1.width = before.Toolbar1.width;
-        after.panel1Width = before.panel1Width;
-        QCOMPARE(after, before);
-    }
-
-    void aWindowTooSmallKeepsTheLastValidHeights() {
+    void aWindowTooSmallKeepsTheLastValidSizes() {
         MainGeometry g = ResizedTo(10185, 6705);
         const MainGeometry design = g;
         ApplyResizeRules(g, 10185, 1500);
@@ -95,22 +72,20 @@ private slots:
         Form1& window = h.Start();
         const TwipsScale scale = TwipsScale::Of(window);
         ResizeClient(window, kDesignClientWidth, kDesignClientHeight);
-        const MainGeometry design = ResizedTo(10185, 6705);
-        QCOMPARE(window.Geometry(), design);
-        const Form1Controls& c = window.Controls();
-        QCOMPARE(c.ListView1->geometry(), scale.ToPixels(design.ListView1));
-        QCOMPARE(c.TreeView1->geometry(), scale.ToPixels(design.TreeView1));
-        QCOMPARE(c.File1->geometry(), scale.ToPixels(design.File1));
-        QCOMPARE(c.StatusBar1->geometry(), scale.ToPixels(design.StatusBar1));
-        QCOMPARE(c.Panel2->width(), scale.ToPixelsX(3300));
-
+        QCOMPARE(window.Geometry(), ResizedTo(10185, 6705));
         // About 1000 twips more each way, in whole pixels.
         const int wider = scale.ToTwipsX(scale.ToPixelsX(1000));
         const int taller = scale.ToTwipsY(scale.ToPixelsY(1000));
         ResizeClient(window, kDesignClientWidth + wider, kDesignClientHeight + taller);
-        QCOMPARE(window.Geometry(), ResizedTo(10185 + wider, 6705 + taller));
-        QCOMPARE(c.ListView1->geometry(), scale.ToPixels(window.Geometry().ListView1));
-        QCOMPARE(c.Combo1->geometry(), scale.ToPixels(window.Geometry().Combo1));
+        const MainGeometry g = ResizedTo(10185 + wider, 6705 + taller);
+        QCOMPARE(window.Geometry(), g);
+        const Form1Controls& c = window.Controls();
+        QCOMPARE(c.ListView1->geometry(), scale.ToPixels(g.ListView1));
+        QCOMPARE(c.TreeView1->geometry(), scale.ToPixels(g.TreeView1));
+        QCOMPARE(c.File1->geometry(), scale.ToPixels(g.File1));
+        QCOMPARE(c.Combo1->geometry(), scale.ToPixels(g.Combo1));
+        QCOMPARE(c.StatusBar1->geometry(), scale.ToPixels(g.StatusBar1));
+        QCOMPARE(c.Panel2->width(), scale.ToPixelsX(3300));
     }
 
     void theLogWindowHidesWhileTheMainWindowIsMinimised() {
@@ -122,7 +97,6 @@ private slots:
         QTRY_VERIFY(!log->isVisible());
         window.showNormal();
         QTRY_VERIFY(log->isVisible());
-
         // Closed through its menu entry, it stays closed whatever the main window does.
         window.show_log_form_menu_Click();
         window.showMinimized();

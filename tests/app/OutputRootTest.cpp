@@ -23,7 +23,8 @@ class OutputRootTest : public QObject {
     void aWritableProgramFolderKeepsEverythingBesideTheProgram() {
         test::TempFolder program;
         test::TempFolder user;
-        const QString userFolder = QString::fromStdString(user.path()) + QStringLiteral("Pellam/Morvane");
+        const QString userFolder =
+            QString::fromStdString(user.path()) + QStringLiteral("Pellam/Morvane");
         const OutputRootChoice choice = ChooseOutputRoot(program.path(), userFolder);
         QCOMPARE(choice.root, program.path());
         QVERIFY(!choice.fellBack);
@@ -52,7 +53,8 @@ class OutputRootTest : public QObject {
 #else
         if (readOnlyBits) QSKIP("permission bits are a POSIX matter");
 #endif
-        const QString userFolder = QString::fromStdString(temp.path()) + QStringLiteral("user/Pellam/Morvane");
+        const QString userFolder =
+            QString::fromStdString(temp.path()) + QStringLiteral("user/Pellam/Morvane");
         const OutputRootChoice choice = ChooseOutputRoot(program, userFolder);
         QVERIFY(choice.fellBack);
         QCOMPARE(QString::fromStdString(choice.root), QDir::toNativeSeparators(userFolder + u'/'));

@@ -29,14 +29,7 @@ CatalogueFixture::CatalogueFixture()
     tree->AddCategoryNodes(QStringLiteral("Category"));
     for (const ResourceKind kind : kAllKinds)
         QDir().mkpath(Folder(QString::fromLatin1(KindName(kind).data(), 3)));
-    CatalogueParts parts;
-    parts.mainWindow = &window;
-    parts.ListView1 = list;
-    parts.Panel1 = panel1;
-    parts.Panel2 = panel2;
-    parts.edit_menu = editMenu;
-    parts.tree = tree.get();
-    catalogue.Attach(std::move(parts));
+    catalogue.Attach({&window, list, panel1, panel2, editMenu, tree.get()});
     window.resize(640, 480);
 }
 

@@ -24,24 +24,23 @@ namespace morvane::test {
 
 class AnsweringBoxes final : public MessageBoxes {
   public:
-    QStringList shown;     // texts of OK boxes
-    QStringList critical;  // texts of critical boxes
-    QStringList asked;     // questions
-    QStringList titles;    // every box's title
+    QStringList shown, critical, asked;  // texts of OK boxes, critical boxes and questions
+    QStringList titles;                  // every box's title
     bool answer = true;
 
-    void Show(const QString& title, const QString& text) override {
-        titles << title;
-        shown << text;
-    }
+    void Show(const QString& title, const QString& text) override { Note(title, shown, text); }
     void Critical(const QString& title, const QString& text) override {
-        titles << title;
-        critical << text;
+        Note(title, critical, text);
     }
     bool Ask(const QString& title, const QString& text) override {
-        titles << title;
-        asked << text;
+        Note(title, asked, text);
         return answer;
+    }
+
+  private:
+    void Note(const QString& title, QStringList& texts, const QString& text) {
+        titles << title;
+        texts << text;
     }
 };
 
@@ -61,7 +60,7 @@ class CatalogueFixture {
     QTreeWidgetItem* Node(const QString& kind, const QString& name, int count);
     // A click on a source node: the list is filled with its items.
     void ClickNode(const QString& kind, const QString& name);
-    // A click on the list item whose file name is `file`; false when none has it.
+    // A click on the list item whose file name ends with `file`; false when none has it.
     bool ClickItem(const QString& file);
     void SelectNode(QTreeWidgetItem* node);
     QString Folder(const QString& kind) const;
@@ -71,8 +70,7 @@ class CatalogueFixture {
     TempFolder output;
     QWidget window;
     QListWidget* list;
-    QLabel* panel1;
-    QLabel* panel2;
+    QLabel *panel1, *panel2;
     QTreeWidget* treeView;
     QMenu* editMenu;
     ToolbarImageList images;

@@ -1,6 +1,5 @@
 // Deleting items and clearing categories: what goes from the disk, the tree and the list, the
 // questions, and the one error box that stops a command half way.
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -29,23 +28,21 @@ QStringList AllFiles(const CatalogueFixture& f) {
     for (const std::string& file : ListTree(f.output.path())) files << QString::fromStdString(file);
     return files;
 }
-
-QStringList Without(QStringList files, const QStringList& gone) {
-    for (const QString& file : gone) files.removeAll(file);
-    return files;
-}
 }  // namespace
 
 class DeletingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // One of three items: the count drops; the last one: the node goes. No question is asked.
+    // One of three items: the count drops; the last one: the node goes. No question is asked,
+    // and a read-only file goes like any other (as the superuser too, where the mark stops
+    // nothing).
     void deleteItemCountsDown() {
         CatalogueFixture f;
         QTreeWidgetItem* node = f.Node("GIF", "x.exe", 3);
         for (const char* name : {"x.exe_1.GIF", "x.exe_2.GIF", "x.exe_3.GIF"})
             f.Extracted("GIF", name);
+        MarkReadOnly((f.Folder("GIF") + "x.exe_2.GIF").toStdString());
         f.ClickNode("GIF", "x.exe");
         QVERIFY(f.ClickItem("x.exe_2.GIF"));
         const int index = f.selected;
@@ -54,7 +51,6 @@ class DeletingTest : public QObject {
         QCOMPARE(node->text(0), QString("x.exe(2)"));
         QCOMPARE(f.ListedNames(), (QStringList{"x.exe_1.GIF", "x.exe_3.GIF"}));
         QCOMPARE(f.selected, index);
-        QVERIFY(f.boxes.asked.isEmpty());
         // The remaining items keep their own pictures' places.
         for (int i = 1; i <= f.list->count(); ++i)
             QVERIFY(!f.catalogue.Items().Picture(i).isNull());
@@ -66,23 +62,7 @@ class DeletingTest : public QObject {
         f.catalogue.DeleteItem();
         QVERIFY(f.tree->Node("ICO#one") == nullptr);
         QVERIFY(!f.Exists("ICO", "one_1.ICO"));
-        QVERIFY(f.boxes.shown.isEmpty());
-    }
-
-    // A read-only file goes like any other (as the superuser too, where the mark stops nothing).
-    void readOnlyFilesAreDeleted() {
-        CatalogueFixture f;
-        f.Node("PNG", "r", 2);
-        MarkReadOnly(f.Extracted("PNG", "r_1.PNG").toStdString());
-        MarkReadOnly(f.Extracted("PNG", "r_2.PNG").toStdString());
-        f.ClickNode("PNG", "r");
-        QVERIFY(f.ClickItem("r_1.PNG"));
-        f.catalogue.DeleteItem();
-        QVERIFY(!f.Exists("PNG", "r_1.PNG"));
-        f.SelectNode(f.tree->Node("PNG"));
-        f.catalogue.ClearCategory();
-        QVERIFY(!f.Exists("PNG", "r_2.PNG"));
-        QVERIFY(f.boxes.shown.isEmpty());
+        QVERIFY(f.boxes.asked.isEmpty() && f.boxes.shown.isEmpty());
     }
 
     // The list of a.dll shows a.dll.bak's items too: both sets of files go, but only the node of
@@ -102,8 +82,7 @@ class DeletingTest : public QObject {
         QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::Message11)});
         QCOMPARE(f.boxes.titles.first(), QString("Morvane"));
         QCOMPARE(f.list->count(), 0);
-        QVERIFY(!f.Exists("ICO", "a.dll_1.ICO"));
-        QVERIFY(!f.Exists("ICO", "a.dll.bak_1.ICO"));
+        QVERIFY(!f.Exists("ICO", "a.dll_1.ICO") && !f.Exists("ICO", "a.dll.bak_1.ICO"));
         QVERIFY(f.tree->Node("ICO#" + first) == nullptr);
         QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
     }
@@ -128,16 +107,24 @@ class DeletingTest : public QObject {
         QVERIFY(f.tree->Node("AVI#v") != nullptr);
     }
 
-    // A remembered index with an empty list: nothing deleted, the node "#" is not found.
-    void deleteAllOnEmptyListShowsTheErrorBox() {
+    // A remembered index with an empty list (the node "#" is not found), and a file the user
+    // deleted elsewhere: the box, and the node keeps its count.
+    void aMissingItemShowsTheErrorBox() {
         CatalogueFixture f;
         f.selected = 1;
         f.catalogue.DeleteAllItems();
-        QCOMPARE(f.boxes.shown.size(), 1);
-        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
         f.catalogue.DeleteItem();
-        QCOMPARE(f.boxes.shown.size(), 2);
-        QVERIFY(IsErrorBoxText(f.boxes.shown.last()));
+        QTreeWidgetItem* node = f.Node("CUR", "c", 2);
+        f.Extracted("CUR", "c_1.CUR");
+        f.Extracted("CUR", "c_2.CUR");
+        f.ClickNode("CUR", "c");
+        QVERIFY(f.ClickItem("c_1.CUR"));
+        QFile::remove(f.Folder("CUR") + "c_1.CUR");
+        f.catalogue.DeleteItem();
+        QCOMPARE(f.boxes.shown.size(), 3);
+        for (const QString& text : f.boxes.shown) QVERIFY2(IsErrorBoxText(text), qPrintable(text));
+        QCOMPARE(node->text(0), QString("c(2)"));
+        QCOMPARE(f.list->count(), 2);
     }
 
     void removeNodeDeletesTheListAndTheNode() {
@@ -160,7 +147,7 @@ class DeletingTest : public QObject {
 
     void categoryQuestion_data() {
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("question");  // empty: the error box, before any question
         QTest::newRow("built-in") << QString(
                                          "Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;")
                                   << "Είστε σίγουρος για την διαγραφή όλων των BMP αρχείων;";
@@ -168,8 +155,11 @@ class DeletingTest : public QObject {
                                << "Delete all BMPiles?";
         QTest::newRow("% at the end") << "Delete all %"
                                       << "Delete all BMP";
+        QTest::newRow("no marker") << "Delete them all?"
+                                   << "";
     }
-    // Only the category's own nodes go, also beside a source name holding the letters BMP.
+    // Only the category's own nodes go, also beside a source name holding the letters BMP; the
+    // files of a read-only mark go too.
     void categoryQuestion() {
         QFETCH(QString, message);
         QFETCH(QString, question);
@@ -177,57 +167,20 @@ class DeletingTest : public QObject {
         f.messages.SetText(MessageId::Message12, message);
         f.Node("BMP", "q.exe", 1);
         f.Node("ICO", "BMP.exe", 1);
-        f.Extracted("BMP", "q.exe_1.BMP");
+        MarkReadOnly(f.Extracted("BMP", "q.exe_1.BMP").toStdString());
         f.Extracted("ICO", "BMP.exe_1.ICO");
         f.ClickNode("BMP", "q.exe");
         f.SelectNode(f.tree->Node("BMP"));
         f.catalogue.ClearCategory();
-        QCOMPARE(f.boxes.asked, QStringList{question});
-        QVERIFY(!f.Exists("BMP", "q.exe_1.BMP"));
+        const bool asked = !question.isEmpty();
+        QCOMPARE(f.boxes.asked, asked ? QStringList{question} : QStringList());
+        QCOMPARE(f.boxes.shown.size(), asked ? 0 : 1);
+        if (!asked) QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+        QCOMPARE(f.Exists("BMP", "q.exe_1.BMP"), !asked);
+        QCOMPARE(f.tree->Node("BMP#q.exe") == nullptr, asked);
+        QCOMPARE(f.list->count(), asked ? 0 : 1);
         QVERIFY(f.Exists("ICO", "BMP.exe_1.ICO"));
-        QVERIFY(f.tree->Node("BMP#q.exe") == nullptr);
         QVERIFY(f.tree->Node("ICO#BMP.exe") != nullptr);
-        QCOMPARE(f.list->count(), 0);
-    }
-
-    void categoryQuestionWithoutMarkerStopsBeforeAsking() {
-        CatalogueFixture f;
-        f.messages.SetText(MessageId::Message12, "Delete them all?");
-        f.Node("BMP", "q.exe", 1);
-        f.Extracted("BMP", "q.exe_1.BMP");
-        f.SelectNode(f.tree->Node("BMP"));
-        f.catalogue.ClearCategory();
-        QVERIFY(f.boxes.asked.isEmpty());
-        QCOMPARE(f.boxes.shown.size(), 1);
-        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
-        QVERIFY(f.Exists("BMP", "q.exe_1.BMP"));
-    }
-
-    // Loops run from the last node: those after the failing one are gone, it and those before it
-    // stay, and the list keeps its items.
-    void errorStopsTheClearingHalfWay() {
-        CatalogueFixture f;
-        f.Node("ICO", "n1", 1);
-        f.Node("ICO", "n2", 1);
-        f.Node("ICO", "n3", 1);
-        for (const char* name : {"n1_1.ICO", "n2_1.ICO", "n3_1.ICO"}) f.Extracted("ICO", name);
-        f.ClickNode("ICO", "n1");
-        f.catalogue.SetFileRemover([](const std::string& path) -> std::error_code {
-            if (path.find("n2_1.ICO") != std::string::npos)
-                return std::make_error_code(std::errc::permission_denied);
-            return RemoveItemFile(path);
-        });
-        f.catalogue.ClearAllNodes();
-        QCOMPARE(f.boxes.shown.size(), 1);
-        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
-        QVERIFY(f.boxes.shown.first().startsWith(QString::number(EACCES) + " - "));
-        QVERIFY(!f.Exists("ICO", "n3_1.ICO"));
-        QVERIFY(f.tree->Node("ICO#n3") == nullptr);
-        QVERIFY(f.Exists("ICO", "n2_1.ICO"));
-        QVERIFY(f.Exists("ICO", "n1_1.ICO"));
-        QVERIFY(f.tree->Node("ICO#n2") != nullptr);
-        QVERIFY(f.tree->Node("ICO#n1") != nullptr);
-        QCOMPARE(f.list->count(), 1);
     }
 
     void clearingFollowsTheOrderNodesWereAdded_data() {
@@ -235,8 +188,9 @@ class DeletingTest : public QObject {
         QTest::newRow("clear_node") << false;
         QTest::newRow("delete on exit") << true;
     }
-    // The last added node goes first: a failure in b.dll, scanned after a.dll, leaves all of
-    // a.dll; of b.dll only the nodes added after the failing ICO node go.
+    // Loops run from the last added node: a failure in b.dll, scanned after a.dll, leaves all of
+    // a.dll; of b.dll only the nodes added after the failing ICO node go; the list keeps its
+    // items.
     void clearingFollowsTheOrderNodesWereAdded() {
         QFETCH(bool, onExit);
         CatalogueFixture f;
@@ -249,6 +203,7 @@ class DeletingTest : public QObject {
             }
         }
         f.tree->RemoveEmptySourceNodes();
+        f.ClickNode("ICO", "a.dll");
         f.catalogue.SetFileRemover([](const std::string& path) -> std::error_code {
             if (path.ends_with("b.dll_1.ICO"))
                 return std::make_error_code(std::errc::text_file_busy);
@@ -256,6 +211,8 @@ class DeletingTest : public QObject {
         });
         onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
         QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY(f.boxes.shown.first().startsWith(QString::number(ETXTBSY) + " - "));
+        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
         for (const QString& kind : kinds) {
             QVERIFY(f.Exists(kind, "a.dll_1." + kind));
             QVERIFY(f.tree->Node(kind + "#a.dll") != nullptr);
@@ -263,61 +220,34 @@ class DeletingTest : public QObject {
             QCOMPARE(f.Exists(kind, "b.dll_1." + kind), !gone);
             QCOMPARE(f.tree->Node(kind + "#b.dll") == nullptr, gone);
         }
+        QCOMPARE(f.list->count(), 1);
     }
 
-    // A file the user deleted elsewhere: the item's deletion stops with the box, the node keeps
-    // its count.
-    void fileAlreadyGoneIsAnError() {
-        CatalogueFixture f;
-        QTreeWidgetItem* node = f.Node("CUR", "c", 2);
-        f.Extracted("CUR", "c_1.CUR");
-        f.Extracted("CUR", "c_2.CUR");
-        f.ClickNode("CUR", "c");
-        QVERIFY(f.ClickItem("c_1.CUR"));
-        QFile::remove(f.Folder("CUR") + "c_1.CUR");
-        f.catalogue.DeleteItem();
-        QCOMPARE(f.boxes.shown.size(), 1);
-        QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
-        QCOMPARE(node->text(0), QString("c(2)"));
-        QCOMPARE(f.list->count(), 2);
-    }
-
-    // The node of a.dll also takes a.dll.bak's files and those of earlier runs of a.dll; a name
-    // without a node keeps its files.
-    void treeCommandsTakeEveryFileOfThePattern() {
-        CatalogueFixture f;
-        f.Node("ICO", "a.dll", 1);
-        for (const char* name : {"a.dll_0.ICO", "A.DLL_7.ico", "a.dll.bak_0.ICO", "b.dll_0.ICO"})
-            f.Extracted("ICO", name);
-        f.SelectNode(f.tree->Node("ICO"));
-        f.catalogue.ClearCategory();
-        QCOMPARE(QDir(f.Folder("ICO")).entryList(QDir::Files), QStringList{"b.dll_0.ICO"});
-        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr);
-    }
-
-    // Source names holding wildcard characters or dots take only their own files; files of
-    // names without a node, other kinds, the log and everything outside the kind folders stay.
+    // The node of a.dll takes a.dll.bak's files and those of earlier runs of a.dll too; source
+    // names holding wildcard characters or dots take only their own files; files of names
+    // without a node, other kinds, the log and everything outside the kind folders stay.
     void clearingTouchesOnlyTheNamedFiles() {
         CatalogueFixture f;
-        const QStringList names = {"*", "a?c", "[ab]", "..", "x.y"};
         QStringList gone;
-        for (const QString& name : names) {
+        for (const QString& name : QStringList{"*", "a?c", "[ab]", "..", "x.y", "a.dll"}) {
             f.Node("ICO", name, 1);
             f.Extracted("ICO", name + "_1.ICO");
             gone << "ICO/" + name + "_1.ICO";
         }
+        for (const char* name : {"A.DLL_7.ico", "a.dll.bak_0.ICO"})
+            gone << f.Extracted("ICO", name);
         for (const char* decoy :
-             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "zz_1.ICO"})
+             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO"})
             f.Extracted("ICO", decoy);
         f.Extracted("GIF", "*_1.GIF");
-        QFile log(QString::fromStdString(f.output.path()) + "LOG.txt");
-        QVERIFY(log.open(QIODevice::WriteOnly));
-        log.close();
+        f.output.Write("LOG.txt", Bytes(3, 1));
         f.output.Write("elsewhere/*_1.ICO", Bytes(3, 1));
         f.output.Write("*_1.ICO", Bytes(3, 1));
-        const QStringList before = AllFiles(f);
+        QStringList expected = AllFiles(f);
+        for (QString file : gone)
+            expected.removeAll(file.remove(QString::fromStdString(f.output.path())));
         f.catalogue.ClearAllNodes();
-        QCOMPARE(AllFiles(f), Without(before, gone));
+        QCOMPARE(AllFiles(f), expected);
         QVERIFY(f.tree->SourceNodeKeys().isEmpty());
         QCOMPARE(f.treeView->topLevelItemCount(), 10);
         QVERIFY(QDir(f.Folder("ICO")).exists());

@@ -45,49 +45,39 @@ class ExportTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void namesAlwaysGetTheExtension_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "logo"
-                               << "logo.ICO";
-        QTest::newRow("with extension") << "logo.ico"
-                                        << "logo.ico.ICO";
-    }
-    void namesAlwaysGetTheExtension() {
-        QFETCH(QString, typed);
-        QFETCH(QString, written);
-        CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        f.catalogue.SetExportDialogRunner(TypeAndOk(folder, typed));
-        f.catalogue.ExportIcon(32);
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
-        QCOMPARE(QDir::cleanPath(f.settings.lastFolder), QDir::cleanPath(folder));
-        QVERIFY(f.boxes.asked.isEmpty());
-    }
-
-    // The file reads back as an icon of exactly the size asked for, with the item's pixels.
-    void writtenIconHasTheSize_data() {
+    // The name always gets the extension, and the file reads back as an icon of exactly the
+    // size asked for, with the item's pixels; the dialog offers the filter of that size.
+    void writtenIcon_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("filter");
-        QTest::newRow("48") << 48 << 1;
-        QTest::newRow("32") << 32 << 0;
-        QTest::newRow("16") << 16 << 1;
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("48") << 48 << 1 << "logo"
+                            << "logo.ICO";
+        QTest::newRow("32, typed with extension") << 32 << 0 << "logo.ico"
+                                                  << "logo.ico.ICO";
+        QTest::newRow("16") << 16 << 1 << "out"
+                            << "out.ICO";
     }
-    void writtenIconHasTheSize() {
+    void writtenIcon() {
         QFETCH(int, size);
         QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
         CatalogueFixture f;
         PrepareIconItem(f);
         const QString folder = TargetFolder(f);
         int shownFilter = -1;
         f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
             shownFilter = dialog.Combo1()->currentIndex();
-            TypeAndOk(folder, "out")(dialog);
+            TypeAndOk(folder, typed)(dialog);
         });
         f.catalogue.ExportIcon(size);
         QCOMPARE(shownFilter, filter);
-        QImageReader reader(folder + QDir::separator() + "out.ICO");
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{written});
+        QCOMPARE(QDir::cleanPath(f.settings.lastFolder), QDir::cleanPath(folder));
+        QVERIFY(f.boxes.asked.isEmpty());
+        QImageReader reader(folder + QDir::separator() + written);
         QCOMPARE(reader.format(), QByteArray("ico"));
         const QImage icon = reader.read();
         QCOMPARE(icon.size(), QSize(size, size));
@@ -97,19 +87,31 @@ class ExportTest : public QObject {
                  expected.pixel(size / 2, size / 2));
     }
 
-    void cancelWritesNothing() {
-        CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        f.settings.lastFolder = "unchanged";
-        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
-            dialog.SetFolder(folder);
-            dialog.Text1()->setText("never");
-            dialog.Command2()->click();
-        });
-        f.catalogue.ExportIcon(16);
-        QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
-        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+    // Cancel, or a name in a folder that does not exist (the dialog stays and says so), writes
+    // nothing and keeps the remembered folder.
+    void aCancelOrAnUnusableNameWritesNothing() {
+        for (const bool cancel : {true, false}) {
+            CatalogueFixture f;
+            PrepareIconItem(f);
+            const QString folder = TargetFolder(f);
+            f.settings.lastFolder = "unchanged";
+            f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+                if (cancel) {
+                    dialog.SetFolder(folder);
+                    dialog.Text1()->setText("never");
+                    return dialog.Command2()->click();
+                }
+                TypeAndOk(folder, "missing/logo")(dialog);
+                QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            });
+            f.catalogue.ExportIcon(32);
+            QCOMPARE(f.boxes.critical.size(), cancel ? 0 : 1);
+            QCOMPARE(f.boxes.critical.value(0, f.messages.Text(MessageId::Message10)),
+                     f.messages.Text(MessageId::Message10));
+            QCOMPARE(f.settings.lastFolder, QString("unchanged"));
+            QVERIFY(
+                QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        }
     }
 
     // A click on x.ICO names x.ICO.ICO; only an existing name is asked about; No stays.
@@ -147,22 +149,6 @@ class ExportTest : public QObject {
         QCOMPARE(QImageReader(name).size(), QSize(16, 16));
     }
 
-    // A folder that does not exist cannot take the name: the dialog stays and says so.
-    void unusableNameStaysInTheDialog() {
-        CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        f.settings.lastFolder = "unchanged";
-        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
-            TypeAndOk(folder, "missing/logo")(dialog);
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        });
-        f.catalogue.ExportIcon(32);
-        QCOMPARE(f.boxes.critical, QStringList{f.messages.Text(MessageId::Message10)});
-        QCOMPARE(f.settings.lastFolder, QString("unchanged"));
-        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-    }
-
     // A CUR item is exported as the picture it shows: the kind symbol. Deleting another item
     // first changes nothing about it.
     void exportUsesTheListedPicture() {
@@ -180,15 +166,21 @@ class ExportTest : public QObject {
         QCOMPARE(f.catalogue.Picture3().size(), QSize(48, 48));
     }
 
-    // The filter decides which files are listed; Enter in the name and a double click on a file
+    // The dialog opens in the remembered folder (or the current one when that is gone); the
+    // filter decides which files are listed; Enter in the name and a double click on a file
     // both act as OK; the caption comes with the showing.
     void dialogControls() {
         CatalogueFixture f;
         const QString folder = TargetFolder(f);
         for (const char* name : {"a.ico", "b.BMP", "c.txt"})
             QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+        QString gone = folder + "/gone";
+        const Form2 other({&f.messages, &f.boxes, "Morvane", "Default", &gone}, nullptr);
+        QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
         QString remembered = folder;
         Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
+        QCOMPARE(dialog.Combo1()->count(), 3);
         dialog.SaveKind = "bmp";
         auto listed = [&] {
             QStringList names;
@@ -219,19 +211,6 @@ class ExportTest : public QObject {
         QCOMPARE(again.ExportFileName,
                  QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
         QVERIFY(!QFile::exists(again.ExportFileName));  // the probe leaves nothing behind
-    }
-
-    // The remembered folder is where the dialog opens; a missing one leaves the current folder.
-    void dialogOpensInTheRememberedFolder() {
-        CatalogueFixture f;
-        const QString folder = TargetFolder(f);
-        QString remembered = folder;
-        Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
-        QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
-        QCOMPARE(dialog.Combo1()->count(), 3);
-        QString gone = folder + "/gone";
-        Form2 other({&f.messages, &f.boxes, "Morvane", "Default", &gone}, nullptr);
-        QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
     }
 };
 

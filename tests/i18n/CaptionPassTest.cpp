@@ -1,236 +1,123 @@
 // The caption passes of the main window and the export dialog: which captions a language file
 // changes, which it leaves, and the toolbar tooltips that follow the menu captions.
-#include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <memory>
 
 #include "CaptionPass.h"
-#include "LanguageText.h"
-#include "TestFiles.h"
+#include "ProgramFolder.h"
 #include "WindowLanguage.h"
 
-using morvane::ApplyExportDialogLanguage;
-using morvane::ApplyMainWindowLanguage;
 using morvane::MessageId;
 using morvane::MessageTable;
-using morvane::test::WriteFile;
 
 namespace {
 
-struct Designed {
-    const char* name;
-    const char* caption;
-};
+// A main window with a few menu entries, a text box that has no caption, and two toolbar
+// buttons whose designed tooltips differ from the entries they follow.
+struct MainWindowFixture {
+    QMainWindow window;
+    QStringList controls;
+    QAction* exitButton;
+    QAction* bmpButton;
 
-// The entries of the main window's menus that the tests look at, with their designed captions.
-const Designed kEntries[] = {
-    {"show_all_files", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο"},
-    {"sep_ektakto1", "-"},
-    {"exit_menu", "Έξοδος"},
-    {"show_log_form_menu", "Διαχειριστής Γεγονότων"},
-    {"select_formats_menu", "Ρυθμίσεις"},
-    {"play_now_menu", "Άνοιγμα"},
-    {"delete_item_menu", "Διαγραφή"},
-    {"delete_all_menu", "Διαγραφή Όλων"},
-    {"bmp_menu", "Αποθήκευση ως   48x48 Icon"},
-    {"ico_menu", "Αποθήκευση ως   32x32 Icon"},
-    {"save_as_16_ico", "Αποθήκευση ως   16x16 Icon"},
-    {"help_menu", "Περιεχόμενα"},
-    {"about_form", "Περί..."},
-};
-
-// The toolbar's designed tooltips, which differ from the menu captions.
-const Designed kButtons[] = {
-    {"ALL_FILES", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο"},
-    {"run_file", "Άνοιγμα"},
-    {"DELETE", "Διαγραφή"},
-    {"DELETE_ALL", "Διαγραφή Όλων"},
-    {"BMP", "Αποθήκευση ως 48x48"},
-    {"ICO", "Αποθήκευση ως 32x32"},
-    {"dekaeji", "Αποθήκευση ως 16x16"},
-    {"log_file", "Εμφάνιση Αρχείου Γεγονότων"},
-    {"INFO", "Πληροφορίες Προγράμματος"},
-    {"EXIT", "Έξοδος Προγάμματος"},
-};
-
-// Which menu entry each button's tooltip follows once a language file is in use.
-const std::pair<const char*, const char*> kTooltipEntry[] = {
-    {"ALL_FILES", "show_all_files"},
-    {"run_file", "play_now_menu"},
-    {"DELETE", "delete_item_menu"},
-    {"DELETE_ALL", "delete_all_menu"},
-    {"BMP", "bmp_menu"},
-    {"ICO", "ico_menu"},
-    {"dekaeji", "save_as_16_ico"},
-    {"log_file", "show_log_form_menu"},
-    {"INFO", "about_form"},
-    {"EXIT", "exit_menu"},
-};
-
-// A main window with one menu holding the entries, a text box that has no caption, and the
-// toolbar, each button known by the key in its data as the real toolbar keeps it.
-class MainWindowFixture {
-  public:
     MainWindowFixture() {
         QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Αρχείο"));
         menu->setObjectName(QStringLiteral("file_menu"));
         controls << menu->objectName();
-        for (const Designed& entry : kEntries) {
-            const QString caption = QString::fromUtf8(entry.caption);
-            QAction* action = caption == u"-" ? menu->addSeparator() : menu->addAction(caption);
-            action->setText(caption);
-            action->setObjectName(QString::fromLatin1(entry.name));
-            controls << action->objectName();
-        }
+        for (const char* name : {"exit_menu", "help_menu", "play_now_menu", "about_form"})
+            AddEntry(*menu, name, QStringLiteral("designed ") + name);
+        AddEntry(*menu, "bmp_menu", QStringLiteral("Αποθήκευση ως   48x48 Icon"));
         auto* field = new QLineEdit(QStringLiteral("text"), &window);
         field->setObjectName(QStringLiteral("Text1"));
         controls << field->objectName();
-        toolbar = window.addToolBar(QStringLiteral("Toolbar1"));
-        for (const Designed& button : kButtons) {
-            QAction* action = toolbar->addAction(QString::fromUtf8(button.caption));
-            action->setData(QString::fromLatin1(button.name));
-            action->setToolTip(QString::fromUtf8(button.caption));
-        }
+        QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar1"));
+        exitButton = toolbar->addAction(QStringLiteral("Έξοδος Προγάμματος"));
+        exitButton->setToolTip(exitButton->text());
+        bmpButton = toolbar->addAction(QStringLiteral("Αποθήκευση ως 48x48"));
+        bmpButton->setToolTip(bmpButton->text());
     }
-
-    QAction* Button(const QString& key) const {
-        for (QAction* action : toolbar->actions())
-            if (action->data().toString() == key) return action;
-        return nullptr;
+    void AddEntry(QMenu& menu, const char* name, const QString& caption) {
+        QAction* entry = menu.addAction(caption);
+        entry->setObjectName(QString::fromLatin1(name));
+        controls << entry->objectName();
     }
-
     QString Caption(const char* name) const {
-        const QObject* control = window.findChild<QObject*>(QString::fromLatin1(name));
-        return control != nullptr ? morvane::CaptionOf(*control) : QStringLiteral("<missing>");
+        return morvane::CaptionOf(*window.findChild<QObject*>(QString::fromLatin1(name)));
     }
-
-    QString Tooltip(const char* key) const { return Button(QString::fromLatin1(key))->toolTip(); }
-
     MessageTable Apply(const QString& language) {
-        QList<morvane::ToolbarTooltip> tooltips;
-        for (const auto& [key, entry] : kTooltipEntry)
-            tooltips.append({Button(QString::fromLatin1(key)), QString::fromLatin1(entry)});
-        return ApplyMainWindowLanguage(window, controls, language, tooltips);
+        return morvane::ApplyMainWindowLanguage(
+            window, controls, language,
+            {{exitButton, QStringLiteral("exit_menu")}, {bmpButton, QStringLiteral("bmp_menu")}});
     }
-
-    QMainWindow window;
-    QToolBar* toolbar = nullptr;
-    QStringList controls;
 };
-
-QByteArray LanguageFile(const QByteArray& lines) {
-    return "[Language]\n" + lines;
-}
 
 }  // namespace
 
 class CaptionPassTest : public QObject {
     Q_OBJECT
 
-  private:
-    void VerifyDesignedCaptions(const MainWindowFixture& form, const QStringList& except) {
-        for (const Designed& entry : kEntries) {
-            if (except.contains(QLatin1String(entry.name))) continue;
-            QCOMPARE(form.Caption(entry.name), QString::fromUtf8(entry.caption));
-        }
-    }
-
-    void VerifyTooltipsFollowMenus(const MainWindowFixture& form) {
-        for (const auto& [key, entry] : kTooltipEntry)
-            QCOMPARE(form.Tooltip(key), form.Caption(entry));
-    }
-
-    QTemporaryDir folder_;
-
   private slots:
     void defaultKeepsDesignedCaptionsAndTooltips() {
         MainWindowFixture form;
-        const MessageTable messages = form.Apply(QStringLiteral("Default"));
-        VerifyDesignedCaptions(form, {});
+        QCOMPARE(form.Apply(QStringLiteral("Default")), MessageTable::Builtin());
         QCOMPARE(form.Caption("file_menu"), QStringLiteral("Αρχείο"));
-        for (const Designed& button : kButtons)
-            QCOMPARE(form.Tooltip(button.name), QString::fromUtf8(button.caption));
-        QCOMPARE(messages, MessageTable::Builtin());
+        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("designed exit_menu"));
+        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("Έξοδος Προγάμματος"));
+        QCOMPARE(form.bmpButton->toolTip(), QStringLiteral("Αποθήκευση ως 48x48"));
     }
 
-    void fileTranslatingOnlyHelpMenu() {
-        const QString file =
-            WriteFile(folder_, "help-only.ini", LanguageFile("Form1.help_menu=Contents\n"));
+    void aFileChangesTheCaptionsItNames() {
+        const morvane::test::ProgramFolder folder;
         MainWindowFixture form;
-        const MessageTable messages = form.Apply(file);
-        QCOMPARE(form.Caption("help_menu"), QStringLiteral("Contents"));
-        VerifyDesignedCaptions(form, {QStringLiteral("help_menu")});
-        QCOMPARE(form.Caption("file_menu"), QStringLiteral("Αρχείο"));
-        // Every tooltip now reads like its menu entry, Greek as it is: "Icon" and the three
-        // blanks of the export entries included.
-        VerifyTooltipsFollowMenus(form);
-        QCOMPARE(form.Tooltip("BMP"), QStringLiteral("Αποθήκευση ως   48x48 Icon"));
-        // The messages of a file that lacks them are the marker, not the built-in texts.
-        QCOMPARE(messages.Text(MessageId::Message2), QStringLiteral("##"));
-    }
-
-    void translatedMenusEntriesAndTooltips() {
-        const QString file = WriteFile(folder_, "some.ini",
-                                       LanguageFile("Form1.file_menu=File\n"
-                                                    "form1.EXIT_MENU=Exit\n"
-                                                    "Form1.bmp_menu=Save as 48x48 icon\n"
-                                                    "Form1.about_form=\n"
-                                                    "message_2=Searching\n"));
-        MainWindowFixture form;
-        const MessageTable messages = form.Apply(file);
+        const MessageTable messages = form.Apply(folder.Write("some.ini",
+                                                              "[Language]\n"
+                                                              "Form1.file_menu=File\n"
+                                                              "form1.EXIT_MENU=Exit\n"
+                                                              "Form1.about_form=\n"
+                                                              "Form1.help_menu= ## \n"
+                                                              "Form1.play_now_menu=#\n"
+                                                              "Form1.Text1=changed\n"
+                                                              "message_2=Searching\n"));
         QCOMPARE(form.Caption("file_menu"), QStringLiteral("File"));
         QCOMPARE(form.window.menuBar()->actions().first()->text(), QStringLiteral("File"));
         QCOMPARE(form.Caption("exit_menu"), QStringLiteral("Exit"));
-        QCOMPARE(form.Tooltip("EXIT"), QStringLiteral("Exit"));
-        QCOMPARE(form.Tooltip("BMP"), QStringLiteral("Save as 48x48 icon"));
-        // An empty value is a text like any other, unlike "##".
+        // An empty value is a text like any other; only the marker "##" leaves the control.
         QCOMPARE(form.Caption("about_form"), QString());
-        QCOMPARE(messages.Text(MessageId::Message2), QStringLiteral("Searching"));
-    }
-
-    void markerValueLeavesControl() {
-        const QString file = WriteFile(folder_, "marker.ini",
-                                       LanguageFile("Form1.exit_menu=##\n"
-                                                    "Form1.help_menu= ## \n"
-                                                    "Form1.play_now_menu=#\n"
-                                                    "Form1.Text1=changed\n"));
-        MainWindowFixture form;
-        form.Apply(file);
-        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("Έξοδος"));
-        QCOMPARE(form.Caption("help_menu"), QStringLiteral("Περιεχόμενα"));
+        QCOMPARE(form.Caption("help_menu"), QStringLiteral("designed help_menu"));
         QCOMPARE(form.Caption("play_now_menu"), QStringLiteral("#"));
-        // A control without a caption is passed over.
-        QCOMPARE(form.window.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-                 QStringLiteral("text"));
+        QCOMPARE(form.window.findChild<QLineEdit*>("Text1")->text(), QStringLiteral("text"));
+        // Every tooltip now reads like its menu entry, an untranslated one as it is.
+        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("Exit"));
+        QCOMPARE(form.bmpButton->toolTip(), QStringLiteral("Αποθήκευση ως   48x48 Icon"));
+        QCOMPARE(messages.Text(MessageId::Message2), QStringLiteral("Searching"));
+        QCOMPARE(messages.Text(MessageId::Message3), QStringLiteral("##"));
     }
 
     void missingFileKeepsCaptionsButTooltipsFollowMenus() {
+        const morvane::test::ProgramFolder folder;
         MainWindowFixture form;
-        const MessageTable messages = form.Apply(folder_.filePath("absent.ini"));
-        VerifyDesignedCaptions(form, {});
-        VerifyTooltipsFollowMenus(form);
+        const MessageTable messages = form.Apply(folder.Path() + "absent.ini");
+        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("designed exit_menu"));
+        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("designed exit_menu"));
         QCOMPARE(messages.Text(MessageId::FrmCap1), QStringLiteral("##"));
     }
 
     void exportDialogButtons() {
-        const QString file = WriteFile(folder_, "form2.ini",
-                                       LanguageFile("Form2.Command2=Cancel\nForm1.Command1=x\n"));
+        const morvane::test::ProgramFolder folder;
         QWidget Form2;
         auto* ok = new QPushButton(QStringLiteral("OK"), &Form2);
         ok->setObjectName(QStringLiteral("Command1"));
         auto* cancel = new QPushButton(QStringLiteral("Ακύρωση"), &Form2);
         cancel->setObjectName(QStringLiteral("Command2"));
-
-        ApplyExportDialogLanguage(Form2, QStringLiteral("Default"));
+        morvane::ApplyExportDialogLanguage(Form2, QStringLiteral("Default"));
         QCOMPARE(cancel->text(), QStringLiteral("Ακύρωση"));
-        ApplyExportDialogLanguage(Form2, file);
+        morvane::ApplyExportDialogLanguage(
+            Form2,
+            folder.Write("form2.ini", "[Language]\nForm2.Command2=Cancel\nForm1.Command1=x\n"));
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
     }

@@ -1,24 +1,20 @@
 // The language dialog: what it lists and preselects, what OK stores and says, and the
 // translation command that opens the English file.
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "EnglishLanguageFile.h"
 #include "Form7.h"
 #include "MessageSink.h"
 #include "ModalProbe.h"
+#include "ProgramFolder.h"
 #include "RecordingShell.h"
 #include "ScanSettings.h"
-#include "TestFiles.h"
 
 using morvane::Form7;
 using morvane::ScanSettings;
-using morvane::test::RecordingShell;
-using morvane::test::WriteFile;
 
 namespace {
 
@@ -28,65 +24,50 @@ class RecordingMessages final : public morvane::MessageSink {
     void ShowMessage(const QString& text) override { shown << text; }
 };
 
-const QString kGreekMessage =
-    QStringLiteral("Οι ρυθμίσεις θα εφαρμοστούν την επόμενη φορά που θα ανοιχθεί το πρόγραμμα.");
+// A program folder holding the given (empty) language files.
+struct Fixture {
+    morvane::test::ProgramFolder folder;
+    ScanSettings settings;
+    RecordingMessages messages;
 
-QStringList Entries(const Form7& dialog) {
-    QStringList entries;
-    for (int i = 0; i < dialog.Combo1()->count(); ++i) entries << dialog.Combo1()->itemText(i);
-    return entries;
-}
+    explicit Fixture(std::initializer_list<const char*> files) {
+        for (const char* name : files) folder.Write(QString::fromUtf8(name), "[Language]\n");
+    }
+    QString App() const { return folder.Path(); }
+    // Opens the dialog on `language`, selects `entry` and presses OK or the close box.
+    QString Choose(const QString& language, const QString& entry, bool ok = true) {
+        settings.language = language;
+        Form7 dialog(settings, App(), messages);
+        dialog.open();
+        dialog.Combo1()->setCurrentIndex(dialog.Combo1()->findText(entry));
+        if (ok)
+            QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
+        else
+            dialog.close();
+        if (dialog.isVisible()) QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
+        return settings.language;
+    }
+};
 
 }  // namespace
 
 class LanguageDialogTest : public QObject {
     Q_OBJECT
 
-  private:
-    // The program folder, ending in a separator as the program's own folder does.
-    QString AppFolder() const { return QDir(appFolder_.path()).absolutePath() + u'/'; }
-
-    void Place(const char* name) { WriteFile(appFolder_, QString::fromUtf8(name), "[Language]\n"); }
-
-    // Opens the dialog on `language`, selects `entry` and presses OK.
-    QString ChooseAndConfirm(const QString& language, const QString& entry) {
-        settings_.language = language;
-        Form7 dialog(settings_, AppFolder(), messages_);
-        dialog.open();
-        dialog.Combo1()->setCurrentIndex(dialog.Combo1()->findText(entry));
-        QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
-        if (dialog.isVisible()) QTest::qFail("OK left the dialog open", __FILE__, __LINE__);
-        return settings_.language;
-    }
-
-    QTemporaryDir appFolder_;
-    ScanSettings settings_;
-    RecordingMessages messages_;
-
   private slots:
-    void init() {
-        messages_.shown.clear();
-        QDir(appFolder_.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(appFolder_.path()));
-    }
-
-    void folderWithoutLanguageFilesOffersOnlyGreek() {
-        Place("notes.txt");
-        QVERIFY(QDir(AppFolder()).mkdir(QStringLiteral("folder.ini")));
-        settings_.language = QStringLiteral("Default");
-        const Form7 dialog(settings_, AppFolder(), messages_);
-        QCOMPARE(Entries(dialog), QStringList{QStringLiteral("Greek")});
-        QCOMPARE(dialog.Combo1()->currentIndex(), 0);
-    }
-
     void listsLanguageFilesByName() {
-        for (const char* name : {"ba.ini", "English.ini", "a.ini", "OLD.INI", ".hidden.ini"})
-            Place(name);
-        QFile::setPermissions(AppFolder() + "a.ini", QFileDevice::ReadOwner);
-        settings_.language = QStringLiteral("Default");
-        const Form7 dialog(settings_, AppFolder(), messages_);
-        QCOMPARE(Entries(dialog), (QStringList{"Greek", ".hidden.ini", "a.ini", "ba.ini",
-                                               "English.ini", "OLD.INI"}));
+        Fixture f({"ba.ini", "English.ini", "a.ini", "OLD.INI", ".hidden.ini", "notes.txt"});
+        QVERIFY(QDir(f.App()).mkdir(QStringLiteral("folder.ini")));
+        QFile::setPermissions(f.App() + "a.ini", QFileDevice::ReadOwner);
+        f.settings.language = QStringLiteral("Default");
+        const Form7 dialog(f.settings, f.App(), f.messages);
+        QStringList entries;
+        for (int i = 0; i < dialog.Combo1()->count(); ++i) entries << dialog.Combo1()->itemText(i);
+        QCOMPARE(entries, (QStringList{"Greek", ".hidden.ini", "a.ini", "ba.ini", "English.ini",
+                                       "OLD.INI"}));
+        QCOMPARE(dialog.Combo1()->currentIndex(), 0);
+        Fixture empty({"notes.txt"});
+        QCOMPARE(Form7(empty.settings, empty.App(), f.messages).Combo1()->count(), 1);
     }
 
     void preselection_data() {
@@ -109,74 +90,56 @@ class LanguageDialogTest : public QObject {
         QTest::newRow("ending in Default") << "%1xDefault"
                                            << "Greek";
     }
-
     void preselection() {
         QFETCH(QString, language);
         QFETCH(QString, selected);
-        for (const char* name : {"a.ini", "ba.ini", "English.ini"}) Place(name);
-        settings_.language = language.arg(AppFolder());
-        const Form7 dialog(settings_, AppFolder(), messages_);
-        QCOMPARE(dialog.Combo1()->currentText(), selected);
+        Fixture f({"a.ini", "ba.ini", "English.ini"});
+        f.settings.language = language.arg(f.App());
+        QCOMPARE(Form7(f.settings, f.App(), f.messages).Combo1()->currentText(), selected);
     }
 
-    void choosingTheLanguageInUseChangesNothing() {
-        Place("English.ini");
-        QCOMPARE(ChooseAndConfirm("Default", "Greek"), QStringLiteral("Default"));
-        const QString english = AppFolder() + "English.ini";
-        QCOMPARE(ChooseAndConfirm(english, "English.ini"), english);
-        QCOMPARE(messages_.shown, QStringList());
-    }
+    void okStoresTheChoiceAndAnnouncesIt() {
+        Fixture f({"English.ini", "ba.ini"});
+        const QString english = f.App() + "English.ini";
+        // The language in use, and a close box, change nothing and say nothing.
+        QCOMPARE(f.Choose("Default", "Greek"), QStringLiteral("Default"));
+        QCOMPARE(f.Choose(english, "English.ini"), english);
+        QCOMPARE(f.Choose("Default", "English.ini", false), QStringLiteral("Default"));
+        QCOMPARE(f.messages.shown, QStringList());
 
-    void choosingAFileStoresItsPathAndAnnouncesItsName() {
-        Place("English.ini");
-        Place("ba.ini");
-        QCOMPARE(ChooseAndConfirm("Default", "English.ini"), AppFolder() + "English.ini");
-        QCOMPARE(ChooseAndConfirm(AppFolder() + "English.ini", "ba.ini"), AppFolder() + "ba.ini");
-        QCOMPARE(messages_.shown, (QStringList{"Next time your language will be 'ENGLISH'.",
-                                               "Next time your language will be 'BA'."}));
-    }
-
-    void choosingGreekStoresDefault() {
-        Place("English.ini");
-        QCOMPARE(ChooseAndConfirm(AppFolder() + "English.ini", "Greek"), QStringLiteral("Default"));
-        QCOMPARE(messages_.shown, QStringList{kGreekMessage});
-    }
-
-    void closeBoxLeavesTheLanguage() {
-        Place("English.ini");
-        settings_.language = QStringLiteral("Default");
-        Form7 dialog(settings_, AppFolder(), messages_);
-        dialog.open();
-        dialog.Combo1()->setCurrentIndex(1);
-        dialog.close();
-        QCOMPARE(settings_.language, QStringLiteral("Default"));
-        QCOMPARE(messages_.shown, QStringList());
+        QCOMPARE(f.Choose("Default", "English.ini"), english);
+        QCOMPARE(f.Choose(english, "ba.ini"), f.App() + "ba.ini");
+        QCOMPARE(f.Choose(english, "Greek"), QStringLiteral("Default"));
+        QCOMPARE(f.messages.shown,
+                 (QStringList{"Next time your language will be 'ENGLISH'.",
+                              "Next time your language will be 'BA'.",
+                              "Οι ρυθμίσεις θα εφαρμοστούν την επόμενη φορά που θα ανοιχθεί το "
+                              "πρόγραμμα."}));
     }
 
     void titleAndLabelFromTheMenuCaption() {
-        settings_.language = QStringLiteral("Default");
-        QString title;
-        QString label;
+        Fixture f({});
+        f.settings.language = QStringLiteral("Default");
+        QString title, label;
         morvane::test::ProbeNextModalDialog(this, [&title, &label](QDialog* shown) {
             if (auto* dialog = qobject_cast<Form7*>(shown)) {
                 title = dialog->windowTitle();
                 label = dialog->Label1()->text();
             }
         });
-        morvane::ShowLanguageDialog(nullptr, settings_, AppFolder(), messages_,
-                                    QStringLiteral("Language"));
+        morvane::ShowLanguageDialog(nullptr, f.settings, f.App(), f.messages, "Language");
         QCOMPARE(title, QStringLiteral("Language"));
         QCOMPARE(label, QStringLiteral("Language:"));
     }
 
     void translationCommandOpensTheEnglishFile() {
-        RecordingShell shell;
-        morvane::OpenEnglishLanguageFile(AppFolder());
-        Place("English.ini");
-        morvane::OpenEnglishLanguageFile(AppFolder());
-        QCOMPARE(shell.opened,
-                 (std::vector<std::string>{(AppFolder() + "english.ini").toStdString(),
-                                           (AppFolder() + "English.ini").toStdString()}));
+        Fixture f({});
+        morvane::test::RecordingShell shell;
+        morvane::OpenEnglishLanguageFile(f.App());
+        f.folder.Write("English.ini");
+        morvane::OpenEnglishLanguageFile(f.App());
+        QCOMPARE(shell.opened, (std::vector<std::string>{(f.App() + "english.ini").toStdString(),
+                                                         (f.App() + "English.ini").toStdString()}));
     }
 };
 

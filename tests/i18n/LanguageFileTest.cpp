@@ -1,104 +1,85 @@
 // Finding and decoding language files: encodings and the letter case of the file name.
-#include <QDir>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "IniFileText.h"
 #include "IniString.h"
-#include "TestFiles.h"
+#include "ProgramFolder.h"
 #include "Windows1253.h"
 
-using morvane::DecodeIniText;
 using morvane::DecodeWindows1253;
 using morvane::FindFileIgnoringCase;
 using morvane::ReadIniString;
-using morvane::test::WriteFile;
+using morvane::test::ProgramFolder;
 
 class LanguageFileTest : public QObject {
     Q_OBJECT
 
-private:
-    QString Message3(const QByteArray& bytes) {
-        return ReadIniString(u"Language", u"message_3", u"##",
-                             WriteFile(folder_, "lang.ini", bytes));
-    }
-
-    QTemporaryDir folder_;
-
-private slots:
-    void utf8WithAndWithoutMark() {
-        const QByteArray body = QStringLiteral("[Language]\nmessage_3=Αρχείο\n").toUtf8();
-        QCOMPARE(Message3(body), QStringLiteral("Αρχείο"));
+  private slots:
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message3");
+        const QByteArray utf8 = QStringLiteral("[Language]\nmessage_3=Αρχείο\n").toUtf8();
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("UTF-8") << utf8 << "Αρχείο";
         // The mark must not stick to the section line in front of it.
-        QCOMPARE(Message3("\xEF\xBB\xBF" + body), QStringLiteral("Αρχείο"));
-    }
-
-    void utf16WithMark() {
-        const QString body = QStringLiteral("[Language]\r\nmessage_3=Αρχείο\r\n");
-        QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        QCOMPARE(Message3(encoder(body)), QStringLiteral("Αρχείο"));
-    }
-
-    void eightBitGreekFile() {
-        // "Αρχείο" in Windows-1253, which is not valid UTF-8.
-        QCOMPARE(Message3("[Language]\r\nmessage_3=\xC1\xF1\xF7\xE5\xDF\xEF\r\n"),
-                 QStringLiteral("Αρχείο"));
+        QTest::newRow("UTF-8 with mark") << "\xEF\xBB\xBF" + utf8 << "Αρχείο";
+        QTest::newRow("UTF-16 with mark")
+            << QByteArray(utf16(QStringLiteral("[Language]\r\nmessage_3=Αρχείο\r\n"))) << "Αρχείο";
+        QTest::newRow("Windows-1253")
+            << QByteArray("[Language]\r\nmessage_3=\xC1\xF1\xF7\xE5\xDF\xEF\r\n") << "Αρχείο";
         // One bad byte anywhere decides for the whole file: the UTF-8 bytes of "Ά" (CE 86)
         // then read as two Windows-1253 characters.
-        QCOMPARE(Message3(QStringLiteral("[Language]\nmessage_3=Ά\nother=").toUtf8() + "\xA2\n"),
-                 QString::fromUtf16(u"\u039E\u2020"));
+        QTest::newRow("one byte that is no UTF-8")
+            << QStringLiteral("[Language]\nmessage_3=Ά\nother=").toUtf8() + "\xA2\n"
+            << QString::fromUtf16(u"\u039E\u2020");
+    }
+    void encodings() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message3);
+        const ProgramFolder folder;
+        QCOMPARE(ReadIniString(u"Language", u"message_3", u"##", folder.Write("l.ini", bytes)),
+                 message3);
     }
 
     void windows1253AgreesWithTheSystemCodec() {
+        QCOMPARE(DecodeWindows1253("a\x81"
+                                   "b\xD2\xFF"),
+                 QString::fromUtf16(u"a\uFFFDb\uFFFD\uFFFD"));
+        QCOMPARE(morvane::DecodeIniText("\xD2"), QString(QChar(0xFFFD)));
         QStringDecoder system("windows-1253");
         if (!system.isValid()) QSKIP("this Qt build has no Windows-1253 codec to compare with");
         for (int byte = 0; byte < 256; ++byte) {
             const QByteArray one(1, static_cast<char>(byte));
             const QString ours = DecodeWindows1253(one);
             QCOMPARE(ours.size(), 1);
-            if (ours[0] == QChar(0xFFFD)) continue;  // undefined in the code page
-            QCOMPARE(ours, system.decode(one));
+            if (ours[0] != QChar(0xFFFD)) QCOMPARE(ours, system.decode(one));
         }
     }
 
-    void undefinedBytesAreKeptAsReplacementCharacters() {
-        QCOMPARE(DecodeWindows1253("a\x81"
-                                   "b\xD2\xFF"),
-                 QString::fromUtf16(u"a\uFFFDb\uFFFD\uFFFD"));
-        QCOMPARE(DecodeIniText("\xD2"), QString(QChar(0xFFFD)));
-    }
-
-    void fileNameInAnotherLetterCase() {
-        const QString shipped = WriteFile(folder_, "English.ini", "[Language]\nmessage_3=File\n");
-        const QString asked = folder_.filePath("english.ini");
-        const std::optional<QString> found = FindFileIgnoringCase(asked);
+    void fileNamesIgnoreLetterCaseButPreferTheExactName() {
+        const ProgramFolder folder;
+        const QString shipped = folder.Write("English.ini", "[Language]\nmessage_3=File\n");
+        const std::optional<QString> found = FindFileIgnoringCase(folder.Path() + "english.ini");
         QVERIFY(found);
         QCOMPARE(QFileInfo(*found).canonicalFilePath(), QFileInfo(shipped).canonicalFilePath());
-        QCOMPARE(ReadIniString(u"Language", u"message_3", u"##", asked), QString("File"));
-    }
+        QCOMPARE(ReadIniString(u"Language", u"message_3", u"##", folder.Path() + "english.ini"),
+                 QString("File"));
 
-    void exactNameIsPreferred() {
-        QTemporaryDir own;
-        WriteFile(own, "a.ini", "[Language]\nk=lower\n");
-        WriteFile(own, "A.ini", "[Language]\nk=upper\n");
-        if (QFileInfo(own.filePath("a.ini")).canonicalFilePath() ==
-            QFileInfo(own.filePath("A.ini")).canonicalFilePath()) {
-            QSKIP("the file system does not tell letter case apart");
-        }
-        QCOMPARE(ReadIniString(u"Language", u"k", u"##", own.filePath("a.ini")), QString("lower"));
-        QCOMPARE(ReadIniString(u"Language", u"k", u"##", own.filePath("A.ini")), QString("upper"));
-    }
-
-    void foldersAndOtherFolderNamesDoNotCount() {
-        QTemporaryDir own;
-        QVERIFY(QDir(own.path()).mkdir("Folder.ini"));
-        QVERIFY(!FindFileIgnoringCase(own.filePath("folder.ini")));
-        QVERIFY(!FindFileIgnoringCase(own.filePath("Folder.ini")));
-        WriteFile(own, "Greek.ini", "");
-        QVERIFY(!FindFileIgnoringCase(own.filePath("sub/greek.ini")));
-        QVERIFY(!FindFileIgnoringCase(own.filePath("absent.ini")));
+        QVERIFY(QDir(folder.Path()).mkdir("Folder.ini"));
+        for (const char* name : {"folder.ini", "Folder.ini", "sub/english.ini", "absent.ini"})
+            QVERIFY2(!FindFileIgnoringCase(folder.Path() + name), name);
         QVERIFY(!FindFileIgnoringCase(QString()));
+
+        folder.Write("a.ini", "[Language]\nk=lower\n");
+        folder.Write("A.ini", "[Language]\nk=upper\n");
+        if (QFileInfo(folder.Path() + "a.ini").canonicalFilePath() ==
+            QFileInfo(folder.Path() + "A.ini").canonicalFilePath())
+            QSKIP("the file system does not tell letter case apart");
+        QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "a.ini"),
+                 QString("lower"));
+        QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "A.ini"),
+                 QString("upper"));
     }
 };
 

@@ -1,7 +1,6 @@
 // The log window: where it opens, its lines and its pop-up commands, and its closing.
 #include <QAction>
 #include <QListWidget>
-#include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,64 +13,38 @@ using morvane::LogWindowPlacement;
 class Form3Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static QStringList Lines(const Form3& form3) {
         QStringList lines;
         for (int i = 0; i < form3.List1()->count(); ++i) lines << form3.List1()->item(i)->text();
         return lines;
     }
 
-private slots:
+  private slots:
+    // Under the main window, or resting on the screen's bottom when the main window is low.
     void opensUnderTheMainWindow() {
-        const QRect main(100, 50, 680, 450);
-        const QRect placed = LogWindowPlacement(main, QRect(0, 0, 1920, 1080), 1, 66);
-        QCOMPARE(placed, QRect(100, 501, 680, 66));
+        const QRect screen(0, 0, 1920, 1080);
+        QCOMPARE(LogWindowPlacement({100, 50, 680, 450}, screen, 1, 66), QRect(100, 501, 680, 66));
+        QCOMPARE(LogWindowPlacement({100, 700, 680, 350}, screen, 1, 66),
+                 QRect(100, 1080 - 66, 680, 66));
     }
 
-    void restsOnTheScreensBottomWhenTheMainWindowIsLow() {
-        const QRect main(100, 700, 680, 350);
-        const QRect placed = LogWindowPlacement(main, QRect(0, 0, 1920, 1080), 1, 66);
-        QCOMPARE(placed.top(), 1080 - 66);
-        QCOMPARE(placed.height(), 66);
-        QCOMPARE(placed.left(), 100);
-    }
-
-    void keepsLinesInArrivalOrderAndShowsTheLast() {
-        Form3 form3;
-        QVERIFY(form3.List1()->count() == 0);
-        form3.AddLine(QStringLiteral("----------"));
-        form3.AddLine(QStringLiteral("Start: x"));
-        form3.AddLine(QStringLiteral("End: y"));
-        form3.SelectLastLine();
-        QCOMPARE(Lines(form3), QStringList({"----------", "Start: x", "End: y"}));
-        QCOMPARE(form3.List1()->currentRow(), 2);
-    }
-
-    void popUpCommandsRemoveOneLineOrAll() {
+    void linesAndPopUpCommands() {
         Form3 form3;
         for (const char* line : {"a", "b", "c"}) form3.AddLine(QString::fromLatin1(line));
-
+        form3.SelectLastLine();
+        QCOMPARE(form3.List1()->currentRow(), 2);
         // Without a selected line, removing one does nothing.
         form3.List1()->clearSelection();
         form3.clear_item_menu()->trigger();
         QCOMPARE(Lines(form3), QStringList({"a", "b", "c"}));
-
         form3.List1()->setCurrentRow(1);
         form3.clear_item_menu()->trigger();
         QCOMPARE(Lines(form3), QStringList({"a", "c"}));
-
         form3.clear_menu()->trigger();
         QVERIFY(Lines(form3).isEmpty());
         form3.AddLine(QStringLiteral("again"));
         QCOMPARE(Lines(form3), QStringList({"again"}));
-    }
-
-    void popUpKeepsItsBuiltInCaptions() {
-        Form3 form3;
-        QCOMPARE(form3.file_menu()->objectName(), QStringLiteral("file_menu"));
-        QCOMPARE(form3.clear_item_menu()->text(), QStringLiteral("Αφαίρεση"));
-        QCOMPARE(form3.clear_menu()->text(), QStringLiteral("Αφαίρεση Όλων"));
-        QCOMPARE(form3.findChild<QListWidget*>(QStringLiteral("List1")), form3.List1());
     }
 
     void closingTellsTheOwner() {

@@ -1,0 +1,30 @@
+// A temporary program folder for the window code's tests: its path ends in a separator, as the
+// program's own folder does, and small files (language files, help pages) are written into it.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace morvane::test {
+
+class ProgramFolder {
+  public:
+    QString Path() const { return QDir(dir_.path()).absolutePath() + u'/'; }
+
+    // Writes `bytes` to `name` inside the folder and returns the file's path.
+    QString Write(const QString& name, const QByteArray& bytes = {}) const {
+        const QString path = Path() + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the test file %s", qPrintable(path));
+        return path;
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace morvane::test
