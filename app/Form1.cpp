@@ -42,6 +42,7 @@ Form1::Form1(Session& session, Form1Setup setup)
       tree_(new CategoryTree(*controls_.TreeView1, *images_)),
       browser_(new SourceBrowser(*controls_.Drive1, *controls_.Dir1, *controls_.File1,
                                  *controls_.Combo1, ListVolumes())),
+      catalogue_(setup_.makeCatalogue(PartsForCatalogue())),
       geometry_(DesignGeometry()) {
     setObjectName(QStringLiteral("Form1"));
     // Help pages and language files open through the same shell as everything else here.
@@ -60,6 +61,15 @@ Form1::Form1(Session& session, Form1Setup setup)
     resize(scale.ToPixelsX(kDesignClientWidth),
            scale.ToPixelsY(kDesignClientHeight) + menuBar()->sizeHint().height());
     ApplyGeometry();
+}
+
+CatalogueParts Form1::PartsForCatalogue() {
+    return {this,
+            controls_.ListView1,
+            controls_.Panel1,
+            controls_.Panel2,
+            menus_.Menu(QStringLiteral("edit_menu")),
+            tree_};
 }
 
 Form1::~Form1() {
@@ -185,7 +195,7 @@ void Form1::Form_QueryUnload() {
     // Without a completed start-up there is nothing of the user's to save, and writing the
     // empty record would overwrite the stored options.
     if (!loaded_) return;
-    if (session_.settings.deleteOnExit) setup_.catalogue.DeleteOnExit();
+    if (session_.settings.deleteOnExit) catalogue_.DeleteOnExit();
     const bool logShown = Entry("show_log_form_menu")->isChecked();
     if (const std::optional<QString> failure =
             SaveSettings(setup_.store, session_.settings, logShown))

@@ -17,6 +17,7 @@ class QAction;
 
 namespace morvane {
 
+class CatalogueCommands;
 class CategoryTree;
 struct Command;
 class Form3;
@@ -91,6 +92,7 @@ class Form1 final : public QMainWindow {
     // whose file ends in ".ico", in any letter case.
     bool ExportGuardPasses() const;
     QAction* Entry(const char* name) const;
+    CatalogueParts PartsForCatalogue();
 
     Session& session_;
     Form1Setup setup_;
@@ -99,6 +101,7 @@ class Form1 final : public QMainWindow {
     std::unique_ptr<ToolbarImageList> images_;
     CategoryTree* tree_;
     SourceBrowser* browser_;
+    CatalogueCommands& catalogue_;
     std::unique_ptr<ScanRunner> runner_;
     MainGeometry geometry_;
     QPointer<Form3> logWindow_;

@@ -94,39 +94,39 @@ void Form1::ShowAboutFromToolbar() {
 }
 
 void Form1::play_now_menu_Click() {
-    setup_.catalogue.OpenItem();
+    catalogue_.OpenItem();
 }
 
 void Form1::delete_item_menu_Click() {
-    setup_.catalogue.DeleteItem();
+    catalogue_.DeleteItem();
 }
 
 void Form1::delete_all_menu_Click() {
-    setup_.catalogue.DeleteAllItems();
+    catalogue_.DeleteAllItems();
 }
 
 void Form1::bmp_menu_Click() {
-    setup_.catalogue.ExportIcon(48);
+    catalogue_.ExportIcon(48);
 }
 
 void Form1::ico_menu_Click() {
-    setup_.catalogue.ExportIcon(32);
+    catalogue_.ExportIcon(32);
 }
 
 void Form1::save_as_16_ico_Click() {
-    setup_.catalogue.ExportIcon(16);
+    catalogue_.ExportIcon(16);
 }
 
 void Form1::remove_node_item_Click() {
-    setup_.catalogue.RemoveNode();
+    catalogue_.RemoveNode();
 }
 
 void Form1::clear_node_category_Click() {
-    setup_.catalogue.ClearCategory();
+    catalogue_.ClearCategory();
 }
 
 void Form1::clear_node_Click() {
-    setup_.catalogue.ClearAllNodes();
+    catalogue_.ClearAllNodes();
 }
 
 }  // namespace morvane

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+#include "CatalogueParts.h"
 
 namespace morvane {
 
@@ -14,8 +17,9 @@ struct Form1Setup {
     SettingsStore& store;
     // The whole argument text of the process.
     QString commandLine;
-    // The commands carried out elsewhere.
-    CatalogueCommands& catalogue;
+    // The commands carried out elsewhere. The catalogue's are made once the window's controls
+    // exist, from those controls; what it returns must outlive the window.
+    std::function<CatalogueCommands&(const CatalogueParts&)> makeCatalogue;
     DialogCommands& dialogs;
 };
 

@@ -4,9 +4,9 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include <optional>
 #include "ApplicationIcon.h"
 #include "Catalogue.h"
-#include "CatalogueBinding.h"
 #include "CommandLine.h"
 #include "Form1.h"
 #include "Form3.h"
@@ -32,12 +32,15 @@ int main(int argc, char** argv) {
     morvane::Session session(messageBoxes, morvane::SystemShellOpener(),
                              QString::fromStdString(morvane::AppFolder()), outputRoot.root,
                              outputRoot.fellBack);
-    morvane::Catalogue catalogue(session);
+    std::optional<morvane::Catalogue> catalogue;  // made by the window from its controls
     morvane::MainDialogs dialogs(session);
 
+    const auto makeCatalogue =
+        [&](const morvane::CatalogueParts& parts) -> morvane::CatalogueCommands& {
+        return catalogue.emplace(session, parts);
+    };
     morvane::Form1 form1(session,
-                         {*store, morvane::CommandLineText(argc, argv), catalogue, dialogs});
-    catalogue.Attach(morvane::CataloguePartsOf(form1));
+                         {*store, morvane::CommandLineText(argc, argv), makeCatalogue, dialogs});
     form1.Form_Load();
     if (outputRoot.fellBack && form1.LogWindow() != nullptr)
         form1.LogWindow()->AddLine(

@@ -41,14 +41,11 @@ int FilterOfExportSize(int size) {
 }
 }  // namespace
 
-Catalogue::Catalogue(Session& session)
-    : session_(session), runDialog_([](Form2& dialog) { dialog.exec(); }) {}
-
-Catalogue::~Catalogue() = default;
-
-void Catalogue::Attach(CatalogueParts parts) {
-    parts_ = std::move(parts);
-    items_ = std::make_unique<ItemList>(*parts_.ListView1);
+Catalogue::Catalogue(Session& session, CatalogueParts parts)
+    : session_(session),
+      parts_(parts),
+      items_(std::make_unique<ItemList>(*parts_.ListView1)),
+      runDialog_([](Form2& dialog) { dialog.exec(); }) {
     // The bold default entry belongs to the pop-up; the menu bar's edit_menu shows none.
     connect(parts_.edit_menu, &QMenu::aboutToHide, this,
             [this] { parts_.edit_menu->setDefaultAction(nullptr); });
@@ -61,6 +58,8 @@ void Catalogue::Attach(CatalogueParts parts) {
     listViewport_ = parts_.ListView1->viewport();
     listViewport_->installEventFilter(this);
 }
+
+Catalogue::~Catalogue() = default;
 
 void Catalogue::ListSourceItems(const QString& kind, const QString& name) {
     const QString folder = KindFolder(kind);

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "CatalogueCommands.h"
+#include "CatalogueParts.h"
 #include "ItemFiles.h"
 #include "MessageTable.h"
 #include "Session.h"
@@ -22,29 +23,17 @@ class QTreeWidgetItem;
 
 namespace morvane {
 
-class CategoryTree;
 class Form2;
 class ItemList;
-
-struct CatalogueParts {
-    QWidget* mainWindow = nullptr;
-    QListWidget* ListView1 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QLabel* Panel2 = nullptr;
-    QMenu* edit_menu = nullptr;
-    CategoryTree* tree = nullptr;
-};
 
 class Catalogue final : public QObject, public CatalogueCommands {
     Q_OBJECT
 
   public:
-    // The session's words, title and settings are read when used: start-up fills them later.
-    explicit Catalogue(Session& session);
+    // Works on the window's controls in `parts`, and listens to its tree and list. The session's
+    // words, title and settings are read when used: start-up fills them later.
+    Catalogue(Session& session, CatalogueParts parts);
     ~Catalogue() override;
-
-    // Takes the window's controls, once they exist, and listens to the tree and the list.
-    void Attach(CatalogueParts parts);
 
     // Seams for tests: how a file is deleted, and how the export dialog is run.
     void SetFileRemover(ItemFileRemover remover) { remover_ = std::move(remover); }

@@ -28,9 +28,13 @@ QString MainWindowHarness::Stored(const QString& key) const {
 
 Form1& MainWindowHarness::Start(const QString& commandLine) {
     store_ = QSettingsStore::OpenFile(settingsFile_);
-    CatalogueCommands& used = catalogue != nullptr ? *catalogue : commands;
-    window_ = std::make_unique<Form1>(session, Form1Setup{*store_, commandLine, used, commands});
-    if (beforeLoad) beforeLoad(*window_);
+    const auto makeCatalogue = [this](const CatalogueParts& parts) -> CatalogueCommands& {
+        if (!withCatalogue) return commands;
+        withCatalogue(catalogue_.emplace(session, parts));
+        return *catalogue_;
+    };
+    window_ =
+        std::make_unique<Form1>(session, Form1Setup{*store_, commandLine, makeCatalogue, commands});
     window_->Form_Load();
     return *window_;
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "Catalogue.h"
 #include "CatalogueCommands.h"
 #include "DialogCommands.h"
 #include "Form1.h"
@@ -98,12 +99,11 @@ class MainWindowHarness {
     RecordingShell shell;
     Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
-    // The catalogue to use instead of the recorder, and what is done with the new window
-    // before its start-up (to attach that catalogue).
-    CatalogueCommands* catalogue = nullptr;
-    std::function<void(Form1&)> beforeLoad;
+    // When set, the window gets a real catalogue, handed to this as soon as it is made.
+    std::function<void(Catalogue&)> withCatalogue;
 
   private:
+    std::optional<Catalogue> catalogue_;
     QString settingsFile_;
     std::unique_ptr<QSettingsStore> store_;
     std::unique_ptr<Form1> window_;

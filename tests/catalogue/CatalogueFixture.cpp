@@ -17,7 +17,8 @@ CatalogueFixture::CatalogueFixture()
       panel1(new QLabel(&window)),
       panel2(new QLabel(&window)),
       treeView(new QTreeWidget(&window)),
-      editMenu(new QMenu(&window)) {
+      editMenu(new QMenu(&window)),
+      tree(std::make_unique<CategoryTree>(*treeView, images)) {
     for (const char* name : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
                              "ico_menu", "save_as_16_ico"}) {
         QAction* entry = editMenu->addAction(QString::fromLatin1(name));
@@ -25,11 +26,9 @@ CatalogueFixture::CatalogueFixture()
     }
     messages = MessageTable::Builtin();
     session.appTitle = QStringLiteral("Morvane");
-    tree = std::make_unique<CategoryTree>(*treeView, images);
     tree->AddCategoryNodes(QStringLiteral("Category"));
     for (const ResourceKind kind : kAllKinds)
         QDir().mkpath(Folder(QString::fromLatin1(KindName(kind).data(), 3)));
-    catalogue.Attach({&window, list, panel1, panel2, editMenu, tree.get()});
     window.resize(640, 480);
 }
 

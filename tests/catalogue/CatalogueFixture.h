@@ -81,7 +81,7 @@ class CatalogueFixture {
     MessageTable& messages = session.messages;
     ScanSettings& settings = session.settings;
     int& selected = session.selectedItem;
-    Catalogue catalogue{session};
+    Catalogue catalogue{session, {&window, list, panel1, panel2, editMenu, tree.get()}};
 };
 
 }  // namespace morvane::test

@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "Catalogue.h"
-#include "CatalogueBinding.h"
 #include "CategoryTree.h"
 #include "Form4.h"
 #include "MainWindowHarness.h"
@@ -30,19 +29,20 @@ class DeleteOnExitTest : public QObject {
         QFETCH(QString, deleteOnExit);
         QFETCH(bool, fails);
         MainWindowHarness h;
-        Catalogue catalogue(h.session);
+        Catalogue* catalogue = nullptr;
         h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
         h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
         h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit);
-        h.catalogue = &catalogue;
-        h.beforeLoad = [&catalogue](Form1& form1) { catalogue.Attach(CataloguePartsOf(form1)); };
         QStringList progressTexts;  // Label1 of the visible progress window at each deletion
-        catalogue.SetFileRemover([&](const std::string& path) {
-            const Form4* progress = VisibleProgressWindow();
-            progressTexts << (progress != nullptr ? progress->Label1()->text() : QString());
-            return fails ? std::make_error_code(std::errc::device_or_resource_busy)
-                         : RemoveItemFile(path);
-        });
+        h.withCatalogue = [&](Catalogue& made) {
+            catalogue = &made;
+            made.SetFileRemover([&](const std::string& path) {
+                const Form4* progress = VisibleProgressWindow();
+                progressTexts << (progress != nullptr ? progress->Label1()->text() : QString());
+                return fails ? std::make_error_code(std::errc::device_or_resource_busy)
+                             : RemoveItemFile(path);
+            });
+        };
         Form1& form1 = h.Start(h.WriteSource("src.bin"));
         QTRY_VERIFY(!form1.IsScanning());
         h.output.Write("GIF/other.bin_1.GIF", Bytes(5, 1));
@@ -53,7 +53,7 @@ class DeleteOnExitTest : public QObject {
         QCOMPARE(FileExists(h.output.path() + "GIF/src.bin_0.GIF"), !deletes || fails);
         QVERIFY(FileExists(h.output.path() + "GIF/other.bin_1.GIF"));
         QVERIFY(FileExists(h.output.path() + "LOG.txt"));
-        QCOMPARE(catalogue.SilentClear(), deletes);
+        QCOMPARE(catalogue->SilentClear(), deletes);
         QCOMPARE(h.Window()->Tree().SourceNodeKeys().isEmpty(), deletes && !fails);
         QCOMPARE(h.boxes.shown.size(), fails ? 1 : 0);
         if (fails) QVERIFY(h.boxes.shown.first().startsWith(QString::number(EBUSY) + " - "));
