@@ -2,12 +2,10 @@
 // each item passes with the size its rule or structure gives; each way of breaking it fails.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "ItemChecks.h"
 #include "LookAhead.h"
 #include "MediaSamples.h"
-#include "MidiChainMemo.h"
 #include "Recognisers.h"
 
 namespace morvane {
@@ -185,35 +183,6 @@ TEST(RulesTest, LookAheadNeverHoldsTheLastByteAndReadsZeroPastTheEnd) {
     EXPECT_EQ(a.FieldInt32(2), 0x0605);
     EXPECT_FALSE(a.MatchesAt(2, Bytes{5, 6}));
     EXPECT_TRUE(a.MatchesAt(1, Bytes{4, 5}));
-}
-
-TEST(RulesTest, RememberedMidiChainsGiveTheSameSizes) {
-    // Many headers ahead of long chains, gaps and stray markers: walking candidates in file order
-    // with the memo must agree with walking each one afresh.
-    std::uint32_t state = 12345;
-    auto next = [&] { return state = state * 1103515245u + 12345u, (state >> 16) & 0x7FFF; };
-    const Bytes header = ToBytes(std::string("MThd\0", 5));
-    for (int round = 0; round < 40; ++round) {
-        Bytes file;
-        for (int piece = 0; piece < 400; ++piece) {
-            const std::uint32_t pick = next() % 6;
-            if (pick == 0) Append(file, header);
-            if (pick == 1) Append(file, ToBytes(std::string("MTrk\0\0", 6)));
-            if (pick == 2) Append(file, {0x00, 0x00, 0xFF, 0x2F, 0x00});
-            if (pick == 3) Append(file, MakeMidi(static_cast<int>(next() % 4 + 1)));
-            if (pick > 3) Append(file, Filler(next() % 9, next()));
-        }
-        MidiChainMemo memo;
-        for (std::size_t at = 0; at + 5 <= file.size(); ++at) {
-            if (!std::equal(header.begin(), header.end(), file.begin() + at)) continue;
-            const auto offset = static_cast<std::int64_t>(at);
-            const LookAhead remembered(file.data() + at,
-                                       static_cast<std::int64_t>(file.size()) - offset, offset);
-            ASSERT_EQ(RecogniseMidi(LookAhead::InFile(file, offset)).size,
-                      RecogniseMidi(remembered, &memo).size)
-                << "round " << round << " at " << at;
-        }
-    }
 }
 
 struct CheckRow {
