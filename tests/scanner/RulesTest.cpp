@@ -2,7 +2,6 @@
 // each item passes with the size its rule or structure gives; each way of breaking it fails.
 #include <gtest/gtest.h>
 
-
 #include "ItemChecks.h"
 #include "LookAhead.h"
 #include "MediaSamples.h"
@@ -172,17 +171,6 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
         ApplyRule(bareIcon, LookAhead::InFile(Bytes{0, 0, 0, 0x20, 0, 0, 0, 0x40, 1}, 0), {});
     EXPECT_EQ(bare.size, 2238);
     EXPECT_EQ(bare.kind, K::ICO);
-}
-
-TEST(RulesTest, LookAheadNeverHoldsTheLastByteAndReadsZeroPastTheEnd) {
-    const Bytes file = {1, 2, 3, 4, 5, 6};
-    const LookAhead a = LookAhead::InFile(file, 2);  // bytes 3 4 5 | 6 is the file's last
-    EXPECT_EQ(a.length(), 3);
-    EXPECT_EQ(a.FieldByte(3), 6);  // a header field may read the last byte...
-    EXPECT_EQ(a.FieldByte(4), 0);  // ...and zero beyond it
-    EXPECT_EQ(a.FieldInt32(2), 0x0605);
-    EXPECT_FALSE(a.MatchesAt(2, Bytes{5, 6}));
-    EXPECT_TRUE(a.MatchesAt(1, Bytes{4, 5}));
 }
 
 struct CheckRow {

@@ -277,14 +277,15 @@ Bytes DenseSource(std::size_t size, std::uint32_t seed) {
         std::vector<Bytes> all;
         for (const SignatureRow& row : AllSignatureRows())
             all.emplace_back(row.bytes.begin(), row.bytes.end());
-        for (const char* marker : {"JFIF", "WAVE", "AVI ", "ACON", "\x28", "\x40"})
+        using namespace std::literals;
+        for (std::string_view marker :
+             {"\x00\x3B"sv, "\xFF\xDA"sv, "\xFF\xD9\0\0"sv, "MTrk\0\0"sv, "\0\0\xFF\x2F\0"sv,
+              "IEND\xAE\x42\x60\x82"sv, "JFIF"sv, "WAVE"sv, "AVI "sv, "ACON"sv, "\0\0\x28\0"sv,
+              "\x28"sv, "\x40"sv, "\x10\0"sv})
             all.push_back(ToBytes(marker));
-        for (Bytes marker : {Bytes{0x00, 0x3B}, {0xFF, 0xDA}, {0xFF, 0xD9, 0, 0}, {0x10, 0},
-                             {0, 0, 0xFF, 0x2F, 0}, {'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82},
-                             ToBytes(std::string("MTrk\0\0", 6)), {0, 0, 0x28, 0}, MakeGif(),
-                             MakePng(), MakeBmp(), MakeIcon32(), MakeCursor32(), MakeMidi(3),
-                             MakeRiff("WAVE", Bytes(30, 1))})
-            all.push_back(marker);
+        for (const Bytes& item : {MakeGif(), MakePng(), MakeBmp(), MakeIcon32(), MakeCursor32(),
+                                  MakeMidi(3), MakeRiff("WAVE", Bytes(30, 1))})
+            all.push_back(item);
         return all;
     }();
     Bytes source;

@@ -94,7 +94,6 @@ TEST_F(ScanFailureTest, ALogThatCannotBeOpenedStillReachesTheObserver) {
     EXPECT_EQ(observer.lines.front(), "13 - Permission denied");
     EXPECT_EQ(observer.lines.size(), 1u + 2 + 3 + 2);  // it still reaches the observer
     EXPECT_EQ(ListTree(root), (Lines{"GIF/a.dll_0.GIF", "PNG/a.dll_2.PNG", "WAV/a.dll_1.WAV"}));
-
 }
 
 }  // namespace

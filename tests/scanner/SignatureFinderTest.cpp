@@ -49,7 +49,8 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
                 std::memcmp(&data[at], row.bytes.data(), row.bytes.size()) == 0)
                 truth.push_back(at);
     ASSERT_GT(truth.size(), 500u);
-    std::vector<std::pair<const char*, prefilter::Kernel>> kernels = {{"scalar", prefilter::Scalar}};
+    std::vector<std::pair<const char*, prefilter::Kernel>> kernels = {
+        {"scalar", prefilter::Scalar}};
 #if defined(__x86_64__) || defined(_M_X64)
     kernels.push_back({"sse2", prefilter::Sse2});
 #ifndef _WIN32

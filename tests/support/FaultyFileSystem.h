@@ -23,9 +23,12 @@ class FaultyFileSystem final : public FileSystem {
     std::set<std::string> written;
 
     bool IsFile(const std::string& path) override { return NativeFileSystem().IsFile(path); }
-    std::unique_ptr<SourceFile> OpenSource(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> CreateOutput(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> OpenAppend(const std::string& path, std::error_code& error) override;
+    std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                           std::error_code& error) override;
+    std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                             std::error_code& error) override;
+    std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                           std::error_code& error) override;
     std::int64_t FileSize(const std::string& path, std::error_code& error) override {
         return NativeFileSystem().FileSize(path, error);
     }

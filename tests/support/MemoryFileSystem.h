@@ -10,14 +10,17 @@
 namespace morvane::test {
 
 class MemoryFileSystem final : public FileSystem {
-public:
+  public:
     std::map<std::string, Bytes> files;
     bool keepOutputs = true;  // false: created files are not kept (the log always is)
 
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
-    std::unique_ptr<SourceFile> OpenSource(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> CreateOutput(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> OpenAppend(const std::string& path, std::error_code& error) override;
+    std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                           std::error_code& error) override;
+    std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                             std::error_code& error) override;
+    std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                           std::error_code& error) override;
     std::int64_t FileSize(const std::string& path, std::error_code& error) override;
     std::error_code CreateFolders(const std::string&) override { return {}; }
     std::error_code RemoveFile(const std::string& path) override {
