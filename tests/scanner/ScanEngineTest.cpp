@@ -254,21 +254,6 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     observer = {};  // without the pass, the same source is carved as before
     ASSERT_FALSE(Scan(path).hadFailure);
     EXPECT_EQ(Kinds(), "ICO GIF PNG ");
-
-    // An icon file of several images is one item.
-    Bytes file = {0, 0, 1, 0, 2, 0};
-    const Bytes a = MakePng(8, 8), b = MakePng(16, 16);
-    for (const Bytes* image : {&a, &b}) {
-        Append(file, {8, 8, 0, 0, 1, 0, 32, 0});
-        PutLE32(file, static_cast<std::uint32_t>(image->size()));
-        PutLE32(file, static_cast<std::uint32_t>(image == &a ? 38 : 38 + a.size()));
-    }
-    file = Compose({file, a, b});
-    ASSERT_FALSE(Rescan("in/two.ico", Compose({Filler(9), file, Filler(9)}), resources).hadFailure);
-    ASSERT_FALSE(observer.items.empty());
-    EXPECT_EQ(observer.items[0].kind, ResourceKind::ICO);
-    EXPECT_EQ(observer.items[0].position, 10);
-    EXPECT_EQ(observer.items[0].size, static_cast<std::int64_t>(file.size()));
 }
 
 // Signatures, end markers, whole items and short fillers, drawn at random.
