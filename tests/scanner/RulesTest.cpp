@@ -75,17 +75,11 @@ Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> en
 }
 
 using Rule = Verdict (*)(const LookAhead&);
-Verdict Riff(const LookAhead& a) {
-    return RecogniseRiff(a, {});
-}
 template <ResourceKind off>
 Verdict RiffWithout(const LookAhead& a) {
     ScanOptions options;
     options.Enable(off, false);
     return RecogniseRiff(a, options);
-}
-Verdict Midi(const LookAhead& a) {
-    return RecogniseMidi(a);
 }
 
 struct RuleRow {
@@ -105,17 +99,19 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
     Bytes gap = MakeMidi(2);
     gap.insert(gap.begin() + 14 + 20, 0xAA);
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
+    const Rule riffs = [](const LookAhead& a) { return RecogniseRiff(a, {}); };
+    const Rule midi = [](const LookAhead& a) { return RecogniseMidi(a); };
     const Rule ico = RecogniseIconDirectory, cur = RecogniseCursorDirectory,
                icoFile = RecogniseIconFile, bmpR = RecogniseBitmap, jpg = RecogniseJpeg;
     const std::vector<RuleRow> rows = {
-        {"wave", Riff, Planted(riff), 16, 32, K::WAV},  // size field 24, room 48 - 17 = 31
-        {"avi", Riff, Planted(MakeRiff("AVI ", Filler(20))), 16, 32, K::AVI},
-        {"ani", Riff, Planted(MakeRiff("ACON", Filler(20))), 16, 32, K::ANI},
-        {"unknown form", Riff, Planted(MakeRiff("CDXA", Filler(20))), 16, 0, K::WAV},
+        {"wave", riffs, Planted(riff), 16, 32, K::WAV},  // size field 24, room 48 - 17 = 31
+        {"avi", riffs, Planted(MakeRiff("AVI ", Filler(20))), 16, 32, K::AVI},
+        {"ani", riffs, Planted(MakeRiff("ACON", Filler(20))), 16, 32, K::ANI},
+        {"unknown form", riffs, Planted(MakeRiff("CDXA", Filler(20))), 16, 0, K::WAV},
         {"wave off", RiffWithout<K::WAV>, Planted(riff), 16, 0, K::WAV},
         {"avi off", RiffWithout<K::AVI>, Planted(MakeRiff("AVI ", Filler(20))), 16, 0, K::AVI},
-        {"riff one past the room", Riff, Plus(Filler(16), Set(riff, 4, {32})), 16, 0, K::WAV},
-        {"riff 7 past the end", Riff, Plus(Filler(16), Set(riff, 4, {31})), 16, 39, K::WAV},
+        {"riff one past the room", riffs, Plus(Filler(16), Set(riff, 4, {32})), 16, 0, K::WAV},
+        {"riff 7 past the end", riffs, Plus(Filler(16), Set(riff, 4, {31})), 16, 39, K::WAV},
         {"icon", ico, Planted(icon), 16, 2238, K::ICO},
         {"icon image 32768", ico, Planted(big), 16, 32790, K::ICO},
         {"icon image 32769", ico, Planted(Set(big, 14, {1})), 16, 0, K::ICO},
@@ -140,11 +136,11 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
          Planted({0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0xFF, 0xD9, 0, 0, 0xFF, 0xDA,
                   1}),
          16, 0, K::JPG},
-        {"midi", Midi, Planted(three), 16, is(three), K::MID},
-        {"midi alone", Midi, MakeMidi(1), 0, 0, K::MID},  // the last end of track: the last byte
-        {"midi alone, a track early", Midi, three, 0, is(three) - 20, K::MID},
-        {"midi gap", Midi, Planted(gap), 16, 14 + 20, K::MID},
-        {"midi no track", Midi,
+        {"midi", midi, Planted(three), 16, is(three), K::MID},
+        {"midi alone", midi, MakeMidi(1), 0, 0, K::MID},  // the last end of track: the last byte
+        {"midi alone, a track early", midi, three, 0, is(three) - 20, K::MID},
+        {"midi gap", midi, Planted(gap), 16, 14 + 20, K::MID},
+        {"midi no track", midi,
          Planted(Plus(ToBytes("MThd"), {0, 0, 0, 6, 0, 0, 0, 0, 0, 0xFF, 0x2F, 0})), 16, 16,
          K::MID},
         {"two icons", icoFile, IconFile(1, {{100, 38}, {50, 138}}), 0, 188, K::ICO},
