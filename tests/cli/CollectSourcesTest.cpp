@@ -38,7 +38,6 @@ TEST(CollectSourcesTest, AFileIsScannedAloneNamedWithItsFolder) {
     test::TempFolder temp;
     const std::string hidden = temp.Write(test::HiddenName("h.dll"), {1});
     test::MarkHidden(hidden);
-    EXPECT_TRUE(IsHiddenEntry(hidden));
     // Named on its own, a hidden file is scanned, whatever the pattern.
     EXPECT_EQ(CollectSources(Options(hidden, "*.exe")), Paths{hidden});
     const std::string nested = temp.Write("sub/x.dll", {1});
@@ -62,9 +61,6 @@ TEST(CollectSourcesTest, FolderMembersInNameOrderWithPatternAndRecursion) {
     test::MarkSystem(temp.MakeFolder("src/system"));
 #endif
     const std::string src = temp.path() + "src", sep(1, kPathSeparator);
-    EXPECT_TRUE(IsHiddenEntry(dot));
-    EXPECT_FALSE(IsHiddenEntry(src + sep + "locked.dll"));
-    EXPECT_EQ(ListSubFolders(src), (Paths{"sub1", "sub2"}));
     EXPECT_TRUE(ListFiles(temp.path() + "missing", "*").empty());
 
     EXPECT_EQ(CollectSources(Options(src, "*.dll")),

@@ -147,49 +147,22 @@ TEST(PeResources, OtherResourcesAreKeptByTypeOrSignatureAsTheyAre) {
     }
 }
 
-TEST(PeResources, MissingImagesAreLeftOutAndAnEmptyGroupIsNotWritten) {
-    const Bytes image = MakeDib(16, 16, 8, false, true);
+// A group naming a missing image keeps the rest, an empty one is not written; a table that loops
+// is reported and the rest still read.
+TEST(PeResources, MissingImagesAndALoopingTable) {
     Read read;
     read.pe =
-        MakePe({{kRtIcon, "", 1, 0, image},
+        MakePe({{kRtIcon, "", 1, 0, MakeDib(16, 16, 8, false, true)},
                 {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
                 {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}});
     ReadPe(read);
     ASSERT_EQ(read.items.size(), 1U);
     EXPECT_EQ(ByteView(read.files[0]).U16Or0(4), 1);
-}
-
-TEST(PeResources, ALoopingTableIsReportedAndTheRestStillRead) {
-    Read read;
-    read.pe = MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true});
-    ReadPe(read);
-    EXPECT_EQ(read.items.size(), 1U);
-    EXPECT_FALSE(read.table.problems.empty());
-}
-
-// Every header field a hostile file may spoil, one at a time: no image, or an image whose table
-// reads nothing outside the file.
-TEST(PeResources, SpoiledHeadersAndTablesReadNothingOutsideTheFile) {
-    const Bytes good =
-        MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)},
-                {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}})}});
-    for (std::size_t at = 0; at < good.size(); ++at) {
-        for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0xFF}, std::uint8_t{0x7F}}) {
-            Bytes bad = good;
-            bad[at] = value;
-            const Bytes truncated(bad.begin(), bad.begin() + static_cast<std::ptrdiff_t>(at));
-            for (const Bytes* pe : {static_cast<const Bytes*>(&bad), &truncated}) {
-                auto image = PeImage::Read(*pe);
-                if (!image) continue;
-                auto area = ResourceAreaOf(*image);
-                if (!area) continue;
-                const ResourceTable table = WalkResources(*area);
-                WholeResourceBuilder builder(area->bytes, table);
-                for (const WholeResource& item : builder.Plan())
-                    EXPECT_LE(builder.Bytes(item).size(), 14 + area->bytes.size() * 2);
-            }
-        }
-    }
+    Read loop;
+    loop.pe = MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true});
+    ReadPe(loop);
+    EXPECT_EQ(loop.items.size(), 1U);
+    EXPECT_FALSE(loop.table.problems.empty());
 }
 
 }  // namespace

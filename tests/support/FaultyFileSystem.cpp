@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "ScanError.h"
 #include "ScanLog.h"
 
 namespace morvane::test {
@@ -51,14 +50,12 @@ class FaultyOutput final : public OutputFile {
 };
 
 bool IsLog(const std::string& path) {
-    return path.size() >= kLogFileName.size() &&
-           path.compare(path.size() - kLogFileName.size(), kLogFileName.size(), kLogFileName) == 0;
+    return path.ends_with(kLogFileName);
+}
+std::error_code Refused() {
+    return std::error_code(EACCES, std::generic_category());
 }
 }  // namespace
-
-bool FaultyFileSystem::IsFile(const std::string& path) {
-    return NativeFileSystem().IsFile(path);
-}
 
 std::unique_ptr<SourceFile> FaultyFileSystem::OpenSource(const std::string& path,
                                                          std::error_code& error) {
@@ -75,10 +72,8 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateOutput(const std::string& pa
                                                            std::error_code& error) {
     if ((!refuseOutputsContaining.empty() &&
          path.find(refuseOutputsContaining) != std::string::npos) ||
-        (refuseLog && IsLog(path))) {
-        error = std::error_code(EACCES, std::generic_category());
-        return nullptr;
-    }
+        (refuseLog && IsLog(path)))
+        return error = Refused(), nullptr;
     written.insert(path);
     std::unique_ptr<OutputFile> inner = NativeFileSystem().CreateOutput(path, error);
     if (!inner || IsLog(path)) return inner;
@@ -87,27 +82,9 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateOutput(const std::string& pa
 
 std::unique_ptr<OutputFile> FaultyFileSystem::OpenAppend(const std::string& path,
                                                          std::error_code& error) {
-    if (refuseLog && IsLog(path)) {
-        error = std::error_code(EACCES, std::generic_category());
-        return nullptr;
-    }
+    if (refuseLog && IsLog(path)) return error = Refused(), nullptr;
     written.insert(path);
     return NativeFileSystem().OpenAppend(path, error);
-}
-
-std::int64_t FaultyFileSystem::FileSize(const std::string& path, std::error_code& error) {
-    return NativeFileSystem().FileSize(path, error);
-}
-
-std::error_code FaultyFileSystem::CreateFolders(const std::string& path) {
-    if (readOnlyFolders) return std::error_code(EROFS, std::generic_category());
-    written.insert(path);
-    return NativeFileSystem().CreateFolders(path);
-}
-
-std::error_code FaultyFileSystem::RemoveFile(const std::string& path) {
-    written.insert(path);
-    return NativeFileSystem().RemoveFile(path);
 }
 
 }  // namespace morvane::test

@@ -6,18 +6,12 @@
 
 namespace morvane::test {
 
-// The name to give a file that is to be hidden: outside Windows the leading "." is what hides
-// it; on Windows the name stays as it is and MarkHidden sets the attribute.
+// Outside Windows the leading "." HiddenName adds is what hides an entry; on Windows MarkHidden
+// sets the attribute.
 std::string HiddenName(const std::string& name);
-
-// Hides the entry at `path`, named with HiddenName (nothing more to do outside Windows).
 void MarkHidden(const std::string& path);
-
-// Takes the write permission away (the read-only attribute on Windows).
-void MarkReadOnly(const std::string& path);
-
+void MarkReadOnly(const std::string& path);  // the read-only attribute on Windows
 #ifdef _WIN32
-// Sets the system attribute, which only Windows has.
 void MarkSystem(const std::string& path);
 #endif
 

@@ -44,7 +44,6 @@ std::unique_ptr<SourceFile> MemoryFileSystem::OpenSource(const std::string& path
 
 std::unique_ptr<OutputFile> MemoryFileSystem::CreateOutput(const std::string& path,
                                                            std::error_code&) {
-    ++outputsCreated;
     if (!keepOutputs) return std::make_unique<MemoryOutput>(nullptr);
     files[path].clear();
     return std::make_unique<MemoryOutput>(&files[path]);

@@ -1,5 +1,4 @@
-// A disk held in memory: sources are byte vectors, outputs are kept (or only counted), folders
-// always exist. For fuzzing and load tests that must not touch the real disk.
+// A disk held in memory, for fuzzing: sources are byte vectors, folders always exist.
 #pragma once
 
 #include <map>
@@ -11,15 +10,17 @@
 namespace morvane::test {
 
 class MemoryFileSystem final : public FileSystem {
-public:
+  public:
     std::map<std::string, Bytes> files;
-    bool keepOutputs = true;  // false: created files are counted, not kept (the log always is)
-    std::size_t outputsCreated = 0;
+    bool keepOutputs = true;  // false: created files are not kept (the log always is)
 
     bool IsFile(const std::string& path) override { return files.count(path) != 0; }
-    std::unique_ptr<SourceFile> OpenSource(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> CreateOutput(const std::string& path, std::error_code& error) override;
-    std::unique_ptr<OutputFile> OpenAppend(const std::string& path, std::error_code& error) override;
+    std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                           std::error_code& error) override;
+    std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                             std::error_code& error) override;
+    std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                           std::error_code& error) override;
     std::int64_t FileSize(const std::string& path, std::error_code& error) override;
     std::error_code CreateFolders(const std::string&) override { return {}; }
     std::error_code RemoveFile(const std::string& path) override {

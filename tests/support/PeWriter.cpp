@@ -77,8 +77,7 @@ Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
 void PutHeaders(Bytes& pe, const PeLayout& layout, std::uint32_t treeSize,
                 std::uint32_t rawOffset) {
     Bytes dos(0x40, 0);
-    dos[0] = 'M';
-    dos[1] = 'Z';
+    dos[0] = 'M', dos[1] = 'Z';
     Set32(dos, 0x3C, 0x40);
     Append(pe, dos);
     Append(pe, ToBytes(std::string("PE\0\0", 4)));
@@ -89,8 +88,7 @@ void PutHeaders(Bytes& pe, const PeLayout& layout, std::uint32_t treeSize,
     PutLE16(pe, optionalSize);
     PutLE16(pe, 0x2102);
     Bytes optional(optionalSize, 0);
-    optional[0] = 0x0B;
-    optional[1] = layout.pe32Plus ? 0x02 : 0x01;
+    optional[0] = 0x0B, optional[1] = layout.pe32Plus ? 0x02 : 0x01;
     const std::size_t directories = layout.pe32Plus ? 112 : 96;
     Set32(optional, directories - 4, 16);
     Set32(optional, directories + 16, kSectionRva);
@@ -98,10 +96,8 @@ void PutHeaders(Bytes& pe, const PeLayout& layout, std::uint32_t treeSize,
     Append(pe, optional);
     Bytes section(40, 0);
     std::copy_n(".rsrc", 5, section.begin());
-    Set32(section, 8, treeSize);
-    Set32(section, 12, kSectionRva);
-    Set32(section, 16, treeSize);
-    Set32(section, 20, rawOffset);
+    const std::uint32_t fields[] = {treeSize, kSectionRva, treeSize, rawOffset};
+    for (std::size_t i = 0; i < 4; ++i) Set32(section, 8 + 4 * i, fields[i]);
     Append(pe, section);
 }
 }  // namespace

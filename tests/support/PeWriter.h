@@ -23,21 +23,18 @@ struct PeResource {
 
 struct PeLayout {
     bool pe32Plus = false;
-    // The root directory gets one more entry that points back at the root itself.
-    bool loop = false;
-    // Bytes before the section's raw data, after the headers (moves every resource).
-    std::uint32_t padding = 0;
+    bool loop = false;          // one more root entry points back at the root
+    std::uint32_t padding = 0;  // bytes between the headers and the section's raw data
 };
 
 Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout = {});
 
-// A device-independent bitmap: a 40-byte information header, its colour table (or its three
-// BI_BITFIELDS masks) and pixels. `iconHeight` doubles the height and adds an AND mask.
+// A bitmap's information header, colour table (or BI_BITFIELDS masks) and pixels; as an icon
+// image, with a doubled height and an AND mask.
 Bytes MakeDib(int width, int height, int bits, bool bitfields = false, bool icon = false);
 
-// A group directory naming images `ids`, each entry with width/height/bits of `sizes`.
 struct GroupEntry {
-    int size;
+    int size;  // width and height
     int bits;
     std::uint32_t id;
     std::uint32_t bytes;

@@ -63,7 +63,7 @@ Bytes ReadFileBytes(const std::string& path) {
 
 std::string ReadFileText(const std::string& path) {
     const Bytes bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
+    return {bytes.begin(), bytes.end()};
 }
 
 bool FileExists(const std::string& path) {

@@ -14,10 +14,9 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder's path, ending with the path separator.
-    const std::string& path() const noexcept { return path_; }
-    // Write and MakeFolder take `relative` with "/" between its parts and return path() +
-    // relative in the platform's own form, with any missing folders made.
+    const std::string& path() const noexcept { return path_; }  // ends with the separator
+    // Take `relative` with "/" between its parts; return path() + relative in the platform's own
+    // form, with any missing folders made.
     std::string Write(const std::string& relative, const Bytes& bytes) const;
     std::string MakeFolder(const std::string& relative) const;
 
