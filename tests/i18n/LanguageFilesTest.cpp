@@ -134,9 +134,9 @@ class LanguageFilesTest : public QObject {
     // "Default" (also as the end of a value) is the built-in table; a missing file gives markers,
     // a file its texts and markers for its missing keys; the shipped English file is complete.
     void messageTables() {
-        for (const QString& language : {"Default", "C:\\Programs\\Default"})
+        for (const char* language : {"Default", "C:\\Programs\\Default"})
             QCOMPARE(LoadMessageTable(language), MessageTable::Builtin());
-        for (const QString& language : {"default", "/no/such/English.ini"})
+        for (const char* language : {"default", "/no/such/English.ini"})
             for (std::size_t i = 0; i < kMessageCount; ++i)
                 QCOMPARE(LoadMessageTable(language).Text(IdAt(i)), QString("##"));
         const MessageTable partial = LoadMessageTable(folder_.Write(
