@@ -26,9 +26,7 @@ class CommandsTest : public QObject {
     }
 
   private slots:
-    // Every button's tooltip entry is a menu entry, and a command with an entry and a button is
-    // one action, so a menu click and a button press cannot drift apart. The English file
-    // translates every entry and the tooltips follow.
+    // A button and its menu entry are one action; English translates every entry and tooltip.
     void buttonsAndEntriesAreOneCommand() {
         MainWindowHarness h;
         Form1& window = h.Start();
@@ -54,75 +52,57 @@ class CommandsTest : public QObject {
         QCOMPARE(h.session.messages.Text(MessageId::Message5), QStringLiteral("Files"));
     }
 
-    void keysDispatch_data() {
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("run_file") << QStringList{"run_file"} << QStringList({"OpenItem"});
-        QTest::newRow("DELETE") << QStringList{"DELETE"} << QStringList({"DeleteItem"});
-        QTest::newRow("DELETE_ALL") << QStringList{"DELETE_ALL"} << QStringList({"DeleteAllItems"});
-        QTest::newRow("INFO, no title") << QStringList{"INFO"} << QStringList({"ShowAbout"});
-        QTest::newRow("export without a selection") << QStringList{"BMP"} << QStringList();
-        QTest::newRow("unknown keys")
-            << QStringList{"exit", "Exit", "all_files", "", "EXIT "} << QStringList();
-    }
+    // Keys reach their commands (unknown ones nothing, an export needs an icon item without a
+    // caption at the selected index) and the scan log goes to the shell unchecked.
     void keysDispatch() {
-        QFETCH(QStringList, keys);
-        QFETCH(QStringList, calls);
         MainWindowHarness h;
         Form1& window = h.Start();
-        for (const QString& key : keys) {
-            QAction* button = ToolbarButton(*window.Controls().Toolbar1, key);
-            button != nullptr ? button->trigger() : window.Toolbar1_ButtonClick(key);
+        QToolBar& toolbar = *window.Controls().Toolbar1;
+        const std::pair<QStringList, QStringList> keys[] = {
+            {{"run_file"}, {"OpenItem"}},
+            {{"DELETE"}, {"DeleteItem"}},
+            {{"DELETE_ALL"}, {"DeleteAllItems"}},
+            {{"INFO"}, {"ShowAbout"}},
+            {{"BMP"}, {}},
+            {{"exit", "Exit", "all_files", "", "EXIT "}, {}}};
+        for (const auto& [pressed, calls] : keys) {
+            h.commands.calls.clear();
+            for (const QString& key : pressed) {
+                QAction* button = ToolbarButton(toolbar, key);
+                button != nullptr ? button->trigger() : window.Toolbar1_ButtonClick(key);
+            }
+            QCOMPARE(h.commands.calls, calls);
         }
-        QCOMPARE(h.commands.calls, calls);
-        QVERIFY(window.isVisible());
-        QVERIFY(h.shell.opened.isEmpty());
-        QVERIFY(h.ScannedSources().isEmpty());
-        // The scan log goes to the shell unchecked.
-        ToolbarButton(*window.Controls().Toolbar1, QStringLiteral("log_file"))->trigger();
+        QVERIFY(window.isVisible() && h.shell.opened.isEmpty() && h.ScannedSources().isEmpty());
+        ToolbarButton(toolbar, QStringLiteral("log_file"))->trigger();
         QCOMPARE(h.shell.opened,
                  QStringList({QString::fromStdString(h.output.path()) + "LOG.txt"}));
-    }
 
-    void theExportButtonsOnlyTakeIconsWithoutCaptions_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("itemKey");
-        QTest::addColumn<QString>("itemText");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("calls");
         const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
-        QTest::newRow("BMP, icon") << "BMP" << ico << "" << 2 << QStringList({"ExportIcon 48"});
-        QTest::newRow("ICO, icon") << "ICO" << ico << "" << 2 << QStringList({"ExportIcon 32"});
-        QTest::newRow("dekaeji, small letters") << "dekaeji"
-                                                << "/out/ICO/x.ico"
-                                                << "" << 2 << QStringList({"ExportIcon 16"});
-        QTest::newRow("cursor") << "ICO"
-                                << "/out/CUR/a.dll_0.CUR"
-                                << "" << 2 << QStringList();
-        QTest::newRow("item with a caption") << "BMP" << ico << "a.dll_0.ICO" << 2 << QStringList();
-        QTest::newRow("nothing selected") << "BMP" << ico << "" << 0 << QStringList();
-        QTest::newRow("index past the list") << "BMP" << ico << "" << 3 << QStringList();
-    }
-    void theExportButtonsOnlyTakeIconsWithoutCaptions() {
-        QFETCH(QString, key);
-        QFETCH(QString, itemKey);
-        QFETCH(QString, itemText);
-        QFETCH(int, selected);
-        QFETCH(QStringList, calls);
-        MainWindowHarness h;
-        Form1& window = h.Start();
-        AddItem(window, QStringLiteral("/out/GIF/a.dll_1.GIF"), QStringLiteral("a.dll_1.GIF"));
-        AddItem(window, itemKey, itemText);
-        h.session.selectedItem = selected;
-        ToolbarButton(*window.Controls().Toolbar1, key)->trigger();
-        QCOMPARE(h.commands.calls, calls);
+        const std::tuple<const char*, QString, const char*, int, QStringList> exports[] = {
+            {"BMP", ico, "", 2, {"ExportIcon 48"}},
+            {"ICO", ico, "", 2, {"ExportIcon 32"}},
+            {"dekaeji", "/out/ICO/x.ico", "", 2, {"ExportIcon 16"}},
+            {"ICO", "/out/CUR/a.dll_0.CUR", "", 2, {}},
+            {"BMP", ico, "a.dll_0.ICO", 2, {}},
+            {"BMP", ico, "", 0, {}},
+            {"BMP", ico, "", 3, {}}};
+        for (const auto& [key, itemKey, itemText, selected, calls] : exports) {
+            window.Controls().ListView1->clear();
+            AddItem(window, QStringLiteral("/out/GIF/a.dll_1.GIF"), QStringLiteral("a.dll_1.GIF"));
+            AddItem(window, itemKey, QString::fromLatin1(itemText));
+            h.session.selectedItem = selected;
+            h.commands.calls.clear();
+            ToolbarButton(toolbar, QString::fromLatin1(key))->trigger();
+            QCOMPARE(h.commands.calls, calls);
+        }
     }
 
     void menuEntriesReachTheirCommands() {
         MainWindowHarness h;
         h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
         Form1& window = h.Start();
-        // The item menu's exports are not guarded; the context menu decides what they offer.
+        // The item menu's exports are unguarded: the context menu decides what they offer.
         for (const char* entry :
              {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu", "ico_menu",
               "save_as_16_ico", "remove_node_item", "clear_node_category", "clear_node",

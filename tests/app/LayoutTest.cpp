@@ -1,9 +1,11 @@
-// The main window's layout: the resize rules in twips, the window applying them, and the log
-// window following the main window when it is minimised.
+// The main window's layout: the resize rules in twips, the window applying them, where the
+// windows open, and the log window following the main window when it is minimised.
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMoveEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -11,6 +13,7 @@
 #include "Form3.h"
 #include "MainLayout.h"
 #include "MainWindowHarness.h"
+#include "WindowPlacement.h"
 
 using namespace morvane;
 using morvane::test::MainWindowHarness;
@@ -34,8 +37,8 @@ class LayoutTest : public QObject {
     }
 
   private slots:
-    // Taller stretches the three lists and moves what is below them; wider widens only the item
-    // list, the status bar, its first panel and the toolbar.
+    // Taller stretches the lists and moves what is below; wider widens the item list, the status
+    // bar, its first panel and the toolbar.
     void growingMovesOnlyWhatTheRulesName() {
         const MainGeometry design = ResizedTo(10185, 6705);
         QCOMPARE(design.ListView1, TwipsRect({5880, 480, 4155, 5105}));
@@ -102,6 +105,32 @@ class LayoutTest : public QObject {
         window.showMinimized();
         window.showNormal();
         QVERIFY(window.LogWindow() == nullptr);
+    }
+
+    // The main window opens centred; the log window takes the first known frame's left and
+    // width, rests on the screen's bottom edge when low, and stays when the user moves later.
+    void placement() {
+        QWidget main;
+        main.resize(679, 447);
+        CentreOnScreen(main);
+        const QRect free = main.screen()->availableGeometry();
+        QVERIFY(qAbs(main.geometry().center().x() - free.center().x()) <= 1);
+        QVERIFY(qAbs(main.geometry().center().y() - free.center().y()) <= 1);
+        main.setGeometry(200, 100, 600, 400);
+        QRect frame = main.geometry();  // no frame yet: the window manager has not placed it
+        Form3 log;
+        const QSize designed = log.size();
+        new LogWindowPlacer(log, main, [&frame](const QWidget&) { return frame; });
+        QMoveEvent move(main.pos(), main.pos());
+        QCoreApplication::sendEvent(&main, &move);
+        QCOMPARE(log.pos(), QPoint(0, 0));
+        frame = QRect(150, free.bottom() - 300, 640, 280);
+        QCoreApplication::sendEvent(&main, &move);
+        QCOMPARE(log.geometry(), QRect(150, free.top() + free.height() - designed.height(), 640,
+                                       designed.height()));
+        frame.moveTo(10, 10);
+        QCoreApplication::sendEvent(&main, &move);
+        QCOMPARE(log.pos(), QPoint(150, free.top() + free.height() - designed.height()));
     }
 };
 

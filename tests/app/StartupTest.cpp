@@ -1,12 +1,14 @@
-// Start-up: a first start with an empty settings file, the log window's stored state, and the
-// command line naming a file, a folder or nothing.
+// Start-up: a first start with an empty settings file, the log window's stored state, the
+// command line naming a file, a folder or nothing, and drops that scan the same way.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "CategoryTree.h"
 #include "Form3.h"
@@ -15,6 +17,23 @@
 
 using namespace morvane;
 using morvane::test::MainWindowHarness;
+
+namespace {
+bool Drop(Form1& window, const QMimeData& data) {
+    const QPoint middle = window.rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
+bool DropUrl(Form1& window, const QUrl& url) {
+    QMimeData data;
+    data.setUrls({url});
+    return Drop(window, data);
+}
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -123,6 +142,24 @@ class StartupTest : public QObject {
         QVERIFY(window.Controls().Panel1->text().isEmpty());
         QVERIFY(window.isEnabled());
         QVERIFY(test::VisibleProgressWindow() == nullptr);
+    }
+
+    // A dropped file is scanned alone, a folder as a batch; a drop without a local path is
+    // refused.
+    void dropsScanLikeTheCommandLine() {
+        MainWindowHarness h;
+        const QString one = h.WriteSource("a/one.dll");
+        const QString two = h.WriteSource("a/two.dll");
+        Form1& window = h.Start();
+        QMimeData text;
+        text.setText(QStringLiteral("C:\\not\\a\\drop"));
+        QVERIFY(!Drop(window, text));
+        QVERIFY(!DropUrl(window, QUrl(QStringLiteral("https://example.invalid/a.dll"))));
+        QVERIFY(h.ScannedSources().isEmpty());
+        QVERIFY(DropUrl(window, QUrl::fromLocalFile(one)));
+        QCOMPARE(h.ScannedSources(), QStringList{one});
+        QVERIFY(DropUrl(window, QUrl::fromLocalFile(h.Source("a"))));
+        QCOMPARE(h.ScannedSources(), (QStringList{one, one, two}));
     }
 };
 

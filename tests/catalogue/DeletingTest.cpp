@@ -34,9 +34,7 @@ class DeletingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // One of three items: the count drops; the last one: the node goes. No question is asked,
-    // and a read-only file goes like any other (as the superuser too, where the mark stops
-    // nothing).
+    // The count drops, the last item takes the node; nothing is asked; read-only files go too.
     void deleteItemCountsDown() {
         CatalogueFixture f;
         QTreeWidgetItem* node = f.Node("GIF", "x.exe", 3);
@@ -65,8 +63,7 @@ class DeletingTest : public QObject {
         QVERIFY(f.boxes.asked.isEmpty() && f.boxes.shown.isEmpty());
     }
 
-    // The list of a.dll shows a.dll.bak's items too: both sets of files go, but only the node of
-    // item 1's source name.
+    // a.dll's list shows a.dll.bak's items: both go, but only the node of item 1's source.
     void deleteAllTakesBothSourcesButOneNode() {
         CatalogueFixture f;
         f.Node("ICO", "a.dll", 1);
@@ -87,28 +84,7 @@ class DeletingTest : public QObject {
         QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
     }
 
-    void noLeavesEverythingInPlace() {
-        CatalogueFixture f;
-        f.Node("AVI", "v", 1);
-        f.Extracted("AVI", "v_1.AVI");
-        f.ClickNode("AVI", "v");
-        QVERIFY(f.ClickItem("v_1.AVI"));
-        f.boxes.answer = false;
-        f.catalogue.DeleteAllItems();
-        f.SelectNode(f.tree->Node("AVI#v"));
-        f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked.last(), f.messages.Text(MessageId::Message13) + " v(1)");
-        f.SelectNode(f.tree->Node("AVI"));
-        f.catalogue.ClearCategory();
-        f.catalogue.ClearAllNodes();
-        QCOMPARE(f.boxes.asked.size(), 4);
-        QVERIFY(f.Exists("AVI", "v_1.AVI"));
-        QCOMPARE(f.list->count(), 1);
-        QVERIFY(f.tree->Node("AVI#v") != nullptr);
-    }
-
-    // A remembered index with an empty list (the node "#" is not found), and a file the user
-    // deleted elsewhere: the box, and the node keeps its count.
+    // An index into an empty list, and a file deleted elsewhere: the box; the count stays.
     void aMissingItemShowsTheErrorBox() {
         CatalogueFixture f;
         f.selected = 1;
@@ -127,22 +103,32 @@ class DeletingTest : public QObject {
         QCOMPARE(f.list->count(), 2);
     }
 
-    void removeNodeDeletesTheListAndTheNode() {
+    // No to any question leaves everything; Yes to removing a node deletes its list too.
+    void removeNodeAsksFirst() {
         CatalogueFixture f;
         f.Node("JPG", "shell32.dll", 2);
         f.Extracted("JPG", "shell32.dll_1.JPG");
         f.Extracted("JPG", "shell32.dll_2.JPG");
         f.ClickNode("JPG", "shell32.dll");
+        QVERIFY(f.ClickItem("shell32.dll_1.JPG"));
+        f.boxes.answer = false;
+        f.catalogue.DeleteAllItems();
+        f.SelectNode(f.tree->Node("JPG"));
+        f.catalogue.ClearCategory();
+        f.catalogue.ClearAllNodes();
         f.SelectNode(f.tree->Node("JPG#shell32.dll"));
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked, QStringList{"Είστε σίγουρος για την διαγραφή του shell32.dll(2)"});
+        QCOMPARE(f.boxes.asked.size(), 4);
+        QVERIFY(f.Exists("JPG", "shell32.dll_1.JPG") && f.list->count() == 2);
+        f.boxes.answer = true;
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του shell32.dll(2)");
         QVERIFY(f.tree->Node("JPG#shell32.dll") == nullptr);
         QVERIFY(!f.Exists("JPG", "shell32.dll_1.JPG"));
         QCOMPARE(f.list->count(), 0);
-        // A category node's text does not end with ")": nothing is asked.
-        f.SelectNode(f.tree->Node("JPG"));
+        f.SelectNode(f.tree->Node("JPG"));  // a category's text does not end with ")"
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked.size(), 1);
+        QCOMPARE(f.boxes.asked.size(), 5);
     }
 
     void categoryQuestion_data() {
@@ -158,8 +144,7 @@ class DeletingTest : public QObject {
         QTest::newRow("no marker") << "Delete them all?"
                                    << "";
     }
-    // Only the category's own nodes go, also beside a source name holding the letters BMP; the
-    // files of a read-only mark go too.
+    // Only the category's own nodes go, not those of a source named with its letters.
     void categoryQuestion() {
         QFETCH(QString, message);
         QFETCH(QString, question);
@@ -188,9 +173,7 @@ class DeletingTest : public QObject {
         QTest::newRow("clear_node") << false;
         QTest::newRow("delete on exit") << true;
     }
-    // Loops run from the last added node: a failure in b.dll, scanned after a.dll, leaves all of
-    // a.dll; of b.dll only the nodes added after the failing ICO node go; the list keeps its
-    // items.
+    // From the last added node on: a failure at b.dll's ICO node stops before a.dll and the list.
     void clearingFollowsTheOrderNodesWereAdded() {
         QFETCH(bool, onExit);
         CatalogueFixture f;
@@ -223,9 +206,7 @@ class DeletingTest : public QObject {
         QCOMPARE(f.list->count(), 1);
     }
 
-    // The node of a.dll takes a.dll.bak's files and those of earlier runs of a.dll too; source
-    // names holding wildcard characters or dots take only their own files; files of names
-    // without a node, other kinds, the log and everything outside the kind folders stay.
+    // a.dll takes a.dll.bak's files and any case; wildcard names only their own; the rest stays.
     void clearingTouchesOnlyTheNamedFiles() {
         CatalogueFixture f;
         QStringList gone;

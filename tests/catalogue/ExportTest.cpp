@@ -19,7 +19,7 @@ using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-// An icon item, clicked, with the dialog answered by `answer` instead of a person.
+// An icon item, clicked.
 void PrepareIconItem(CatalogueFixture& f) {
     f.Node("ICO", "logo.dll", 1);
     f.Extracted("ICO", "logo.dll_1.ICO", MakeIcon32());
@@ -52,12 +52,10 @@ class ExportTest : public QObject {
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("48") << 48 << 1 << "logo"
-                            << "logo.ICO";
-        QTest::newRow("32, typed with extension") << 32 << 0 << "logo.ico"
-                                                  << "logo.ico.ICO";
-        QTest::newRow("16") << 16 << 1 << "out"
-                            << "out.ICO";
+        QTest::newRow("48") << 48 << 1 << QString("logo") << QString("logo.ICO");
+        QTest::newRow("32, with extension")
+            << 32 << 0 << QString("logo.ico") << QString("logo.ico.ICO");
+        QTest::newRow("16") << 16 << 1 << QString("out") << QString("out.ICO");
     }
     void writtenIcon() {
         QFETCH(int, size);

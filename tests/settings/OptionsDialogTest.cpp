@@ -206,15 +206,18 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(dialog.Frame1()->title(), QStringLiteral("Formats"));
     }
 
+    // The box follows the check box at 180 twips, but never right of 3240 twips.
     void limitRowRules() {
-        // Short caption: the box follows the check box at 180 twips.
-        QCOMPARE(morvane::LayOutLimitRow(240, 1000, 735).check13Width, 1480);
-        QCOMPARE(morvane::LayOutLimitRow(240, 1000, 735).text1Left, 1900);
-        QCOMPARE(morvane::LayOutLimitRow(240, 1000, 735).label1Left, 2755);
-        // Exactly at the limit, and beyond it.
-        QCOMPARE(morvane::LayOutLimitRow(240, 2340, 735).text1Left, 3240);
-        QCOMPARE(morvane::LayOutLimitRow(240, 2341, 735).text1Left, 3240);
-        QCOMPARE(morvane::LayOutLimitRow(240, 9000, 735).label1Left, 4095);
+        QStringList rows;
+        for (const int caption : {1000, 2340, 2341, 9000}) {
+            const morvane::LimitRow row = morvane::LayOutLimitRow(240, caption, 735);
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(row.check13Width)
+                        .arg(row.text1Left)
+                        .arg(row.label1Left);
+        }
+        QCOMPARE(rows, QStringList({"1480 1900 2755", "2820 3240 4095", "2821 3240 4095",
+                                    "9480 3240 4095"}));
     }
 
     void limitRowFollowsTheTranslatedCaption_data() {

@@ -1,16 +1,18 @@
-// The about box: its texts in Greek for the built-in language and in English for any language
-// file, the version, the two titles, the mail link and the OK button.
+// The about box (texts per language, version, titles, mail link, OK) and the help command.
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
+#include "HelpPage.h"
 #include "ModalProbe.h"
+#include "ProgramFolder.h"
 #include "RecordingShell.h"
 #include "SupportAddress.h"
 #include "frmAbout.h"
 
 using morvane::frmAbout;
+using morvane::test::ProgramFolder;
 
 namespace {
 const QString kTitle = QStringLiteral("Morvane");
@@ -20,9 +22,18 @@ QIcon SomeIcon() {
     pixmap.fill(Qt::red);
     return QIcon(pixmap);
 }
+
+// What the shell was asked to open, relative to the folder ("" for nothing).
+QString Opened(const ProgramFolder& app, const QString& language) {
+    morvane::test::RecordingShell shell;
+    const bool opened = morvane::OpenHelpPage(language, app.Path());
+    if (opened == shell.opened.empty()) QTest::qFail("wrong outcome reported", __FILE__, __LINE__);
+    return shell.opened.empty() ? QString()
+                                : QString::fromStdString(shell.opened.at(0)).remove(app.Path());
+}
 }  // namespace
 
-class AboutBoxTest : public QObject {
+class AboutAndHelpTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -44,22 +55,20 @@ class AboutBoxTest : public QObject {
                  greek);
         QVERIFY(terms.contains(greek ? QStringLiteral("εγγύηση") : QStringLiteral("warranty")));
         QCOMPARE(box.Label4()->text(), greek ? QStringLiteral("Αποστολή e-mail") : "Send e-mail");
-        if (greek) {
-            // Two sentences run together without a blank, then the freeware sentence.
-            const QStringList lines = terms.split(u'\n');
-            QCOMPARE(lines.size(), 2);
-            QVERIFY(QRegularExpression(QStringLiteral("^[^ ].*\\.[^ .\\n][^.]*\\.$"))
-                        .match(lines[0])
-                        .hasMatch());
-        }
+        // In Greek two sentences run together without a blank, then the freeware sentence.
+        if (greek)
+            QVERIFY(
+                QRegularExpression(QStringLiteral("^[^ \\n].*\\.[^ .\\n][^.\\n]*\\.\\n[^\\n]*$"))
+                    .match(terms)
+                    .hasMatch());
         QCOMPARE(box.lblTitle()->text(), kTitle);
         QCOMPARE(box.lblVersion()->text(), QStringLiteral("v." MORVANE_PROJECT_VERSION));
         QVERIFY(!box.picIcon()->pixmap().isNull());
     }
 
-    // The title joins the menu caption of start-up to the program's name, or is the name alone
-    // from the toolbar; the texts follow the language of now.
-    void titles() {
+    // The title joins the start-up menu caption to the name, or is the name alone (toolbar);
+    // then the mail link and OK.
+    void titlesMailLinkAndOk() {
         QStringList seen;
         const auto look = [&seen](QDialog* shown) {
             auto* box = qobject_cast<frmAbout*>(shown);
@@ -70,9 +79,7 @@ class AboutBoxTest : public QObject {
         morvane::test::ProbeNextModalDialog(this, look);
         morvane::ShowAboutBox(nullptr, "Default", kTitle, SomeIcon(), std::nullopt);
         QCOMPARE(seen, (QStringList{"Περί... Morvane|Send e-mail", "Morvane|Αποστολή e-mail"}));
-    }
 
-    void mailLinkAndOk() {
         morvane::test::RecordingShell shell;
         frmAbout box(QStringLiteral("Default"), kTitle, SomeIcon());
         box.open();
@@ -86,7 +93,25 @@ class AboutBoxTest : public QObject {
         QVERIFY(!box.isVisible());
         QCOMPARE(box.result(), int(QDialog::Accepted));
     }
+
+    // Any language file gets the English page; a page must be a file, found in any letter case.
+    void helpPageOfTheLanguage() {
+        const ProgramFolder app, greekOnly, capitals, folderPage;
+        app.Write("help_gr.htm", "<html>gr</html>");
+        app.Write("help_eng.htm", "<html>eng</html>");
+        QCOMPARE(Opened(app, "Default"), QStringLiteral("help_gr.htm"));
+        QCOMPARE(Opened(app, app.Path() + "English.ini"), QStringLiteral("help_eng.htm"));
+        QCOMPARE(Opened(app, app.Path() + "Ελληνικά.ini"), QStringLiteral("help_eng.htm"));
+        QCOMPARE(Opened(app, "default"), QStringLiteral("help_eng.htm"));
+        greekOnly.Write("help_gr.htm", "<html>gr</html>");
+        QCOMPARE(Opened(greekOnly, greekOnly.Path() + "English.ini"), QString());
+        QVERIFY(QDir(folderPage.Path()).mkdir(QStringLiteral("help_gr.htm")));
+        QCOMPARE(Opened(folderPage, "Default"), QString());
+        QVERIFY(QFile::setPermissions(capitals.Write("HELP_GR.HTM", "<html>gr</html>"),
+                                      QFileDevice::ReadOwner));
+        QCOMPARE(Opened(capitals, "Default"), QStringLiteral("HELP_GR.HTM"));
+    }
 };
 
-QTEST_MAIN(AboutBoxTest)
-#include "AboutBoxTest.moc"
+QTEST_MAIN(AboutAndHelpTest)
+#include "AboutAndHelpTest.moc"
