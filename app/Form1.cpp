@@ -89,7 +89,7 @@ void Form1::Form_Load() {
     scan.tree = tree_;
     scan.stopPicture = images_->Icon(CommandImage::Stop);
     scan.windows = {tree_, [this] { return LogWindow(); }, &session_.boxes, session_.appTitle,
-                    session_.messages.Text(MessageId::Message2)};
+                    session_.messages.Text(MessageId::Searching)};
     runner_ = std::make_unique<ScanRunner>(session_, std::move(scan));
     // A close asked for during a scan waits for the scan's end, and then for the event loop,
     // which may not run yet when the scan was the command line's.
@@ -99,7 +99,7 @@ void Form1::Form_Load() {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
 
-    tree_->AddCategoryNodes(session_.messages.Text(MessageId::Message5));
+    tree_->AddCategoryNodes(session_.messages.Text(MessageId::FilesWord));
     HidePicture3(geometry_);
     ApplyGeometry();
     browser_->FillFilters(session_.messages);

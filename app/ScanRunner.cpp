@@ -16,9 +16,9 @@ namespace morvane {
 namespace {
 ScanTexts TextsOf(const MessageTable& messages) {
     ScanTexts texts;
-    texts.searching = messages.Text(MessageId::Message2).toStdString();
-    texts.found = messages.Text(MessageId::Message4).toStdString();
-    texts.cannotCreateFolder = messages.Text(MessageId::Message1).toStdString();
+    texts.searching = messages.Text(MessageId::Searching).toStdString();
+    texts.found = messages.Text(MessageId::FoundWord).toStdString();
+    texts.cannotCreateFolder = messages.Text(MessageId::CannotMakeFolder).toStdString();
     return texts;
 }
 
@@ -93,7 +93,7 @@ void ScanRunner::ShowProgress(Form4& form4, const QString& folder) const {
 
 // Two line breaks, the word for searching and " 0 ": the text before the first chunk is read.
 QString ScanRunner::SearchingText() const {
-    return QStringLiteral("\n\n") + session_.messages.Text(MessageId::Message2) +
+    return QStringLiteral("\n\n") + session_.messages.Text(MessageId::Searching) +
            QStringLiteral(" 0 ");
 }
 
@@ -116,7 +116,7 @@ void ScanRunner::ScanSingleFile(const QString& folder, const QString& fileName) 
     setup_.mainWindow->setEnabled(false);
     std::unique_ptr<Form4> form4 = OpenProgressWindow();
     ShowProgress(*form4, folder);
-    form4->Label2()->setText(session_.messages.Text(MessageId::Message3) +
+    form4->Label2()->setText(session_.messages.Text(MessageId::FileWord) +
                              QStringLiteral(": 1 / 1"));
     QCoreApplication::processEvents();
     ScanFile(path);
@@ -170,7 +170,7 @@ void ScanRunner::ScanFolderFiles(Form4& form4, const QStringList& folders, const
         QCoreApplication::processEvents();
         const QString count = QString::number(files.size());
         for (std::size_t j = 0; j < files.size(); ++j) {
-            form4.Label2()->setText(session_.messages.Text(MessageId::Message3) +
+            form4.Label2()->setText(session_.messages.Text(MessageId::FileWord) +
                                     QStringLiteral(": ") + QString::number(j + 1) +
                                     QStringLiteral(" / ") + count);
             QCoreApplication::processEvents();

@@ -85,9 +85,9 @@ SourceBrowser::SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& 
 void SourceBrowser::FillFilters(const MessageTable& messages) {
     const QSignalBlocker blocker(combo1_);
     combo1_.clear();
-    combo1_.addItem(QStringLiteral("*.* (") + messages.Text(MessageId::Message6) + u')');
-    combo1_.addItem(QStringLiteral("*.EXE (") + messages.Text(MessageId::Message7) + u')');
-    combo1_.addItem(QStringLiteral("*.DLL (") + messages.Text(MessageId::Message8) + u')');
+    combo1_.addItem(QStringLiteral("*.* (") + messages.Text(MessageId::AllFiles) + u')');
+    combo1_.addItem(QStringLiteral("*.EXE (") + messages.Text(MessageId::ExecutableFiles) + u')');
+    combo1_.addItem(QStringLiteral("*.DLL (") + messages.Text(MessageId::LibraryFiles) + u')');
     combo1_.setCurrentIndex(0);
     FitPopupToEntries(combo1_);
     Combo1_Click(0);

@@ -75,7 +75,7 @@ std::error_code Catalogue::RemoveNodeOfKey(const QString& key) {
 
 void Catalogue::DeleteAllItems() {
     if (Selected() < 1) return;
-    if (!Ask(Message(MessageId::Message11))) return;
+    if (!Ask(Message(MessageId::AskDeleteAllFiles))) return;
     Run([&]() -> std::error_code {
         QString last;
         if (const std::error_code error = DeleteListedItems(last)) return error;
@@ -87,7 +87,7 @@ void Catalogue::RemoveNode() {
     const QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
     if (selected == nullptr) return;
     if (!SplitSourceKey(CategoryTree::Key(*selected))) return;  // a category node
-    if (!Ask(Message(MessageId::Message13) + u' ' + selected->text(0))) return;
+    if (!Ask(Message(MessageId::AskDeleteNode) + u' ' + selected->text(0))) return;
     Run([&]() -> std::error_code {
         QString last;
         if (const std::error_code error = DeleteListedItems(last)) return error;
@@ -126,7 +126,7 @@ void Catalogue::ClearCategory() {
     if (selected == nullptr) return;
     const QString category = CategoryTree::Key(*selected);
     if (category.contains(u'#')) return;
-    QString question = Message(MessageId::Message12);
+    QString question = Message(MessageId::AskDeleteCountFiles);
     const qsizetype marker = question.indexOf(u'%');
     if (marker < 0) {
         Run([] { return std::error_code(CatalogueFault::NoCategoryMarker); });
@@ -138,7 +138,7 @@ void Catalogue::ClearCategory() {
 }
 
 void Catalogue::ClearAllNodes() {
-    if (!silentClear_ && !Ask(Message(MessageId::Message11))) return;
+    if (!silentClear_ && !Ask(Message(MessageId::AskDeleteAllFiles))) return;
     Run([&] { return ClearSourceNodes(QString()); });
 }
 

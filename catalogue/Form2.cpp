@@ -89,7 +89,7 @@ void Form2::Form_Load() {
 
 void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (setup_.messages != nullptr) setWindowTitle(setup_.messages->Text(MessageId::FrmCap1));
+    if (setup_.messages != nullptr) setWindowTitle(setup_.messages->Text(MessageId::FileDialogTitle));
     text1_->setFocus();
 }
 
@@ -139,13 +139,13 @@ void Form2::Command1_Click() {
         path + (SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP"));
     bool usable = true;
     if (QFileInfo::exists(name)) {
-        const QString question = name + u' ' + setup_.messages->Text(MessageId::Message9);
+        const QString question = name + u' ' + setup_.messages->Text(MessageId::AskReplaceFile);
         if (!setup_.boxes->Ask(setup_.appTitle, question)) return;
     } else {
         usable = ProbeNewFile(name);
     }
     if (!usable) {
-        setup_.boxes->Critical(setup_.appTitle, setup_.messages->Text(MessageId::Message10));
+        setup_.boxes->Critical(setup_.appTitle, setup_.messages->Text(MessageId::AskValidFileName));
         return;
     }
     ExportFileName = name;

@@ -10,22 +10,23 @@
 
 namespace morvane {
 
-// In the order in which a language file is read.
+// Named by meaning, in the order in which a language file is read; MessageTable.cpp gives each
+// its key there ("frm_cap_1", then "message_1" to "message_13").
 enum class MessageId {
-    FrmCap1,
-    Message1,
-    Message2,
-    Message3,
-    Message4,
-    Message5,
-    Message6,
-    Message7,
-    Message8,
-    Message9,
-    Message10,
-    Message11,
-    Message12,
-    Message13,
+    FileDialogTitle,
+    CannotMakeFolder,
+    Searching,
+    FileWord,
+    FoundWord,
+    FilesWord,
+    AllFiles,
+    ExecutableFiles,
+    LibraryFiles,
+    AskReplaceFile,
+    AskValidFileName,
+    AskDeleteAllFiles,
+    AskDeleteCountFiles,
+    AskDeleteNode,
 };
 
 inline constexpr std::size_t kMessageCount = 14;

@@ -94,6 +94,8 @@ class BatchScanTest : public QObject {
         window.Controls().Combo1->setCurrentIndex(1);
         QCOMPARE(window.Browser().Pattern(), QStringLiteral("*.exe"));
         QCOMPARE(window.Browser().Files(), QStringList({"setup.EXE", "tool.exe"}));
+        // The closed box is narrower than its entry: the tooltip shows it whole.
+        QCOMPARE(window.Controls().Combo1->toolTip(), window.Controls().Combo1->itemText(1));
         window.show_all_files_Click();
         QCOMPARE(h.ScannedSources(), Sources(h, {"F/setup.EXE", "F/tool.exe"}));
         window.Controls().Combo1->setCurrentIndex(2);

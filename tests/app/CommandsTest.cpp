@@ -49,7 +49,7 @@ class CommandsTest : public QObject {
             QVERIFY2(!window.Menus().Entry(name)->text().contains(kGreek), qPrintable(name));
         QCOMPARE(window.Menus().Entry("play_now_menu")->text(), QStringLiteral("Open"));
         QCOMPARE(window.Menus().Menu("file_menu")->title(), QStringLiteral("File"));
-        QCOMPARE(h.session.messages.Text(MessageId::Message5), QStringLiteral("Files"));
+        QCOMPARE(h.session.messages.Text(MessageId::FilesWord), QStringLiteral("Files"));
     }
 
     // Keys reach their commands (unknown ones nothing, an export needs an icon item without a

@@ -36,7 +36,8 @@ class RecordingMessageBoxes final : public MessageBoxes {
     }
 };
 
-class RecordingShell final : public ShellOpener {
+// The session's opener: what the window hands to the shell, kept as a list of texts.
+class SessionShell final : public ShellOpener {
   public:
     QStringList opened;
     void Open(const std::string& target) override { opened << QString::fromStdString(target); }
@@ -96,7 +97,7 @@ class MainWindowHarness {
     TempFolder output;
     TempFolder sources;
     RecordingMessageBoxes boxes;
-    RecordingShell shell;
+    SessionShell shell;
     Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
     // When set, the window gets a real catalogue, handed to this as soon as it is made.

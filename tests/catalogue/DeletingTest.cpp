@@ -76,7 +76,7 @@ class DeletingTest : public QObject {
         const QString other = first == "a.dll" ? "a.dll.bak" : "a.dll";
         QVERIFY(f.ClickItem("_1.ICO"));
         f.catalogue.DeleteAllItems();
-        QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::Message11)});
+        QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::AskDeleteAllFiles)});
         QCOMPARE(f.boxes.titles.first(), QString("Morvane"));
         QCOMPARE(f.list->count(), 0);
         QVERIFY(!f.Exists("ICO", "a.dll_1.ICO") && !f.Exists("ICO", "a.dll.bak_1.ICO"));
@@ -149,7 +149,7 @@ class DeletingTest : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, question);
         CatalogueFixture f;
-        f.messages.SetText(MessageId::Message12, message);
+        f.messages.SetText(MessageId::AskDeleteCountFiles, message);
         f.Node("BMP", "q.exe", 1);
         f.Node("ICO", "BMP.exe", 1);
         MarkReadOnly(f.Extracted("BMP", "q.exe_1.BMP").toStdString());

@@ -104,8 +104,8 @@ class ExportTest : public QObject {
             });
             f.catalogue.ExportIcon(32);
             QCOMPARE(f.boxes.critical.size(), cancel ? 0 : 1);
-            QCOMPARE(f.boxes.critical.value(0, f.messages.Text(MessageId::Message10)),
-                     f.messages.Text(MessageId::Message10));
+            QCOMPARE(f.boxes.critical.value(0, f.messages.Text(MessageId::AskValidFileName)),
+                     f.messages.Text(MessageId::AskValidFileName));
             QCOMPARE(f.settings.lastFolder, QString("unchanged"));
             QVERIFY(
                 QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
@@ -136,7 +136,7 @@ class ExportTest : public QObject {
         f.catalogue.ExportIcon(32);
         QVERIFY(!accepted);
         const QString name = QDir::toNativeSeparators(QDir::cleanPath(folder + "/x.ICO.ICO"));
-        QCOMPARE(f.boxes.asked, QStringList{name + " " + f.messages.Text(MessageId::Message9)});
+        QCOMPARE(f.boxes.asked, QStringList{name + " " + f.messages.Text(MessageId::AskReplaceFile)});
         QFile kept(name);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), old);
@@ -193,7 +193,7 @@ class ExportTest : public QObject {
         dialog.SelectFilter(2);
         QCOMPARE(listed(), (QStringList{"a.ico", "b.BMP", "c.txt"}));
         dialog.show();
-        QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FrmCap1));
+        QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FileDialogTitle));
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);
         QCOMPARE(dialog.ExportFileName,

@@ -142,10 +142,10 @@ class LanguageFilesTest : public QObject {
         const MessageTable partial = LoadMessageTable(folder_.Write(
             "Partial.ini",
             "[language]\nFRM_CAP_1=Pick a file\nmessage_12=Delete every %%% file?\n"));
-        QCOMPARE(partial.Text(MessageId::FrmCap1), QString("Pick a file"));
-        QCOMPARE(partial.Text(MessageId::Message12), QString("Delete every %%% file?"));
-        QCOMPARE(partial.Text(MessageId::Message11), QString("##"));
-        QCOMPARE(partial.Text(MessageId::Message13), QString("##"));
+        QCOMPARE(partial.Text(MessageId::FileDialogTitle), QString("Pick a file"));
+        QCOMPARE(partial.Text(MessageId::AskDeleteCountFiles), QString("Delete every %%% file?"));
+        QCOMPARE(partial.Text(MessageId::AskDeleteAllFiles), QString("##"));
+        QCOMPARE(partial.Text(MessageId::AskDeleteNode), QString("##"));
         const MessageTable english = LoadMessageTable(QStringLiteral(MORVANE_ENGLISH_INI));
         for (std::size_t i = 0; i < kMessageCount; ++i) {
             const QString& text = english.Text(IdAt(i));
@@ -153,7 +153,7 @@ class LanguageFilesTest : public QObject {
             QVERIFY2(text != "##" && !text.isEmpty(), key);
             QVERIFY2(text != MessageTable::Builtin().Text(IdAt(i)), key);
         }
-        QVERIFY(english.Text(MessageId::Message12).contains("%%%"));
+        QVERIFY(english.Text(MessageId::AskDeleteCountFiles).contains("%%%"));
     }
 
     void languageTextReadsTheFileOnce() {

@@ -136,8 +136,8 @@ class WindowLanguageTest : public QObject {
         // Every tooltip now reads like its menu entry, an untranslated one as it is.
         QCOMPARE(form.exitButton->toolTip(), QStringLiteral("Exit"));
         QCOMPARE(form.bmpButton->toolTip(), QStringLiteral("Αποθήκευση ως   48x48 Icon"));
-        QCOMPARE(messages.Text(MessageId::Message2), QStringLiteral("Searching"));
-        QCOMPARE(messages.Text(MessageId::Message3), QStringLiteral("##"));
+        QCOMPARE(messages.Text(MessageId::Searching), QStringLiteral("Searching"));
+        QCOMPARE(messages.Text(MessageId::FileWord), QStringLiteral("##"));
     }
 
     void missingFileKeepsCaptionsButTooltipsFollowMenus() {
@@ -146,7 +146,7 @@ class WindowLanguageTest : public QObject {
         const MessageTable messages = form.Apply(folder.Path() + "absent.ini");
         QCOMPARE(form.Caption("exit_menu"), QStringLiteral("designed exit_menu"));
         QCOMPARE(form.exitButton->toolTip(), QStringLiteral("designed exit_menu"));
-        QCOMPARE(messages.Text(MessageId::FrmCap1), QStringLiteral("##"));
+        QCOMPARE(messages.Text(MessageId::FileDialogTitle), QStringLiteral("##"));
     }
 
     void exportDialogButtons() {

@@ -191,6 +191,15 @@ TEST(RulesTest, StructuralChecks) {
     }
     two = Plus(Plus(two, image), small);
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
+    // An icon file of one image without its 1-bit mask (32 rows of 4 bytes), as many writers
+    // leave it out of 32-bit images, whose alpha channel does its work.
+    const auto unmasked = [](int bits) {
+        Bytes file = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, static_cast<std::uint8_t>(bits), 0};
+        const Bytes cut = Cut(MakeIconImage32(bits), 32 * 4);
+        PutLE32(file, static_cast<std::uint32_t>(cut.size()));
+        PutLE32(file, 22);
+        return Plus(file, cut);
+    };
     std::vector<CheckRow> rows = {
         {"png", K::PNG, png, is(png)},
         {"png then more", K::PNG, Plus(png, Filler(5)), is(png)},  // what follows IEND is not its
@@ -222,6 +231,8 @@ TEST(RulesTest, StructuralChecks) {
         {"entry inside the directory", K::ICO, Set(icon, 18, {6}), 0},
         {"entry too small for its image", K::ICO, Set(icon, 14, {0x10}), 0},
         {"odd bit count", K::ICO, Set(icon, 36, {7}), 0},
+        {"32-bit image without its mask", K::ICO, unmasked(32), is(unmasked(32))},
+        {"8-bit image without its mask", K::ICO, unmasked(8), 0},
         {"icon in code", K::ICO, InCode(std::string_view("\0\0\1\0\1\0", 6)), 0},
         {"wave", K::WAV, wave, is(wave)},
         {"wave without fmt", K::WAV, MakeRiff("WAVE", Chunk("data", {1, 2})), 0},

@@ -17,6 +17,7 @@ struct RecordedItem {
     std::int64_t size;
     std::string output;
     bool written;
+    bool fromResource = false;  // built from a resource table, not carved at a signature
     bool operator==(const RecordedItem&) const = default;
 };
 
@@ -46,8 +47,8 @@ class RecordingObserver : public ScanObserver {
         ++counts[std::string(KindName(kind)) + "#" + std::string(name)];
     }
     void ItemExtracted(const ExtractedItem& i) override {
-        items.push_back(
-            {std::string(i.source), i.kind, i.position, i.size, std::string(i.output), i.written});
+        items.push_back({std::string(i.source), i.kind, i.position, i.size, std::string(i.output),
+                         i.written, i.from != nullptr && std::string_view(i.from) == "resource"});
     }
     ScanStep Progress(const ProgressReport& r) override {
         progress.push_back({std::string(r.name), r.lastPosition, r.length, r.barValue});
