@@ -2,7 +2,6 @@
 // shown over the window that asks and working on the session's settings record.
 #pragma once
 
-
 #include "DialogCommands.h"
 
 namespace morvane {

@@ -37,8 +37,12 @@ Bytes RandomChunk(Random& random, std::size_t index) {
     static const std::vector<Bytes> media = [] {
         Bytes jpeg = morvane::test::MakeJpeg();
         jpeg.push_back(0), jpeg.push_back(0);
-        return std::vector<Bytes>{morvane::test::MakeIcon32(), morvane::test::MakeGif(), morvane::test::MakePng(8, 8),
-                                  morvane::test::MakeBmp(8, 8), jpeg, morvane::test::MakeMidi(3),
+        return std::vector<Bytes>{morvane::test::MakeIcon32(),
+                                  morvane::test::MakeGif(),
+                                  morvane::test::MakePng(8, 8),
+                                  morvane::test::MakeBmp(8, 8),
+                                  jpeg,
+                                  morvane::test::MakeMidi(3),
                                   morvane::test::MakeRiff("WAVE", Bytes(4000, 7))};
     }();
     for (std::size_t half = 0; half < 2; ++half) {
@@ -55,7 +59,8 @@ Bytes DenseChunk(std::size_t index) {
     std::size_t n = index;
     while (chunk.size() < kMiB) {
         const auto& row = rows[n++ % rows.size()];
-        if (row.rule == morvane::RuleCode::BareIconBitmap && n % 4096 != 0) continue;  // always kept: few
+        if (row.rule == morvane::RuleCode::BareIconBitmap && n % 4096 != 0)
+            continue;  // always kept: few
         chunk.insert(chunk.end(), row.bytes.begin(), row.bytes.end());
         // Fields that make every other rule drop its candidate: no RIFF form, no bitmap header.
         chunk.insert(chunk.end(), {'X', 'Y', 0x11});
@@ -67,7 +72,8 @@ Bytes DenseChunk(std::size_t index) {
 
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // prefix, n and suffix, built by appending (GCC 12 misreads "x" + std::to_string(n) at -O3).
@@ -92,7 +98,8 @@ int MakeTree(const std::string& kind, const std::filesystem::path& folder, std::
             WriteFile(file, bytes);
         } else if (first.empty()) {
             Bytes bytes;
-            for (std::size_t mib = 0; mib < 8; ++mib) morvane::test::Append(bytes, RandomChunk(random, mib));
+            for (std::size_t mib = 0; mib < 8; ++mib)
+                morvane::test::Append(bytes, RandomChunk(random, mib));
             WriteFile(file, bytes);
             first = file;
         } else {
@@ -115,8 +122,11 @@ int main(int argc, char** argv) {
     Random random;
     const Bytes zeros(kMiB, 0);
     for (std::size_t i = 0; i < mib; ++i) {
-        const Bytes chunk = kind == "random" ? RandomChunk(random, i) : kind == "dense" ? DenseChunk(i) : zeros;
-        out.write(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(chunk.size()));
+        const Bytes chunk = kind == "random"  ? RandomChunk(random, i)
+                            : kind == "dense" ? DenseChunk(i)
+                                              : zeros;
+        out.write(reinterpret_cast<const char*>(chunk.data()),
+                  static_cast<std::streamsize>(chunk.size()));
     }
     return out ? 0 : 1;
 }

@@ -11,7 +11,8 @@ namespace {
 // A folder under a magnifying glass.
 void DrawScanFolder(QPainter& p) {
     p.setBrush(QColor(245, 200, 70));
-    p.drawPolygon(QPolygonF({{0.5, 3.5}, {5, 3.5}, {6.5, 5}, {12.5, 5}, {12.5, 12.5}, {0.5, 12.5}}));
+    p.drawPolygon(
+        QPolygonF({{0.5, 3.5}, {5, 3.5}, {6.5, 5}, {12.5, 5}, {12.5, 12.5}, {0.5, 12.5}}));
     p.setBrush(QColor(255, 255, 255, 200));
     p.setPen(QPen(QColor(30, 30, 30), 1.3));
     p.drawEllipse(QPointF(10, 9), 3, 3);
@@ -30,7 +31,9 @@ void DrawCross(QPainter& p, const QRectF& box, double width) {
     p.drawLine(box.topRight(), box.bottomLeft());
 }
 
-void DrawDelete(QPainter& p) { DrawCross(p, QRectF(3, 3, 10, 10), 2.6); }
+void DrawDelete(QPainter& p) {
+    DrawCross(p, QRectF(3, 3, 10, 10), 2.6);
+}
 
 // A waste bin with a small cross on it.
 void DrawDeleteAll(QPainter& p) {
@@ -78,14 +81,15 @@ void DrawExit(QPainter& p) {
     p.drawPolygon(QPolygonF({{1.5, 0.5}, {5.5, 2.5}, {5.5, 15.5}, {1.5, 15.5}}));
     p.setBrush(QColor(30, 160, 60));
     p.setPen(Qt::NoPen);
-    p.drawPolygon(QPolygonF({{8, 6.5}, {12, 6.5}, {12, 4}, {16, 8}, {12, 12}, {12, 9.5}, {8, 9.5}}));
+    p.drawPolygon(
+        QPolygonF({{8, 6.5}, {12, 6.5}, {12, 4}, {16, 8}, {12, 12}, {12, 9.5}, {8, 9.5}}));
 }
 
 // A red octagon with a white bar: the stop sign.
 void DrawStop(QPainter& p) {
     p.setBrush(QColor(200, 20, 20));
-    p.drawPolygon(QPolygonF({{5, 0.5}, {11, 0.5}, {15.5, 5}, {15.5, 11}, {11, 15.5}, {5, 15.5},
-                             {0.5, 11}, {0.5, 5}}));
+    p.drawPolygon(QPolygonF(
+        {{5, 0.5}, {11, 0.5}, {15.5, 5}, {15.5, 11}, {11, 15.5}, {5, 15.5}, {0.5, 11}, {0.5, 5}}));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawRect(QRectF(3.5, 7, 9, 2));
@@ -98,17 +102,39 @@ QImage DrawCommandSymbol(CommandImage image) {
     QPainter painter(&canvas);
     PrepareSymbolPainter(painter);
     switch (image) {
-        case CommandImage::ScanFolder: DrawScanFolder(painter); break;
-        case CommandImage::Open: DrawOpen(painter); break;
-        case CommandImage::Delete: DrawDelete(painter); break;
-        case CommandImage::DeleteAll: DrawDeleteAll(painter); break;
-        case CommandImage::Export48: DrawExport(painter, 10); break;
-        case CommandImage::Export32: DrawExport(painter, 6.5); break;
-        case CommandImage::Export16: DrawExport(painter, 3.5); break;
-        case CommandImage::ScanLog: DrawScanLog(painter); break;
-        case CommandImage::About: DrawAbout(painter); break;
-        case CommandImage::Exit: DrawExit(painter); break;
-        case CommandImage::Stop: DrawStop(painter); break;
+        case CommandImage::ScanFolder:
+            DrawScanFolder(painter);
+            break;
+        case CommandImage::Open:
+            DrawOpen(painter);
+            break;
+        case CommandImage::Delete:
+            DrawDelete(painter);
+            break;
+        case CommandImage::DeleteAll:
+            DrawDeleteAll(painter);
+            break;
+        case CommandImage::Export48:
+            DrawExport(painter, 10);
+            break;
+        case CommandImage::Export32:
+            DrawExport(painter, 6.5);
+            break;
+        case CommandImage::Export16:
+            DrawExport(painter, 3.5);
+            break;
+        case CommandImage::ScanLog:
+            DrawScanLog(painter);
+            break;
+        case CommandImage::About:
+            DrawAbout(painter);
+            break;
+        case CommandImage::Exit:
+            DrawExit(painter);
+            break;
+        case CommandImage::Stop:
+            DrawStop(painter);
+            break;
     }
     return canvas;
 }

@@ -89,7 +89,8 @@ void Form2::Form_Load() {
 
 void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (setup_.messages != nullptr) setWindowTitle(setup_.messages->Text(MessageId::FileDialogTitle));
+    if (setup_.messages != nullptr)
+        setWindowTitle(setup_.messages->Text(MessageId::FileDialogTitle));
     text1_->setFocus();
 }
 

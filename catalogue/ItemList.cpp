@@ -1,12 +1,12 @@
-#include "IconImages.h"
 #include "ItemList.h"
+#include "IconImages.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
-#include <optional>
 #include <QListWidget>
 #include <QPainter>
+#include <optional>
 
 #include "ItemFiles.h"
 #include "ListItemKey.h"

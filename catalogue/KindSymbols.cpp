@@ -28,8 +28,8 @@ void DrawIcon(QPainter& p) {
 
 // The white arrow of a mouse pointer.
 void DrawCursor(QPainter& p) {
-    const QPolygonF arrow({{3.5, 1.5}, {3.5, 13.5}, {6.5, 10.5}, {8.5, 14.5}, {10.5, 13.5},
-                           {8.5, 9.5}, {12.5, 9.5}});
+    const QPolygonF arrow(
+        {{3.5, 1.5}, {3.5, 13.5}, {6.5, 10.5}, {8.5, 14.5}, {10.5, 13.5}, {8.5, 9.5}, {12.5, 9.5}});
     p.setBrush(Qt::white);
     p.setPen(QPen(Qt::black, 1.0));
     p.drawPolygon(arrow);
@@ -143,16 +143,36 @@ QImage DrawKindSymbol(ResourceKind kind, int size) {
     QPainter painter(&image);
     PrepareSymbolPainter(painter);
     switch (kind) {
-        case ResourceKind::ICO: DrawIcon(painter); break;
-        case ResourceKind::CUR: DrawCursor(painter); break;
-        case ResourceKind::ANI: DrawAnimatedCursor(painter); break;
-        case ResourceKind::BMP: DrawBitmap(painter); break;
-        case ResourceKind::JPG: DrawJpeg(painter); break;
-        case ResourceKind::GIF: DrawGif(painter); break;
-        case ResourceKind::PNG: DrawPng(painter); break;
-        case ResourceKind::WAV: DrawWave(painter); break;
-        case ResourceKind::MID: DrawMidi(painter); break;
-        case ResourceKind::AVI: DrawAvi(painter); break;
+        case ResourceKind::ICO:
+            DrawIcon(painter);
+            break;
+        case ResourceKind::CUR:
+            DrawCursor(painter);
+            break;
+        case ResourceKind::ANI:
+            DrawAnimatedCursor(painter);
+            break;
+        case ResourceKind::BMP:
+            DrawBitmap(painter);
+            break;
+        case ResourceKind::JPG:
+            DrawJpeg(painter);
+            break;
+        case ResourceKind::GIF:
+            DrawGif(painter);
+            break;
+        case ResourceKind::PNG:
+            DrawPng(painter);
+            break;
+        case ResourceKind::WAV:
+            DrawWave(painter);
+            break;
+        case ResourceKind::MID:
+            DrawMidi(painter);
+            break;
+        case ResourceKind::AVI:
+            DrawAvi(painter);
+            break;
     }
     return image;
 }
@@ -162,8 +182,8 @@ QImage DrawSoundCategorySymbol() {
     QPainter p(&image);
     PrepareSymbolPainter(p);
     p.setBrush(QColor(110, 110, 120));
-    p.drawPolygon(QPolygonF({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5},
-                             {1.5, 10.5}}));
+    p.drawPolygon(
+        QPolygonF({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}}));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(40, 110, 220), 1.3));
     p.drawArc(QRectF(6, 4.5, 5, 7), -60 * 16, 120 * 16);

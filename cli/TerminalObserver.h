@@ -11,7 +11,7 @@
 namespace morvane::cli {
 
 class TerminalObserver final : public ScanObserver {
-public:
+  public:
     TerminalObserver(std::FILE* items, std::FILE* progress, bool json, bool showProgress);
 
     void ItemExtracted(const ExtractedItem& item) override;
@@ -25,7 +25,7 @@ public:
 
     static std::string JsonLine(const ExtractedItem& item);
 
-private:
+  private:
     void ClearProgressLine();
 
     std::FILE* items_;

@@ -67,9 +67,9 @@ int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* erro
 
     // The kind folders exist after any run, whatever kinds are asked for.
     if (auto failure = CreateKindFolders(*setup.fileSystem, setup.outputRoot)) {
-        observer.FolderCreationFailed(FolderFailureMessage(setup.texts.cannotCreateFolder,
-                                                           setup.outputRoot, failure->kind) +
-                                      " (" + failure->error.message() + ")");
+        observer.FolderCreationFailed(
+            FolderFailureMessage(setup.texts.cannotCreateFolder, setup.outputRoot, failure->kind) +
+            " (" + failure->error.message() + ")");
         return kExitFailure;
     }
 

@@ -25,7 +25,9 @@
 
 namespace {
 morvane::StopToken interrupted;  // Ctrl-C
-extern "C" void RequestStop(int) { interrupted.RequestStop(); }
+extern "C" void RequestStop(int) {
+    interrupted.RequestStop();
+}
 
 // The arguments as UTF-8 text, the form every path of the program takes. Windows hands main()
 // its arguments in the 8-bit code page, which cannot hold every file name (a Greek name on a
@@ -69,5 +71,5 @@ int main(int argc, char** argv) {
 
     std::signal(SIGINT, RequestStop);
     return morvane::cli::RunTerminalScan(options, stdout, stderr, MORVANE_ISATTY(2) != 0,
-                                          interrupted);
+                                         interrupted);
 }

@@ -22,13 +22,18 @@ std::int64_t LargestSize(RuleCode rule, const LookAhead& a) {
     switch (rule) {
         case RuleCode::Gif:
         case RuleCode::Png:
-        case RuleCode::Jpeg: return a.length() + 1;
+        case RuleCode::Jpeg:
+            return a.length() + 1;
         case RuleCode::Midi:
-        case RuleCode::Bitmap: return a.length();
+        case RuleCode::Bitmap:
+            return a.length();
         case RuleCode::IconDirectory:
-        case RuleCode::CursorDirectory: return kLargestIconImage + 22;
-        case RuleCode::Riff: return a.bytesToEnd() - 1 + 8;
-        case RuleCode::BareIconBitmap: return kBareIconSize;
+        case RuleCode::CursorDirectory:
+            return kLargestIconImage + 22;
+        case RuleCode::Riff:
+            return a.bytesToEnd() - 1 + 8;
+        case RuleCode::BareIconBitmap:
+            return kBareIconSize;
     }
     return 0;
 }
@@ -57,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (verdict.size > LargestSize(row.rule, a)) std::abort();
             // The structural checks stay inside the bytes they are given.
             const ItemView readable(a.Readable());
-            const std::int64_t checked = CheckCandidate(row.rule, verdict.kind, readable, a.bytesToEnd());
+            const std::int64_t checked =
+                CheckCandidate(row.rule, verdict.kind, readable, a.bytesToEnd());
             if (checked > std::max(readable.size(), a.bytesToEnd())) std::abort();
         }
         if (StartsWith(file + at, length - at, AllSignatureRows()[9]) &&

@@ -13,7 +13,7 @@ using namespace morvane;
 
 namespace {
 class CollectingObserver final : public ScanObserver {
-public:
+  public:
     std::vector<test::ReferenceItem> items;
     void ItemExtracted(const ExtractedItem& item) override {
         items.push_back({item.position, item.size, item.kind});
@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (mode >= 0xC0) {
         // Place the input so it straddles a chunk boundary.
         const std::size_t boundary = (mode & 1) ? 2u << 20 : 1u << 20;
-        const std::size_t before = boundary - std::min<std::size_t>(file.size(), (mode & 0x3E) * 4u);
+        const std::size_t before =
+            boundary - std::min<std::size_t>(file.size(), (mode & 0x3E) * 4u);
         test::Bytes padded(before, 0xA5);
         test::Append(padded, file);
         file.swap(padded);

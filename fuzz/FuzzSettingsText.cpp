@@ -8,7 +8,8 @@
 using namespace morvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     if (const auto flag = ParseStoredBoolean(text)) {
         if (ParseStoredBoolean(StoredBoolean(*flag)) != flag) std::abort();
     }

@@ -15,7 +15,7 @@ namespace morvane {
 inline constexpr qsizetype kIniValueLimit = 255;
 
 class IniDocument {
-public:
+  public:
     // An empty document answers every question with the default, like a missing file.
     IniDocument() = default;
 
@@ -31,7 +31,7 @@ public:
     // or else `fallback` without trailing blanks; either cut to kIniValueLimit characters.
     QString GetString(QStringView section, QStringView key, QStringView fallback) const;
 
-private:
+  private:
     struct Entry {
         QString key;
         QString value;

@@ -18,7 +18,7 @@ inline constexpr QStringView kLanguageSection = u"Language";
 inline constexpr QStringView kMissingText = u"##";
 
 class LanguageText {
-public:
+  public:
     explicit LanguageText(QString language);
 
     const QString& Language() const noexcept { return language_; }
@@ -30,7 +30,7 @@ public:
     // (always "##" for the built-in language, whose texts live in the windows themselves).
     QString Lookup(QStringView key) const;
 
-private:
+  private:
     const IniDocument& Document() const;
 
     QString language_;

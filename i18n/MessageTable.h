@@ -32,7 +32,7 @@ enum class MessageId {
 inline constexpr std::size_t kMessageCount = 14;
 
 class MessageTable {
-public:
+  public:
     // Every text empty, as before the table is loaded.
     MessageTable() = default;
 
@@ -47,7 +47,7 @@ public:
 
     friend bool operator==(const MessageTable&, const MessageTable&) = default;
 
-private:
+  private:
     static constexpr std::size_t Index(MessageId id) noexcept {
         return static_cast<std::size_t>(id);
     }

@@ -26,7 +26,8 @@ inline std::size_t FindNeedle(const std::uint8_t* begin, const std::uint8_t* end
         const void* hit = std::memchr(scan, anchorByte, static_cast<std::size_t>(scanEnd - scan));
         if (hit == nullptr) return npos;
         const std::uint8_t* at = static_cast<const std::uint8_t*>(hit) - needle.anchor;
-        if (std::memcmp(at, needle.bytes.data(), size) == 0) return static_cast<std::size_t>(at - begin);
+        if (std::memcmp(at, needle.bytes.data(), size) == 0)
+            return static_cast<std::size_t>(at - begin);
         scan = static_cast<const std::uint8_t*>(hit) + 1;
     }
     return npos;

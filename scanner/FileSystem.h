@@ -16,7 +16,7 @@ struct ReadResult {
 };
 
 class SourceFile {
-public:
+  public:
     virtual ~SourceFile() = default;
     virtual std::int64_t Length() const = 0;
     // Reads up to `count` bytes at 0-based `offset`.
@@ -24,7 +24,7 @@ public:
 };
 
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     virtual std::error_code Write(const std::uint8_t* bytes, std::size_t count) = 0;
     virtual std::error_code Close() = 0;
@@ -32,15 +32,18 @@ public:
 
 // Paths are UTF-8 text in the platform's own form.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Whether a file (not a folder) exists at path; hidden, system and read-only files count.
     virtual bool IsFile(const std::string& path) = 0;
-    virtual std::unique_ptr<SourceFile> OpenSource(const std::string& path, std::error_code& error) = 0;
+    virtual std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                                   std::error_code& error) = 0;
     // Creates the file, or empties an existing one.
-    virtual std::unique_ptr<OutputFile> CreateOutput(const std::string& path, std::error_code& error) = 0;
+    virtual std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                                     std::error_code& error) = 0;
     // Opens for appending, creating the file when missing.
-    virtual std::unique_ptr<OutputFile> OpenAppend(const std::string& path, std::error_code& error) = 0;
+    virtual std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                                   std::error_code& error) = 0;
     // The size of an existing file; -1 (with the error) when it cannot be examined.
     virtual std::int64_t FileSize(const std::string& path, std::error_code& error) = 0;
     // Makes sure a folder exists, creating every missing level.

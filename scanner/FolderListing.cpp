@@ -38,7 +38,9 @@ std::vector<std::string> ListEntries(const std::string& folder, EntryType type,
     return names;
 }
 
-char Fold(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) noexcept {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 void CollectInto(const std::string& folder, std::vector<std::string>& out) {
     out.push_back(folder);
@@ -50,8 +52,8 @@ void CollectInto(const std::string& folder, std::vector<std::string>& out) {
 bool NameLess(const std::string& a, const std::string& b) noexcept {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i)
-        if (Fold(a[i]) != Fold(b[i])) return static_cast<unsigned char>(Fold(a[i])) <
-                                             static_cast<unsigned char>(Fold(b[i]));
+        if (Fold(a[i]) != Fold(b[i]))
+            return static_cast<unsigned char>(Fold(a[i])) < static_cast<unsigned char>(Fold(b[i]));
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;
 }

@@ -20,7 +20,8 @@ std::string KindFolder(const std::string& outputRoot, ResourceKind kind);
 
 // Makes sure all ten kind folders exist (every missing level too), in creation order; stops at
 // the first that cannot be made.
-std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem, const std::string& outputRoot);
+std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem,
+                                               const std::string& outputRoot);
 
 // The message shown when a kind folder cannot be made: "<text> '<root><KIND>".
 std::string FolderFailureMessage(const std::string& text, const std::string& outputRoot,

@@ -12,7 +12,9 @@ namespace morvane {
 namespace {
 constexpr std::size_t kAlignment = 2 * 1024 * 1024;
 
-std::size_t RoundUp(std::size_t size) { return (size + kAlignment - 1) / kAlignment * kAlignment; }
+std::size_t RoundUp(std::size_t size) {
+    return (size + kAlignment - 1) / kAlignment * kAlignment;
+}
 }  // namespace
 
 LargeBuffer::LargeBuffer(std::size_t size) : size_(size) {

@@ -9,7 +9,7 @@
 namespace morvane {
 
 class LargeBuffer {
-public:
+  public:
     explicit LargeBuffer(std::size_t size);
     ~LargeBuffer();
     LargeBuffer(const LargeBuffer&) = delete;
@@ -19,7 +19,7 @@ public:
     const std::uint8_t* data() const noexcept { return data_; }
     std::size_t size() const noexcept { return size_; }
 
-private:
+  private:
     std::uint8_t* data_;
     std::size_t size_;
 };

@@ -32,7 +32,8 @@ bool LookAhead::Contains(std::int64_t begin, std::int64_t end,
     const auto size = static_cast<std::int64_t>(bytes.size());
     // The ranges looked at are a few bytes long: a plain loop beats any search set-up.
     for (std::int64_t at = begin; at + size <= end; ++at)
-        if (item_[at] == bytes[0] && std::memcmp(item_ + at, bytes.data(), bytes.size()) == 0) return true;
+        if (item_[at] == bytes[0] && std::memcmp(item_ + at, bytes.data(), bytes.size()) == 0)
+            return true;
     return false;
 }
 

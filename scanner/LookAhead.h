@@ -25,7 +25,7 @@ inline constexpr std::int64_t kHeaderSpan = 64;
 // the file read as zero. The memory behind `item` must hold min(bytesToEnd, length + kHeaderSpan)
 // bytes.
 class LookAhead {
-public:
+  public:
     LookAhead(const std::uint8_t* item, std::int64_t bytesToEnd, std::int64_t absoluteStart = 0,
               MarkerCursors* cursors = nullptr) noexcept;
 
@@ -58,7 +58,7 @@ public:
     // The first offset >= from where the marker lies wholly inside the look-ahead; -1 when none.
     std::int64_t Find(Marker marker, std::int64_t from) const noexcept;
 
-private:
+  private:
     const std::uint8_t* item_;
     std::int64_t bytesToEnd_;
     std::int64_t length_;

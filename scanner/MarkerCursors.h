@@ -13,7 +13,7 @@ namespace morvane {
 class SourceWindow;
 
 class MarkerCursors {
-public:
+  public:
     explicit MarkerCursors(const SourceWindow& window) noexcept : window_(window) {}
 
     void Reset() noexcept { cursors_.fill(Cursor{}); }
@@ -23,7 +23,7 @@ public:
     // end of the window.
     std::int64_t Find(Marker marker, std::int64_t from, std::int64_t limit) noexcept;
 
-private:
+  private:
     struct Cursor {
         std::int64_t next = -1;      // a known occurrence; none lies between the searches and it
         std::int64_t scannedTo = 0;  // no occurrence starts before this but `next`

@@ -9,7 +9,7 @@
 namespace morvane {
 
 class MidiChainMemo {
-public:
+  public:
     void Clear() noexcept {
         tracks_.clear();
         ends_.clear();
@@ -17,7 +17,7 @@ public:
         open_ = false;
     }
 
-private:
+  private:
     friend struct MidiChainWalker;
     // Absolute positions of consecutive track headers, and of the end of track found after each
     // (-1 where none was found within the look-ahead of the time).

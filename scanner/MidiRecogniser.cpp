@@ -62,7 +62,8 @@ struct MidiChainWalker {
             const std::int64_t after = end + kEndOfTrackLength;
             if (!a.MatchesAt(after - a.absoluteStart(), markers::kMidiTrack)) {
                 const std::int64_t lookAheadEnd = Abs(a.length());
-                memo.open_ = after + static_cast<std::int64_t>(sizeof markers::kMidiTrack) > lookAheadEnd;
+                memo.open_ =
+                    after + static_cast<std::int64_t>(sizeof markers::kMidiTrack) > lookAheadEnd;
                 return;
             }
             memo.tracks_.push_back(FindAbs(Marker::MidiTrack, track + 1));

@@ -36,7 +36,9 @@ long long ReadDescriptor(int fd, std::int64_t offset, std::uint8_t* into, std::s
 long long WriteDescriptor(int fd, const std::uint8_t* bytes, std::size_t count) {
     return _write(fd, bytes, static_cast<unsigned>(std::min<std::size_t>(count, 1u << 30)));
 }
-int CloseDescriptor(int fd) { return _close(fd); }
+int CloseDescriptor(int fd) {
+    return _close(fd);
+}
 constexpr int kReadOnly = _O_RDONLY;
 constexpr int kCreateTruncate = _O_WRONLY | _O_CREAT | _O_TRUNC;
 constexpr int kCreateAppend = _O_WRONLY | _O_CREAT | _O_APPEND;
@@ -59,14 +61,16 @@ long long WriteDescriptor(int fd, const std::uint8_t* bytes, std::size_t count) 
     while (put < 0 && errno == EINTR);
     return put;
 }
-int CloseDescriptor(int fd) { return ::close(fd); }
+int CloseDescriptor(int fd) {
+    return ::close(fd);
+}
 constexpr int kReadOnly = O_RDONLY;
 constexpr int kCreateTruncate = O_WRONLY | O_CREAT | O_TRUNC;
 constexpr int kCreateAppend = O_WRONLY | O_CREAT | O_APPEND;
 #endif
 
 class NativeSource final : public SourceFile {
-public:
+  public:
     NativeSource(int fd, std::int64_t length) : fd_(fd), length_(length) {}
     ~NativeSource() override { CloseDescriptor(fd_); }
     std::int64_t Length() const override { return length_; }
@@ -74,8 +78,9 @@ public:
     ReadResult ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t count) override {
         ReadResult result;
         while (result.bytes < count) {
-            const long long got = ReadDescriptor(fd_, offset + static_cast<std::int64_t>(result.bytes),
-                                                 into + result.bytes, count - result.bytes);
+            const long long got =
+                ReadDescriptor(fd_, offset + static_cast<std::int64_t>(result.bytes),
+                               into + result.bytes, count - result.bytes);
             if (got < 0) {
                 result.error = LastSystemError();
                 break;
@@ -86,13 +91,13 @@ public:
         return result;
     }
 
-private:
+  private:
     int fd_;
     std::int64_t length_;
 };
 
 class NativeOutput final : public OutputFile {
-public:
+  public:
     explicit NativeOutput(int fd) : fd_(fd) {}
     ~NativeOutput() override {
         if (fd_ >= 0) CloseDescriptor(fd_);
@@ -115,18 +120,19 @@ public:
         return (fd >= 0 && CloseDescriptor(fd) != 0) ? LastSystemError() : std::error_code{};
     }
 
-private:
+  private:
     int fd_;
 };
 
 class NativeFs final : public FileSystem {
-public:
+  public:
     bool IsFile(const std::string& path) override {
         std::error_code error;
         return std::filesystem::is_regular_file(ToFsPath(path), error);
     }
 
-    std::unique_ptr<SourceFile> OpenSource(const std::string& path, std::error_code& error) override {
+    std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                           std::error_code& error) override {
         std::error_code sizeError;
         const auto size = std::filesystem::file_size(ToFsPath(path), sizeError);
         const int fd = OpenDescriptor(path, kReadOnly);
@@ -143,11 +149,13 @@ public:
         return std::make_unique<NativeSource>(fd, static_cast<std::int64_t>(size));
     }
 
-    std::unique_ptr<OutputFile> CreateOutput(const std::string& path, std::error_code& error) override {
+    std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                             std::error_code& error) override {
         return OpenForWriting(path, kCreateTruncate, error);
     }
 
-    std::unique_ptr<OutputFile> OpenAppend(const std::string& path, std::error_code& error) override {
+    std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                           std::error_code& error) override {
         return OpenForWriting(path, kCreateAppend, error);
     }
 
@@ -171,7 +179,7 @@ public:
         return error;
     }
 
-private:
+  private:
     static std::unique_ptr<OutputFile> OpenForWriting(const std::string& path, int flags,
                                                       std::error_code& error) {
         const int fd = OpenDescriptor(path, flags);

@@ -4,7 +4,9 @@
 
 namespace morvane {
 
-std::string AppFolder() { return WithTrailingSeparator(ProgramFolder()); }
+std::string AppFolder() {
+    return WithTrailingSeparator(ProgramFolder());
+}
 
 std::string WithTrailingSeparator(std::string folder) {
     if (folder.empty() || folder.back() != kPathSeparator) folder.push_back(kPathSeparator);

@@ -14,7 +14,8 @@ inline Vec LoadVec(const unsigned char* p) {
     return v;
 }
 inline Vec Shuffle(Vec table, Vec index) {
-    return reinterpret_cast<Vec>(_mm256_shuffle_epi8(reinterpret_cast<__m256i>(table), reinterpret_cast<__m256i>(index)));
+    return reinterpret_cast<Vec>(
+        _mm256_shuffle_epi8(reinterpret_cast<__m256i>(table), reinterpret_cast<__m256i>(index)));
 }
 inline unsigned long long MoveMask(Vec v) {
     const __m256i zero = _mm256_setzero_si256();

@@ -14,7 +14,8 @@ inline Vec LoadVec(const unsigned char* p) {
     return v;
 }
 inline Vec Shuffle(Vec table, Vec index) {
-    return reinterpret_cast<Vec>(_mm512_shuffle_epi8(reinterpret_cast<__m512i>(table), reinterpret_cast<__m512i>(index)));
+    return reinterpret_cast<Vec>(
+        _mm512_shuffle_epi8(reinterpret_cast<__m512i>(table), reinterpret_cast<__m512i>(index)));
 }
 inline unsigned long long MoveMask(Vec v) {
     return _mm512_test_epi8_mask(reinterpret_cast<__m512i>(v), reinterpret_cast<__m512i>(v));

@@ -15,7 +15,8 @@ namespace {
 std::filesystem::path ExecutablePath() {
 #ifdef _WIN32
     std::wstring buffer(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     buffer.resize(length);
     return std::filesystem::path(buffer);
 #else

@@ -13,8 +13,9 @@ std::string GroupDigits(std::int64_t n, std::string_view separator) {
     return grouped;
 }
 
-std::string ProgressText(std::string_view name, std::string_view searching, std::int64_t lastPosition,
-                         std::int64_t length, std::string_view separator) {
+std::string ProgressText(std::string_view name, std::string_view searching,
+                         std::int64_t lastPosition, std::int64_t length,
+                         std::string_view separator) {
     std::string text(name);
     text += "\r\r";
     text += searching;

@@ -12,8 +12,9 @@ namespace morvane {
 std::string GroupDigits(std::int64_t n, std::string_view separator);
 
 // Name, two carriage returns, the word for searching, "e / L bytes." with grouped digits.
-std::string ProgressText(std::string_view name, std::string_view searching, std::int64_t lastPosition,
-                         std::int64_t length, std::string_view separator);
+std::string ProgressText(std::string_view name, std::string_view searching,
+                         std::int64_t lastPosition, std::int64_t length,
+                         std::string_view separator);
 
 // (e + 1) divided by L / 100 (rounded, halves to even); nothing when that divisor is 0 or the
 // quotient passes 100.

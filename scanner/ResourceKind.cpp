@@ -4,12 +4,16 @@ namespace morvane {
 
 namespace {
 constexpr std::array<std::string_view, kKindCount> kNames = {"ICO", "CUR", "ANI", "BMP", "JPG",
-                                                            "GIF", "PNG", "WAV", "MID", "AVI"};
+                                                             "GIF", "PNG", "WAV", "MID", "AVI"};
 
-char Upper(char c) noexcept { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) noexcept {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 }  // namespace
 
-std::string_view KindName(ResourceKind kind) noexcept { return kNames[KindIndex(kind)]; }
+std::string_view KindName(ResourceKind kind) noexcept {
+    return kNames[KindIndex(kind)];
+}
 
 std::optional<ResourceKind> ParseKind(std::string_view name) noexcept {
     if (name.size() != 3) return std::nullopt;

@@ -77,8 +77,8 @@ void ScanLog::Write(std::string_view line, LogLineKind kind) {
     if (file_) {
         std::string bytes(line);
         bytes += "\r\n";
-        if (std::error_code error = file_->Write(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                                 bytes.size())) {
+        if (std::error_code error =
+                file_->Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())) {
             // A log that cannot take its lines is given up; the observer still gets them all.
             file_.reset();
             observer_.LogLine(line, kind);

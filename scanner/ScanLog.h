@@ -22,7 +22,7 @@ inline constexpr std::string_view kLogFileName = "LOG.txt";
 std::string LocalDateTimeText();
 
 class ScanLog {
-public:
+  public:
     using Clock = std::function<std::string()>;
 
     ScanLog(FileSystem& fileSystem, ScanObserver& observer, Clock clock);
@@ -42,7 +42,7 @@ public:
 
     static std::string ItemLine(ResourceKind kind, std::int64_t position, std::int64_t size);
 
-private:
+  private:
     void Write(std::string_view line, LogLineKind kind);
     std::unique_ptr<OutputFile> OpenLog(const std::string& path);
 

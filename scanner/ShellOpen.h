@@ -7,7 +7,7 @@
 namespace morvane {
 
 class ShellOpener {
-public:
+  public:
     virtual ~ShellOpener() = default;
     virtual void Open(const std::string& target) = 0;
 };

@@ -1,8 +1,8 @@
 #include "SignatureFinder.h"
 
 #include <array>
-#include <cstring>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 namespace morvane {
@@ -59,7 +59,9 @@ const char* SignatureFinder::Engine() noexcept {
     return "scalar";
 }
 
-SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) { SetTable(table); }
+SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) {
+    SetTable(table);
+}
 
 void SignatureFinder::SetTable(std::span<const SignatureRow> table) {
     table_ = table;
@@ -109,7 +111,8 @@ void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
     out.reserve(starts_.size());
     // The kernels are off order by a few bytes at most: an insertion sort is linear here.
     for (std::size_t i = 1; i < starts_.size(); ++i)
-        for (std::size_t j = i; j > 0 && starts_[j - 1] > starts_[j]; --j) std::swap(starts_[j - 1], starts_[j]);
+        for (std::size_t j = i; j > 0 && starts_[j - 1] > starts_[j]; --j)
+            std::swap(starts_[j - 1], starts_[j]);
     for (std::size_t i = 0; i < starts_.size(); ++i)
         if (i == 0 || starts_[i] != starts_[i - 1]) Verify(data, size, starts_[i], out);
 }

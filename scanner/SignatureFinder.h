@@ -16,7 +16,7 @@ struct SignatureMatch {
 };
 
 class SignatureFinder {
-public:
+  public:
     explicit SignatureFinder(std::span<const SignatureRow> table = {});
 
     // Searches for another table's rows from now on (keeping the working memory).
@@ -31,7 +31,7 @@ public:
     // Which vector unit the prefilter runs on ("avx512", "avx2", "sse2" or "scalar").
     static const char* Engine() noexcept;
 
-private:
+  private:
     void Verify(const std::uint8_t* data, std::size_t size, std::uint32_t offset,
                 std::vector<SignatureMatch>& out) const;
 

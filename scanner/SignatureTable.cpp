@@ -37,7 +37,9 @@ bool RowEnabled(const SignatureRow& row, const ScanOptions& options) {
 }
 }  // namespace
 
-std::span<const SignatureRow> AllSignatureRows() noexcept { return kRows; }
+std::span<const SignatureRow> AllSignatureRows() noexcept {
+    return kRows;
+}
 
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options) {
     std::vector<SignatureRow> table;

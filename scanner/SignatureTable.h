@@ -37,7 +37,8 @@ inline constexpr std::size_t kLongestSignature = 8;
 // All ten rows, whatever the options say.
 std::span<const SignatureRow> AllSignatureRows() noexcept;
 
-// The rows enabled by the options, in table order. A RIFF row exists when any of WAV, AVI, ANI is on.
+// The rows enabled by the options, in table order. A RIFF row exists when any of WAV, AVI, ANI is
+// on.
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options);
 
 }  // namespace morvane

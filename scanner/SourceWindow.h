@@ -13,7 +13,7 @@
 namespace morvane {
 
 class SourceWindow {
-public:
+  public:
     // `capacity` is the most bytes held at once; it must exceed the largest span ever required.
     explicit SourceWindow(std::size_t capacity);
 
@@ -36,7 +36,7 @@ public:
     // The most bytes asked of the source in one read.
     static constexpr std::size_t kReadPiece = 1024 * 1024;
 
-private:
+  private:
     LargeBuffer buffer_;
     SourceFile* source_ = nullptr;
     std::int64_t fileLength_ = 0;

@@ -23,14 +23,10 @@ struct Bucket {
 // Fingerprints: directories "0t 00 01" (t = 1 cursor, 2 icon) from byte 2; bare icon bitmap
 // "20 00 00" from byte 3; "BM?", "GIF", "D8 FF E0" (JPEG, from byte 1), "RIF", "89 P N", "MTh".
 inline constexpr Bucket kBucketTable[kBuckets] = {
-    {2, {{0x01, 0x02}, {0x00, -1}, {0x01, -1}}},
-    {3, {{0x20, -1}, {0x00, -1}, {0x00, -1}}},
-    {0, {{'B', -1}, {'M', -1}, {kAny, -1}}},
-    {0, {{'G', -1}, {'I', -1}, {'F', -1}}},
-    {1, {{0xD8, -1}, {0xFF, -1}, {0xE0, -1}}},
-    {0, {{'R', -1}, {'I', -1}, {'F', -1}}},
-    {0, {{0x89, -1}, {'P', -1}, {'N', -1}}},
-    {0, {{'M', -1}, {'T', -1}, {'h', -1}}},
+    {2, {{0x01, 0x02}, {0x00, -1}, {0x01, -1}}}, {3, {{0x20, -1}, {0x00, -1}, {0x00, -1}}},
+    {0, {{'B', -1}, {'M', -1}, {kAny, -1}}},     {0, {{'G', -1}, {'I', -1}, {'F', -1}}},
+    {1, {{0xD8, -1}, {0xFF, -1}, {0xE0, -1}}},   {0, {{'R', -1}, {'I', -1}, {'F', -1}}},
+    {0, {{0x89, -1}, {'P', -1}, {'N', -1}}},     {0, {{'M', -1}, {'T', -1}, {'h', -1}}},
 };
 
 struct Tables {
@@ -46,8 +42,10 @@ constexpr Tables BuildTables() {
                 if (value < 0) continue;
                 const auto bit = static_cast<std::uint8_t>(1u << b);
                 for (int n = 0; n < 16; ++n) {
-                    if (value == kAny || (value & 15) == n) t.low[j][n] = static_cast<std::uint8_t>(t.low[j][n] | bit);
-                    if (value == kAny || (value >> 4) == n) t.high[j][n] = static_cast<std::uint8_t>(t.high[j][n] | bit);
+                    if (value == kAny || (value & 15) == n)
+                        t.low[j][n] = static_cast<std::uint8_t>(t.low[j][n] | bit);
+                    if (value == kAny || (value >> 4) == n)
+                        t.high[j][n] = static_cast<std::uint8_t>(t.high[j][n] | bit);
                 }
             }
     return t;

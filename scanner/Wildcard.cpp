@@ -3,7 +3,9 @@
 namespace morvane {
 
 namespace {
-char Fold(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) noexcept {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) noexcept {

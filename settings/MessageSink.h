@@ -7,7 +7,7 @@
 namespace morvane {
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void ShowMessage(const QString& text) = 0;
 };

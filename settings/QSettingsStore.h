@@ -10,7 +10,7 @@
 namespace morvane {
 
 class QSettingsStore final : public SettingsStore {
-public:
+  public:
     // Keys are read and written inside the group "Morvane" of `settings`.
     explicit QSettingsStore(std::unique_ptr<QSettings> settings);
 
@@ -27,7 +27,7 @@ public:
     // Where the store keeps its data (a file path, or a registry path on Windows).
     QString Location() const { return settings_->fileName(); }
 
-private:
+  private:
     QString FullKey(QStringView key) const;
 
     std::unique_ptr<QSettings> settings_;

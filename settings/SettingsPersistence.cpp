@@ -17,7 +17,7 @@ constexpr QStringView kShowLogNo = u"OXI";
 // Reads one key at a time; a value that is stored but unusable takes the default and is noted,
 // so that one damaged entry costs only itself and not the options after it.
 class SettingsReader {
-public:
+  public:
     explicit SettingsReader(const SettingsStore& store) : store_(store) {}
 
     QString Text(QStringView key, QStringView fallback) {
@@ -39,7 +39,7 @@ public:
 
     QStringList TakeReplacedKeys() { return std::move(replaced_); }
 
-private:
+  private:
     template <typename T, typename Parse>
     T Converted(QStringView key, T fallback, Parse parse) {
         const StoredText stored = store_.Read(key);

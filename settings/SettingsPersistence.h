@@ -20,8 +20,8 @@ struct LoadedSettings {
 
 // Reads every option in the record's order, each absent or unusable value taking its default
 // ("C:\" for the folder, true for the flags but "limit_search", "read_resources" and "check_items",
-// 100 for the limit and the program folder's "English.ini" for the language), then makes sure the language
-// exists (see ChooseStartLanguage), telling `messages` when it had to be replaced.
+// 100 for the limit and the program folder's "English.ini" for the language), then makes sure the
+// language exists (see ChooseStartLanguage), telling `messages` when it had to be replaced.
 //
 // The caller applies the returned language to its main window right after this returns; that
 // caption pass also loads the message table. "Show_Log" is read separately with ReadShowLog.

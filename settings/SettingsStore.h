@@ -26,7 +26,7 @@ struct StoredText {
 };
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     virtual StoredText Read(QStringView key) const = 0;

@@ -58,7 +58,9 @@ void Form3::Form_Load(const QRect& mainFrame, const QRect& screen) {
     resize(placed.size());
 }
 
-void Form3::AddLine(const QString& line) { list1_->addItem(line); }
+void Form3::AddLine(const QString& line) {
+    list1_->addItem(line);
+}
 
 void Form3::SelectLastLine() {
     if (list1_->count() > 0) list1_->setCurrentRow(list1_->count() - 1);
@@ -69,7 +71,9 @@ void Form3::clear_item_menu_Click() {
     for (QListWidgetItem* item : selected) delete list1_->takeItem(list1_->row(item));
 }
 
-void Form3::clear_menu_Click() { list1_->clear(); }
+void Form3::clear_menu_Click() {
+    list1_->clear();
+}
 
 void Form3::List1_MouseDown(const QPoint& position) {
     fileMenu_->popup(list1_->viewport()->mapToGlobal(position));

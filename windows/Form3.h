@@ -18,7 +18,7 @@ QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPix
 class Form3 final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Form3();
 
     QListWidget* List1() const { return list1_; }
@@ -36,14 +36,14 @@ public:
     void clear_item_menu_Click();
     void clear_menu_Click();
 
-signals:
+  signals:
     // The window is closing, by its close box or by its owner; the menu entry loses its mark.
     void Unloading();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void List1_MouseDown(const QPoint& position);
 
     QListWidget* list1_;

@@ -7,7 +7,7 @@
 namespace morvane {
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
 
     // A message with an OK button and no icon.

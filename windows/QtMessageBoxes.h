@@ -6,7 +6,7 @@
 namespace morvane {
 
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     void Show(const QString& title, const QString& text) override;
     void Critical(const QString& title, const QString& text) override;
     bool Ask(const QString& title, const QString& text) override;

@@ -14,16 +14,25 @@ int Scaled(int value, qreal numerator, qreal denominator) {
 }  // namespace
 
 TwipsScale::TwipsScale(qreal dotsPerInchX, qreal dotsPerInchY)
-    : dpiX_(dotsPerInchX > 0 ? dotsPerInchX : 96.0), dpiY_(dotsPerInchY > 0 ? dotsPerInchY : 96.0) {}
+    : dpiX_(dotsPerInchX > 0 ? dotsPerInchX : 96.0),
+      dpiY_(dotsPerInchY > 0 ? dotsPerInchY : 96.0) {}
 
 TwipsScale TwipsScale::Of(const QWidget& widget) {
     return TwipsScale(widget.logicalDpiX(), widget.logicalDpiY());
 }
 
-int TwipsScale::ToPixelsX(int twips) const { return Scaled(twips, dpiX_, kTwipsPerInch); }
-int TwipsScale::ToPixelsY(int twips) const { return Scaled(twips, dpiY_, kTwipsPerInch); }
-int TwipsScale::ToTwipsX(int pixels) const { return Scaled(pixels, kTwipsPerInch, dpiX_); }
-int TwipsScale::ToTwipsY(int pixels) const { return Scaled(pixels, kTwipsPerInch, dpiY_); }
+int TwipsScale::ToPixelsX(int twips) const {
+    return Scaled(twips, dpiX_, kTwipsPerInch);
+}
+int TwipsScale::ToPixelsY(int twips) const {
+    return Scaled(twips, dpiY_, kTwipsPerInch);
+}
+int TwipsScale::ToTwipsX(int pixels) const {
+    return Scaled(pixels, kTwipsPerInch, dpiX_);
+}
+int TwipsScale::ToTwipsY(int pixels) const {
+    return Scaled(pixels, kTwipsPerInch, dpiY_);
+}
 
 QRect TwipsScale::ToPixels(const TwipsRect& rect) const {
     return QRect(ToPixelsX(rect.left), ToPixelsY(rect.top), ToPixelsX(rect.width),

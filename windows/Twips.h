@@ -23,7 +23,7 @@ struct TwipsRect {
 };
 
 class TwipsScale {
-public:
+  public:
     TwipsScale(qreal dotsPerInchX, qreal dotsPerInchY);
 
     // The logical resolution of the screen the widget is on (or will appear on).
@@ -41,7 +41,7 @@ public:
     // (tool-window) title bar when `toolWindow`, and only a close box in the title bar.
     void FixDialog(QDialog& dialog, int width, int height, bool toolWindow) const;
 
-private:
+  private:
     qreal dpiX_;
     qreal dpiY_;
 };

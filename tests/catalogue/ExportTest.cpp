@@ -136,7 +136,8 @@ class ExportTest : public QObject {
         f.catalogue.ExportIcon(32);
         QVERIFY(!accepted);
         const QString name = QDir::toNativeSeparators(QDir::cleanPath(folder + "/x.ICO.ICO"));
-        QCOMPARE(f.boxes.asked, QStringList{name + " " + f.messages.Text(MessageId::AskReplaceFile)});
+        QCOMPARE(f.boxes.asked,
+                 QStringList{name + " " + f.messages.Text(MessageId::AskReplaceFile)});
         QFile kept(name);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), old);

@@ -11,7 +11,7 @@
 namespace morvane::test {
 
 class MemoryStore final : public SettingsStore {
-public:
+  public:
     QMap<QString, StoredText> values;
     QStringList writeOrder;
     std::optional<QString> flushError;
@@ -29,7 +29,7 @@ public:
 };
 
 class RecordingMessages final : public MessageSink {
-public:
+  public:
     QStringList shown;
     void ShowMessage(const QString& text) override { shown << text; }
 };

@@ -15,13 +15,15 @@ int main(int argc, char** argv) {
     const Bytes jpegEnd = {0x00, 0x00};
     Bytes jpeg = MakeJpeg();
     Append(jpeg, jpegEnd);
-    for (const Bytes& item : {MakeIcon32(), MakeCursor32(), MakeRiff("ACON", Filler(64, 4)), MakeBmp(16, 16),
-                              jpeg, MakeGif(), MakePng(16, 16), MakeRiff("WAVE", Filler(256, 5)),
-                              MakeMidi(2), MakeRiff("AVI ", Filler(128, 6))}) {
+    for (const Bytes& item :
+         {MakeIcon32(), MakeCursor32(), MakeRiff("ACON", Filler(64, 4)), MakeBmp(16, 16), jpeg,
+          MakeGif(), MakePng(16, 16), MakeRiff("WAVE", Filler(256, 5)), MakeMidi(2),
+          MakeRiff("AVI ", Filler(128, 6))}) {
         Append(sample, item);
         Append(sample, Filler(512, static_cast<std::uint32_t>(sample.size())));
     }
     std::ofstream out(argv[1], std::ios::binary);
-    out.write(reinterpret_cast<const char*>(sample.data()), static_cast<std::streamsize>(sample.size()));
+    out.write(reinterpret_cast<const char*>(sample.data()),
+              static_cast<std::streamsize>(sample.size()));
     return out ? 0 : 1;
 }
