@@ -18,6 +18,7 @@
 #include "IconFile.h"
 #include "IconImages.h"
 #include "ItemList.h"
+#include "KindText.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
 #include "ScanSettings.h"
@@ -31,8 +32,8 @@ namespace {
 constexpr int kDeletingWindowHeight = 1800;
 
 // The kinds whose items show their own picture.
-bool ShowsOwnPicture(const QString& kind) {
-    return kind == u"ICO" || kind == u"BMP" || kind == u"JPG";
+bool ShowsOwnPicture(ResourceKind kind) {
+    return kind == ResourceKind::ICO || kind == ResourceKind::BMP || kind == ResourceKind::JPG;
 }
 
 // The filter each export size opens the dialog with: 0 "*.ICO", 1 "*.BMP".
@@ -61,7 +62,7 @@ Catalogue::Catalogue(Session& session, CatalogueParts parts)
 
 Catalogue::~Catalogue() = default;
 
-void Catalogue::ListSourceItems(const QString& kind, const QString& name) {
+void Catalogue::ListSourceItems(ResourceKind kind, const QString& name) {
     const QString folder = KindFolder(kind);
     if (ShowsOwnPicture(kind))
         items_->ListPictureItems(folder, name, kind);
@@ -158,8 +159,8 @@ void Catalogue::DeleteOnExit() {
     form4->hide();
 }
 
-QString Catalogue::KindFolder(const QString& kind) const {
-    return QString::fromStdString(session_.outputRoot) + kind + QDir::separator();
+QString Catalogue::KindFolder(ResourceKind kind) const {
+    return QString::fromStdString(session_.outputRoot) + KindText(kind) + QDir::separator();
 }
 
 QString Catalogue::Message(MessageId id) const {

@@ -67,7 +67,7 @@ class Catalogue final : public QObject, public CatalogueCommands {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ListSourceItems(const QString& kind, const QString& name);
+    void ListSourceItems(ResourceKind kind, const QString& name);
     // Runs a command under the one error handler.
     void Run(const std::function<std::error_code()>& command);
     bool Ask(const QString& question) const;
@@ -75,7 +75,7 @@ class Catalogue final : public QObject, public CatalogueCommands {
     std::error_code ClearSourceNode(QTreeWidgetItem* node);
     std::error_code ClearSourceNodes(const QString& keyStart);
     std::error_code RemoveNodeOfKey(const QString& key);
-    QString KindFolder(const QString& kind) const;
+    QString KindFolder(ResourceKind kind) const;
     QString Message(MessageId id) const;
     int Selected() const { return session_.selectedItem; }
 

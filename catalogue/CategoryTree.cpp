@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "KindText.h"
 #include "ToolbarImageList.h"
 
 namespace morvane {
@@ -26,11 +27,6 @@ constexpr int kExpandedCategories = 8;
 constexpr std::array<ResourceKind, kKindCount> kNodeOrder = {
     ResourceKind::WAV, ResourceKind::CUR, ResourceKind::AVI, ResourceKind::ICO, ResourceKind::BMP,
     ResourceKind::JPG, ResourceKind::PNG, ResourceKind::GIF, ResourceKind::MID, ResourceKind::ANI};
-
-QString KindText(ResourceKind kind) {
-    const std::string_view name = KindName(kind);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 }  // namespace
 
@@ -58,7 +54,9 @@ QString SourceNodeKey(ResourceKind kind, const QString& name) {
 std::optional<SourceKey> SplitSourceKey(const QString& key) {
     const qsizetype hash = key.indexOf(u'#');
     if (hash < 0) return std::nullopt;
-    return SourceKey{key.left(hash), key.mid(hash + 1)};
+    const std::optional<ResourceKind> kind = ParseKind(key.left(hash).toStdString());
+    if (!kind) return std::nullopt;
+    return SourceKey{*kind, key.mid(hash + 1)};
 }
 
 CategoryTree::CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& images)

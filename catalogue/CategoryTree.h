@@ -22,7 +22,7 @@ class ToolbarImageList;
 
 // A source node's key split at its first "#": the kind and the source file's name.
 struct SourceKey {
-    QString kind;
+    ResourceKind kind;
     QString name;
 };
 
@@ -33,7 +33,7 @@ QString SourceNodeKey(ResourceKind kind, const QString& name);
 QList<QTreeWidgetItem*> SourceNodes(const QTreeWidget& tree);
 // The source nodes in the order CategoryTree added them, whatever their categories.
 QList<QTreeWidgetItem*> SourceNodesInAddedOrder(const QTreeWidget& tree);
-// Nothing for a key without "#" (a category node).
+// Nothing for a key without "#" (a category node) or of no kind.
 std::optional<SourceKey> SplitSourceKey(const QString& key);
 
 class CategoryTree final : public QObject {
@@ -73,7 +73,7 @@ class CategoryTree final : public QObject {
 
   signals:
     // A source node was clicked; its items are to be listed.
-    void SourceNodeClicked(const QString& kind, const QString& name);
+    void SourceNodeClicked(ResourceKind kind, const QString& name);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,12 +3,13 @@
 #include <QDir>
 #include <filesystem>
 
+#include "KindText.h"
 #include "PathHelpers.h"
 
 namespace morvane {
 
-QStringList MatchingItemFiles(const QString& folder, const QString& name, const QString& kind) {
-    const QString ending = u'.' + kind;
+QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind) {
+    const QString ending = u'.' + KindText(kind);
     QStringList matching;
     const QDir dir(folder);
     const QStringList entries =

@@ -9,11 +9,13 @@
 #include <string>
 #include <system_error>
 
+#include "ResourceKind.h"
+
 namespace morvane {
 
 // The names in `folder` that begin with `name` and end in "." + `kind`, letter case ignored,
 // in the order the file system gives them. Hidden and read-only files are included.
-QStringList MatchingItemFiles(const QString& folder, const QString& name, const QString& kind);
+QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind);
 
 // The source name inside an item path: the file name after the last separator (empty when there
 // is none), cut before its last "_" (whole when there is none). my_file.dll_12.ICO gives

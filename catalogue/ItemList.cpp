@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ItemFiles.h"
+#include "KindText.h"
 #include "ListItemKey.h"
 #include "ToolbarImageList.h"
 
@@ -19,15 +20,15 @@ ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
     picture1_.fill(Qt::transparent);
 }
 
-void ItemList::ListGenericItems(const QString& folder, const QString& name, const QString& kind) {
+void ItemList::ListGenericItems(const QString& folder, const QString& name, ResourceKind kind) {
     StartListing();
     // The toolbar's symbol of the kind, drawn at the list's size rather than stretched.
-    const QImage picture = ToolbarImageList::KeyedImageAt(kind, kPictureSize);
+    const QImage picture = ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize);
     for (const QString& file : MatchingItemFiles(folder, name, kind))
         AddItem(folder + file, file, picture);
 }
 
-void ItemList::ListPictureItems(const QString& folder, const QString& name, const QString& kind) {
+void ItemList::ListPictureItems(const QString& folder, const QString& name, ResourceKind kind) {
     StartListing();
     for (const QString& file : MatchingItemFiles(folder, name, kind))
         AddItem(folder + file, QString(), LoadIntoPicture1(folder + file));

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include "ResourceKind.h"
+
 class QListWidget;
 class QListWidgetItem;
 
@@ -19,10 +21,10 @@ class ItemList {
     explicit ItemList(QListWidget& ListView1);
 
     // The kinds without a preview: each item shows its kind's symbol and its file name.
-    void ListGenericItems(const QString& folder, const QString& name, const QString& kind);
+    void ListGenericItems(const QString& folder, const QString& name, ResourceKind kind);
     // ICO, BMP and JPG: each item shows its own picture, cut to 32×32, and no name. A file that
     // cannot be read as a picture shows the picture loaded before it.
-    void ListPictureItems(const QString& folder, const QString& name, const QString& kind);
+    void ListPictureItems(const QString& folder, const QString& name, ResourceKind kind);
     // Every item and every picture goes.
     void Clear();
 

@@ -104,7 +104,8 @@ class CategoryTreeTest : public QObject {
         click("ICO#my#file.dll");
         click("CUR");
         QCOMPARE(clicked.count(), 1);
-        QCOMPARE(clicked.first(), QVariantList({"ICO", "my#file.dll"}));
+        QCOMPARE(clicked.first().at(0).value<ResourceKind>(), ResourceKind::ICO);
+        QCOMPARE(clicked.first().at(1).toString(), QStringLiteral("my#file.dll"));
 
         const auto visibleAfterRightClickOn = [&](const char* key) {
             click(key, Qt::RightButton);
