@@ -80,7 +80,7 @@ void Form1::Form_Load() {
     menus_.Menu(QStringLiteral("hide_menu"))->menuAction()->setVisible(false);
     session_.appTitle = windowTitle();
     BoxMessageSink sink(session_.boxes, session_.appTitle);
-    session_.settings = LoadSettings(setup_.store, sink, session_.appFolder).settings;
+    session_.settings = LoadSettings(setup_.store, sink, session_.appFolder);
     ApplyLanguage(session_.settings.language);
     loaded_ = true;
 

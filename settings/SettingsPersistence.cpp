@@ -14,57 +14,43 @@ constexpr std::int32_t kDefaultLimitSearchValue = 100;
 constexpr QStringView kShowLogYes = u"NAI";
 constexpr QStringView kShowLogNo = u"OXI";
 
-// Reads one key at a time; a value that is stored but unusable takes the default and is noted,
-// so that one damaged entry costs only itself and not the options after it.
+// Reads one key at a time; a value that is stored but unusable takes the default, so that one
+// damaged entry costs only itself and not the options after it.
 class SettingsReader {
   public:
     explicit SettingsReader(const SettingsStore& store) : store_(store) {}
 
-    QString Text(QStringView key, QStringView fallback) {
+    QString Text(QStringView key, QStringView fallback) const {
         const StoredText stored = store_.Read(key);
-        if (stored.state == StoredText::State::Text) return stored.text;
-        NoteUnusable(key, stored);
-        return fallback.toString();
+        return stored.state == StoredText::State::Text ? stored.text : fallback.toString();
     }
 
-    bool Boolean(QStringView key, bool fallback) {
+    bool Boolean(QStringView key, bool fallback) const {
         return Converted(key, fallback,
                          [](const QString& text) { return ParseStoredBoolean(text); });
     }
 
-    std::int32_t Integer(QStringView key, std::int32_t fallback) {
+    std::int32_t Integer(QStringView key, std::int32_t fallback) const {
         return Converted(key, fallback,
                          [](const QString& text) { return ParseStoredInteger(text); });
     }
 
-    QStringList TakeReplacedKeys() { return std::move(replaced_); }
-
   private:
     template <typename T, typename Parse>
-    T Converted(QStringView key, T fallback, Parse parse) {
+    T Converted(QStringView key, T fallback, Parse parse) const {
         const StoredText stored = store_.Read(key);
-        if (stored.state == StoredText::State::Text) {
-            if (const std::optional<T> value = parse(stored.text)) return *value;
-            replaced_.append(key.toString());
-            return fallback;
-        }
-        NoteUnusable(key, stored);
-        return fallback;
-    }
-
-    void NoteUnusable(QStringView key, const StoredText& stored) {
-        if (stored.state == StoredText::State::Unreadable) replaced_.append(key.toString());
+        if (stored.state != StoredText::State::Text) return fallback;
+        return parse(stored.text).value_or(fallback);
     }
 
     const SettingsStore& store_;
-    QStringList replaced_;
 };
 
 }  // namespace
 
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
-                            const QString& appFolder) {
-    SettingsReader read(store);
+ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                          const QString& appFolder) {
+    const SettingsReader read(store);
     ScanSettings settings;
     settings.lastFolder = read.Text(kKeyLastFolder, kDefaultLastFolder);
     for (const ResourceKind kind : kStoredKindOrder)
@@ -81,10 +67,10 @@ LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
     StartLanguage start = ChooseStartLanguage(storedLanguage, appFolder);
     settings.language = std::move(start.language);
     if (start.message) messages.ShowMessage(*start.message);
-    return {std::move(settings), read.TakeReplacedKeys()};
+    return settings;
 }
 
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages) {
+ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages) {
     return LoadSettings(store, messages, QString::fromStdString(AppFolder()));
 }
 

@@ -11,13 +11,6 @@
 
 namespace morvane {
 
-struct LoadedSettings {
-    ScanSettings settings;
-    // Keys whose stored value could not be read or converted and so took their default, in
-    // reading order; the caller may log them.
-    QStringList replacedKeys;
-};
-
 // Reads every option in the record's order, each absent or unusable value taking its default
 // ("C:\" for the folder, true for the flags but "limit_search", "read_resources" and "check_items",
 // 100 for the limit and the program folder's "English.ini" for the language), then makes sure the
@@ -25,11 +18,11 @@ struct LoadedSettings {
 //
 // The caller applies the returned language to its main window right after this returns; that
 // caption pass also loads the message table. "Show_Log" is read separately with ReadShowLog.
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
-                            const QString& appFolder);
+ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
+                          const QString& appFolder);
 
 // The same with the running program's folder.
-LoadedSettings LoadSettings(const SettingsStore& store, MessageSink& messages);
+ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages);
 
 // Whether the log window opens at start-up: only a stored "NAI" (or none at all) says yes.
 bool ReadShowLog(const SettingsStore& store);

@@ -36,7 +36,7 @@ class SettingsTest : public QObject {
 
   private:
     // Loads `store` from a program folder that holds English.ini.
-    LoadedSettings Load(const MemoryStore& store) {
+    ScanSettings Load(const MemoryStore& store) {
         app_.Write("English.ini");
         return LoadSettings(store, messages_, app_.Path());
     }
@@ -100,8 +100,7 @@ class SettingsTest : public QObject {
 
     void firstStartWithAnEmptyStore() {
         MemoryStore store;
-        const LoadedSettings loaded = Load(store);
-        const ScanSettings& s = loaded.settings;
+        const ScanSettings s = Load(store);
         QCOMPARE(s.lastFolder, QString("C:\\"));
         for (ResourceKind kind : kAllKinds) QVERIFY(s.Scans(kind));
         QVERIFY(s.deleteOnExit && s.scanSubFolders && s.makeFolderForEachFile);
@@ -109,7 +108,7 @@ class SettingsTest : public QObject {
         QCOMPARE(s.limitSearchValue, 100);
         QCOMPARE(s.language, app_.Path() + "English.ini");
         QVERIFY(ReadShowLog(store));
-        QVERIFY(messages_.shown.isEmpty() && loaded.replacedKeys.isEmpty());
+        QVERIFY(messages_.shown.isEmpty());
         for (const char* stored : {"NAI", "OXI", "nai", "True"}) {
             store.Put("Show_Log", stored);
             QCOMPARE(ReadShowLog(store), QByteArray(stored) == "NAI");
@@ -128,16 +127,13 @@ class SettingsTest : public QObject {
             store.Put(key, value);
         for (const char* key : {"SCAN_PNG", "LastFolder", "Language"})
             store.values.insert(key, StoredText::Unreadable());
-        const LoadedSettings loaded = Load(store);
-        const ScanSettings& s = loaded.settings;
+        const ScanSettings s = Load(store);
         QVERIFY(!s.Scans(ResourceKind::ICO) && s.Scans(ResourceKind::GIF));
         QVERIFY(!s.Scans(ResourceKind::JPG) && s.Scans(ResourceKind::PNG));
         QVERIFY(s.limitSearch && s.readResources && s.checkItems);
         QCOMPARE(s.limitSearchValue, 100);
         QCOMPARE(s.lastFolder, QString("C:\\"));
         QCOMPARE(s.language, app_.Path() + "English.ini");
-        QCOMPARE(loaded.replacedKeys, QStringList({"LastFolder", "SCAN_GIF", "SCAN_PNG",
-                                                   "limit_search_value", "Language"}));
         QVERIFY(messages_.shown.isEmpty());
     }
 
@@ -172,9 +168,9 @@ class SettingsTest : public QObject {
         MemoryStore store;
         if (!stored.isEmpty()) store.Put("Language", stored.replace("@", app_.Path()));
         const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
-        const LoadedSettings loaded =
+        const ScanSettings loaded =
             stored.isEmpty() ? LoadSettings(store, messages_, app) : Load(store);
-        QCOMPARE(loaded.settings.language, expected.replace("@", app));
+        QCOMPARE(loaded.language, expected.replace("@", app));
         QCOMPARE(messages_.shown,
                  message.isEmpty() ? QStringList() : QStringList{message.replace("@", app)});
     }
@@ -206,9 +202,8 @@ class SettingsTest : public QObject {
         const ScanSettings saved = Unusual(app_.Path() + "English.ini");
         QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), saved, false));
         const auto reopened = QSettingsStore::OpenFile(path);
-        const LoadedSettings loaded = LoadSettings(*reopened, messages_, app_.Path());
-        QCOMPARE(loaded.settings, saved);
-        QVERIFY(loaded.replacedKeys.isEmpty() && messages_.shown.isEmpty());
+        QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), saved);
+        QVERIFY(messages_.shown.isEmpty());
         QVERIFY(!ReadShowLog(*reopened));  // saved as "OXI"
         ScanSettings s = saved;
         const ScanOptions options = s.ToScanOptions();
