@@ -254,6 +254,21 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     observer = {};  // without the pass, the same source is carved as before
     ASSERT_FALSE(Scan(path).hadFailure);
     EXPECT_EQ(Kinds(), "ICO GIF PNG ");
+
+    // A loose icon file of two images (32x32 bitmap, 16x16 PNG) is found and written whole.
+    const Bytes image = MakeIconImage32(32), small = MakePng(16, 16);
+    Bytes two = {0, 0, 1, 0, 2, 0};
+    for (const Bytes* entry : {&image, &small}) {
+        Append(two, {16, 16, 0, 0, 1, 0, 32, 0});
+        PutLE32(two, static_cast<std::uint32_t>(entry->size()));
+        PutLE32(two, entry == &image ? 38 : 38 + static_cast<std::uint32_t>(image.size()));
+    }
+    Append(two, image);
+    Append(two, small);
+    const std::string loose = temp.Write("in/icons.bin", Compose({Filler(50), two, Filler(50)}));
+    ASSERT_FALSE(Scan(loose, resources).hadFailure);
+    Append(two, {0x0D, 0x0A});
+    EXPECT_EQ(ReadFileBytes(Out("ICO", "icons.bin_0.ICO")), two);
 }
 
 // Signatures, end markers, whole items and short fillers, drawn at random.
