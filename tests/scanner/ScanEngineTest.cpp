@@ -255,7 +255,8 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     ASSERT_FALSE(Scan(path).hadFailure);
     EXPECT_EQ(Kinds(), "ICO GIF PNG ");
 
-    // A loose icon file of two images (32x32 bitmap, 16x16 PNG) is found and written whole.
+    // A loose icon file of two images (32x32 bitmap, 16x16 PNG) is found and written whole, also
+    // when cursors are not searched for.
     const Bytes image = MakeIconImage32(32), small = MakePng(16, 16);
     Bytes two = {0, 0, 1, 0, 2, 0};
     for (const Bytes* entry : {&image, &small}) {
@@ -266,7 +267,9 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     Append(two, image);
     Append(two, small);
     const std::string loose = temp.Write("in/icons.bin", Compose({Filler(50), two, Filler(50)}));
-    ASSERT_FALSE(Scan(loose, resources).hadFailure);
+    ScanOptions iconsOnly = resources;
+    iconsOnly.Enable(ResourceKind::CUR, false);
+    ASSERT_FALSE(Scan(loose, iconsOnly).hadFailure);
     Append(two, {0x0D, 0x0A});
     EXPECT_EQ(ReadFileBytes(Out("ICO", "icons.bin_0.ICO")), two);
 }
