@@ -4,6 +4,7 @@
 
 #include "CommandSymbols.h"
 #include "KindSymbols.h"
+#include "KindText.h"
 
 namespace morvane {
 
@@ -69,7 +70,7 @@ QImage ToolbarImageList::KeyedImageAt(QStringView key, int size) {
 
 int ToolbarImageList::CategoryImage(ResourceKind kind) {
     if (kind == ResourceKind::WAV) return kSoundCategoryImage;
-    return *IndexOfKey(QString::fromLatin1(KindName(kind).data(), 3));
+    return *IndexOfKey(KindText(kind));
 }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "ItemList.h"
+#include "KindText.h"
 #include "ListItemKey.h"
 #include "ResourceKind.h"
 
@@ -27,8 +28,7 @@ CatalogueFixture::CatalogueFixture()
     messages = MessageTable::Builtin();
     session.appTitle = QStringLiteral("Morvane");
     tree->AddCategoryNodes(QStringLiteral("Category"));
-    for (const ResourceKind kind : kAllKinds)
-        QDir().mkpath(Folder(QString::fromLatin1(KindName(kind).data(), 3)));
+    for (const ResourceKind kind : kAllKinds) QDir().mkpath(Folder(KindText(kind)));
     window.resize(640, 480);
 }
 
