@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "BoxMessageSink.h"
+#include "CaptionFit.h"
 #include "CatalogueCommands.h"
 #include "CategoryTree.h"
 #include "CommandLine.h"
@@ -103,6 +104,7 @@ void Form1::Form_Load() {
     HidePicture3(geometry_);
     ApplyGeometry();
     browser_->FillFilters(session_.messages);
+    FitSourceColumn();
     new DropScanner(*this, [this](const QString& path) {
         if (!IsScanning()) HandleCommandLine(path);  // a drop is scanned as a command line is
     });
@@ -122,6 +124,15 @@ void Form1::Form_Load() {
 void Form1::ApplyLanguage(const QString& language) {
     session_.messages = ApplyMainWindowLanguage(*this, menus_.MenuNames() + menus_.EntryNames(),
                                                 language, ToolbarTooltips(*controls_.Toolbar1));
+}
+
+// A language whose filter descriptions do not fit the designed source column widens the column,
+// rather than cutting the chosen filter off in its box.
+void Form1::FitSourceColumn() {
+    const int missing = MissingEntryWidth(*controls_.Combo1);
+    if (missing == 0) return;
+    WidenSourceColumn(geometry_, TwipsScale::Of(*this).ToTwipsX(missing + 1));
+    ApplyGeometry();
 }
 
 // What opens for reading is scanned as a file; anything else is taken for a folder. Moving the

@@ -84,6 +84,7 @@ class Form1 final : public QMainWindow {
     void ConnectCommands();
     void RunCommand(const Command& command);
     void ApplyLanguage(const QString& language);
+    void FitSourceColumn();
     void HandleCommandLine(const QString& text);
     void Form_QueryUnload();
     void Form_Unload();

@@ -31,6 +31,12 @@ void HidePicture3(MainGeometry& geometry) {
     geometry.Picture3.top = -1080;
 }
 
+void WidenSourceColumn(MainGeometry& g, int extra) {
+    for (TwipsRect* column : {&g.Drive1, &g.Dir1, &g.File1, &g.Combo1}) column->width += extra;
+    for (TwipsRect* right : {&g.TreeView1, &g.ListView1, &g.Picture1}) right->left += extra;
+    g.ListView1.width -= extra;
+}
+
 void ApplyResizeRules(MainGeometry& g, int width, int height) {
     // The toolbar and the status bar are docked: they span the client area's width.
     SetLength(g.Toolbar1.width, width - kDesignFrameWidth);

@@ -39,6 +39,11 @@ MainGeometry DesignGeometry();
 // Picture3's place after start-up: above the client area, out of sight.
 void HidePicture3(MainGeometry& geometry);
 
+// The source column (the drive, folder and file lists and the filter) made `extra` twips wider,
+// with the tree and the item list moved right by as much. The resize rules derive the column
+// from Drive1's width and take the room back from the item list's width, so it lasts.
+void WidenSourceColumn(MainGeometry& geometry, int extra);
+
 // Form_Resize's rules for an outer window of `width` × `height` twips. A rule whose result would
 // be a negative length is skipped, and the control keeps its last length.
 void ApplyResizeRules(MainGeometry& geometry, int width, int height);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <algorithm>
 
@@ -74,6 +75,21 @@ void GrowToCaptions(QWidget& window) {
 void FitPopupToEntries(QComboBox& combo) {
     QAbstractItemView* view = combo.view();
     view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth());
+}
+
+int MissingEntryWidth(const QComboBox& combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.editable = combo.isEditable();
+    option.frame = combo.hasFrame();
+    const int room =
+        combo.style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
+            .width();
+    int widest = 0;
+    for (int i = 0; i < combo.count(); ++i)
+        widest = std::max(widest, combo.fontMetrics().horizontalAdvance(combo.itemText(i)));
+    return std::max(0, widest - room);
 }
 
 }  // namespace morvane

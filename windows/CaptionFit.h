@@ -16,4 +16,8 @@ void GrowToCaptions(QWidget& window);
 // Lets the drop-down list of `combo` be as wide as its widest entry (the box keeps its width).
 void FitPopupToEntries(QComboBox& combo);
 
+// The pixels that the closed box of `combo` lacks to show its widest entry whole; 0 when every
+// entry fits.
+int MissingEntryWidth(const QComboBox& combo);
+
 }  // namespace morvane

@@ -22,9 +22,11 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
   private:
-    static MainGeometry ResizedTo(int width, int height) {
+    // `column`: the twips that the window's language widened the source column by.
+    static MainGeometry ResizedTo(int width, int height, int column = 0) {
         MainGeometry g = DesignGeometry();
         HidePicture3(g);
+        WidenSourceColumn(g, column);
         ApplyResizeRules(g, width, height);
         return g;
     }
@@ -75,12 +77,18 @@ class LayoutTest : public QObject {
         Form1& window = h.Start();
         const TwipsScale scale = TwipsScale::Of(window);
         ResizeClient(window, kDesignClientWidth, kDesignClientHeight);
-        QCOMPARE(window.Geometry(), ResizedTo(10185, 6705));
+        // The Greek filter texts do not fit the designed column: it is wider, and the item list
+        // gives up the room, its right edge staying where the design has it.
+        const int column = window.Geometry().Drive1.width - DesignGeometry().Drive1.width;
+        QVERIFY(column > 0);
+        QCOMPARE(window.Geometry(), ResizedTo(10185, 6705, column));
+        QCOMPARE(window.Geometry().ListView1.left + window.Geometry().ListView1.width,
+                 ResizedTo(10185, 6705).ListView1.left + ResizedTo(10185, 6705).ListView1.width);
         // About 1000 twips more each way, in whole pixels.
         const int wider = scale.ToTwipsX(scale.ToPixelsX(1000));
         const int taller = scale.ToTwipsY(scale.ToPixelsY(1000));
         ResizeClient(window, kDesignClientWidth + wider, kDesignClientHeight + taller);
-        const MainGeometry g = ResizedTo(10185 + wider, 6705 + taller);
+        const MainGeometry g = ResizedTo(10185 + wider, 6705 + taller, column);
         QCOMPARE(window.Geometry(), g);
         const Form1Controls& c = window.Controls();
         QCOMPARE(c.ListView1->geometry(), scale.ToPixels(g.ListView1));
