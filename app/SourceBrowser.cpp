@@ -71,6 +71,9 @@ SourceBrowser::SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& 
       combo1_(Combo1),
       pattern_(kPatterns[0].toString()) {
     for (const QString& volume : volumes) drive1_.addItem(volume, volume);
+    // The style's folder icons come in different sizes; every row shows the small one.
+    const int small = dir1_.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    dir1_.setIconSize(QSize(small, small));
     FitPopupToEntries(drive1_);
     connect(&drive1_, &QComboBox::activated, this, [this](int) { Drive1_Change(); });
     connect(&combo1_, &QComboBox::currentIndexChanged, this, &SourceBrowser::Combo1_Click);
@@ -150,7 +153,7 @@ void SourceBrowser::Dir1_Change() {
 void SourceBrowser::Combo1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kPatterns.size())) return;
     pattern_ = kPatterns[static_cast<std::size_t>(index)].toString();
-    // The closed box keeps the file list's width, which a long description does not fit.
+    // The whole filter also where the closed box has too little room for its text.
     combo1_.setToolTip(combo1_.itemText(index));
     RefreshFile1();
 }

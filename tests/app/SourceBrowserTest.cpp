@@ -54,6 +54,9 @@ class SourceBrowserTest : public QObject {
         QCOMPARE(f.Dir1Texts().first(), QStringLiteral("/"));
         QCOMPARE(f.Dir1Texts().mid(f.dir1.count() - 3), QStringList({"A", "b", "C"}));
         QCOMPARE(f.dir1.currentRow(), f.dir1.count() - 3);
+        f.dir1.show();  // a sub-folder's row is as tall as those of the way down
+        QCOMPARE(f.dir1.visualItemRect(f.dir1.item(f.dir1.count() - 1)).height(),
+                 f.dir1.visualItemRect(f.dir1.item(0)).height());
         QCOMPARE(f.browser.Drive(), f.volume);
         QCOMPARE(f.browser.FileFolder(), f.Path("A"));
         QCOMPARE(f.browser.Files(), QStringList({"one.bin"}));
