@@ -52,6 +52,13 @@ QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name
     return node;
 }
 
+QTreeWidgetItem* CatalogueFixture::Source(const QString& kind, const QString& name, int count,
+                                          const Bytes& bytes) {
+    for (int i = 1; i <= count; ++i)
+        Extracted(kind, name + QStringLiteral("_%1.").arg(i) + kind, bytes);
+    return Node(kind, name, count);
+}
+
 void CatalogueFixture::ClickNode(const QString& kind, const QString& name) {
     QTreeWidgetItem* node = tree->Node(kind + u'#' + name);
     treeView->setCurrentItem(node);
