@@ -32,10 +32,6 @@ CatalogueFixture::CatalogueFixture()
     window.resize(640, 480);
 }
 
-QString CatalogueFixture::Folder(const QString& kind) const {
-    return QString::fromStdString(output.path()) + kind + QDir::separator();
-}
-
 QString CatalogueFixture::Extracted(const QString& kind, const QString& name, const Bytes& bytes) {
     const QString path = Folder(kind) + name;
     QFile file(path);
@@ -76,22 +72,12 @@ bool CatalogueFixture::ClickItem(const QString& file) {
     return false;
 }
 
-void CatalogueFixture::SelectNode(QTreeWidgetItem* node) {
-    treeView->clearSelection();
-    treeView->setCurrentItem(node);
-    node->setSelected(true);
-}
-
 QStringList CatalogueFixture::ListedNames() const {
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names << QFileInfo(list->item(i)->data(kListItemKeyRole).toString()).fileName();
     names.sort();
     return names;
-}
-
-bool CatalogueFixture::Exists(const QString& kind, const QString& name) const {
-    return QFile::exists(Folder(kind) + name);
 }
 
 }  // namespace morvane::test

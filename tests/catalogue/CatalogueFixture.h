@@ -3,6 +3,8 @@
 // remembers what it was asked to open.
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -60,10 +62,18 @@ class CatalogueFixture {
     void ClickNode(const QString& kind, const QString& name);
     // A click on the list item whose file name ends with `file`; false when none has it.
     bool ClickItem(const QString& file);
-    void SelectNode(QTreeWidgetItem* node);
-    QString Folder(const QString& kind) const;
+    void SelectNode(QTreeWidgetItem* node) {
+        treeView->clearSelection();
+        treeView->setCurrentItem(node);
+        node->setSelected(true);
+    }
+    QString Folder(const QString& kind) const {
+        return QString::fromStdString(output.path()) + kind + QDir::separator();
+    }
     QStringList ListedNames() const;
-    bool Exists(const QString& kind, const QString& name) const;
+    bool Exists(const QString& kind, const QString& name) const {
+        return QFile::exists(Folder(kind) + name);
+    }
 
     TempFolder output;
     QWidget window;

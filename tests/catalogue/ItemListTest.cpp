@@ -66,14 +66,6 @@ class ItemListTest : public QObject {
   private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // The source name is what lies between the last separator and the last underscore.
-    void sourceNameOfItem() {
-        const QString sep = QDir::separator();
-        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "my_file.dll_12.ICO"), "my_file.dll");
-        QCOMPARE(SourceNameOfItem(sep + "ICO" + sep + "plain.ICO"), "plain.ICO");
-        QCOMPARE(SourceNameOfItem("my_file.dll_12.ICO"), QString());
-    }
-
     // a.dll's node lists a.dll.bak's items too; icons and bitmaps show their own opaque pixels
     // without a caption, the other kinds the kind symbol filling the 32×32 cell, with the name.
     void everyKindsListing() {
