@@ -21,10 +21,8 @@ CatalogueFixture::CatalogueFixture()
       editMenu(new QMenu(&window)),
       tree(std::make_unique<CategoryTree>(*treeView, images)) {
     for (const char* name : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
-                             "ico_menu", "save_as_16_ico"}) {
-        QAction* entry = editMenu->addAction(QString::fromLatin1(name));
-        entry->setObjectName(QString::fromLatin1(name));
-    }
+                             "ico_menu", "save_as_16_ico"})
+        editMenu->addAction(QString::fromLatin1(name))->setObjectName(QString::fromLatin1(name));
     messages = MessageTable::Builtin();
     session.appTitle = QStringLiteral("Morvane");
     tree->AddCategoryNodes(QStringLiteral("Category"));
@@ -33,11 +31,7 @@ CatalogueFixture::CatalogueFixture()
 }
 
 QString CatalogueFixture::Extracted(const QString& kind, const QString& name, const Bytes& bytes) {
-    const QString path = Folder(kind) + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    return path;
+    return QString::fromStdString(output.Write((kind + u'/' + name).toStdString(), bytes));
 }
 
 QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name, int count) {

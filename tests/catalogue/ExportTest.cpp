@@ -164,7 +164,6 @@ class ExportTest : public QObject {
         QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
         Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
         QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
-        QCOMPARE(dialog.Combo1()->count(), 3);
         dialog.SaveKind = "bmp";
         QStringList seen;
         for (int filter : {0, 1, 2}) dialog.SelectFilter(filter), seen << Listed(dialog).join('+');
