@@ -21,10 +21,8 @@ CatalogueFixture::CatalogueFixture()
       editMenu(new QMenu(&window)),
       tree(std::make_unique<CategoryTree>(*treeView, images)) {
     for (const char* name : {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu",
-                             "ico_menu", "save_as_16_ico"}) {
-        QAction* entry = editMenu->addAction(QString::fromLatin1(name));
-        entry->setObjectName(QString::fromLatin1(name));
-    }
+                             "ico_menu", "save_as_16_ico"})
+        editMenu->addAction(QString::fromLatin1(name))->setObjectName(QString::fromLatin1(name));
     messages = MessageTable::Builtin();
     session.appTitle = QStringLiteral("Morvane");
     tree->AddCategoryNodes(QStringLiteral("Category"));
@@ -32,16 +30,8 @@ CatalogueFixture::CatalogueFixture()
     window.resize(640, 480);
 }
 
-QString CatalogueFixture::Folder(const QString& kind) const {
-    return QString::fromStdString(output.path()) + kind + QDir::separator();
-}
-
 QString CatalogueFixture::Extracted(const QString& kind, const QString& name, const Bytes& bytes) {
-    const QString path = Folder(kind) + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    return path;
+    return QString::fromStdString(output.Write((kind + u'/' + name).toStdString(), bytes));
 }
 
 QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name, int count) {
@@ -50,6 +40,13 @@ QTreeWidgetItem* CatalogueFixture::Node(const QString& kind, const QString& name
     node->setData(0, Qt::UserRole, kind + u'#' + name);
     CategoryTree::SetSourceCount(*node, count);
     return node;
+}
+
+QTreeWidgetItem* CatalogueFixture::Source(const QString& kind, const QString& name, int count,
+                                          const Bytes& bytes) {
+    for (int i = 1; i <= count; ++i)
+        Extracted(kind, name + QStringLiteral("_%1.").arg(i) + kind, bytes);
+    return Node(kind, name, count);
 }
 
 void CatalogueFixture::ClickNode(const QString& kind, const QString& name) {
@@ -69,22 +66,12 @@ bool CatalogueFixture::ClickItem(const QString& file) {
     return false;
 }
 
-void CatalogueFixture::SelectNode(QTreeWidgetItem* node) {
-    treeView->clearSelection();
-    treeView->setCurrentItem(node);
-    node->setSelected(true);
-}
-
 QStringList CatalogueFixture::ListedNames() const {
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names << QFileInfo(list->item(i)->data(kListItemKeyRole).toString()).fileName();
     names.sort();
     return names;
-}
-
-bool CatalogueFixture::Exists(const QString& kind, const QString& name) const {
-    return QFile::exists(Folder(kind) + name);
 }
 
 }  // namespace morvane::test

@@ -3,6 +3,8 @@
 // remembers what it was asked to open.
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -24,23 +26,18 @@ namespace morvane::test {
 
 class AnsweringBoxes final : public MessageBoxes {
   public:
-    QStringList shown, critical, asked;  // texts of OK boxes, critical boxes and questions
-    QStringList titles;                  // every box's title
+    QStringList shown, critical, asked, titles;  // texts of OK, critical and question boxes
     bool answer = true;
 
-    void Show(const QString& title, const QString& text) override { Note(title, shown, text); }
+    void Show(const QString& title, const QString& text) override {
+        titles << title, shown << text;
+    }
     void Critical(const QString& title, const QString& text) override {
-        Note(title, critical, text);
+        titles << title, critical << text;
     }
     bool Ask(const QString& title, const QString& text) override {
-        Note(title, asked, text);
+        titles << title, asked << text;
         return answer;
-    }
-
-  private:
-    void Note(const QString& title, QStringList& texts, const QString& text) {
-        titles << title;
-        texts << text;
     }
 };
 
@@ -58,14 +55,25 @@ class CatalogueFixture {
     QString Extracted(const QString& kind, const QString& name, const Bytes& bytes = Bytes(10, 7));
     // A source node under its category, with a count.
     QTreeWidgetItem* Node(const QString& kind, const QString& name, int count);
+    // A node of `count` items and its files name_1.KIND ... name_count.KIND.
+    QTreeWidgetItem* Source(const QString& kind, const QString& name, int count,
+                            const Bytes& bytes = Bytes(10, 7));
     // A click on a source node: the list is filled with its items.
     void ClickNode(const QString& kind, const QString& name);
     // A click on the list item whose file name ends with `file`; false when none has it.
     bool ClickItem(const QString& file);
-    void SelectNode(QTreeWidgetItem* node);
-    QString Folder(const QString& kind) const;
+    void SelectNode(QTreeWidgetItem* node) {
+        treeView->clearSelection();
+        treeView->setCurrentItem(node);
+        node->setSelected(true);
+    }
+    QString Folder(const QString& kind) const {
+        return QString::fromStdString(output.path()) + kind + QDir::separator();
+    }
     QStringList ListedNames() const;
-    bool Exists(const QString& kind, const QString& name) const;
+    bool Exists(const QString& kind, const QString& name) const {
+        return QFile::exists(Folder(kind) + name);
+    }
 
     TempFolder output;
     QWidget window;

@@ -1,17 +1,16 @@
 // Deleting items and clearing categories: what goes from the disk, the tree and the list, the
-// questions, and the one error box that stops a command half way.
+// questions, the one error box that stops a command half way, and the clearing on exit.
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
 
 #include "CatalogueFixture.h"
 #include "FileMarks.h"
+#include "Form4.h"
 #include "ItemList.h"
 #include "ListItemKey.h"
-#include "ResourceKind.h"
-#include "ScanOptions.h"
+#include "MainWindowHarness.h"
 
 using namespace morvane;
 using namespace morvane::test;
@@ -34,42 +33,29 @@ class DeletingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The count drops, the last item takes the node; nothing is asked; read-only files go too.
-    void deleteItemCountsDown() {
+    // Delete takes one file (a read-only one too) unasked and counts down; the last item takes
+    // the node. a.dll's list shows a.dll.bak's items: Delete all asks, takes both, and only the
+    // node of item 1's source.
+    void deleteItemAndDeleteAll() {
         CatalogueFixture f;
-        QTreeWidgetItem* node = f.Node("GIF", "x.exe", 3);
-        for (const char* name : {"x.exe_1.GIF", "x.exe_2.GIF", "x.exe_3.GIF"})
-            f.Extracted("GIF", name);
+        QTreeWidgetItem* node = f.Source("GIF", "x.exe", 3);
         MarkReadOnly((f.Folder("GIF") + "x.exe_2.GIF").toStdString());
         f.ClickNode("GIF", "x.exe");
         QVERIFY(f.ClickItem("x.exe_2.GIF"));
         const int index = f.selected;
         f.catalogue.DeleteItem();
-        QVERIFY(!f.Exists("GIF", "x.exe_2.GIF"));
         QCOMPARE(node->text(0), QString("x.exe(2)"));
         QCOMPARE(f.ListedNames(), (QStringList{"x.exe_1.GIF", "x.exe_3.GIF"}));
         QCOMPARE(f.selected, index);
-        // The remaining items keep their own pictures' places.
-        for (int i = 1; i <= f.list->count(); ++i)
-            QVERIFY(!f.catalogue.Items().Picture(i).isNull());
-
-        f.Node("ICO", "one", 1);
-        f.Extracted("ICO", "one_1.ICO");
+        f.Source("ICO", "one", 1);
         f.ClickNode("ICO", "one");
         QVERIFY(f.ClickItem("one_1.ICO"));
         f.catalogue.DeleteItem();
         QVERIFY(f.tree->Node("ICO#one") == nullptr);
-        QVERIFY(!f.Exists("ICO", "one_1.ICO"));
         QVERIFY(f.boxes.asked.isEmpty() && f.boxes.shown.isEmpty());
-    }
 
-    // a.dll's list shows a.dll.bak's items: both go, but only the node of item 1's source.
-    void deleteAllTakesBothSourcesButOneNode() {
-        CatalogueFixture f;
-        f.Node("ICO", "a.dll", 1);
-        f.Node("ICO", "a.dll.bak", 1);
-        f.Extracted("ICO", "a.dll_1.ICO");
-        f.Extracted("ICO", "a.dll.bak_1.ICO");
+        f.Source("ICO", "a.dll", 1);
+        f.Source("ICO", "a.dll.bak", 1);
         f.ClickNode("ICO", "a.dll");
         QCOMPARE(f.list->count(), 2);
         const QString first = SourceNameOfItem(f.list->item(0)->data(kListItemKeyRole).toString());
@@ -77,9 +63,9 @@ class DeletingTest : public QObject {
         QVERIFY(f.ClickItem("_1.ICO"));
         f.catalogue.DeleteAllItems();
         QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::AskDeleteAllFiles)});
-        QCOMPARE(f.boxes.titles.first(), QString("Morvane"));
+        QCOMPARE(f.boxes.titles, QStringList{"Morvane"});
         QCOMPARE(f.list->count(), 0);
-        QVERIFY(!f.Exists("ICO", "a.dll_1.ICO") && !f.Exists("ICO", "a.dll.bak_1.ICO"));
+        QCOMPARE(AllFiles(f), (QStringList{"GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF"}));
         QVERIFY(f.tree->Node("ICO#" + first) == nullptr);
         QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
     }
@@ -90,9 +76,7 @@ class DeletingTest : public QObject {
         f.selected = 1;
         f.catalogue.DeleteAllItems();
         f.catalogue.DeleteItem();
-        QTreeWidgetItem* node = f.Node("CUR", "c", 2);
-        f.Extracted("CUR", "c_1.CUR");
-        f.Extracted("CUR", "c_2.CUR");
+        QTreeWidgetItem* node = f.Source("CUR", "c", 2);
         f.ClickNode("CUR", "c");
         QVERIFY(f.ClickItem("c_1.CUR"));
         QFile::remove(f.Folder("CUR") + "c_1.CUR");
@@ -103,12 +87,11 @@ class DeletingTest : public QObject {
         QCOMPARE(f.list->count(), 2);
     }
 
-    // No to any question leaves everything; Yes to removing a node deletes its list too.
+    // No to any question leaves everything; Yes to removing a node deletes its list too; a
+    // category's text does not end with ")" and is no node to remove.
     void removeNodeAsksFirst() {
         CatalogueFixture f;
-        f.Node("JPG", "shell32.dll", 2);
-        f.Extracted("JPG", "shell32.dll_1.JPG");
-        f.Extracted("JPG", "shell32.dll_2.JPG");
+        f.Source("JPG", "shell32.dll", 2);
         f.ClickNode("JPG", "shell32.dll");
         QVERIFY(f.ClickItem("shell32.dll_1.JPG"));
         f.boxes.answer = false;
@@ -124,9 +107,9 @@ class DeletingTest : public QObject {
         f.catalogue.RemoveNode();
         QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του shell32.dll(2)");
         QVERIFY(f.tree->Node("JPG#shell32.dll") == nullptr);
-        QVERIFY(!f.Exists("JPG", "shell32.dll_1.JPG"));
+        QCOMPARE(AllFiles(f), QStringList());
         QCOMPARE(f.list->count(), 0);
-        f.SelectNode(f.tree->Node("JPG"));  // a category's text does not end with ")"
+        f.SelectNode(f.tree->Node("JPG"));
         f.catalogue.RemoveNode();
         QCOMPARE(f.boxes.asked.size(), 5);
     }
@@ -150,10 +133,9 @@ class DeletingTest : public QObject {
         QFETCH(QString, question);
         CatalogueFixture f;
         f.messages.SetText(MessageId::AskDeleteCountFiles, message);
-        f.Node("BMP", "q.exe", 1);
-        f.Node("ICO", "BMP.exe", 1);
-        MarkReadOnly(f.Extracted("BMP", "q.exe_1.BMP").toStdString());
-        f.Extracted("ICO", "BMP.exe_1.ICO");
+        f.Source("BMP", "q.exe", 1);
+        f.Source("ICO", "BMP.exe", 1);
+        MarkReadOnly((f.Folder("BMP") + "q.exe_1.BMP").toStdString());
         f.ClickNode("BMP", "q.exe");
         f.SelectNode(f.tree->Node("BMP"));
         f.catalogue.ClearCategory();
@@ -164,8 +146,7 @@ class DeletingTest : public QObject {
         QCOMPARE(f.Exists("BMP", "q.exe_1.BMP"), !asked);
         QCOMPARE(f.tree->Node("BMP#q.exe") == nullptr, asked);
         QCOMPARE(f.list->count(), asked ? 0 : 1);
-        QVERIFY(f.Exists("ICO", "BMP.exe_1.ICO"));
-        QVERIFY(f.tree->Node("ICO#BMP.exe") != nullptr);
+        QVERIFY(f.Exists("ICO", "BMP.exe_1.ICO") && f.tree->Node("ICO#BMP.exe") != nullptr);
     }
 
     void clearingFollowsTheOrderNodesWereAdded_data() {
@@ -192,17 +173,15 @@ class DeletingTest : public QObject {
                 return std::make_error_code(std::errc::text_file_busy);
             return RemoveItemFile(path);
         });
+        QStringList left = AllFiles(f);
+        for (const QString kind : {"BMP", "GIF"}) left.removeAll(kind + "/b.dll_1." + kind);
         onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
         QCOMPARE(f.boxes.shown.size(), 1);
         QVERIFY(f.boxes.shown.first().startsWith(QString::number(ETXTBSY) + " - "));
         QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
-        for (const QString& kind : kinds) {
-            QVERIFY(f.Exists(kind, "a.dll_1." + kind));
-            QVERIFY(f.tree->Node(kind + "#a.dll") != nullptr);
-            const bool gone = kind == "BMP" || kind == "GIF";
-            QCOMPARE(f.Exists(kind, "b.dll_1." + kind), !gone);
-            QCOMPARE(f.tree->Node(kind + "#b.dll") == nullptr, gone);
-        }
+        QCOMPARE(AllFiles(f), left);
+        QVERIFY(!f.tree->Node("BMP#b.dll") && !f.tree->Node("GIF#b.dll"));
+        QCOMPARE(f.tree->SourceNodeKeys().size(), 6);
         QCOMPARE(f.list->count(), 1);
     }
 
@@ -211,27 +190,65 @@ class DeletingTest : public QObject {
         CatalogueFixture f;
         QStringList gone;
         for (const QString& name : QStringList{"*", "a?c", "[ab]", "..", "x.y", "a.dll"}) {
-            f.Node("ICO", name, 1);
-            f.Extracted("ICO", name + "_1.ICO");
+            f.Source("ICO", name, 1);
             gone << "ICO/" + name + "_1.ICO";
         }
         for (const char* name : {"A.DLL_7.ico", "a.dll.bak_0.ICO"})
-            gone << f.Extracted("ICO", name);
+            gone << "ICO/" + f.Extracted("ICO", name).section('/', -1);
         for (const char* decoy :
              {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO"})
             f.Extracted("ICO", decoy);
         f.Extracted("GIF", "*_1.GIF");
-        f.output.Write("LOG.txt", Bytes(3, 1));
-        f.output.Write("elsewhere/*_1.ICO", Bytes(3, 1));
-        f.output.Write("*_1.ICO", Bytes(3, 1));
+        for (const char* other : {"LOG.txt", "elsewhere/*_1.ICO", "*_1.ICO"})
+            f.output.Write(other, Bytes(3, 1));
         QStringList expected = AllFiles(f);
-        for (QString file : gone)
-            expected.removeAll(file.remove(QString::fromStdString(f.output.path())));
+        for (const QString& file : gone) expected.removeAll(file);
         f.catalogue.ClearAllNodes();
         QCOMPARE(AllFiles(f), expected);
         QVERIFY(f.tree->SourceNodeKeys().isEmpty());
         QCOMPARE(f.treeView->topLevelItemCount(), 10);
         QVERIFY(QDir(f.Folder("ICO")).exists());
+    }
+
+    void closingTheWindow_data() {
+        QTest::addColumn<QString>("deleteOnExit");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("on") << "True" << false;
+        QTest::newRow("off") << "False" << false;
+        QTest::newRow("on, the disk refuses") << "True" << true;
+    }
+    // With "Delete_On_Exit" the files the tree knows go under the progress window, unasked; a
+    // failure shows its box; another source's file stays; the settings are stored either way.
+    void closingTheWindow() {
+        QFETCH(QString, deleteOnExit);
+        QFETCH(bool, fails);
+        MainWindowHarness h;
+        h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+        h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
+        h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit);
+        QStringList progressTexts;  // Label1 of the visible progress window at each deletion
+        h.withCatalogue = [&](Catalogue& made) {
+            made.SetFileRemover([&](const std::string& path) {
+                const Form4* progress = VisibleProgressWindow();
+                progressTexts << (progress != nullptr ? progress->Label1()->text() : QString());
+                return fails ? std::make_error_code(std::errc::device_or_resource_busy)
+                             : RemoveItemFile(path);
+            });
+        };
+        Form1& form1 = h.Start(h.WriteSource("src.bin"));
+        QTRY_VERIFY(!form1.IsScanning());
+        h.output.Write("GIF/other.bin_1.GIF", Bytes(5, 1));
+        form1.close();
+        const bool deletes = deleteOnExit == u"True";
+        QCOMPARE(progressTexts, deletes ? QStringList{"Deleting Files..."} : QStringList());
+        QCOMPARE(FileExists(h.output.path() + "GIF/src.bin_0.GIF"), !deletes || fails);
+        QVERIFY(FileExists(h.output.path() + "GIF/other.bin_1.GIF"));
+        QVERIFY(FileExists(h.output.path() + "LOG.txt"));
+        QCOMPARE(h.Window()->Tree().SourceNodeKeys().isEmpty(), deletes && !fails);
+        QCOMPARE(h.boxes.shown.size(), fails ? 1 : 0);
+        if (fails) QVERIFY(h.boxes.shown.first().startsWith(QString::number(EBUSY) + " - "));
+        QVERIFY(VisibleProgressWindow() == nullptr && !form1.isVisible());
+        QVERIFY(!h.Stored(QStringLiteral("LastFolder")).isEmpty());
     }
 };
 

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,12 +18,12 @@ using namespace morvane;
 using namespace morvane::test;
 
 namespace {
-// An icon item, clicked.
-void PrepareIconItem(CatalogueFixture& f) {
-    f.Node("ICO", "logo.dll", 1);
-    f.Extracted("ICO", "logo.dll_1.ICO", MakeIcon32());
+// An icon item, clicked; returns an empty folder to export into.
+QString PrepareIconItem(CatalogueFixture& f) {
+    f.Source("ICO", "logo.dll", 1, MakeIcon32());
     f.ClickNode("ICO", "logo.dll");
-    QVERIFY(f.ClickItem("logo.dll_1.ICO"));
+    if (!f.ClickItem("logo.dll_1.ICO")) QTest::qFail("no item", __FILE__, __LINE__);
+    return QString::fromStdString(f.output.MakeFolder("saved"));
 }
 
 // The dialog in `folder` with `name` typed and OK pressed.
@@ -36,8 +35,14 @@ std::function<void(Form2&)> TypeAndOk(const QString& folder, const QString& name
     };
 }
 
-QString TargetFolder(const CatalogueFixture& f) {
-    return QString::fromStdString(f.output.MakeFolder("saved"));
+QStringList Listed(const Form2& dialog) {
+    QStringList names;
+    for (int i = 0; i < dialog.File1()->count(); ++i) names << dialog.File1()->item(i)->text();
+    return names;
+}
+
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 }  // namespace
 
@@ -63,8 +68,7 @@ class ExportTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, written);
         CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
+        const QString folder = PrepareIconItem(f);
         int shownFilter = -1;
         f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
             shownFilter = dialog.Combo1()->currentIndex();
@@ -77,12 +81,10 @@ class ExportTest : public QObject {
         QVERIFY(f.boxes.asked.isEmpty());
         QImageReader reader(folder + QDir::separator() + written);
         QCOMPARE(reader.format(), QByteArray("ico"));
-        const QImage icon = reader.read();
-        QCOMPARE(icon.size(), QSize(size, size));
-        QVERIFY(icon.hasAlphaChannel());
+        const QImage icon = reader.read().convertToFormat(QImage::Format_ARGB32);
         const QImage expected = StretchToSquare(f.catalogue.Items().Picture(1), size);
-        QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32).pixel(size / 2, size / 2),
-                 expected.pixel(size / 2, size / 2));
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(icon.pixel(size / 2, size / 2), expected.pixel(size / 2, size / 2));
     }
 
     // Cancel, or a name in a folder that does not exist (the dialog stays and says so), writes
@@ -90,8 +92,7 @@ class ExportTest : public QObject {
     void aCancelOrAnUnusableNameWritesNothing() {
         for (const bool cancel : {true, false}) {
             CatalogueFixture f;
-            PrepareIconItem(f);
-            const QString folder = TargetFolder(f);
+            const QString folder = PrepareIconItem(f);
             f.settings.lastFolder = "unchanged";
             f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
                 if (cancel) {
@@ -103,58 +104,44 @@ class ExportTest : public QObject {
                 QCOMPARE(dialog.result(), int(QDialog::Rejected));
             });
             f.catalogue.ExportIcon(32);
-            QCOMPARE(f.boxes.critical.size(), cancel ? 0 : 1);
-            QCOMPARE(f.boxes.critical.value(0, f.messages.Text(MessageId::AskValidFileName)),
-                     f.messages.Text(MessageId::AskValidFileName));
+            const QString valid = f.messages.Text(MessageId::AskValidFileName);
+            QCOMPARE(f.boxes.critical, cancel ? QStringList() : QStringList{valid});
             QCOMPARE(f.settings.lastFolder, QString("unchanged"));
             QVERIFY(
                 QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
         }
     }
 
-    // A click on x.ICO names x.ICO.ICO; only an existing name is asked about; No stays.
+    // A click on x.ICO names x.ICO.ICO; only an existing name is asked about; No keeps it.
     void existingNameIsAskedAbout() {
         CatalogueFixture f;
-        PrepareIconItem(f);
-        const QString folder = TargetFolder(f);
-        QFile::copy(f.Folder("ICO") + "logo.dll_1.ICO", folder + "/x.ICO");
-        QFile::copy(f.Folder("ICO") + "logo.dll_1.ICO", folder + "/x.ICO.ICO");
-        const QByteArray old = [&] {
-            QFile file(folder + "/x.ICO.ICO");
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        }();
+        const QString folder = PrepareIconItem(f);
+        const QString name = Native(folder + "/x.ICO.ICO");
+        f.output.Write("saved/x.ICO", Bytes(4, 1));
+        f.output.Write("saved/x.ICO.ICO", Bytes(4, 2));
         f.boxes.answer = false;
-        bool accepted = true;
         f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
             dialog.SetFolder(folder);
-            QListWidget* files = dialog.File1();
-            QCOMPARE(files->count(), 2);
-            emit files->itemClicked(files->findItems("x.ICO", Qt::MatchExactly).first());
+            QCOMPARE(Listed(dialog), (QStringList{"x.ICO", "x.ICO.ICO"}));
+            emit dialog.File1()->itemClicked(dialog.File1()->item(0));
             dialog.Command1_Click();
-            accepted = dialog.result() == QDialog::Accepted;
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
         });
         f.catalogue.ExportIcon(32);
-        QVERIFY(!accepted);
-        const QString name = QDir::toNativeSeparators(QDir::cleanPath(folder + "/x.ICO.ICO"));
         QCOMPARE(f.boxes.asked,
                  QStringList{name + " " + f.messages.Text(MessageId::AskReplaceFile)});
-        QFile kept(name);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), old);
-
+        QCOMPARE(ReadFileBytes(name.toStdString()), Bytes(4, 2));
         f.boxes.answer = true;
         f.catalogue.SetExportDialogRunner(TypeAndOk(folder, "x.ICO"));
         f.catalogue.ExportIcon(16);
         QCOMPARE(QImageReader(name).size(), QSize(16, 16));
     }
 
-    // A CUR item is exported as the picture it shows: the kind symbol. Deleting another item
-    // first changes nothing about it.
+    // A CUR item is exported as the picture it shows, the kind symbol, also after another item
+    // before it was deleted.
     void exportUsesTheListedPicture() {
         CatalogueFixture f;
-        f.Node("CUR", "c", 2);
-        f.Extracted("CUR", "c_1.CUR", MakeCursor32());
-        f.Extracted("CUR", "c_2.CUR", MakeCursor32());
+        f.Source("CUR", "c", 2, MakeCursor32());
         f.ClickNode("CUR", "c");
         QVERIFY(f.ClickItem("c_1.CUR"));
         f.catalogue.DeleteItem();
@@ -162,7 +149,6 @@ class ExportTest : public QObject {
         f.catalogue.RenderExportPicture(48, f.selected);
         const QImage symbol = ToolbarImageList::KeyedImageAt(u"CUR", 32);
         QCOMPARE(f.catalogue.Picture3(), StretchToSquare(symbol, 48));
-        QCOMPARE(f.catalogue.Picture3().size(), QSize(48, 48));
     }
 
     // The dialog opens in the remembered folder (or the current one when that is gone); the
@@ -170,45 +156,31 @@ class ExportTest : public QObject {
     // both act as OK; the caption comes with the showing.
     void dialogControls() {
         CatalogueFixture f;
-        const QString folder = TargetFolder(f);
+        const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
         for (const char* name : {"a.ico", "b.BMP", "c.txt"})
-            QFile(folder + "/" + name).open(QIODevice::WriteOnly);
-        QString gone = folder + "/gone";
+            f.output.Write("saved/" + std::string(name), {});
+        QString gone = folder + "/gone", remembered = folder;
         const Form2 other({&f.messages, &f.boxes, "Morvane", "Default", &gone}, nullptr);
         QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
-        QString remembered = folder;
         Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
         QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
-        QCOMPARE(dialog.Combo1()->count(), 3);
         dialog.SaveKind = "bmp";
-        auto listed = [&] {
-            QStringList names;
-            for (int i = 0; i < dialog.File1()->count(); ++i)
-                names << dialog.File1()->item(i)->text();
-            return names;
-        };
-        dialog.SelectFilter(0);
-        QCOMPARE(listed(), QStringList{"a.ico"});
-        dialog.SelectFilter(1);
-        QCOMPARE(listed(), QStringList{"b.BMP"});
-        dialog.SelectFilter(2);
-        QCOMPARE(listed(), (QStringList{"a.ico", "b.BMP", "c.txt"}));
+        QStringList seen;
+        for (int filter : {0, 1, 2}) dialog.SelectFilter(filter), seen << Listed(dialog).join('+');
+        QCOMPARE(seen, (QStringList{"a.ico", "b.BMP", "a.ico+b.BMP+c.txt"}));
         dialog.show();
         QCOMPARE(dialog.windowTitle(), f.messages.Text(MessageId::FileDialogTitle));
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);
-        QCOMPARE(dialog.ExportFileName,
-                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/typed.BMP")));
+        QCOMPARE(dialog.ExportFileName, Native(folder + "/typed.BMP"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-
         Form2 again({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
         again.SaveKind = "ico";
         again.SelectFilter(2);
         QListWidgetItem* c = again.File1()->findItems("c.txt", Qt::MatchExactly).first();
         emit again.File1()->itemClicked(c);
         emit again.File1()->itemDoubleClicked(c);
-        QCOMPARE(again.ExportFileName,
-                 QDir::toNativeSeparators(QDir::cleanPath(folder + "/c.txt.ICO")));
+        QCOMPARE(again.ExportFileName, Native(folder + "/c.txt.ICO"));
         QVERIFY(!QFile::exists(again.ExportFileName));  // the probe leaves nothing behind
     }
 };
