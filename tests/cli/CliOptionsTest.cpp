@@ -40,16 +40,17 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
 }
 
 TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
-    EXPECT_EQ(Parse({}).error, "no PATH given");
-    EXPECT_EQ(Parse({"-k", "GIF,XYZ", "f"}).error,
-              "unknown kind 'XYZ' (kinds: ICO,CUR,ANI,BMP,JPG,GIF,PNG,WAV,MID,AVI)");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{}, "no PATH given"},
+        {{"-k", "GIF,XYZ", "f"},
+         "unknown kind 'XYZ' (kinds: ICO,CUR,ANI,BMP,JPG,GIF,PNG,WAV,MID,AVI)"},
+        {{"-l", "12.5", "f"}, "the limit '12.5' is not a whole number"},
+        {{"-l", "99999999999", "f"}, "the limit '99999999999' is not a whole number"},
+        {{"-o"}, "option -o needs a value"},
+        {{"-x", "f"}, "unknown option -x"},
+        {{"a", "b"}, "more than one PATH given ('a', 'b')"}};
+    for (const auto& [arguments, error] : rows) EXPECT_EQ(Parse(arguments).error, error);
     EXPECT_EQ(Parse({"-k", "", "f"}).error.rfind("unknown kind ''", 0), 0u);
-    EXPECT_EQ(Parse({"-l", "12.5", "f"}).error, "the limit '12.5' is not a whole number");
-    EXPECT_EQ(Parse({"-l", "99999999999", "f"}).error,
-              "the limit '99999999999' is not a whole number");
-    EXPECT_EQ(Parse({"-o"}).error, "option -o needs a value");
-    EXPECT_EQ(Parse({"-x", "f"}).error, "unknown option -x");
-    EXPECT_EQ(Parse({"a", "b"}).error, "more than one PATH given ('a', 'b')");
     EXPECT_TRUE(Parse({"--help"}).options->help);
 }
 

@@ -1,5 +1,5 @@
-// PE images built in memory: the header checks, the resource walk on hostile tables, and the
-// whole icon, cursor and bitmap files made from the resources.
+// PE images built in memory: the resource walk on hostile tables, and the whole icon, cursor and
+// bitmap files made from the resources.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,7 +7,6 @@
 #include "ByteView.h"
 #include "PeImage.h"
 #include "PeWriter.h"
-#include "Recognisers.h"
 #include "ResourceWalk.h"
 #include "WholeResources.h"
 
@@ -16,6 +15,7 @@ namespace {
 
 using namespace test;
 
+// An image read as the resource pass reads it; every span points into `pe`, so it stays put.
 struct Read {
     Bytes pe;
     std::optional<PeImage> image;
@@ -23,82 +23,76 @@ struct Read {
     ResourceTable table;
     std::vector<WholeResource> items;
     std::vector<Bytes> files;
+
+    explicit Read(Bytes bytes) : pe(std::move(bytes)), image(PeImage::Read(pe)) {
+        const auto found = image ? ResourceAreaOf(*image) : std::nullopt;
+        if (!found) {
+            ADD_FAILURE() << "no resource area";
+            return;
+        }
+        area = *found;
+        table = WalkResources(area);
+        WholeResourceBuilder builder(area.bytes, table);
+        items = builder.Plan();
+        for (const WholeResource& item : items) files.push_back(builder.Bytes(item));
+    }
+    Read(const Read&) = delete;
 };
 
-// `read` must outlive nothing: every span points into read.pe.
-void ReadPe(Read& read) {
-    read.image = PeImage::Read(read.pe);
-    ASSERT_TRUE(read.image);
-    auto area = ResourceAreaOf(*read.image);
-    ASSERT_TRUE(area);
-    read.area = *area;
-    read.table = WalkResources(read.area);
-    WholeResourceBuilder builder(read.area.bytes, read.table);
-    read.items = builder.Plan();
-    for (const WholeResource& item : read.items) read.files.push_back(builder.Bytes(item));
+bool Same(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
-
+// The bytes of image `index` of an icon or cursor file.
 std::span<const std::uint8_t> ImageOf(const Bytes& file, int index) {
     const ByteView v(file);
-    const std::uint32_t size = v.U32Or0(6 + 16 * index + 8), offset = v.U32Or0(6 + 16 * index + 12);
-    return v.Slice(offset, size);
+    return v.Slice(v.U32Or0(6 + 16 * index + 12), v.U32Or0(6 + 16 * index + 8));
 }
 
 class PeFlavour : public testing::TestWithParam<bool> {};
 
 TEST_P(PeFlavour, IconGroupBecomesOneIconFileWithEveryImageUnchanged) {
-    const Bytes small = MakeDib(16, 16, 4, false, true), middle = MakeDib(32, 32, 8, false, true),
-                large = MakeDib(48, 48, 32, false, true), png = MakePng(256, 256);
+    const std::vector<Bytes> images = {MakeDib(16, 16, 4, false, true),
+                                       MakeDib(32, 32, 8, false, true),
+                                       MakeDib(48, 48, 32, false, true), MakePng(256, 256)};
     const std::vector<GroupEntry> entries = {
         {16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}, {256, 32, 4, 0}};
-    Read read;
-    read.pe = MakePe({{kRtIcon, "", 1, 0x409, small},
-                      {kRtIcon, "", 2, 0x409, middle},
-                      {kRtIcon, "", 3, 0x409, large},
-                      {kRtIcon, "", 4, 0x409, png},
-                      {kRtGroupIcon, "", 7, 0x409, MakeGroupDirectory(false, entries)}},
-                     {GetParam(), false, 3});
-    ReadPe(read);
+    std::vector<PeResource> resources;
+    for (std::uint32_t i = 0; i < 4; ++i)
+        resources.push_back({kRtIcon, "", i + 1, 0x409, images[i]});
+    const Bytes directory = MakeGroupDirectory(false, entries);
+    resources.push_back({kRtGroupIcon, "", 7, 0x409, directory});
+    const Read read(MakePe(resources, {GetParam(), false, 3}));
     EXPECT_EQ(read.image->isPe32Plus(), GetParam());
     EXPECT_TRUE(read.table.problems.empty());
     ASSERT_EQ(read.items.size(), 1U);  // the images are not written on their own
     const Bytes& file = read.files[0];
     EXPECT_EQ(read.items[0].kind, ResourceKind::ICO);
     EXPECT_EQ(ByteView(file).U16Or0(4), 4);
-    const Bytes* images[] = {&small, &middle, &large, &png};
     for (int i = 0; i < 4; ++i) {
-        const auto bytes = ImageOf(file, i);
-        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), images[i]->begin(), images[i]->end()))
-            << i;
+        EXPECT_TRUE(Same(ImageOf(file, i), images[i])) << i;
         EXPECT_EQ(file[6 + 16 * i], entries[i].size & 0xFF) << i;
     }
-    const Bytes directory = MakeGroupDirectory(false, entries);
-    const auto& group = read.table.leaves[read.items[0].leaf];
-    EXPECT_TRUE(
-        std::equal(directory.begin(), directory.end(), read.area.bytes.begin() + group.offset));
+    const ResourceLeaf& group = read.table.leaves[read.items[0].leaf];
+    EXPECT_TRUE(Same(read.area.bytes.subspan(group.offset, directory.size()), directory));
     EXPECT_EQ(read.items[0].position, group.offset);
     EXPECT_EQ(read.items[0].covers.size(), 5U);
 }
 
 TEST_P(PeFlavour, CursorGroupTakesEachHotspotFromItsResource) {
-    Bytes cursor = {5, 0, 9, 0};
     const Bytes image = MakeDib(32, 32, 1, false, true);
+    Bytes cursor = {5, 0, 9, 0};
     Append(cursor, image);
-    Read read;
-    read.pe = MakePe({{kRtCursor, "", 2, 0, cursor},
-                      {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}},
-                     {GetParam()});
-    ReadPe(read);
+    const Read read(MakePe({{kRtCursor, "", 2, 0, cursor},
+                            {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}},
+                           {GetParam()}));
     ASSERT_EQ(read.items.size(), 1U);
     const Bytes& file = read.files[0];
     EXPECT_EQ(read.items[0].kind, ResourceKind::CUR);
-    EXPECT_EQ(ByteView(file).U16Or0(2), 2);
-    EXPECT_EQ(file[6], 32);
-    EXPECT_EQ(file[7], 32);  // the group holds the doubled height
-    EXPECT_EQ(ByteView(file).U16Or0(10), 5);
-    EXPECT_EQ(ByteView(file).U16Or0(12), 9);
-    const auto bytes = ImageOf(file, 0);
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin(), image.end()));
+    const ByteView v(file);
+    // Type 2; 32 wide and high (the group holds the doubled height); hot spot 5, 9.
+    EXPECT_EQ((std::vector<int>{v.U16Or0(2), file[6], file[7], v.U16Or0(10), v.U16Or0(12)}),
+              (std::vector<int>{2, 32, 32, 5, 9}));
+    EXPECT_TRUE(Same(ImageOf(file, 0), image));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFlavour, testing::Bool());
@@ -110,57 +104,45 @@ TEST(PeResources, BitmapPixelOffsetCountsColourTableAndMasks) {
         {16, true, 14 + 40 + 12}};
     for (const auto& [bits, bitfields, pixelOffset] : rows) {
         const Bytes dib = MakeDib(5, 3, bits, bitfields);
-        Read read;
-        read.pe = MakePe({{kRtBitmap, "", 1, 0, dib}});
-        ReadPe(read);
+        const Read read(MakePe({{kRtBitmap, "", 1, 0, dib}}));
         ASSERT_EQ(read.items.size(), 1U);
         const Bytes& file = read.files[0];
         EXPECT_EQ(read.items[0].kind, ResourceKind::BMP);
         EXPECT_EQ(file[0], 'B');
         EXPECT_EQ(ByteView(file).U32Or0(2), file.size());
         EXPECT_EQ(ByteView(file).U32Or0(10), pixelOffset) << bits;
-        EXPECT_TRUE(std::equal(dib.begin(), dib.end(), file.begin() + 14, file.end()));
+        EXPECT_TRUE(Same(std::span(file).subspan(14), dib));
     }
 }
 
+// A named "AVI" type is an AVI whatever its bytes; others are known by their signature or left.
 TEST(PeResources, OtherResourcesAreKeptByTypeOrSignatureAsTheyAre) {
-    const Bytes avi = Filler(40);  // a named "AVI" type is an AVI whatever its bytes
-    const Bytes ani = MakeRiff("ACON", Filler(20));
-    const Bytes png = MakePng();
-    Read read;
-    read.pe = MakePe({{0, "avi", 1, 0, avi},
-                      {kRtAniCursor, "", 1, 0, ani},
-                      {10, "", 5, 0, png},
-                      {10, "", 6, 0, Filler(30)},
-                      {0, "DATA", 1, 0, MakeGif()}},
-                     {true, false, 1});
-    ReadPe(read);
+    const Read read(MakePe({{0, "avi", 1, 0, Filler(40)},
+                            {kRtAniCursor, "", 1, 0, MakeRiff("ACON", Filler(20))},
+                            {10, "", 5, 0, MakePng()},
+                            {10, "", 6, 0, Filler(30)},
+                            {0, "DATA", 1, 0, MakeGif()}},
+                           {true, false, 1}));
     std::multiset<ResourceKind> kinds;
-    for (const WholeResource& item : read.items) kinds.insert(item.kind);
+    for (std::size_t i = 0; i < read.items.size(); ++i) {
+        kinds.insert(read.items[i].kind);
+        const ResourceLeaf& leaf = read.table.leaves[read.items[i].leaf];
+        EXPECT_TRUE(Same(read.area.bytes.subspan(leaf.offset, leaf.size), read.files[i]));
+    }
     EXPECT_EQ(kinds, (std::multiset<ResourceKind>{ResourceKind::ANI, ResourceKind::PNG,
                                                   ResourceKind::GIF, ResourceKind::AVI}));
-    for (std::size_t i = 0; i < read.items.size(); ++i) {
-        const ResourceLeaf& leaf = read.table.leaves[read.items[i].leaf];
-        const auto bytes = read.area.bytes.subspan(leaf.offset, leaf.size);
-        EXPECT_TRUE(
-            std::equal(bytes.begin(), bytes.end(), read.files[i].begin(), read.files[i].end()));
-    }
 }
 
 // A group naming a missing image keeps the rest, an empty one is not written; a table that loops
 // is reported and the rest still read.
 TEST(PeResources, MissingImagesAndALoopingTable) {
-    Read read;
-    read.pe =
+    const Read read(
         MakePe({{kRtIcon, "", 1, 0, MakeDib(16, 16, 8, false, true)},
                 {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
-                {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}});
-    ReadPe(read);
+                {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}}));
     ASSERT_EQ(read.items.size(), 1U);
     EXPECT_EQ(ByteView(read.files[0]).U16Or0(4), 1);
-    Read loop;
-    loop.pe = MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true});
-    ReadPe(loop);
+    const Read loop(MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true}));
     EXPECT_EQ(loop.items.size(), 1U);
     EXPECT_FALSE(loop.table.problems.empty());
 }

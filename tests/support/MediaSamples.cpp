@@ -156,6 +156,18 @@ Bytes MakeIconImage32(int bits) {
     image.resize(image.size() + static_cast<std::size_t>(palette + 32 * 4 * bits + 128), 0x11);
     return image;
 }
+Bytes MakeTwoImageIcon() {
+    const Bytes image = MakeIconImage32(32), small = MakePng(16, 16);
+    Bytes file = {0, 0, 1, 0, 2, 0};
+    for (const Bytes* entry : {&image, &small}) {
+        Append(file, {16, 16, 0, 0, 1, 0, 32, 0});
+        PutLE32(file, static_cast<std::uint32_t>(entry->size()));
+        PutLE32(file, entry == &image ? 38 : 38 + static_cast<std::uint32_t>(image.size()));
+    }
+    Append(file, image);
+    Append(file, small);
+    return file;
+}
 Bytes MakeCursor32() {
     return IconFile(2);
 }

@@ -25,6 +25,8 @@ Bytes MakeBmp(int width = 2, int height = 2);
 Bytes MakeIcon32();
 // A bare 32x32 icon image (40-byte header, colour table, colour bits, mask) of `bits` per pixel.
 Bytes MakeIconImage32(int bits);
+// An icon file of two images: a 32x32 32-bit bitmap, then a 16x16 PNG.
+Bytes MakeTwoImageIcon();
 // A one-image 32x32 cursor file with the same image.
 Bytes MakeCursor32();
 // A JFIF-marked JPEG skeleton: SOI, APP0, DQT-free header, SOS, scan data, EOI.

@@ -26,6 +26,7 @@ struct RecordedProgress {
     std::int64_t lastPosition;
     std::int64_t length;
     std::optional<int> barValue;
+    bool operator==(const RecordedProgress&) const = default;
 };
 
 class RecordingObserver : public ScanObserver {
