@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
@@ -12,6 +13,7 @@
 #include "ListItemKey.h"
 #include "MainToolbar.h"
 #include "MainWindowHarness.h"
+#include "MediaSamples.h"
 
 using namespace morvane;
 using morvane::test::MainWindowHarness;
@@ -120,48 +122,64 @@ class CommandsTest : public QObject {
         QCOMPARE(h.shell.opened, QStringList({h.AppFolder() + "English.ini"}));
     }
 
-    void closingSavesTheSettingsAfterTheDeletion_data() {
-        QTest::addColumn<QString>("deleteOnExit");
-        QTest::addColumn<bool>("closeLogFirst");
-        QTest::addColumn<QString>("how");
-        QTest::newRow("exit menu, log open") << "True" << false << "exit_menu";
-        QTest::newRow("toolbar EXIT, no deletion") << "False" << false << "EXIT";
-        QTest::newRow("close box, log closed by its box") << "True" << true << "close";
-    }
+    // Every way of closing deletes first (if asked to), then stores the settings and the log
+    // window's state as the close finds it.
     void closingSavesTheSettingsAfterTheDeletion() {
-        QFETCH(QString, deleteOnExit);
-        QFETCH(bool, closeLogFirst);
-        QFETCH(QString, how);
-        MainWindowHarness h;
-        h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit);
-        h.Store(QStringLiteral("SCAN_BMP"), QStringLiteral("False"));
-        h.Store(QStringLiteral("limit_search_value"), QStringLiteral("12"));
-        Form1& window = h.Start();
-        QString showLogWhenDeleting = QStringLiteral("<not asked>");
-        h.commands.onDeleteOnExit = [&] { showLogWhenDeleting = h.Stored("Show_Log"); };
-        if (closeLogFirst) {
-            QVERIFY(window.LogWindow()->close());
-            QVERIFY(!window.Menus().Entry(QStringLiteral("show_log_form_menu"))->isChecked());
+        const std::tuple<bool, bool, QString> rows[] = {
+            {true, false, "exit_menu"}, {false, false, "EXIT"}, {true, true, "close box"}};
+        for (const auto& [deleteOnExit, closeLogFirst, how] : rows) {
+            MainWindowHarness h;
+            h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit ? "True" : "False");
+            h.Store(QStringLiteral("SCAN_BMP"), QStringLiteral("False"));
+            h.Store(QStringLiteral("limit_search_value"), QStringLiteral("12"));
+            Form1& window = h.Start();
+            QString showLogWhenDeleting = QStringLiteral("<not asked>");
+            h.commands.onDeleteOnExit = [&] { showLogWhenDeleting = h.Stored("Show_Log"); };
+            if (closeLogFirst) {
+                QVERIFY(window.LogWindow()->close());
+                QVERIFY(!window.Menus().Entry(QStringLiteral("show_log_form_menu"))->isChecked());
+            }
+            QPointer<Form3> log = window.LogWindow();
+            if (how == u"exit_menu") window.Menus().Entry(how)->trigger();
+            if (how == u"EXIT") ToolbarButton(*window.Controls().Toolbar1, how)->trigger();
+            if (how == u"close box") QVERIFY(window.close());
+            QVERIFY(!window.isVisible() && (log.isNull() || !log->isVisible()));
+            QVERIFY(window.LogWindow() == nullptr && h.boxes.shown.isEmpty());
+            QCOMPARE(h.commands.calls.contains("DeleteOnExit"), deleteOnExit);
+            QCOMPARE(showLogWhenDeleting, deleteOnExit ? QString() : "<not asked>");
+            QStringList stored;
+            for (const char* key :
+                 {"Show_Log", "SCAN_BMP", "SCAN_ICO", "limit_search_value", "Delete_On_Exit"})
+                stored << h.Stored(key);
+            QCOMPARE(stored, QStringList({closeLogFirst ? "OXI" : "NAI", "False", "True", "12",
+                                          deleteOnExit ? "True" : "False"}));
         }
-        Form3* log = window.LogWindow();
-        if (how == u"exit_menu")
-            window.Menus().Entry(how)->trigger();
-        else if (how == u"EXIT")
-            ToolbarButton(*window.Controls().Toolbar1, how)->trigger();
-        else
-            QVERIFY(window.close());
+    }
 
-        QVERIFY(!window.isVisible());
-        QCOMPARE(h.commands.calls.contains("DeleteOnExit"), deleteOnExit == u"True");
-        if (deleteOnExit == u"True") QCOMPARE(showLogWhenDeleting, QString());
-        QCOMPARE(h.Stored("Show_Log"), closeLogFirst ? QStringLiteral("OXI") : "NAI");
-        QCOMPARE(h.Stored("SCAN_BMP"), QStringLiteral("False"));
-        QCOMPARE(h.Stored("SCAN_ICO"), QStringLiteral("True"));
-        QCOMPARE(h.Stored("limit_search_value"), QStringLiteral("12"));
-        QCOMPARE(h.Stored("Delete_On_Exit"), deleteOnExit);
-        if (log != nullptr) QVERIFY(!log->isVisible());
-        QVERIFY(window.LogWindow() == nullptr);
-        QVERIFY(h.boxes.shown.isEmpty());
+    // A language file changes the captions it names (to an empty text too; "##" leaves the
+    // designed one), and every tooltip reads like its menu entry, an untranslated one as it is.
+    void aLanguageFileChangesTheCaptionsItNames() {
+        MainWindowHarness h;
+        h.Store(QStringLiteral("Language"),
+                QString::fromStdString(h.app.Write(
+                    "some.ini", test::ToBytes("[Language]\nForm1.file_menu=File\n"
+                                              "form1.EXIT_MENU=Exit\nForm1.about_form=\n"
+                                              "Form1.help_menu= ## \nForm1.play_now_menu=#\n"
+                                              "message_2=Searching\n"))));
+        Form1& window = h.Start();
+        const QToolBar& bar = *window.Controls().Toolbar1;
+        QCOMPARE(QStringList({window.Menus().Menu("file_menu")->title(),
+                              window.Menus().Entry("exit_menu")->text(),
+                              window.Menus().Entry("about_form")->text(),
+                              window.Menus().Entry("help_menu")->text(),
+                              window.Menus().Entry("play_now_menu")->text(),
+                              ToolbarButton(bar, "EXIT")->toolTip(),
+                              ToolbarButton(bar, "INFO")->toolTip(),
+                              ToolbarButton(bar, "BMP")->toolTip()}),
+                 QStringList({"File", "Exit", "", "Περιεχόμενα", "#", "Exit", "",
+                              "Αποθήκευση ως   48x48 Icon"}));
+        QCOMPARE(h.session.messages.Text(MessageId::Searching), QStringLiteral("Searching"));
+        QCOMPARE(h.session.messages.Text(MessageId::FileWord), QStringLiteral("##"));
     }
 
     void aCloseDuringAScanWaitsForItsEnd() {

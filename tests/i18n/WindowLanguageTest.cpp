@@ -1,17 +1,11 @@
-// The languages of the windows: the caption passes of the main window and the export dialog
-// (which captions a file changes, which it leaves, the tooltips that follow the menus), and the
-// language dialog (what it lists and preselects, what OK stores and says, the translation
-// command).
+// The languages of the dialogs: the export dialog's caption pass, and the language dialog (what
+// it lists and preselects, what OK stores and says, the translation command). The main window's
+// captions are tested on the real window.
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QToolBar>
 
-#include "CaptionPass.h"
 #include "EnglishLanguageFile.h"
 #include "Form7.h"
 #include "MessageSink.h"
@@ -22,50 +16,9 @@
 #include "WindowLanguage.h"
 
 using morvane::Form7;
-using morvane::MessageId;
-using morvane::MessageTable;
 using morvane::ScanSettings;
 
 namespace {
-
-// A main window with a few menu entries, a text box that has no caption, and two toolbar
-// buttons whose designed tooltips differ from the entries they follow.
-struct MainWindowFixture {
-    QMainWindow window;
-    QStringList controls;
-    QAction* exitButton;
-    QAction* bmpButton;
-
-    MainWindowFixture() {
-        QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Αρχείο"));
-        menu->setObjectName(QStringLiteral("file_menu"));
-        controls << menu->objectName();
-        for (const char* name : {"exit_menu", "help_menu", "play_now_menu", "about_form"})
-            AddEntry(*menu, name, QStringLiteral("designed ") + name);
-        AddEntry(*menu, "bmp_menu", QStringLiteral("Αποθήκευση ως   48x48 Icon"));
-        auto* field = new QLineEdit(QStringLiteral("text"), &window);
-        field->setObjectName(QStringLiteral("Text1"));
-        controls << field->objectName();
-        QToolBar* toolbar = window.addToolBar(QStringLiteral("Toolbar1"));
-        exitButton = toolbar->addAction(QStringLiteral("Έξοδος Προγάμματος"));
-        exitButton->setToolTip(exitButton->text());
-        bmpButton = toolbar->addAction(QStringLiteral("Αποθήκευση ως 48x48"));
-        bmpButton->setToolTip(bmpButton->text());
-    }
-    void AddEntry(QMenu& menu, const char* name, const QString& caption) {
-        QAction* entry = menu.addAction(caption);
-        entry->setObjectName(QString::fromLatin1(name));
-        controls << entry->objectName();
-    }
-    QString Caption(const char* name) const {
-        return morvane::CaptionOf(*window.findChild<QObject*>(QString::fromLatin1(name)));
-    }
-    MessageTable Apply(const QString& language) {
-        return morvane::ApplyMainWindowLanguage(
-            window, controls, language,
-            {{exitButton, QStringLiteral("exit_menu")}, {bmpButton, QStringLiteral("bmp_menu")}});
-    }
-};
 
 class RecordingMessages final : public morvane::MessageSink {
   public:
@@ -89,10 +42,7 @@ struct DialogFixture {
         Form7 dialog(settings, App(), messages);
         dialog.open();
         dialog.Combo1()->setCurrentIndex(dialog.Combo1()->findText(entry));
-        if (ok)
-            QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
-        else
-            dialog.close();
+        ok ? QTest::mouseClick(dialog.Command1(), Qt::LeftButton) : void(dialog.close());
         if (dialog.isVisible()) QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
         return settings.language;
     }
@@ -104,51 +54,6 @@ class WindowLanguageTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void defaultKeepsDesignedCaptionsAndTooltips() {
-        MainWindowFixture form;
-        QCOMPARE(form.Apply(QStringLiteral("Default")), MessageTable::Builtin());
-        QCOMPARE(form.Caption("file_menu"), QStringLiteral("Αρχείο"));
-        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("designed exit_menu"));
-        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("Έξοδος Προγάμματος"));
-        QCOMPARE(form.bmpButton->toolTip(), QStringLiteral("Αποθήκευση ως 48x48"));
-    }
-
-    void aFileChangesTheCaptionsItNames() {
-        const morvane::test::ProgramFolder folder;
-        MainWindowFixture form;
-        const MessageTable messages = form.Apply(folder.Write("some.ini",
-                                                              "[Language]\n"
-                                                              "Form1.file_menu=File\n"
-                                                              "form1.EXIT_MENU=Exit\n"
-                                                              "Form1.about_form=\n"
-                                                              "Form1.help_menu= ## \n"
-                                                              "Form1.play_now_menu=#\n"
-                                                              "Form1.Text1=changed\n"
-                                                              "message_2=Searching\n"));
-        QCOMPARE(form.Caption("file_menu"), QStringLiteral("File"));
-        QCOMPARE(form.window.menuBar()->actions().first()->text(), QStringLiteral("File"));
-        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("Exit"));
-        // An empty value is a text like any other; only the marker "##" leaves the control.
-        QCOMPARE(form.Caption("about_form"), QString());
-        QCOMPARE(form.Caption("help_menu"), QStringLiteral("designed help_menu"));
-        QCOMPARE(form.Caption("play_now_menu"), QStringLiteral("#"));
-        QCOMPARE(form.window.findChild<QLineEdit*>("Text1")->text(), QStringLiteral("text"));
-        // Every tooltip now reads like its menu entry, an untranslated one as it is.
-        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("Exit"));
-        QCOMPARE(form.bmpButton->toolTip(), QStringLiteral("Αποθήκευση ως   48x48 Icon"));
-        QCOMPARE(messages.Text(MessageId::Searching), QStringLiteral("Searching"));
-        QCOMPARE(messages.Text(MessageId::FileWord), QStringLiteral("##"));
-    }
-
-    void missingFileKeepsCaptionsButTooltipsFollowMenus() {
-        const morvane::test::ProgramFolder folder;
-        MainWindowFixture form;
-        const MessageTable messages = form.Apply(folder.Path() + "absent.ini");
-        QCOMPARE(form.Caption("exit_menu"), QStringLiteral("designed exit_menu"));
-        QCOMPARE(form.exitButton->toolTip(), QStringLiteral("designed exit_menu"));
-        QCOMPARE(messages.Text(MessageId::FileDialogTitle), QStringLiteral("##"));
-    }
-
     void exportDialogButtons() {
         const morvane::test::ProgramFolder folder;
         QWidget Form2;
@@ -179,32 +84,21 @@ class WindowLanguageTest : public QObject {
         QCOMPARE(Form7(empty.settings, empty.App(), f.messages).Combo1()->count(), 1);
     }
 
-    void preselection_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("Default") << "Default"
-                                 << "Greek";
-        QTest::newRow("English.ini") << "%1English.ini"
-                                     << "English.ini";
-        QTest::newRow("other letter case") << "%1ENGLISH.INI"
-                                           << "English.ini";
-        QTest::newRow("a.ini and ba.ini, ba.ini in use") << "%1ba.ini"
-                                                         << "ba.ini";
-        QTest::newRow("a.ini and ba.ini, a.ini in use") << "%1a.ini"
-                                                        << "a.ini";
-        QTest::newRow("a file of another folder") << "/elsewhere/a.ini"
-                                                  << "a.ini";
-        QTest::newRow("no such file") << "%1Deutsch.ini"
-                                      << "Greek";
-        QTest::newRow("ending in Default") << "%1xDefault"
-                                           << "Greek";
-    }
+    // "%1" stands for the program folder, which holds a.ini, ba.ini and English.ini.
     void preselection() {
-        QFETCH(QString, language);
-        QFETCH(QString, selected);
+        const std::pair<const char*, const char*> rows[] = {{"Default", "Greek"},
+                                                            {"%1English.ini", "English.ini"},
+                                                            {"%1ENGLISH.INI", "English.ini"},
+                                                            {"%1ba.ini", "ba.ini"},
+                                                            {"%1a.ini", "a.ini"},
+                                                            {"/elsewhere/a.ini", "a.ini"},
+                                                            {"%1Deutsch.ini", "Greek"},
+                                                            {"%1xDefault", "Greek"}};
         DialogFixture f({"a.ini", "ba.ini", "English.ini"});
-        f.settings.language = language.arg(f.App());
-        QCOMPARE(Form7(f.settings, f.App(), f.messages).Combo1()->currentText(), selected);
+        for (const auto& [language, selected] : rows) {
+            f.settings.language = QString(language).arg(f.App());
+            QCOMPARE(Form7(f.settings, f.App(), f.messages).Combo1()->currentText(), selected);
+        }
     }
 
     void okStoresTheChoiceAndAnnouncesIt() {

@@ -1,6 +1,5 @@
 // The stored forms of flags and numbers, reading the options at start-up (first start, damaged
 // values, the start language), writing them at exit, and the QSettings store underneath.
-#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -13,17 +12,24 @@
 using namespace morvane;
 using morvane::test::MemoryStore;
 
-Q_DECLARE_METATYPE(std::optional<bool>)
-Q_DECLARE_METATYPE(std::optional<std::int32_t>)
-
 namespace {
+// What a first start reads: every option at its documented default.
+ScanSettings Defaults(const QString& language) {
+    ScanSettings s;
+    s.lastFolder = QStringLiteral("C:\\");
+    s.scanKind.fill(true);
+    s.deleteOnExit = s.scanSubFolders = s.makeFolderForEachFile = true;
+    s.limitSearchValue = 100;
+    s.language = language;
+    return s;
+}
+
 // Every value away from its default, each kind flag different from its neighbours.
 ScanSettings Unusual(const QString& language) {
     ScanSettings s;
     s.lastFolder = QStringLiteral("D:\\Export, pictures\\Εικόνες");
     bool scan = false;
     for (const ResourceKind kind : kAllKinds) s.SetScans(kind, scan = !scan);
-    s.deleteOnExit = s.scanSubFolders = s.makeFolderForEachFile = false;
     s.limitSearch = true;
     s.limitSearchValue = -5;
     s.language = language;
@@ -47,76 +53,38 @@ class SettingsTest : public QObject {
   private slots:
     void init() { messages_.shown.clear(); }
 
-    void storedForms_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<bool>>("flag");
-        QTest::addColumn<std::optional<std::int32_t>>("number");
-        using B = std::optional<bool>;
-        using I = std::optional<std::int32_t>;
-        const std::tuple<const char*, B, I> rows[] = {{"True", true, I()},
-                                                      {"TRUE", true, I()},
-                                                      {" True ", true, I()},
-                                                      {"1", true, 1},
-                                                      {"-1", true, -1},
-                                                      {"0.5", true, 0},
-                                                      {"false", false, I()},
-                                                      {"fAlSe", false, I()},
-                                                      {"0", false, 0},
-                                                      {"0.0", false, 0},
-                                                      {"yes", B(), I()},
-                                                      {"", B(), I()},
-                                                      {"Tru", B(), I()},
-                                                      {"NAI", B(), I()},
-                                                      {"inf", B(), I()},
-                                                      {"nan", B(), I()},
-                                                      {"100", true, 100},
-                                                      {"  42 ", true, 42},
-                                                      {"1e2", true, 100},
-                                                      {"12.5", true, 12},
-                                                      {"13.5", true, 14},  // halves go even
-                                                      {"-2.5", true, -2},
-                                                      {"-3.5", true, -4},
-                                                      {"12.51", true, 13},
-                                                      {"2147483647", true, 2147483647},
-                                                      {"-2147483648", true, -2147483647 - 1},
-                                                      {"2147483648", true, I()},
-                                                      {"2147483647.5", true, I()},
-                                                      {"-2147483649", true, I()},
-                                                      {"99999999999999999999", true, I()},
-                                                      {"abc", B(), I()},
-                                                      {"1,000", B(), I()}};
-        for (const auto& [text, flag, number] : rows)
-            QTest::newRow(*text ? text : "empty") << text << flag << number;
-    }
     void storedForms() {
-        QFETCH(QString, text);
-        QFETCH(std::optional<bool>, flag);
-        QFETCH(std::optional<std::int32_t>, number);
-        QCOMPARE(ParseStoredBoolean(text), flag);
-        QCOMPARE(ParseStoredInteger(text), number);
+        const std::pair<std::optional<bool>, std::vector<const char*>> flags[] = {
+            {true, {"TRUE", " True ", "-1", "0.5", "1e2", "2147483648"}},
+            {false, {"fAlSe", "0", "0.0"}},
+            {std::nullopt, {"yes", "", "Tru", "NAI", "inf", "nan", "abc", "1,000"}}};
+        for (const auto& [flag, texts] : flags)
+            for (const char* text : texts)
+                QVERIFY2(ParseStoredBoolean(QString(text)) == flag, text);
+        // Halves go to the even neighbour.
+        const std::pair<const char*, std::int32_t> numbers[] = {
+            {"-1", -1},   {"0.5", 0},   {"0.0", 0},   {"  42 ", 42}, {"1e2", 100},
+            {"12.5", 12}, {"13.5", 14}, {"-2.5", -2}, {"-3.5", -4},  {"12.51", 13}};
+        QVERIFY(ParseStoredInteger(QStringLiteral("2147483647")) == INT32_MAX);
+        QVERIFY(ParseStoredInteger(QStringLiteral("-2147483648")) == INT32_MIN);
+        for (const auto& [text, number] : numbers)
+            QVERIFY2(ParseStoredInteger(QString(text)) == number, text);
+        for (const char* text : {"2147483648", "2147483647.5", "-2147483649",
+                                 "99999999999999999999", "TRUE", "", "inf", "nan", "abc", "1,000"})
+            QVERIFY2(!ParseStoredInteger(QString(text)), text);
         QCOMPARE(StoredBoolean(true) + StoredBoolean(false), QString("TrueFalse"));
         QCOMPARE(StoredInteger(-1234567), QString("-1234567"));  // no digit grouping
     }
 
-    void firstStartWithAnEmptyStore() {
+    // An empty store gives the defaults; a damaged value takes its own and reading goes on.
+    void firstStartAndDamagedValues() {
         MemoryStore store;
-        const ScanSettings s = Load(store);
-        QCOMPARE(s.lastFolder, QString("C:\\"));
-        for (ResourceKind kind : kAllKinds) QVERIFY(s.Scans(kind));
-        QVERIFY(s.deleteOnExit && s.scanSubFolders && s.makeFolderForEachFile);
-        QVERIFY(!s.limitSearch && !s.readResources && !s.checkItems);
-        QCOMPARE(s.limitSearchValue, 100);
-        QCOMPARE(s.language, app_.Path() + "English.ini");
+        QCOMPARE(Load(store), Defaults(app_.Path() + "English.ini"));
         QVERIFY(ReadShowLog(store));
-        QVERIFY(messages_.shown.isEmpty());
         for (const char* stored : {"NAI", "OXI", "nai", "True"}) {
             store.Put("Show_Log", stored);
             QCOMPARE(ReadShowLog(store), QByteArray(stored) == "NAI");
         }
-    }
-
-    void damagedValuesTakeTheirDefaultsAndReadingGoesOn() {
-        MemoryStore store;
         for (const auto& [key, value] : {std::pair{"SCAN_ICO", "False"},
                                          {"SCAN_GIF", "yes"},
                                          {"SCAN_JPG", "false"},
@@ -125,69 +93,52 @@ class SettingsTest : public QObject {
                                          {"read_resources", "True"},
                                          {"check_items", "True"}})
             store.Put(key, value);
-        for (const char* key : {"SCAN_PNG", "LastFolder", "Language"})
+        for (const char* key : {"SCAN_PNG", "LastFolder", "Language", "Show_Log"})
             store.values.insert(key, StoredText::Unreadable());
-        const ScanSettings s = Load(store);
-        QVERIFY(!s.Scans(ResourceKind::ICO) && s.Scans(ResourceKind::GIF));
-        QVERIFY(!s.Scans(ResourceKind::JPG) && s.Scans(ResourceKind::PNG));
-        QVERIFY(s.limitSearch && s.readResources && s.checkItems);
-        QCOMPARE(s.limitSearchValue, 100);
-        QCOMPARE(s.lastFolder, QString("C:\\"));
-        QCOMPARE(s.language, app_.Path() + "English.ini");
+        ScanSettings expected = Defaults(app_.Path() + "English.ini");
+        expected.SetScans(ResourceKind::ICO, false);
+        expected.SetScans(ResourceKind::JPG, false);
+        expected.limitSearch = expected.readResources = expected.checkItems = true;
+        QCOMPARE(Load(store), expected);
+        QVERIFY(ReadShowLog(store));
         QVERIFY(messages_.shown.isEmpty());
     }
 
-    void startLanguage_data() {
-        QTest::addColumn<QString>("stored");  // "@" stands for the program folder
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("message");  // empty: no message
-        const QString fallback = "\rdoes not exists. Set Language to ";
-        const auto row = [](const char* name, const QString& stored, const QString& expected,
-                            const QString& message) {
-            QTest::newRow(name) << stored << expected << message;
-        };
-        row("blanks only", "   ", "@English.ini", "");
-        row("the built-in word", "Default", "Default", "");
-        row("name in another letter case", "@ENGLISH.INI", "@ENGLISH.INI", "");
-        row("moved English file", "/old/English.ini", "@english.ini",
-            "/old/English.ini" + fallback + "@english.ini");
-        row("blanks kept around a real value", " /x/english.INI ", "@english.ini",
-            " /x/english.INI " + fallback + "@english.ini");
-        row("another missing language", "/x/Deutsch.ini", "Default",
-            "/x/Deutsch.ini" + fallback + "Default");
-        row("lower-case default is a path", "default", "Default", "default" + fallback + "Default");
-        row("a folder is no file", "@", "Default", "@" + fallback + "Default");
-        row("no English file at first start", "", "@english.ini",
-            "@English.ini" + fallback + "@english.ini");
-    }
     void startLanguage() {
-        QFETCH(QString, stored);
-        QFETCH(QString, expected);
-        QFETCH(QString, message);
-        const test::ProgramFolder bare;
-        MemoryStore store;
-        if (!stored.isEmpty()) store.Put("Language", stored.replace("@", app_.Path()));
-        const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
-        const ScanSettings loaded =
-            stored.isEmpty() ? LoadSettings(store, messages_, app) : Load(store);
-        QCOMPARE(loaded.language, expected.replace("@", app));
-        QCOMPARE(messages_.shown,
-                 message.isEmpty() ? QStringList() : QStringList{message.replace("@", app)});
+        const QString fallback = "\rdoes not exists. Set Language to ";
+        // "@" stands for the program folder; an empty message: none is shown.
+        const std::tuple<QString, QString, QString> rows[] = {
+            {"   ", "@English.ini", ""},
+            {"Default", "Default", ""},
+            {"@ENGLISH.INI", "@ENGLISH.INI", ""},
+            {"/old/English.ini", "@english.ini", "/old/English.ini" + fallback + "@english.ini"},
+            {" /x/english.INI ", "@english.ini", " /x/english.INI " + fallback + "@english.ini"},
+            {"/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
+            {"default", "Default", "default" + fallback + "Default"},  // a path, not the word
+            {"@", "Default", "@" + fallback + "Default"},              // a folder is no file
+            {"", "@english.ini", "@English.ini" + fallback + "@english.ini"}};  // no English file
+        for (auto [stored, expected, message] : rows) {
+            const test::ProgramFolder bare;
+            MemoryStore store;
+            messages_.shown.clear();
+            if (!stored.isEmpty()) store.Put("Language", stored.replace("@", app_.Path()));
+            const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
+            const ScanSettings loaded =
+                stored.isEmpty() ? LoadSettings(store, messages_, app) : Load(store);
+            QCOMPARE(loaded.language, expected.replace("@", app));
+            QCOMPARE(messages_.shown,
+                     message.isEmpty() ? QStringList() : QStringList{message.replace("@", app)});
+        }
     }
 
     void writesEveryKeyInOrderAndTheFlushError() {
         MemoryStore store;
         QVERIFY(!SaveSettings(store, Unusual("Default"), true));
-        QCOMPARE(store.writeOrder, QStringList({"Show_Log",         "LastFolder",
-                                                "SCAN_ICO",         "SCAN_BMP",
-                                                "SCAN_GIF",         "SCAN_JPG",
-                                                "SCAN_PNG",         "SCAN_WAV",
-                                                "SCAN_AVI",         "SCAN_CUR",
-                                                "SCAN_MID",         "SCAN_ANI",
-                                                "Delete_On_Exit",   "Language",
-                                                "SCAN_SUB-FOLDERS", "make_folder_for_each_file",
-                                                "limit_search",     "limit_search_value",
-                                                "read_resources",   "check_items"}));
+        QCOMPARE(store.writeOrder.join(u' '),
+                 "Show_Log LastFolder SCAN_ICO SCAN_BMP SCAN_GIF SCAN_JPG SCAN_PNG SCAN_WAV "
+                 "SCAN_AVI SCAN_CUR SCAN_MID SCAN_ANI Delete_On_Exit Language SCAN_SUB-FOLDERS "
+                 "make_folder_for_each_file limit_search limit_search_value read_resources "
+                 "check_items");
         QStringList texts;
         for (const char* key :
              {"Show_Log", "SCAN_ICO", "SCAN_CUR", "limit_search_value", "Language"})
@@ -199,13 +150,12 @@ class SettingsTest : public QObject {
 
     void roundTripThroughAFileAndWhatTheScannerGets() {
         const QString path = app_.Write("English.ini").replace("English.ini", "roundtrip.conf");
-        const ScanSettings saved = Unusual(app_.Path() + "English.ini");
-        QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), saved, false));
+        ScanSettings s = Unusual(app_.Path() + "English.ini");
+        QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), s, false));
         const auto reopened = QSettingsStore::OpenFile(path);
-        QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), saved);
+        QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), s);
         QVERIFY(messages_.shown.isEmpty());
         QVERIFY(!ReadShowLog(*reopened));  // saved as "OXI"
-        ScanSettings s = saved;
         const ScanOptions options = s.ToScanOptions();
         for (ResourceKind kind : kAllKinds) QCOMPARE(options.IsEnabled(kind), s.Scans(kind));
         QCOMPARE(options.chunkCap, -5);
