@@ -10,13 +10,13 @@
 
 #include "FaultyFileSystem.h"
 #include "ItemWriter.h"
-#include "LookAhead.h"
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "PeWriter.h"
 #include "ProgressText.h"
 #include "Recognisers.h"
 #include "RecordingObserver.h"
+#include "ReferenceScan.h"
 #include "ScanEngine.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
@@ -27,12 +27,7 @@ namespace {
 
 using namespace test;
 using Lines = std::vector<std::string>;
-struct Found {
-    std::int64_t position;  // 1-based
-    std::int64_t size;
-    ResourceKind kind;
-    bool operator==(const Found&) const = default;
-};
+using Found = ReferenceItem;
 using Items = std::vector<Found>;
 constexpr std::int64_t kMiB = 1024 * 1024;
 
@@ -330,25 +325,6 @@ TEST_F(ScanEngineTest, DiskFailuresAreLoggedAndLoseNothingElse) {
         for (const std::string& path : disk.written) EXPECT_EQ(path.rfind(root, 0), 0u) << path;
     }
     EXPECT_EQ(observer.lines.front(), refused);  // the log could not be opened, yet all was shown
-}
-
-// The search done the slow, obvious way: per chunk, per table row, every occurrence found by a
-// plain forward search, every rule applied to its own fresh look-ahead.
-Items ReferenceScan(const Bytes& file, const ScanOptions& options) {
-    Items accepted;
-    const std::vector<SignatureRow> table = BuildSignatureTable(options);
-    for (std::int64_t begin = 0, chunk = 0; chunk < options.chunkCap; ++chunk, begin += kMiB) {
-        const std::int64_t end = std::min(Size(file), begin + kMiB);
-        for (const SignatureRow& row : table)
-            for (std::int64_t at = begin; at + std::ssize(row.bytes) <= end; ++at) {
-                if (!std::equal(row.bytes.begin(), row.bytes.end(), file.begin() + at)) continue;
-                const Verdict verdict =
-                    ApplyRule(row, LookAhead(&file[at], Size(file) - at), options);
-                if (verdict.accepted()) accepted.push_back({at + 1, verdict.size, verdict.kind});
-            }
-        if (end >= Size(file)) break;
-    }
-    return accepted;
 }
 
 // Signatures, end markers, whole items and short fillers, drawn at random.
