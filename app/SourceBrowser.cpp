@@ -153,7 +153,7 @@ void SourceBrowser::Dir1_Change() {
 void SourceBrowser::Combo1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kPatterns.size())) return;
     pattern_ = kPatterns[static_cast<std::size_t>(index)].toString();
-    // The whole filter also where the closed box has too little room for its text.
+    // The tooltip repeats the chosen filter whole.
     combo1_.setToolTip(combo1_.itemText(index));
     RefreshFile1();
 }
