@@ -1,6 +1,7 @@
 // The shuffle prefilter on 32-byte vectors; this file alone is compiled for AVX2.
 #include <immintrin.h>
 
+#include "ChunkMarks.h"
 #include "SignatureFinder.h"
 #include "TeddyTables.h"
 
@@ -22,6 +23,7 @@ inline unsigned long long MoveMask(Vec v) {
     const __m256i empty = _mm256_cmpeq_epi8(reinterpret_cast<__m256i>(v), zero);
     return ~static_cast<unsigned>(_mm256_movemask_epi8(empty)) & 0xFFFFFFFFull;
 }
+#include "MarkKernel.inc"
 #include "PrefilterTeddy.inc"
 }  // namespace
 
@@ -31,3 +33,11 @@ std::size_t Avx2(const std::uint8_t* data, std::size_t begin, std::size_t end, s
 }
 
 }  // namespace morvane::prefilter
+
+namespace morvane::marks {
+
+void Avx2(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
+    prefilter::RunMarks(data, size, marks);
+}
+
+}  // namespace morvane::marks

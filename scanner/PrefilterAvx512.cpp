@@ -1,6 +1,7 @@
 // The shuffle prefilter on 64-byte vectors; this file alone is compiled for AVX-512 (BW).
 #include <immintrin.h>
 
+#include "ChunkMarks.h"
 #include "SignatureFinder.h"
 #include "TeddyTables.h"
 
@@ -20,6 +21,7 @@ inline Vec Shuffle(Vec table, Vec index) {
 inline unsigned long long MoveMask(Vec v) {
     return _mm512_test_epi8_mask(reinterpret_cast<__m512i>(v), reinterpret_cast<__m512i>(v));
 }
+#include "MarkKernel.inc"
 #include "PrefilterTeddy.inc"
 }  // namespace
 
@@ -29,3 +31,11 @@ std::size_t Avx512(const std::uint8_t* data, std::size_t begin, std::size_t end,
 }
 
 }  // namespace morvane::prefilter
+
+namespace morvane::marks {
+
+void Avx512(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
+    prefilter::RunMarks(data, size, marks);
+}
+
+}  // namespace morvane::marks

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "ChunkMarks.h"
 #include "SignatureFinder.h"
 
 namespace morvane::prefilter {
@@ -17,6 +18,7 @@ inline Vec LoadVec(const unsigned char* p) {
 inline unsigned long long MoveMask(Vec v) {
     return static_cast<unsigned>(_mm_movemask_epi8(reinterpret_cast<__m128i>(v)));
 }
+#include "MarkKernel.inc"
 #include "PrefilterKernel.inc"
 }  // namespace
 
@@ -26,3 +28,11 @@ std::size_t Sse2(const std::uint8_t* data, std::size_t begin, std::size_t end, s
 }
 
 }  // namespace morvane::prefilter
+
+namespace morvane::marks {
+
+void Sse2(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
+    prefilter::RunMarks(data, size, marks);
+}
+
+}  // namespace morvane::marks

@@ -2,7 +2,6 @@
 #include "ResourcePass.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "ItemChecks.h"
 #include "PeImage.h"
@@ -22,19 +21,14 @@ void ResourcePass::Reset() noexcept {
     builtBytes_ = 0;
 }
 
-void ResourcePass::FindImages(const std::uint8_t* window, std::int64_t begin, std::int64_t size,
-                              std::int64_t available, SourceFile& source, std::int64_t length,
-                              ScanLog& log, const ScanOptions& options,
-                              std::vector<AcceptedItem>& out) {
-    for (std::int64_t at = 0; at + 1 < size;) {
-        const void* hit = std::memchr(window + at, 'M', static_cast<std::size_t>(size - at));
-        if (hit == nullptr) break;
-        at = static_cast<const std::uint8_t*>(hit) - window;
-        if (window[at + 1] == 'Z' && !Covered(begin + at))
+void ResourcePass::FindImages(const std::uint8_t* window, std::int64_t begin,
+                              std::span<const std::uint32_t> programs, std::int64_t available,
+                              SourceFile& source, std::int64_t length, ScanLog& log,
+                              const ScanOptions& options, std::vector<AcceptedItem>& out) {
+    for (const std::uint32_t at : programs)
+        if (!Covered(begin + at))
             ReadImage(begin + at, {window + at, static_cast<std::size_t>(available - at)}, source,
                       length, log, options, out);
-        ++at;
-    }
 }
 
 void ResourcePass::ReadImage(std::int64_t at, std::span<const std::uint8_t> headers,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "FileSystem.h"
@@ -18,11 +19,12 @@ class ResourcePass {
   public:
     void Reset() noexcept;
 
-    // Reads the images whose "MZ" lies in [begin, begin + size); `window` holds the source from
-    // `begin` for `available` bytes. Their items are added to `out` (positions from the source's
-    // start); what could not be read is logged.
-    void FindImages(const std::uint8_t* window, std::int64_t begin, std::int64_t size,
-                    std::int64_t available, SourceFile& source, std::int64_t length, ScanLog& log,
+    // Reads the images whose "MZ" lies at `programs` (ascending, from `begin`); `window` holds
+    // the source from `begin` for `available` bytes. Their items are added to `out` (positions
+    // from the source's start); what could not be read is logged.
+    void FindImages(const std::uint8_t* window, std::int64_t begin,
+                    std::span<const std::uint32_t> programs, std::int64_t available,
+                    SourceFile& source, std::int64_t length, ScanLog& log,
                     const ScanOptions& options, std::vector<AcceptedItem>& out);
 
     // Whether `position` lies inside resource bytes already written whole.

@@ -1,7 +1,6 @@
 #include "SearchPhase.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "ItemChecks.h"
 #include "LookAhead.h"
@@ -11,27 +10,6 @@
 namespace morvane {
 
 namespace {
-constexpr std::int64_t kDirectoryBlock = 16;
-using Block = std::uint8_t __attribute__((vector_size(kDirectoryBlock)));
-
-Block LoadBlock(const std::uint8_t* at) noexcept {
-    Block block;
-    std::memcpy(&block, at, sizeof block);
-    return block;
-}
-
-// Whether any of the 16 positions from `at` holds "00 00 01|02 00 nn 00" with nn >= 2 (the
-// start of an icon or cursor directory of several images); reads 21 bytes.
-bool MayHoldDirectory(const std::uint8_t* at) noexcept {
-    const Block type = LoadBlock(at + 2);
-    const auto hits = (LoadBlock(at) == 0) & (LoadBlock(at + 1) == 0) &
-                      ((type == 1) | (type == 2)) & (LoadBlock(at + 3) == 0) &
-                      (LoadBlock(at + 4) >= 2) & (LoadBlock(at + 5) == 0);
-    std::uint64_t halves[2];
-    std::memcpy(halves, &hits, sizeof halves);
-    return (halves[0] | halves[1]) != 0;
-}
-
 // A chunk, the look-ahead of its last candidate, and room to slide rarely.
 constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
 // The user interface gets a chance to run after this many candidates of a chunk.
@@ -63,9 +41,13 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
                                     static_cast<std::int64_t>(accepted_.size())};
         if (context.observer.Progress(report) == ScanStep::Stop) context.stop.RequestStop();
         context.observer.Yield();
-        if (context.options.readResources) FindImages(source, begin, size, length, context);
+        if (context.options.readResources) {
+            marks_.Clear();
+            FindMarks(window_.At(begin), static_cast<std::size_t>(size), marks_);
+            FindImages(source, begin, size, length, context);
+        }
         finder_.FindAll(window_.At(begin), static_cast<std::size_t>(size), matches_);
-        if (context.options.readResources) AddSeveralImageFiles(begin, size, context);
+        if (context.options.readResources) AddSeveralImageFiles(begin, context);
         MeasureCandidates(begin, length, context);
         if (begin + size >= length) break;
     }
@@ -103,32 +85,19 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
 }
 
 // The prefilter looks for icon and cursor directories of one image only; files of 2 to 255
-// images are found here, as candidates of the same rows.
-void SearchPhase::AddSeveralImageFiles(std::int64_t begin, std::int64_t size,
-                                       const Context& context) {
+// images are marked with the program images and added here, as candidates of the same rows.
+void SearchPhase::AddSeveralImageFiles(std::int64_t begin, const Context& context) {
     int rowOf[3] = {-1, -1, -1};  // by directory type: 1 icon, 2 cursor
     for (std::size_t i = 0; i < context.table.size(); ++i) {
         if (context.table[i].rule == RuleCode::IconDirectory) rowOf[1] = static_cast<int>(i);
         if (context.table[i].rule == RuleCode::CursorDirectory) rowOf[2] = static_cast<int>(i);
     }
-    if (rowOf[1] < 0 && rowOf[2] < 0) return;
     const std::uint8_t* data = window_.At(begin);
     const std::size_t found = matches_.size();
-    const auto addAt = [&](std::int64_t at) {
-        const std::uint8_t type = data[at + 2];
-        if ((type != 1 && type != 2) || rowOf[type] < 0 || data[at] != 0 || data[at + 1] != 0 ||
-            data[at + 3] != 0 || data[at + 4] < 2 || data[at + 5] != 0)
-            return;
-        matches_.push_back(
-            {static_cast<std::uint32_t>(at), static_cast<std::uint8_t>(rowOf[type])});
-    };
-    std::int64_t at = 0;
-    // Sixteen positions at a time: only a block where some position could start a directory
-    // is looked at byte by byte.
-    for (; at + kDirectoryBlock + 5 <= size; at += kDirectoryBlock)
-        if (MayHoldDirectory(data + at))
-            for (std::int64_t i = 0; i < kDirectoryBlock; ++i) addAt(at + i);
-    for (; at + 6 <= size; ++at) addAt(at);
+    for (const std::uint32_t at : marks_.directories) {
+        const int row = rowOf[data[at + 2]];  // the type byte: 1 or 2
+        if (row >= 0) matches_.push_back({at, static_cast<std::uint8_t>(row)});
+    }
     std::inplace_merge(
         matches_.begin(), matches_.begin() + static_cast<std::ptrdiff_t>(found), matches_.end(),
         [](const SignatureMatch& a, const SignatureMatch& b) { return a.offset < b.offset; });
@@ -138,8 +107,8 @@ void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_
                              std::int64_t length, const Context& context) {
     const std::int64_t available =
         std::min(length, begin + size + kLookAheadLimit + kHeaderSpan) - begin;
-    resources_.FindImages(window_.At(begin), begin, size, available, source, length, context.log,
-                          context.options, resourceItems_);
+    resources_.FindImages(window_.At(begin), begin, marks_.programs, available, source, length,
+                          context.log, context.options, resourceItems_);
 }
 
 // Matches come in offset order, so an item that holds a later candidate was taken before it.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ChunkMarks.h"
 #include "FileSystem.h"
 #include "ItemWriter.h"
 #include "LookAhead.h"
@@ -51,7 +52,7 @@ class SearchPhase {
     // The size a checked scan takes for an accepted candidate; 0 drops it.
     std::int64_t CheckedSize(const SignatureRow& row, const Verdict& verdict, const LookAhead& a,
                              std::int64_t offset);
-    void AddSeveralImageFiles(std::int64_t begin, std::int64_t size, const Context& context);
+    void AddSeveralImageFiles(std::int64_t begin, const Context& context);
     void FindImages(SourceFile& source, std::int64_t begin, std::int64_t size, std::int64_t length,
                     const Context& context);
 
@@ -63,6 +64,7 @@ class SearchPhase {
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
+    ChunkMarks marks_;             // of the chunk being searched, in resource mode
     ResourcePass resources_;
     std::vector<AcceptedItem> resourceItems_;  // of the chunk being searched
 };
