@@ -1,7 +1,5 @@
 #include "ChunkMarks.h"
 
-#include <cstring>
-
 #include "SignatureFinder.h"
 
 namespace morvane {
@@ -16,10 +14,10 @@ void ScalarMarks(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) 
 // The same vector width as the signature prefilter, which has already asked the processor.
 MarkKernel ChooseMarkKernel() noexcept {
 #if defined(__x86_64__) || defined(_M_X64)
-    const char* engine = SignatureFinder::Engine();
-    if (std::strcmp(engine, "avx512") == 0) return marks::Avx512;
-    if (std::strcmp(engine, "avx2") == 0) return marks::Avx2;
-    if (std::strcmp(engine, "sse2") == 0) return marks::Sse2;
+    const prefilter::Kernel chosen = prefilter::Chosen();
+    if (chosen == prefilter::Avx512) return marks::Avx512;
+    if (chosen == prefilter::Avx2) return marks::Avx2;
+    if (chosen == prefilter::Sse2) return marks::Sse2;
 #endif
     return ScalarMarks;
 }

@@ -50,13 +50,8 @@ const prefilter::Kernel kKernel = ChooseKernel();
 
 }  // namespace
 
-const char* SignatureFinder::Engine() noexcept {
-#if defined(__x86_64__) || defined(_M_X64)
-    if (kKernel == prefilter::Avx512) return "avx512";
-    if (kKernel == prefilter::Avx2) return "avx2";
-    if (kKernel == prefilter::Sse2) return "sse2";
-#endif
-    return "scalar";
+prefilter::Kernel prefilter::Chosen() noexcept {
+    return kKernel;
 }
 
 SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) {

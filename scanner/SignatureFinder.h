@@ -28,9 +28,6 @@ class SignatureFinder {
 
     static constexpr std::size_t kReadPast = 80;
 
-    // Which vector unit the prefilter runs on ("avx512", "avx2", "sse2" or "scalar").
-    static const char* Engine() noexcept;
-
   private:
     void Verify(const std::uint8_t* data, std::size_t size, std::uint32_t offset,
                 std::vector<SignatureMatch>& out) const;
@@ -52,6 +49,8 @@ using Kernel = std::size_t (*)(const std::uint8_t* data, std::size_t begin, std:
                                std::uint32_t* out, std::size_t capacity, std::size_t* resume);
 std::size_t Scalar(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
                    std::size_t*);
+// The kernel this processor runs, picked once at start.
+Kernel Chosen() noexcept;
 #if defined(__x86_64__) || defined(_M_X64)
 std::size_t Sse2(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
                  std::size_t*);
