@@ -50,49 +50,44 @@ std::span<const std::uint8_t> ImageOf(const Bytes& file, int index) {
 
 class PeFlavour : public testing::TestWithParam<bool> {};
 
-TEST_P(PeFlavour, IconGroupBecomesOneIconFileWithEveryImageUnchanged) {
+// Each group becomes one file with every image unchanged; the images are not written on their
+// own, and a cursor takes each hot spot from its resource.
+TEST_P(PeFlavour, GroupsBecomeIconAndCursorFiles) {
     const std::vector<Bytes> images = {MakeDib(16, 16, 4, false, true),
                                        MakeDib(32, 32, 8, false, true),
                                        MakeDib(48, 48, 32, false, true), MakePng(256, 256)};
     const std::vector<GroupEntry> entries = {
         {16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}, {256, 32, 4, 0}};
-    std::vector<PeResource> resources;
+    const Bytes directory = MakeGroupDirectory(false, entries),
+                image = MakeDib(32, 32, 1, false, true);
+    std::vector<PeResource> resources = {
+        {kRtGroupIcon, "", 7, 0x409, directory},
+        {kRtCursor, "", 2, 0, Bytes{5, 0, 9, 0}},
+        {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}};
+    Append(resources[1].data, image);
     for (std::uint32_t i = 0; i < 4; ++i)
         resources.push_back({kRtIcon, "", i + 1, 0x409, images[i]});
-    const Bytes directory = MakeGroupDirectory(false, entries);
-    resources.push_back({kRtGroupIcon, "", 7, 0x409, directory});
     const Read read(MakePe(resources, {GetParam(), false, 3}));
     EXPECT_EQ(read.image->isPe32Plus(), GetParam());
     EXPECT_TRUE(read.table.problems.empty());
-    ASSERT_EQ(read.items.size(), 1U);  // the images are not written on their own
-    const Bytes& file = read.files[0];
-    EXPECT_EQ(read.items[0].kind, ResourceKind::ICO);
-    EXPECT_EQ(ByteView(file).U16Or0(4), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Same(ImageOf(file, i), images[i])) << i;
-        EXPECT_EQ(file[6 + 16 * i], entries[i].size & 0xFF) << i;
-    }
-    const ResourceLeaf& group = read.table.leaves[read.items[0].leaf];
-    EXPECT_TRUE(Same(read.area.bytes.subspan(group.offset, directory.size()), directory));
-    EXPECT_EQ(read.items[0].position, group.offset);
-    EXPECT_EQ(read.items[0].covers.size(), 5U);
-}
-
-TEST_P(PeFlavour, CursorGroupTakesEachHotspotFromItsResource) {
-    const Bytes image = MakeDib(32, 32, 1, false, true);
-    Bytes cursor = {5, 0, 9, 0};
-    Append(cursor, image);
-    const Read read(MakePe({{kRtCursor, "", 2, 0, cursor},
-                            {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}},
-                           {GetParam()}));
-    ASSERT_EQ(read.items.size(), 1U);
-    const Bytes& file = read.files[0];
+    ASSERT_EQ(read.items.size(), 2U);
+    const Bytes &cursor = read.files[0], &icon = read.files[1];
     EXPECT_EQ(read.items[0].kind, ResourceKind::CUR);
-    const ByteView v(file);
+    EXPECT_EQ(read.items[1].kind, ResourceKind::ICO);
+    EXPECT_EQ(ByteView(icon).U16Or0(4), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(Same(ImageOf(icon, i), images[i])) << i;
+        EXPECT_EQ(icon[6 + 16 * i], entries[i].size & 0xFF) << i;
+    }
+    const ResourceLeaf& group = read.table.leaves[read.items[1].leaf];
+    EXPECT_TRUE(Same(read.area.bytes.subspan(group.offset, directory.size()), directory));
+    EXPECT_EQ(read.items[1].position, group.offset);
+    EXPECT_EQ(read.items[1].covers.size(), 5U);
+    const ByteView v(cursor);
     // Type 2; 32 wide and high (the group holds the doubled height); hot spot 5, 9.
-    EXPECT_EQ((std::vector<int>{v.U16Or0(2), file[6], file[7], v.U16Or0(10), v.U16Or0(12)}),
+    EXPECT_EQ((std::vector<int>{v.U16Or0(2), cursor[6], cursor[7], v.U16Or0(10), v.U16Or0(12)}),
               (std::vector<int>{2, 32, 32, 5, 9}));
-    EXPECT_TRUE(Same(ImageOf(file, 0), image));
+    EXPECT_TRUE(Same(ImageOf(cursor, 0), image));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFlavour, testing::Bool());
@@ -115,36 +110,33 @@ TEST(PeResources, BitmapPixelOffsetCountsColourTableAndMasks) {
     }
 }
 
-// A named "AVI" type is an AVI whatever its bytes; others are known by their signature or left.
-TEST(PeResources, OtherResourcesAreKeptByTypeOrSignatureAsTheyAre) {
-    const Read read(MakePe({{0, "avi", 1, 0, Filler(40)},
-                            {kRtAniCursor, "", 1, 0, MakeRiff("ACON", Filler(20))},
-                            {10, "", 5, 0, MakePng()},
-                            {10, "", 6, 0, Filler(30)},
-                            {0, "DATA", 1, 0, MakeGif()}},
-                           {true, false, 1}));
+// A named "AVI" type is an AVI whatever its bytes; others are known by their signature or left
+// as they are. A group naming a missing image keeps the rest, an empty one is not written; a
+// table that loops is reported and the rest still read.
+TEST(PeResources, OtherResourcesMissingImagesAndALoopingTable) {
+    const Read read(
+        MakePe({{0, "avi", 1, 0, Filler(40)},
+                {kRtAniCursor, "", 1, 0, MakeRiff("ACON", Filler(20))},
+                {10, "", 5, 0, MakePng()},
+                {10, "", 6, 0, Filler(30)},
+                {0, "DATA", 1, 0, MakeGif()},
+                {kRtIcon, "", 1, 0, MakeDib(16, 16, 8, false, true)},
+                {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
+                {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}},
+               {true, true, 1}));
+    EXPECT_FALSE(read.table.problems.empty());
     std::multiset<ResourceKind> kinds;
     for (std::size_t i = 0; i < read.items.size(); ++i) {
         kinds.insert(read.items[i].kind);
         const ResourceLeaf& leaf = read.table.leaves[read.items[i].leaf];
-        EXPECT_TRUE(Same(read.area.bytes.subspan(leaf.offset, leaf.size), read.files[i]));
+        if (read.items[i].kind == ResourceKind::ICO)
+            EXPECT_EQ(ByteView(read.files[i]).U16Or0(4), 1);
+        else
+            EXPECT_TRUE(Same(read.area.bytes.subspan(leaf.offset, leaf.size), read.files[i]));
     }
-    EXPECT_EQ(kinds, (std::multiset<ResourceKind>{ResourceKind::ANI, ResourceKind::PNG,
-                                                  ResourceKind::GIF, ResourceKind::AVI}));
-}
-
-// A group naming a missing image keeps the rest, an empty one is not written; a table that loops
-// is reported and the rest still read.
-TEST(PeResources, MissingImagesAndALoopingTable) {
-    const Read read(
-        MakePe({{kRtIcon, "", 1, 0, MakeDib(16, 16, 8, false, true)},
-                {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
-                {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}}));
-    ASSERT_EQ(read.items.size(), 1U);
-    EXPECT_EQ(ByteView(read.files[0]).U16Or0(4), 1);
-    const Read loop(MakePe({{kRtBitmap, "", 1, 0, MakeDib(2, 2, 24)}}, {false, true}));
-    EXPECT_EQ(loop.items.size(), 1U);
-    EXPECT_FALSE(loop.table.problems.empty());
+    EXPECT_EQ(kinds,
+              (std::multiset<ResourceKind>{ResourceKind::ICO, ResourceKind::ANI, ResourceKind::PNG,
+                                           ResourceKind::GIF, ResourceKind::AVI}));
 }
 
 }  // namespace

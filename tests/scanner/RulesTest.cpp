@@ -55,33 +55,14 @@ Bytes WithTables(const Bytes& jpeg) {
     whole.insert(whole.end(), 64, 1);
     return Plus(whole, Bytes(jpeg.begin() + 20, jpeg.end()));
 }
-// An icon (type 1) or cursor (2) directory of (size, offset) entries and 300 filler bytes; each
-// image it names begins as a bitmap header does (a 40), or with `start`, where inside the file.
-Bytes IconFile(int type, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries,
-               std::uint32_t start = 40) {
-    Bytes file = {
-        0, 0, static_cast<std::uint8_t>(type), 0, static_cast<std::uint8_t>(entries.size()), 0};
-    for (auto [size, offset] : entries) {
-        Append(file, {16, 16, 0, 0, 1, 0, 8, 0});
-        PutLE32(file, size);
-        PutLE32(file, offset);
-    }
-    Append(file, Filler(300));
-    for (auto [size, offset] : entries)
-        if (offset + 4 <= file.size())
-            for (int i = 0; i < 4; ++i)
-                file[offset + i] = static_cast<std::uint8_t>(start >> (8 * i));
-    return file;
+// An icon or cursor file of images that begin as bitmap headers do, then 300 filler bytes.
+Bytes Directory(int type, std::initializer_list<std::size_t> sizes) {
+    std::vector<Bytes> images;
+    for (std::size_t size : sizes) images.push_back(Plus({40, 0, 0, 0}, Filler(size - 4)));
+    return Plus(MakeIconFile(type, images), Filler(300));
 }
 
 using Rule = Verdict (*)(const LookAhead&);
-template <ResourceKind off>
-Verdict RiffWithout(const LookAhead& a) {
-    ScanOptions options;
-    options.Enable(off, false);
-    return RecogniseRiff(a, options);
-}
-
 struct RuleRow {
     const char* name;
     Rule rule;
@@ -92,14 +73,20 @@ struct RuleRow {
 };
 
 TEST(RulesTest, SizesAndKindsAtTheirLimits) {
+    // `two`: images of 100 and 50 bytes at 38 and 138; `big`: an icon of a 32768-byte image.
     const Bytes icon = MakeIcon32(), cursor = MakeCursor32(), bmp = MakeBmp(3, 2), gif = MakeGif(),
                 png = MakePng(), jpeg = Plus(MakeJpeg(), {0, 0}),
                 riff = MakeRiff("WAVE", Filler(20)), three = MakeMidi(3),
-                big = Set(icon, 14, {0x00, 0x80, 0x00});  // a 32768-byte image
+                two = Directory(1, {100, 50}), big = Set(icon, 14, {0x00, 0x80, 0x00});
     Bytes gap = MakeMidi(2);
     gap.insert(gap.begin() + 14 + 20, 0xAA);
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
     const Rule riffs = [](const LookAhead& a) { return RecogniseRiff(a, {}); };
+    const Rule noWave = [](const LookAhead& a) {
+        ScanOptions options;
+        options.Enable(K::WAV, false);
+        return RecogniseRiff(a, options);
+    };
     const Rule midi = [](const LookAhead& a) { return RecogniseMidi(a); };
     const Rule ico = RecogniseIconDirectory, cur = RecogniseCursorDirectory,
                icoFile = RecogniseIconFile, bmpR = RecogniseBitmap, jpg = RecogniseJpeg;
@@ -108,8 +95,7 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
         {"avi", riffs, Planted(MakeRiff("AVI ", Filler(20))), 16, 32, K::AVI},
         {"ani", riffs, Planted(MakeRiff("ACON", Filler(20))), 16, 32, K::ANI},
         {"unknown form", riffs, Planted(MakeRiff("CDXA", Filler(20))), 16, 0, K::WAV},
-        {"wave off", RiffWithout<K::WAV>, Planted(riff), 16, 0, K::WAV},
-        {"avi off", RiffWithout<K::AVI>, Planted(MakeRiff("AVI ", Filler(20))), 16, 0, K::AVI},
+        {"wave off", noWave, Planted(riff), 16, 0, K::WAV},
         {"riff one past the room", riffs, Plus(Filler(16), Set(riff, 4, {32})), 16, 0, K::WAV},
         {"riff 7 past the end", riffs, Plus(Filler(16), Set(riff, 4, {31})), 16, 39, K::WAV},
         {"icon", ico, Planted(icon), 16, 2238, K::ICO},
@@ -143,17 +129,20 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
         {"midi no track", midi,
          Planted(Plus(ToBytes("MThd"), {0, 0, 0, 6, 0, 0, 0, 0, 0, 0xFF, 0x2F, 0})), 16, 16,
          K::MID},
-        {"two icons", icoFile, IconFile(1, {{100, 38}, {50, 138}}), 0, 188, K::ICO},
-        {"out of order", icoFile, IconFile(1, {{50, 138}, {100, 38}}), 0, 188, K::ICO},
-        {"a cursor file", icoFile, IconFile(2, {{10, 22}}), 0, 32, K::CUR},
-        {"image in directory", icoFile, IconFile(1, {{10, 30}, {10, 40}}), 0, 0, K::ICO},
-        {"empty image", icoFile, IconFile(1, {{0, 38}}), 0, 0, K::ICO},
-        {"no image", icoFile, IconFile(1, {}), 0, 0, K::ICO},
-        {"past the look-ahead", icoFile, IconFile(1, {{5000, 22}}), 0, 0, K::ICO},
-        {"near 4 GiB", icoFile, IconFile(1, {{0xFFFFFFF0U, 22}}), 0, 0, K::ICO},
-        {"type 3", icoFile, IconFile(3, {{10, 22}}), 0, 0, K::ICO},
-        {"PNG images", icoFile, IconFile(1, {{100, 38}, {50, 138}}, 0x474E5089), 0, 188, K::ICO},
-        {"an image that begins as neither", icoFile, IconFile(1, {{100, 38}}, 41), 0, 0, K::ICO},
+        {"two icons", icoFile, two, 0, 188, K::ICO},
+        {"out of order", icoFile, Set(Set(two, 14, {50, 0, 0, 0, 138}), 30, {100, 0, 0, 0, 38}), 0,
+         188, K::ICO},
+        {"a cursor file", icoFile, Directory(2, {10}), 0, 32, K::CUR},
+        // The first image at 30, inside the directory, where a 40 begins the next entry's size.
+        {"image in directory", icoFile, Set(Set(two, 18, {30}), 30, {40}), 0, 0, K::ICO},
+        {"empty image", icoFile, Set(two, 14, {0}), 0, 0, K::ICO},
+        {"no image", icoFile, Set(two, 4, {0}), 0, 0, K::ICO},
+        {"past the look-ahead", icoFile, Set(two, 14, {0x88, 0x13}), 0, 0, K::ICO},
+        {"near 4 GiB", icoFile, Set(two, 14, {0xF0, 0xFF, 0xFF, 0xFF}), 0, 0, K::ICO},
+        {"type 3", icoFile, Set(two, 2, {3}), 0, 0, K::ICO},
+        {"PNG images", icoFile,
+         Set(Set(two, 38, {0x89, 'P', 'N', 'G'}), 138, {0x89, 'P', 'N', 'G'}), 0, 188, K::ICO},
+        {"an image that begins as neither", icoFile, Set(two, 138, {41}), 0, 0, K::ICO},
     };
     for (const RuleRow& row : rows) {
         const Verdict verdict = row.rule(LookAhead::InFile(row.file, row.offset));
@@ -182,16 +171,12 @@ TEST(RulesTest, StructuralChecks) {
                 bmp = MakeBmp(3, 2);
     const Bytes icon = MakeIcon32(), cursor = MakeCursor32(), wave = Wave(), midi = MakeMidi(2);
     const Bytes ani = Ani(icon), avi = MakeRiff("AVI ", Chunk("LIST", ToBytes("hdrlavih")));
-    const Bytes two = MakeTwoImageIcon();
+    const Bytes two = MakeIconFile(1, {MakeIconImage32(32), MakePng(16, 16)});
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
     // An icon file of one image without its 1-bit mask (32 rows of 4 bytes), as many writers
     // leave it out of 32-bit images, whose alpha channel does its work.
     const auto unmasked = [](int bits) {
-        Bytes file = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, static_cast<std::uint8_t>(bits), 0};
-        const Bytes cut = Cut(MakeIconImage32(bits), 32 * 4);
-        PutLE32(file, static_cast<std::uint32_t>(cut.size()));
-        PutLE32(file, 22);
-        return Plus(file, cut);
+        return MakeIconFile(1, {Cut(MakeIconImage32(bits), 32 * 4)});
     };
     std::vector<CheckRow> rows = {
         {"png", K::PNG, png, is(png)},

@@ -1,23 +1,25 @@
 // What a scan leaves behind on a real disk and on one that fails on purpose: output names and
 // bytes, the order of items, chunking, the log, the checked scan and the resource pass; and the
-// engine and its prefilter kernels against the obvious search.
+// engine and its vector kernels against the obvious search.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <functional>
+#include <map>
+#include <set>
 
-#include "FaultyFileSystem.h"
+#include "ChunkMarks.h"
 #include "ItemWriter.h"
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "PeWriter.h"
 #include "ProgressText.h"
-#include "Recognisers.h"
 #include "RecordingObserver.h"
 #include "ReferenceScan.h"
 #include "ScanEngine.h"
+#include "ScanLog.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
 #include "TempFolder.h"
@@ -27,8 +29,8 @@ namespace {
 
 using namespace test;
 using Lines = std::vector<std::string>;
-using Found = ReferenceItem;
-using Items = std::vector<Found>;
+using Items = std::vector<ReferenceItem>;
+using K = ResourceKind;
 constexpr std::int64_t kMiB = 1024 * 1024;
 
 Bytes Compose(std::initializer_list<Bytes> parts) {
@@ -41,12 +43,88 @@ Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count) {
                  bytes.begin() + static_cast<std::ptrdiff_t>(from + count));
 }
 Bytes WithLineEnd(Bytes bytes) {
-    Append(bytes, {0x0D, 0x0A});
-    return bytes;
+    return Compose({bytes, {0x0D, 0x0A}});
 }
-std::int64_t Size(const Bytes& bytes) {
-    return static_cast<std::int64_t>(bytes.size());
-}
+
+// The real disk with one failure switched in on purpose. It records every path it writes, so that
+// a test can prove nothing outside the output root was written.
+enum class Fault { RefusePng, FullDisk, GoneAfterSearch, Gone, Shrinks, ReadError, RefuseLog };
+class FaultyDisk final : public FileSystem {
+  public:
+    explicit FaultyDisk(Fault fault) : fault_(fault) {}
+    std::set<std::string> written;
+
+    bool IsFile(const std::string& path) override { return Disk().IsFile(path); }
+    std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                           std::error_code& error) override {
+        const bool again = ++opens_ > 1;  // the extraction's open, after the search's
+        if (fault_ == Fault::Gone || (fault_ == Fault::GoneAfterSearch && again))
+            return error = Error(ENOENT), nullptr;
+        auto inner = Disk().OpenSource(path, error);
+        const std::int64_t end = fault_ == Fault::Shrinks && again ? 40 : INT64_MAX;
+        if (!inner) return nullptr;
+        return std::make_unique<Source>(std::move(inner), end, fault_ == Fault::ReadError);
+    }
+    std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                             std::error_code& error) override {
+        if (Refused(path)) return error = Error(EACCES), nullptr;
+        written.insert(path);
+        auto inner = Disk().CreateOutput(path, error);
+        if (!inner || fault_ != Fault::FullDisk || path.ends_with(kLogFileName)) return inner;
+        return std::make_unique<Output>(std::move(inner));
+    }
+    std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                           std::error_code& error) override {
+        if (Refused(path)) return error = Error(EACCES), nullptr;
+        written.insert(path);
+        return Disk().OpenAppend(path, error);
+    }
+    std::int64_t FileSize(const std::string& path, std::error_code& error) override {
+        return Disk().FileSize(path, error);
+    }
+    std::error_code CreateFolders(const std::string& path) override {
+        return written.insert(path), Disk().CreateFolders(path);
+    }
+    std::error_code RemoveFile(const std::string& path) override {
+        return written.insert(path), Disk().RemoveFile(path);
+    }
+
+  private:
+    static FileSystem& Disk() { return NativeFileSystem(); }
+    static std::error_code Error(int code) { return {code, std::generic_category()}; }
+    bool Refused(const std::string& path) const {
+        return (fault_ == Fault::RefusePng && path.find("PNG") != std::string::npos) ||
+               (fault_ == Fault::RefuseLog && path.ends_with(kLogFileName));
+    }
+    struct Source final : SourceFile {  // ends at `end`; with `fails`, reads past 100 fail
+        Source(std::unique_ptr<SourceFile> in, std::int64_t e, bool f)
+            : inner(std::move(in)), end(e), fails(f) {}
+        std::int64_t Length() const override { return inner->Length(); }
+        ReadResult ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t count) override {
+            const std::int64_t stop = std::min(end, offset + static_cast<std::int64_t>(count));
+            if (fails && stop > 100) return {0, Error(EIO)};
+            if (stop <= offset) return {};
+            return inner->ReadAt(offset, into, static_cast<std::size_t>(stop - offset));
+        }
+        std::unique_ptr<SourceFile> inner;
+        std::int64_t end;
+        bool fails;
+    };
+    struct Output final : OutputFile {  // room for 20 bytes
+        explicit Output(std::unique_ptr<OutputFile> in) : inner(std::move(in)) {}
+        std::error_code Write(const std::uint8_t* bytes, std::size_t count) override {
+            const std::size_t take = std::min(count, room);
+            room -= take;
+            const std::error_code error = inner->Write(bytes, take);
+            return take < count ? Error(ENOSPC) : error;
+        }
+        std::error_code Close() override { return inner->Close(); }
+        std::unique_ptr<OutputFile> inner;
+        std::size_t room = 20;
+    };
+    Fault fault_;
+    int opens_ = 0;
+};
 
 class ScanEngineTest : public ::testing::Test {
   protected:
@@ -55,29 +133,25 @@ class ScanEngineTest : public ::testing::Test {
     RecordingObserver observer;
     StopToken stop;
 
-    // A fresh observer (keeping its progress hook) and a scan with a fixed clock.
+    // A fresh observer and a scan with a fixed clock.
     ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
                      FileSystem* fileSystem = &NativeFileSystem()) {
-        auto hook = std::move(observer.onProgress);
         observer = {};
-        observer.onProgress = std::move(hook);
-        ScanSetup setup;
-        setup.outputRoot = root;
-        setup.clock = [] { return std::string("T"); };
-        setup.fileSystem = fileSystem;
-        return ScanEngine(setup).ScanFile(path, options, observer, stop);
+        return ScanEngine({root, {}, [] { return std::string("T"); }, fileSystem})
+            .ScanFile(path, options, observer, stop);
     }
-    ScanSummary Rescan(const std::string& name, const Bytes& bytes,
-                       const ScanOptions& options = {}) {
-        return Scan(temp.Write(name, bytes), options);
+    ScanSummary Rescan(const std::string& name, const Bytes& bytes, const ScanOptions& o = {}) {
+        return Scan(temp.Write(name, bytes), o);
     }
-    std::string Out(std::string_view kind, const std::string& name) const {
-        return root + std::string(kind) + kPathSeparator + name;
+    // Every file under the output root with its bytes.
+    std::map<std::string, Bytes> Tree() const {
+        std::map<std::string, Bytes> tree;
+        for (const std::string& file : ListTree(root)) tree[file] = ReadFileBytes(root + file);
+        return tree;
     }
     std::string Kinds() const {
         std::string kinds;
-        for (const RecordedItem& item : observer.items)
-            kinds += std::string(KindName(item.kind)) + " ";
+        for (const RecordedItem& item : observer.items) kinds += std::string(KindName(item.kind));
         return kinds;
     }
     Items Results() const {
@@ -94,27 +168,42 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     const std::string path = temp.Write("in/a.dll", source);
     EXPECT_EQ(Scan(path).itemsLogged, 4);
     const std::size_t iconAt = 100 + gif.size() + 50, bmpAt = iconAt + icon.size() + 50;
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")), WithLineEnd(icon));
     // The bare 32x32 image: icon header, the 0x28 before the signature, 2238 source bytes.
-    Bytes bare(kIconHeader32.begin(), kIconHeader32.end());
-    bare.push_back(0x28);
-    Append(bare, Slice(source, iconAt + 23, 2238));
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_1.ICO")), WithLineEnd(bare));
-    EXPECT_EQ(ReadFileBytes(Out("BMP", "a.dll_2.BMP")), WithLineEnd(bmp));
-    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_3.GIF")),
-              WithLineEnd(Slice(source, 100, gif.size() + 1)));
+    const Bytes bare = Compose({Bytes(kIconHeader32.begin(), kIconHeader32.end()),
+                                {0x28},
+                                Slice(source, iconAt + 23, 2238)});
     const auto found = [](std::string kind, std::size_t at, std::size_t size) {
         return kind + " file found at offset: " + std::to_string(at) +
                ",  Size: " + std::to_string(size) + "\r\n";
     };
-    EXPECT_EQ(ReadFileText(root + "LOG.txt"),
-              "----------\r\nStart: T (" + path + ")\r\n" + found("ICO", iconAt + 1, 2238) +
-                  found("ICO", iconAt + 24, 2238) + found("BMP", bmpAt + 1, bmp.size()) +
-                  found("GIF", 101, gif.size() + 1) + "4 βρέθηκαν .\r\nEnd: T\r\n");
+    const std::string log = "----------\r\nStart: T (" + path + ")\r\n" +
+                            found("ICO", iconAt + 1, 2238) + found("ICO", iconAt + 24, 2238) +
+                            found("BMP", bmpAt + 1, bmp.size()) +
+                            found("GIF", 101, gif.size() + 1) + "4 βρέθηκαν .\r\nEnd: T\r\n";
+    EXPECT_EQ(Tree(), (std::map<std::string, Bytes>{
+                          {"BMP/a.dll_2.BMP", WithLineEnd(bmp)},
+                          {"GIF/a.dll_3.GIF", WithLineEnd(Slice(source, 100, gif.size() + 1))},
+                          {"ICO/a.dll_0.ICO", WithLineEnd(icon)},
+                          {"ICO/a.dll_1.ICO", WithLineEnd(bare)},
+                          {"LOG.txt", ToBytes(log)}}));
     EXPECT_EQ(observer.counts,
               (std::map<std::string, int>{{"ICO#a.dll", 2}, {"BMP#a.dll", 1}, {"GIF#a.dll", 1}}));
     EXPECT_EQ(observer.prepared.size(), 10u);
     EXPECT_EQ(observer.finished, Lines{"a.dll"});
+
+    // The same name from another folder replaces outputs; only enabled kinds get nodes.
+    ScanOptions gifOnly;
+    gifOnly.enabled.fill(false);
+    gifOnly.Enable(K::GIF, true);
+    const Bytes other = Compose({Filler(5), gif, Filler(9), bmp, Filler(3)});
+    temp.Write("out/GIF/a.dll_0.GIF", Filler(100));
+    Rescan("y/a.dll", other, gifOnly);
+    EXPECT_EQ(Kinds(), "GIF");
+    EXPECT_EQ(observer.prepared, Lines{"a.dll:GIF"});
+    EXPECT_EQ(ReadFileBytes(root + "GIF/a.dll_0.GIF"), WithLineEnd(Slice(other, 5, 36)));
+    EXPECT_EQ(Tree().size(), 6u);        // the first scan's items stay
+    for (ResourceKind kind : kAllKinds)  // every kind's folder is made, enabled or not
+        EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(root + std::string(KindName(kind)))));
 }
 
 // The chunk count follows the length and the cap; a bar value needs 100 bytes.
@@ -122,10 +211,10 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCap) {
     Rescan("one.bin", Filler(kMiB));
     EXPECT_EQ(observer.progress.size(), 1u);
     Rescan("two.bin", Filler(kMiB + 1));
-    ASSERT_EQ(observer.progress.size(), 2u);
-    EXPECT_EQ(observer.progress[0].lastPosition, kMiB);
-    // 1048578 / round(10485.77)
-    EXPECT_EQ(observer.progress[1], (RecordedProgress{"two.bin", kMiB + 1, kMiB + 1, 99}));
+    // 1048577 / round(10485.77), and 1048578 / 10486
+    EXPECT_EQ(observer.progress,
+              (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1, 99},
+                                             {"two.bin", kMiB + 1, kMiB + 1, 99}}));
     ScanOptions capped;
     capped.chunkCap = 0;
     Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
@@ -144,69 +233,34 @@ TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
     EXPECT_FALSE(std::filesystem::exists(ToFsPath(root)));
     EXPECT_TRUE(observer.prepared.empty() && observer.lines.empty());
     EXPECT_FALSE(Scan(temp.MakeFolder("folder.dll")).scanned);  // a folder is not a file either
-
     temp.Write("out", ToBytes("a file where the output root should be"));
-    EXPECT_TRUE(Scan(temp.Write("a.dll", MakeGif())).foldersFailed);
+    EXPECT_TRUE(Rescan("a.dll", MakeGif()).foldersFailed);
     EXPECT_EQ(observer.folderMessages,
               Lines{"Δεν ειναι δυνατή η δημιουργία του φακέλου '" + root + "ANI"});
-    EXPECT_EQ(observer.prepared.size(), 10u);  // the nodes stay, since the empty ones are never
-    EXPECT_TRUE(observer.finished.empty());    // cleared
-    EXPECT_TRUE(observer.lines.empty());
-}
-
-TEST_F(ScanEngineTest, StopEndsTheSearchAtTheNextChunkAndKeepsWhatWasFound) {
-    Bytes source;
-    for (int chunk = 0; chunk < 3; ++chunk) Append(source, Compose({MakeGif(), Filler(kMiB - 35)}));
-    const std::string path = temp.Write("big.bin", source);
-    observer.onProgress = [](const ProgressReport& report) {
-        return report.lastPosition == 2 * kMiB ? ScanStep::Stop : ScanStep::Continue;
-    };
-    Scan(path);
-    EXPECT_EQ(observer.progress.size(), 2u);
-    EXPECT_EQ(observer.items.size(), 2u);  // the chunk being searched when stop came is finished
-    EXPECT_EQ(observer.lines.back(), "End: T");
-    EXPECT_TRUE(stop.StopRequested());  // the answer is kept, so a batch stops too
-    // A request that is already made (Ctrl-C between two files) is not lost: nothing is searched.
-    Scan(path);
-    EXPECT_TRUE(observer.progress.empty() && observer.items.empty());
-    EXPECT_EQ(observer.lines.back(), "End: T");
+    // The nodes stay, since the empty ones are never cleared.
+    EXPECT_EQ(observer.prepared.size(), 10u);
+    EXPECT_TRUE(observer.finished.empty() && observer.lines.empty());
 }
 
 TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
     Bytes riff = MakeRiff("WAVE", Filler(20));
     riff[4] = 31;  // the size field claims 7 bytes more than the file holds
     Rescan("w.bin", Compose({Filler(16), riff}));
-    EXPECT_EQ(Results(), (Items{{17, 39, ResourceKind::WAV}}));
-    EXPECT_EQ(ReadFileBytes(Out("WAV", "w.bin_0.WAV")), WithLineEnd(riff));
+    EXPECT_EQ(Results(), (Items{{17, 39, K::WAV}}));
+    EXPECT_EQ(ReadFileBytes(root + "WAV/w.bin_0.WAV"), WithLineEnd(riff));
     // A bare icon bitmap 100 bytes before the end.
     Rescan("t.bin", Compose({Filler(30), {0x28, 0, 0, 0, 0x20, 0, 0, 0, 0x40}, Filler(91)}));
-    ASSERT_EQ(observer.items.size(), 1u);
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "t.bin_0.ICO")).size(), 22u + 1 + 99 + 2);
-}
-
-TEST_F(ScanEngineTest, SameNameElsewhereReplacesOutputsAndOnlyEnabledKindsGetNodes) {
-    Scan(temp.Write("x/a.dll", Compose({MakeGif(), Filler(3), MakeGif(), Filler(3)})));
-    ScanOptions gifOnly;
-    gifOnly.enabled.fill(false);
-    gifOnly.Enable(ResourceKind::GIF, true);
-    const Bytes other = Compose({Filler(5), MakeGif(), Filler(9), MakeBmp(), Filler(3)});
-    Scan(temp.Write("y/a.dll", other), gifOnly);
-    EXPECT_EQ(Kinds(), "GIF ");
-    EXPECT_EQ(observer.prepared, Lines{"a.dll:GIF"});
-    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_0.GIF")), WithLineEnd(Slice(other, 5, 36)));
-    EXPECT_TRUE(FileExists(Out("GIF", "a.dll_1.GIF")));  // from the first scan, untouched
-    for (ResourceKind kind : kAllKinds)
-        EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(root + std::string(KindName(kind)))));
+    EXPECT_EQ(ReadFileBytes(root + "ICO/t.bin_0.ICO").size(), 22u + 1 + 99 + 2);
 }
 
 TEST_F(ScanEngineTest, LogIsEmptiedOnlyOncePastItsLimit) {
     const std::string source = temp.Write("e.bin", {});
-    temp.Write("out/LOG.txt", Bytes(1024000, 'x'));
-    Scan(source);
-    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 1024000), std::string(1024000, 'x'));
-    temp.Write("out/LOG.txt", Bytes(1024001, 'x'));
-    Scan(source);
-    EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 12), "----------\r\n");
+    for (std::size_t size : {1024000, 1024001}) {
+        temp.Write("out/LOG.txt", Bytes(size, 'x'));
+        Scan(source);
+        EXPECT_EQ(ReadFileText(root + "LOG.txt").substr(0, 12),
+                  size == 1024000 ? std::string(12, 'x') : "----------\r\n");
+    }
 }
 
 TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
@@ -219,30 +273,27 @@ TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
     ScanOptions options;
     options.checkItems = true;
     EXPECT_EQ(Scan(path, options).itemsLogged, 3);
-    // The icon file whole, with no line break after it, and not the bare image inside it again.
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "a.dll_0.ICO")), icon);
-    // The 32-bit bare image at its real size, under a header that says what it is.
-    const Bytes bare = ReadFileBytes(Out("ICO", "a.dll_1.ICO"));
-    ASSERT_EQ(bare.size(), 22 + image32.size());
-    EXPECT_EQ(Slice(bare, 22, image32.size()), image32);
-    EXPECT_EQ(bare[8], 0);    // colour count
-    EXPECT_EQ(bare[12], 32);  // bits per pixel
-    EXPECT_EQ(bare[14] | bare[15] << 8, static_cast<int>(image32.size()));
-    EXPECT_EQ(ReadFileBytes(Out("GIF", "a.dll_2.GIF")), gif);
-    EXPECT_FALSE(FileExists(Out("PNG", "a.dll_3.PNG")));
+    // The 32-bit bare image at its real size, under a header that says what it is: no colour
+    // count, one plane, 32 bits, its size; the icon file whole and not its bare image again; no
+    // line breaks.
+    Bytes header(kIconHeader32.begin(), kIconHeader32.end());
+    header[10] = 1, header[12] = 32, header[14] = image32.size() & 0xFF;
+    header[15] = static_cast<std::uint8_t>(image32.size() >> 8);
+    EXPECT_EQ(Tree(), (std::map<std::string, Bytes>{{"GIF/a.dll_2.GIF", gif},
+                                                    {"ICO/a.dll_0.ICO", icon},
+                                                    {"ICO/a.dll_1.ICO", Compose({header, image32})},
+                                                    {"LOG.txt", Tree()["LOG.txt"]}}));
     EXPECT_EQ(observer.counts["PNG#a.dll"], 0);
     // Unchecked, what the plain rules give, each item with CR LF after it.
     EXPECT_EQ(Scan(path).itemsLogged, 5);
-    const Bytes plainGif = ReadFileBytes(Out("GIF", "a.dll_3.GIF"));
-    ASSERT_GE(plainGif.size(), gif.size() + 2);
-    EXPECT_EQ(Bytes(plainGif.end() - 2, plainGif.end()), Bytes({'\r', '\n'}));
+    const Bytes plainGif = ReadFileBytes(root + "GIF/a.dll_3.GIF");
+    EXPECT_EQ(Slice(plainGif, plainGif.size() - 2, 2), Bytes({'\r', '\n'}));
 }
 
 TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragments) {
     // The 32x32 image is a complete one-image icon's image, so its bare-icon signature is there.
-    const Bytes icon = MakeIcon32();
     const Bytes pe = MakePe(
-        {{kRtIcon, "", 1, 0, Bytes(icon.begin() + 22, icon.end())},
+        {{kRtIcon, "", 1, 0, MakeIconImage32(8)},
          {kRtIcon, "", 2, 0, MakePng(64, 64)},
          {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}, {64, 32, 2, 0}})},
          {kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)}},
@@ -254,61 +305,50 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     // The GIF is carved; the bitmap and the group come from the table, in its order; neither the
     // bare 32x32 image nor the PNG inside the group is written again.
-    EXPECT_EQ(Kinds(), "GIF BMP ICO ");
-    const Bytes ico = ReadFileBytes(Out("ICO", "setup.exe_2.ICO"));
+    EXPECT_EQ(Kinds(), "GIFBMPICO");
+    const Bytes ico = ReadFileBytes(root + "ICO/setup.exe_2.ICO");
     ASSERT_GT(ico.size(), 6u);
     EXPECT_EQ(ico[4], 2);
     EXPECT_EQ(ico[ico.size() - 2], 0x0D);
-    EXPECT_EQ(ReadFileBytes(Out("BMP", "setup.exe_1.BMP"))[0], 'B');
+    EXPECT_EQ(ReadFileBytes(root + "BMP/setup.exe_1.BMP")[0], 'B');
     EXPECT_GT(observer.items[1].position, 101);
-    EXPECT_LT(observer.items[1].position, 101 + Size(pe));
+    EXPECT_LT(observer.items[1].position, 101 + static_cast<std::int64_t>(pe.size()));
     ASSERT_FALSE(Scan(path).hadFailure);  // without the pass, the same source is carved as before
-    EXPECT_EQ(Kinds(), "ICO GIF PNG ");
+    EXPECT_EQ(Kinds(), "ICOGIFPNG");
     // A loose icon file of two images is found and written whole, also without cursors.
-    const Bytes two = MakeTwoImageIcon();
-    ScanOptions iconsOnly = resources;
-    iconsOnly.Enable(ResourceKind::CUR, false);
+    const Bytes two = MakeIconFile(1, {MakeIconImage32(32), MakePng(16, 16)});
+    resources.Enable(K::CUR, false);
     ASSERT_FALSE(
-        Rescan("in/icons.bin", Compose({Filler(50), two, Filler(50)}), iconsOnly).hadFailure);
-    EXPECT_EQ(ReadFileBytes(Out("ICO", "icons.bin_0.ICO")), WithLineEnd(two));
+        Rescan("in/icons.bin", Compose({Filler(50), two, Filler(50)}), resources).hadFailure);
+    EXPECT_EQ(ReadFileBytes(root + "ICO/icons.bin_0.ICO"), WithLineEnd(two));
 }
 
 // Each failure is one log line and the scan goes on; what an item's file could not hold is not
 // left half written; nothing outside the output root is written.
 TEST_F(ScanEngineTest, DiskFailuresAreLoggedAndLoseNothingElse) {
     struct Row {
-        std::function<void(FaultyFileSystem&)> fault;
+        Fault fault;
         Lines failures, tree;
         int found;
     };
     const std::string shorter = "1001 - The source file is shorter than when the scan began";
     const std::string gone = "2 - No such file or directory", refused = "13 - Permission denied";
-    const Lines all = {"GIF/a.dll_0.GIF", "LOG.txt", "PNG/a.dll_2.PNG", "WAV/a.dll_1.WAV"};
+    const std::string gif = "GIF/a.dll_0.GIF", png = "PNG/a.dll_2.PNG", wav = "WAV/a.dll_1.WAV";
     const std::vector<Row> rows = {
-        {[](auto& d) { d.refuseOutputsContaining = "PNG"; },
-         {refused},
-         {"GIF/a.dll_0.GIF", "LOG.txt", "WAV/a.dll_1.WAV"},
-         3},
-        {[](auto& d) { d.bytesPerOutput = 20; },
-         Lines(3, "28 - No space left on device"),
-         {"LOG.txt"},
-         3},
-        {[](auto& d) { d.sourceOpensAllowed = 1; }, {gone}, {"LOG.txt"}, 3},
-        {[](auto& d) { d.sourceOpensAllowed = 0; }, {gone}, {"LOG.txt"}, 0},
-        {[](auto& d) { d.endsAt = 40, d.endsAtFromOpen = 2; },
-         {shorter, shorter},
-         {"GIF/a.dll_0.GIF", "LOG.txt"},
-         3},  // the GIF and the byte after it are still there
-        {[](auto& d) { d.failReadsFrom = 100; }, {"5 - Input/output error"}, {"LOG.txt"}, 0},
-        {[](auto& d) { d.refuseLog = true; }, {refused}, {all[0], all[2], all[3]}, 3},
+        {Fault::RefusePng, {refused}, {gif, "LOG.txt", wav}, 3},
+        {Fault::FullDisk, Lines(3, "28 - No space left on device"), {"LOG.txt"}, 3},
+        {Fault::GoneAfterSearch, {gone}, {"LOG.txt"}, 3},
+        {Fault::Gone, {gone}, {"LOG.txt"}, 0},
+        {Fault::Shrinks, {shorter, shorter}, {gif, "LOG.txt"}, 3},  // the GIF and one byte stay
+        {Fault::ReadError, {"5 - Input/output error"}, {"LOG.txt"}, 0},
+        {Fault::RefuseLog, {refused}, {gif, png, wav}, 3},
     };
     const std::string source =
         temp.Write("a.dll", Compose({MakeGif(), Filler(5), MakePng(), Filler(5),
                                      MakeRiff("WAVE", Filler(40)), Filler(5)}));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         root = temp.path() + std::to_string(i) + kPathSeparator;
-        FaultyFileSystem disk;
-        rows[i].fault(disk);
+        FaultyDisk disk(rows[i].fault);
         EXPECT_TRUE(Scan(source, {}, &disk).hadFailure) << i;
         EXPECT_EQ(observer.failures, rows[i].failures) << i;
         const Lines tree = ListTree(root);
@@ -363,7 +403,7 @@ TEST_F(ScanEngineTest, FindsExactlyWhatTheObviousSearchFinds) {
         Bytes source = DenseSource(static_cast<std::size_t>(size), seed);
         if (size > kMiB) std::copy_n("GIF89a", 6, source.begin() + kMiB - 3);  // cut by the chunk
         ScanOptions options;
-        if (seed == 2) options.Enable(ResourceKind::WAV, false);
+        if (seed == 2) options.Enable(K::WAV, false);
         if (seed == 3) options.chunkCap = 2;
         const Items expected = ReferenceScan(source, options);
         ASSERT_GT(static_cast<std::int64_t>(expected.size()), size / 400);
@@ -372,7 +412,28 @@ TEST_F(ScanEngineTest, FindsExactlyWhatTheObviousSearchFinds) {
     }
 }
 
-// Every prefilter kernel this processor has finds every signature start, within odd bounds.
+// The portable kernel and each vector kernel this processor can run.
+template <class Kernel>
+std::vector<std::pair<const char*, Kernel>> Kernels(Kernel portable, [[maybe_unused]] Kernel sse2,
+                                                    [[maybe_unused]] Kernel avx2,
+                                                    [[maybe_unused]] Kernel avx512) {
+    std::vector<std::pair<const char*, Kernel>> kernels = {{"portable", portable}};
+#if defined(__x86_64__) || defined(_M_X64)
+    kernels.push_back({"sse2", sse2});
+#ifndef _WIN32
+    if (__builtin_cpu_supports("avx2")) kernels.push_back({"avx2", avx2});
+    if (__builtin_cpu_supports("avx512bw")) kernels.push_back({"avx512", avx512});
+#endif
+#endif
+    return kernels;
+}
+#if defined(__x86_64__) || defined(_M_X64)
+#define VECTOR_KERNELS(space) space::Sse2, space::Avx2, space::Avx512
+#else
+#define VECTOR_KERNELS(space) nullptr, nullptr, nullptr
+#endif
+
+// Every prefilter kernel finds every signature start, within odd bounds.
 TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
     Bytes data = DenseSource(50000, 77);
     data.resize(data.size() + SignatureFinder::kReadPast);
@@ -383,16 +444,7 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
                 std::memcmp(&data[at], row.bytes.data(), row.bytes.size()) == 0)
                 truth.push_back(at);
     ASSERT_GT(truth.size(), 150u);
-    std::vector<std::pair<const char*, prefilter::Kernel>> kernels = {
-        {"scalar", prefilter::Scalar}};
-#if defined(__x86_64__) || defined(_M_X64)
-    kernels.push_back({"sse2", prefilter::Sse2});
-#ifndef _WIN32
-    if (__builtin_cpu_supports("avx2")) kernels.push_back({"avx2", prefilter::Avx2});
-    if (__builtin_cpu_supports("avx512bw")) kernels.push_back({"avx512", prefilter::Avx512});
-#endif
-#endif
-    for (auto [name, kernel] : kernels) {
+    for (auto [name, kernel] : Kernels(prefilter::Scalar, VECTOR_KERNELS(prefilter))) {
         std::vector<std::uint32_t> hits(60000);
         std::size_t resume = 0;
         hits.resize(kernel(data.data(), 3, 49999, hits.data(), hits.size(), &resume));
@@ -403,6 +455,32 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
             EXPECT_TRUE(std::binary_search(hits.begin(), hits.end(), at)) << name << " " << at;
         EXPECT_TRUE(hits.empty() || hits.back() < 49999u) << name;
     }
+}
+
+// The resource pass's marks at every chunk length around the vector widths: a mark is found
+// exactly when its bytes lie inside the chunk.
+TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
+    // Icon directories (1) and "MZ" (2) across the 16-, 32- and 64-byte block edges, none
+    // overlapping, in order; and near misses (0).
+    const std::vector<std::tuple<std::size_t, Bytes, int>> planted = {
+        {0, {0, 0, 1, 0, 2, 0}, 1},   {29, {0, 0, 2, 0, 255, 0}, 1}, {57, {0, 0, 1, 0, 9, 0}, 1},
+        {63, {0, 0, 2, 0, 2, 0}, 1},  {126, {0, 0, 1, 0, 3, 0}, 1},  {150, {0, 0, 1, 0, 2, 0}, 1},
+        {15, {'M', 'Z'}, 2},          {47, {'M', 'Z'}, 2},           {143, {'M', 'Z'}, 2},
+        {40, {0, 0, 1, 0, 1, 0}, 0},  {80, {0, 0, 3, 0, 2, 0}, 0},   {90, {0, 0, 1, 1, 2, 0}, 0},
+        {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0}};
+    Bytes data(160, 0x33);
+    for (const auto& [at, bytes, kind] : planted) std::copy(bytes.begin(), bytes.end(), &data[at]);
+    for (const auto& [name, kernel] : Kernels(FindMarks, VECTOR_KERNELS(marks)))
+        for (std::size_t size = 0; size <= data.size(); ++size) {
+            std::vector<std::uint32_t> fitting[3];
+            for (const auto& [at, bytes, kind] : planted)
+                if (at + bytes.size() <= size)
+                    fitting[kind].push_back(static_cast<std::uint32_t>(at));
+            ChunkMarks marks;
+            kernel(data.data(), size, marks);
+            ASSERT_EQ(marks.directories, fitting[1]) << name << ", " << size;
+            ASSERT_EQ(marks.programs, fitting[2]) << name << ", " << size;
+        }
 }
 
 TEST(ProgressTextTest, GroupsDigitsAndDividesByRoundedHundredths) {

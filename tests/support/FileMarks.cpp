@@ -7,10 +7,14 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#endif
 
+namespace morvane::test {
+
+#ifdef _WIN32
 namespace {
 void AddAttributes(const std::string& path, DWORD added) {
-    const std::wstring wide = morvane::ToFsPath(path).wstring();
+    const std::wstring wide = ToFsPath(path).wstring();
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     // A mark that silently failed to stick would make the tests that rely on it pass for nothing.
     if (attributes == INVALID_FILE_ATTRIBUTES ||
@@ -18,11 +22,6 @@ void AddAttributes(const std::string& path, DWORD added) {
         throw std::runtime_error("cannot set the attributes of " + path);
 }
 }  // namespace
-#endif
-
-namespace morvane::test {
-
-#ifdef _WIN32
 std::string HiddenName(const std::string& name) {
     return name;
 }

@@ -1,13 +1,11 @@
-// The marks that hide a file or protect it, set each platform's own way, so that one test can
-// say "a hidden file" on every platform.
+// The marks that hide a file or protect it, set each platform's own way. Outside Windows the
+// leading "." HiddenName adds is what hides an entry; on Windows MarkHidden sets the attribute.
 #pragma once
 
 #include <string>
 
 namespace morvane::test {
 
-// Outside Windows the leading "." HiddenName adds is what hides an entry; on Windows MarkHidden
-// sets the attribute.
 std::string HiddenName(const std::string& name);
 void MarkHidden(const std::string& path);
 void MarkReadOnly(const std::string& path);  // the read-only attribute on Windows

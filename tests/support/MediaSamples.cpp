@@ -1,23 +1,15 @@
 #include "MediaSamples.h"
 
-#include <array>
-
 namespace morvane::test {
 
 namespace {
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
+std::uint32_t Crc32(const Bytes& data) {
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    for (std::uint8_t byte : data) {
+        crc ^= byte;
+        for (int k = 0; k < 8; ++k) crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
 }
 
 std::uint32_t Adler32(const Bytes& data) {
@@ -39,41 +31,9 @@ void PngChunk(Bytes& png, std::string_view type, const Bytes& data) {
     Bytes body = ToBytes(type);
     Append(body, data);
     Append(png, body);
-    PutBE32(png, Crc32(body.data(), body.size()));
+    PutBE32(png, Crc32(body));
 }
 
-// The 40-byte information header and 256-colour image of a 32x32 icon or cursor.
-Bytes IconImage32() {
-    Bytes image;
-    PutLE32(image, 40);
-    PutLE32(image, 32);
-    PutLE32(image, 64);  // colour and mask bitmaps together
-    PutLE16(image, 1);
-    PutLE16(image, 8);
-    for (int i = 0; i < 6; ++i) PutLE32(image, 0);
-    for (int i = 0; i < 256; ++i) PutLE32(image, static_cast<std::uint32_t>(i * 0x010101));
-    for (int i = 0; i < 32 * 32; ++i) image.push_back(static_cast<std::uint8_t>(0x81 + (i % 7)));
-    image.insert(image.end(), 32 * 4, 0x00);  // AND mask: all opaque
-    return image;
-}
-
-Bytes IconFile(std::uint16_t type) {
-    const Bytes image = IconImage32();
-    Bytes file;
-    PutLE16(file, 0);
-    PutLE16(file, type);
-    PutLE16(file, 1);
-    file.push_back(32);
-    file.push_back(32);
-    file.push_back(0);
-    file.push_back(0);
-    PutLE16(file, type == 2 ? 3 : 1);  // hot spot x for a cursor, planes for an icon
-    PutLE16(file, type == 2 ? 4 : 8);  // hot spot y for a cursor, bits for an icon
-    PutLE32(file, static_cast<std::uint32_t>(image.size()));
-    PutLE32(file, 22);
-    Append(file, image);
-    return file;
-}
 }  // namespace
 
 Bytes ToBytes(std::string_view text) {
@@ -128,58 +88,56 @@ Bytes MakeBmp(int width, int height) {
     const int rowSize = (width * 3 + 3) / 4 * 4;
     const auto pixels = static_cast<std::uint32_t>(rowSize * height);
     Bytes bmp = ToBytes("BM");
-    PutLE32(bmp, 54 + pixels);
-    PutLE32(bmp, 0);
-    PutLE32(bmp, 54);
-    PutLE32(bmp, 40);
-    PutLE32(bmp, static_cast<std::uint32_t>(width));
-    PutLE32(bmp, static_cast<std::uint32_t>(height));
-    PutLE16(bmp, 1);
-    PutLE16(bmp, 24);
-    for (int i = 0; i < 6; ++i) PutLE32(bmp, 0);
+    const auto w = static_cast<std::uint32_t>(width), h = static_cast<std::uint32_t>(height);
+    for (std::uint32_t field : {54 + pixels, 0u, 54u, 40u, w, h}) PutLE32(bmp, field);
+    PutLE32(bmp, 1 | 24 << 16);  // planes, bits
+    bmp.resize(54, 0);
     for (std::uint32_t i = 0; i < pixels; ++i)
         bmp.push_back(static_cast<std::uint8_t>(0x90 + i % 13));
     return bmp;
 }
 
-Bytes MakeIcon32() {
-    return IconFile(1);
-}
-
 Bytes MakeIconImage32(int bits) {
     Bytes image;
-    for (std::uint32_t field : {40u, 32u, 64u}) PutLE32(image, field);
+    for (std::uint32_t field : {40u, 32u, 64u}) PutLE32(image, field);  // 64: colour and mask
     PutLE16(image, 1);
     PutLE16(image, static_cast<std::uint32_t>(bits));
     image.resize(40, 0);
-    const int palette = bits <= 8 ? 4 << bits : 0;
-    image.resize(image.size() + static_cast<std::size_t>(palette + 32 * 4 * bits + 128), 0x11);
+    for (int i = 0; bits <= 8 && i < 1 << bits; ++i)
+        PutLE32(image, static_cast<std::uint32_t>(i * 0x010101));
+    for (int i = 0; i < 32 * 4 * bits; ++i)
+        image.push_back(static_cast<std::uint8_t>(0x81 + i % 7));
+    image.resize(image.size() + 32 * 4, 0);  // AND mask: all opaque
     return image;
 }
-Bytes MakeTwoImageIcon() {
-    const Bytes image = MakeIconImage32(32), small = MakePng(16, 16);
-    Bytes file = {0, 0, 1, 0, 2, 0};
-    for (const Bytes* entry : {&image, &small}) {
-        Append(file, {16, 16, 0, 0, 1, 0, 32, 0});
-        PutLE32(file, static_cast<std::uint32_t>(entry->size()));
-        PutLE32(file, entry == &image ? 38 : 38 + static_cast<std::uint32_t>(image.size()));
+
+Bytes MakeIconFile(int type, const std::vector<Bytes>& images) {
+    Bytes file = {
+        0, 0, static_cast<std::uint8_t>(type), 0, static_cast<std::uint8_t>(images.size()), 0};
+    auto offset = static_cast<std::uint32_t>(file.size() + 16 * images.size());
+    for (const Bytes& image : images) {
+        Append(file, {32, 32, 0, 0});
+        PutLE16(file, type == 2 ? 3 : 1);  // hot spot x for a cursor, planes for an icon
+        PutLE16(file, type == 2 ? 4 : 8);  // hot spot y for a cursor, bits for an icon
+        PutLE32(file, static_cast<std::uint32_t>(image.size()));
+        PutLE32(file, offset);
+        offset += static_cast<std::uint32_t>(image.size());
     }
-    Append(file, image);
-    Append(file, small);
+    for (const Bytes& image : images) Append(file, image);
     return file;
 }
+Bytes MakeIcon32() {
+    return MakeIconFile(1, {MakeIconImage32(8)});
+}
 Bytes MakeCursor32() {
-    return IconFile(2);
+    return MakeIconFile(2, {MakeIconImage32(8)});
 }
 
 Bytes MakeJpeg() {
-    Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J',  'F',  'I',  'F',
-                  0x00, 0x01, 0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00};
-    Append(jpeg, {0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00, 0x01, 0x00, 0x01, 0x01, 0x01, 0x11, 0x00});
-    Append(jpeg, {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3F, 0x00});
-    Append(jpeg, {0x12, 0x34, 0x56, 0x78, 0x9A});
-    Append(jpeg, {0xFF, 0xD9});
-    return jpeg;
+    return {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J',  'F',  'I',  'F',  0x00, 0x01, 0x01,
+            0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00,
+            0x01, 0x00, 0x01, 0x01, 0x01, 0x11, 0x00, 0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01,
+            0x00, 0x00, 0x3F, 0x00, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xFF, 0xD9};
 }
 
 Bytes MakeRiff(std::string_view form, const Bytes& payload) {

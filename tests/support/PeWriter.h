@@ -1,5 +1,4 @@
-// Builds small PE32 and PE32+ images holding chosen resources, and the icon, cursor and bitmap
-// resource bodies to put in them.
+// Small PE32 and PE32+ images holding chosen resources, and resource bodies to put in them.
 #pragma once
 
 #include <cstdint>
@@ -29,15 +28,13 @@ struct PeLayout {
 
 Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout = {});
 
-// A bitmap's information header, colour table (or BI_BITFIELDS masks) and pixels; as an icon
-// image, with a doubled height and an AND mask.
+// Information header, colour table (or BI_BITFIELDS masks) and pixels; as an icon image, with a
+// doubled height and an AND mask.
 Bytes MakeDib(int width, int height, int bits, bool bitfields = false, bool icon = false);
 
 struct GroupEntry {
-    int size;  // width and height
-    int bits;
-    std::uint32_t id;
-    std::uint32_t bytes;
+    int size, bits;  // size: width and height
+    std::uint32_t id, bytes;
 };
 Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries);
 

@@ -1,7 +1,6 @@
 // A scan observer that remembers everything it is told.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,8 +12,7 @@ namespace morvane::test {
 struct RecordedItem {
     std::string source;
     ResourceKind kind;
-    std::int64_t position;
-    std::int64_t size;
+    std::int64_t position, size;
     std::string output;
     bool written;
     bool fromResource = false;  // built from a resource table, not carved at a signature
@@ -23,8 +21,7 @@ struct RecordedItem {
 
 struct RecordedProgress {
     std::string name;
-    std::int64_t lastPosition;
-    std::int64_t length;
+    std::int64_t lastPosition, length;
     std::optional<int> barValue;
     bool operator==(const RecordedProgress&) const = default;
 };
@@ -36,8 +33,7 @@ class RecordingObserver : public ScanObserver {
     std::vector<RecordedItem> items;
     std::vector<RecordedProgress> progress;
     std::vector<std::string> lines, failures, folderMessages, finished;  // failures: lines too
-    // Runs at every progress report; its answer is the report's (e.g. to stop).
-    std::function<ScanStep(const ProgressReport&)> onProgress;
+    std::function<ScanStep(const ProgressReport&)> onProgress;           // answers each report
 
     void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override {
         for (ResourceKind kind : kAllKinds)
@@ -53,7 +49,7 @@ class RecordingObserver : public ScanObserver {
     }
     ScanStep Progress(const ProgressReport& r) override {
         progress.push_back({std::string(r.name), r.lastPosition, r.length, r.barValue});
-        return onProgress ? onProgress(r) : ScanStep::Continue;
+        return ScanStep::Continue;
     }
     void LogLine(std::string_view line, LogLineKind kind) override {
         lines.emplace_back(line);

@@ -34,10 +34,10 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code error;
     // Read-only files and folders made by a test must not stop the clean-up.
+    fs::permissions(ToFsPath(path_), fs::perms::owner_all, fs::perm_options::add, error);
     for (auto it = fs::recursive_directory_iterator(ToFsPath(path_), error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error))
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
-    fs::permissions(ToFsPath(path_), fs::perms::owner_all, fs::perm_options::add, error);
     fs::remove_all(ToFsPath(path_), error);
 }
 
@@ -60,12 +60,10 @@ Bytes ReadFileBytes(const std::string& path) {
     std::ifstream in(ToFsPath(path), std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
 std::string ReadFileText(const std::string& path) {
     const Bytes bytes = ReadFileBytes(path);
     return {bytes.begin(), bytes.end()};
 }
-
 bool FileExists(const std::string& path) {
     std::error_code error;
     return fs::is_regular_file(ToFsPath(path), error);

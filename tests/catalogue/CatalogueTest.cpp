@@ -1,0 +1,680 @@
+// The catalogue on real files, offscreen: tree, list, shared images, icon export, deleting and
+// clearing; and the pictures a scan writes, opened with Qt's own readers.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "Catalogue.h"
+#include "CategoryTree.h"
+#include "FileMarks.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "IconFile.h"
+#include "IconImages.h"
+#include "ItemList.h"
+#include "KindText.h"
+#include "ListItemKey.h"
+#include "MediaSamples.h"
+#include "MessageBoxes.h"
+#include "PeWriter.h"
+#include "RecordingObserver.h"
+#include "ScanEngine.h"
+#include "ShellOpen.h"
+#include "TempFolder.h"
+#include "ToolbarImageList.h"
+
+using namespace morvane;
+using namespace morvane::test;
+using K = ResourceKind;
+
+namespace {
+// A catalogue with an output folder of kind folders, a tree and a list of its own, boxes that
+// answer as told and a shell, both remembering what they were given.
+class AnsweringBoxes final : public MessageBoxes {
+  public:
+    QStringList shown, critical, asked;  // texts of OK, critical and question boxes
+    bool answer = true;
+    void Show(const QString&, const QString& text) override { shown << text; }
+    void Critical(const QString&, const QString& text) override { critical << text; }
+    bool Ask(const QString&, const QString& text) override { return asked << text, answer; }
+};
+
+class OpeningShell final : public ShellOpener {
+  public:
+    QStringList opened;
+    void Open(const std::string& target) override { opened << QString::fromStdString(target); }
+};
+
+struct CatalogueFixture {
+    CatalogueFixture() {
+        for (const char* name : {"play_now_menu", "bmp_menu", "ico_menu", "save_as_16_ico"})
+            editMenu->addAction(name)->setObjectName(name);
+        messages = MessageTable::Builtin();
+        session.appTitle = QStringLiteral("Morvane");
+        tree->AddCategoryNodes(QStringLiteral("Category"));
+        for (const ResourceKind kind : kAllKinds) QDir().mkpath(Folder(KindText(kind)));
+    }
+
+    // Writes an extracted file KIND/name into the output folder; returns its full path.
+    QString Extracted(const QString& kind, const QString& name, const Bytes& bytes = Bytes(10, 7)) {
+        return QString::fromStdString(output.Write((kind + u'/' + name).toStdString(), bytes));
+    }
+    // A source node of `count` items and its files name_1.KIND ... name_count.KIND.
+    QTreeWidgetItem* Source(const QString& kind, const QString& name, int count,
+                            const Bytes& bytes = Bytes(10, 7)) {
+        for (int i = 1; i <= count; ++i)
+            Extracted(kind, name + QString("_%1.").arg(i) + kind, bytes);
+        auto* node = new QTreeWidgetItem(tree->Node(kind));
+        node->setData(0, Qt::UserRole, kind + u'#' + name);
+        CategoryTree::SetSourceCount(*node, count);
+        return node;
+    }
+    void ClickNode(const QString& kind, const QString& name) {
+        QTreeWidgetItem* node = tree->Node(kind + u'#' + name);
+        treeView->setCurrentItem(node);
+        emit treeView->itemClicked(node, 0);
+    }
+    // A click on the list item whose file name ends with `file`; false when none has it.
+    bool ClickItem(const QString& file) {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->data(kListItemKeyRole).toString().endsWith(file))
+                return list->setCurrentRow(i), emit list->itemClicked(list->item(i)), true;
+        return false;
+    }
+    QString Folder(const QString& kind) const {
+        return QString::fromStdString(output.path()) + kind + QDir::separator();
+    }
+    QStringList ListedNames() const {
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i)
+            names << QFileInfo(list->item(i)->data(kListItemKeyRole).toString()).fileName();
+        names.sort();
+        return names;
+    }
+
+    TempFolder output;
+    QWidget window;
+    QListWidget* list = new QListWidget(&window);
+    QLabel *panel1 = new QLabel(&window), *panel2 = new QLabel(&window);
+    QTreeWidget* treeView = new QTreeWidget(&window);
+    QMenu* editMenu = new QMenu(&window);
+    ToolbarImageList images;
+    std::unique_ptr<CategoryTree> tree = std::make_unique<CategoryTree>(*treeView, images);
+    AnsweringBoxes boxes;
+    OpeningShell shell;
+    Session session{boxes, shell, QString(), output.path()};
+    MessageTable& messages = session.messages;
+    ScanSettings& settings = session.settings;
+    int& selected = session.selectedItem;
+    Catalogue catalogue{session, {&window, list, panel1, panel2, editMenu, tree.get()}};
+};
+
+// "<number> - <description>" with a description.
+bool IsErrorBoxText(const QString& text) {
+    return QRegularExpression(QStringLiteral("^-?\\d+ - \\S.*$")).match(text).hasMatch();
+}
+
+// Every file under the output folder, relative to it.
+QStringList AllFiles(const CatalogueFixture& f) {
+    QStringList files;
+    for (const std::string& file : ListTree(f.output.path())) files << QString::fromStdString(file);
+    return files;
+}
+
+// What the scan of one file does to the tree: nodes, counted items, empty nodes gone.
+QStringList Scan(CategoryTree& tree, const QString& name, const QList<K>& items,
+                 bool anyKind = true) {
+    ScanOptions options;
+    if (!anyKind) options.enabled.fill(false);
+    tree.AddSourceFileNodes(name, options);
+    for (const K kind : items) tree.CountItem(kind, name);
+    tree.RemoveEmptySourceNodes();
+    return tree.SourceNodeKeys();
+}
+
+Bytes QtPicture(const char* format, int size = 32) {
+    QImage picture(size, size, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return Bytes(buffer.data().begin(), buffer.data().end());
+}
+
+// How many pixels are painted, and the far corner of the painted ones.
+std::pair<int, QPoint> Painted(const QImage& image) {
+    int count = 0;
+    QPoint corner(-1, -1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) ++count, corner = QPoint(std::max(corner.x(), x), y);
+    return {count, corner};
+}
+
+// Scans `path` with the resource pass, and the checks unless `resourcesOnly`. Returns each
+// picture written (with `resourcesOnly`, each built from resource tables) as its kind and the
+// size of every image it holds, "?" for one that does not decode; sorted.
+QStringList OpenedPictures(const std::string& path, bool resourcesOnly = false) {
+    TempFolder temp;
+    ScanSetup setup;
+    setup.outputRoot = temp.path();
+    ScanOptions options;
+    options.checkItems = !resourcesOnly;
+    options.readResources = true;
+    RecordingObserver observer;
+    StopToken stop;
+    ScanEngine(setup).ScanFile(path, options, observer, stop);
+    QStringList opened;
+    for (const RecordedItem& item : observer.items) {
+        QString kind = QString::fromLatin1(KindName(item.kind));
+        if (!QStringLiteral("ICO CUR BMP PNG GIF JPG").contains(kind) ||
+            (resourcesOnly && !item.fromResource))
+            continue;
+        QImageReader reader(QString::fromStdString(item.output));
+        reader.setDecideFormatFromContent(true);
+        for (int i = 0; i < std::max(reader.imageCount(), 1); ++i) {
+            const QImage image = reader.jumpToImage(i) || i == 0 ? reader.read() : QImage();
+            kind += image.isNull() ? QStringLiteral(" ?")
+                                   : QString(" %1x%2").arg(image.width()).arg(image.height());
+        }
+        opened << kind;
+    }
+    opened.sort();
+    return opened;
+}
+
+}  // namespace
+
+class CatalogueTest : public QObject {
+    Q_OBJECT
+
+    ToolbarImageList images_;
+
+  private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Nodes for every enabled kind, kept with their counts when they yielded; only ICO to WAV
+    // open after a scan. A rescan replaces them, as does the scan of a name in another letter
+    // case or of a longer name beginning with it (not the other way round).
+    void categoryTree() {
+        QTreeWidget widget;
+        CategoryTree tree(widget, images_);
+        tree.AddCategoryNodes(QStringLiteral("Αρχεία"));
+        for (int i = 0; i < 10; ++i) widget.topLevelItem(i)->setExpanded(true);
+        tree.AddSourceFileNodes(QStringLiteral("shell32.dll"), ScanOptions());
+        QCOMPARE(tree.SourceNodeKeys().size(), 10);
+        QString open;
+        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
+        tree.ExpandScannedCategories();
+        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
+        QCOMPARE(open, QStringLiteral("0000000000") + "1111111100");
+        for (const K kind : {K::ICO, K::ICO, K::ICO, K::BMP}) tree.CountItem(kind, "shell32.dll");
+        tree.RemoveEmptySourceNodes();
+        QCOMPARE(tree.SourceNodeKeys(), QStringList({"ICO#shell32.dll", "BMP#shell32.dll"}));
+        QCOMPARE(QStringList({tree.Node("ICO#shell32.dll")->text(0),
+                              tree.Node("BMP#shell32.dll")->text(0), tree.Node("ICO")->text(0)}),
+                 QStringList({"shell32.dll(3)", "shell32.dll(1)", "Αρχεία ICO"}));
+        QCOMPARE(tree.Node("ICO#shell32.dll")->parent(), tree.Node("ICO"));
+        QCOMPARE(Scan(tree, "shell32.dll", {K::GIF}), QStringList({"GIF#shell32.dll"}));
+        QVERIFY(Scan(tree, "shell32.dll", {}, false).isEmpty());
+        Scan(tree, "a.dll.bak", {K::ICO});
+        Scan(tree, "b#file.dll", {K::ICO});
+        QCOMPARE(Scan(tree, "a.dll", {K::BMP}), QStringList({"ICO#b#file.dll", "BMP#a.dll"}));
+        QCOMPARE(Scan(tree, "A.DLL", {K::JPG}), QStringList({"ICO#b#file.dll", "JPG#A.DLL"}));
+        QCOMPARE(Scan(tree, "A.DLL.bak", {K::ICO}),
+                 QStringList({"ICO#b#file.dll", "ICO#A.DLL.bak", "JPG#A.DLL"}));
+        Scan(tree, "z(10).dll", QList<K>(10, K::AVI));
+        QCOMPARE(tree.Node("AVI#z(10).dll")->text(0), QStringLiteral("z(10).dll(10)"));
+
+        // A left click on a source node names it (a "#" in the name stays in it), on a category
+        // nothing; a right click shows the entries the selection allows, keeping the selection.
+        QMenu hideMenu;
+        QList<QAction*> entries;
+        for (const char* name : {"remove_node_item", "clear_node_category", "clear_node"})
+            (entries << hideMenu.addAction(name)).last()->setObjectName(name);
+        tree.SetPopupMenu(&hideMenu);
+        tree.ExpandScannedCategories();
+        widget.resize(300, 400);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QSignalSpy clicked(&tree, &CategoryTree::SourceNodeClicked);
+        const auto click = [&](const char* key, Qt::MouseButton button = Qt::LeftButton) {
+            QTest::mouseClick(widget.viewport(), button, {},
+                              widget.visualItemRect(tree.Node(key)).center());
+        };
+        click("ICO#b#file.dll");
+        click("CUR");
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().at(0).value<ResourceKind>(), ResourceKind::ICO);
+        QCOMPARE(clicked.first().at(1).toString(), QStringLiteral("b#file.dll"));
+        QString shown;  // the entries visible after each right click
+        for (const auto& [selected, key] :
+             {std::pair{"", "ICO"}, {"ICO#b#file.dll", "CUR"}, {"GIF", "ICO#b#file.dll"}}) {
+            widget.clearSelection();
+            if (*selected) widget.setCurrentItem(tree.Node(selected));
+            click(key, Qt::RightButton);
+            [&] { QTRY_VERIFY(hideMenu.isVisible()); }();
+            hideMenu.hide();
+            for (QAction* entry : entries) shown += entry->isVisible() ? u'1' : u'0';
+            if (*selected) QCOMPARE(widget.currentItem(), tree.Node(selected));
+        }
+        QCOMPARE(shown, QStringLiteral("001") + "101" + "011");
+    }
+
+    // a.dll's node lists a.dll.bak's items too; icons and bitmaps show their own opaque pixels
+    // without a caption, the other kinds the kind symbol filling the 32×32 cell, with the name.
+    // A file that is no picture shows the picture before it; the list is refilled, not added to.
+    void everyKindsListing() {
+        for (const ResourceKind kind : kAllKinds) {
+            const QString k = KindText(kind);
+            const bool own = k == u"ICO" || k == u"BMP" || k == u"JPG";
+            const Bytes bytes = kind == K::ICO ? MakeIcon32() : QtPicture(qPrintable(k));
+            CatalogueFixture f;
+            f.Source(k, "a.dll", 2, bytes);
+            f.Extracted(k, "a.dll.bak_1." + k, bytes);
+            f.Extracted(k, "b.dll_1." + k, bytes);
+            f.ClickNode(k, "a.dll");
+            QCOMPARE(f.ListedNames(),
+                     (QStringList{"a.dll.bak_1." + k, "a.dll_1." + k, "a.dll_2." + k}));
+            const QListWidgetItem* item = f.catalogue.Items().Item(2);
+            QCOMPARE(item->text(),
+                     own ? QString() : QFileInfo(item->data(Qt::UserRole).toString()).fileName());
+            const QImage picture = f.catalogue.Items().Picture(2);
+            QCOMPARE(picture.size(), QSize(32, 32));
+            const auto [count, corner] = Painted(picture);
+            QVERIFY2(own ? count == 32 * 32 : corner.x() >= 24 && corner.y() >= 24, qPrintable(k));
+        }
+        CatalogueFixture f;
+        f.Source("BMP", "p", 1, MakeBmp(4, 4));
+        f.ClickNode("BMP", "p");
+        const QImage loaded = f.catalogue.Items().Picture(1);
+        f.Extracted("BMP", "p_2.BMP", Bytes(30, 1));
+        QFile::remove(f.Folder("BMP") + "p_1.BMP");
+        f.ClickNode("BMP", "p");
+        QCOMPARE(f.list->count(), 1);
+        QCOMPARE(f.catalogue.Items().Picture(1), loaded);
+    }
+
+    // The status bar shows the path and the size in the user's own digit grouping; a double
+    // click opens the clicked item, an index that names no item nothing. A right click shows
+    // the item menu only after an item click and keeps the selection; the bold default entry
+    // is the pop-up's alone.
+    void clickShowsPathAndSizeAndDoubleClickOpens() {
+        CatalogueFixture f;
+        f.Source("WAV", "s", 1, Bytes(100, 0));
+        const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(2238, 0));
+        f.ClickNode("WAV", "s");
+        f.catalogue.OpenItem();
+        QVERIFY(f.shell.opened.isEmpty());  // nothing clicked yet
+        QStringList shown;
+        for (const QLocale::Language language : {QLocale::English, QLocale::German}) {
+            QLocale::setDefault(QLocale(language));
+            for (const char* file : {"s_1.WAV", "s_2.WAV"}) {
+                QVERIFY(f.ClickItem(file));
+                shown << QFileInfo(f.panel1->text()).fileName() + u' ' + f.panel2->text();
+            }
+        }
+        QCOMPARE(shown, QStringList({"s_1.WAV 100 bytes.", "s_2.WAV 2,238 bytes.",
+                                     "s_1.WAV 100 bytes.", "s_2.WAV 2.238 bytes."}));
+        QCOMPARE(f.panel1->text(), path);
+        emit f.list->itemDoubleClicked(f.list->currentItem());
+        f.selected = 5;
+        f.catalogue.OpenItem();
+        QCOMPARE(f.shell.opened, QStringList{path});
+        f.ClickNode("WAV", "s");  // refilled: nothing clicked, no item menu
+        f.window.show();
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!f.editMenu->isVisible());
+        QVERIFY(f.ClickItem("s_1.WAV"));
+        const int index = f.selected;  // not the item under the right click
+        QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(f.editMenu->isVisible());
+        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
+        f.editMenu->hide();
+        QCOMPARE(f.selected, index);
+        QVERIFY(f.editMenu->defaultAction() == nullptr);
+    }
+
+    // Export entries are enabled for icons and cursors only. A CUR item is exported as the
+    // picture it shows, the kind symbol, also after an item before it was deleted.
+    void itemMenuAndExportPicture() {
+        for (const QString kind : {"ICO", "CUR", "BMP"}) {
+            CatalogueFixture f;
+            QVERIFY(!f.catalogue.PrepareItemMenu());  // no item clicked: no menu
+            f.Source(kind, "z", 2);
+            f.ClickNode(kind, "z");
+            QVERIFY(f.ClickItem("z_1." + kind));
+            f.catalogue.DeleteItem();
+            QVERIFY(f.ClickItem("z_2." + kind));
+            QVERIFY(f.catalogue.PrepareItemMenu());
+            for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
+                QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(), kind != u"BMP");
+            if (kind != u"CUR") continue;
+            f.catalogue.RenderExportPicture(48, f.selected);
+            QCOMPARE(f.catalogue.Picture3(),
+                     StretchToSquare(ToolbarImageList::KeyedImageAt(u"CUR", 32), 48));
+        }
+    }
+
+    // Twenty-two distinct drawn images; the sound category's is no kind's.
+    void sharedImages() {
+        for (int i = 1; i <= ToolbarImageList::kCount; ++i) {
+            QVERIFY2(Painted(images_.Image(i)).first >= 40, qPrintable(QString::number(i)));
+            for (int j = 1; j < i; ++j) QVERIFY(images_.Image(j) != images_.Image(i));
+        }
+        const int sound = ToolbarImageList::CategoryImage(K::WAV);
+        for (const ResourceKind kind : kAllKinds)
+            QVERIFY(ToolbarImageList::IndexOfKey(KindText(kind)).value_or(sound) != sound);
+    }
+
+    // The preview takes an icon file's largest image, an export the nearest size.
+    void largestForThePreviewNearestForAnExport() {
+        TempFolder temp;
+        const auto write = [&temp](const Bytes& bytes) {
+            return QString::fromStdString(temp.Write("group.ICO", bytes));
+        };
+        const std::uint8_t sizes[] = {16, 48, 32};
+        std::vector<Bytes> images;
+        for (const int size : sizes) images.push_back(MakeDib(size, size, 32, false, true));
+        Bytes file = MakeIconFile(1, images);
+        for (int i = 0; i < 3; ++i) file[6 + 16 * i] = file[7 + 16 * i] = sizes[i];
+        const QString path = write(file);
+        QCOMPARE(LargestIconImage(path)->width(), 48);
+        QCOMPARE(NearestIconImage(path, 16)->width(), 16);
+        QCOMPARE(NearestIconImage(path, 32)->width(), 32);
+        QCOMPARE(NearestIconImage(path, 40)->width(), 48);  // a tie goes to the larger
+        write(MakeIcon32());  // one image: the plain preview and export
+        QVERIFY(!LargestIconImage(path) && !NearestIconImage(path, 16));
+    }
+
+    // The name always gets the extension, and the file reads back as an icon of exactly the
+    // size asked for, with the item's pixels; the dialog offers the filter of that size. Cancel,
+    // or a name in a folder that does not exist (the dialog stays and says so), writes nothing
+    // and keeps the remembered folder.
+    void exportIcon_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("typed");    // empty: Cancel
+        QTest::addColumn<QString>("written");  // empty: nothing
+        QTest::newRow("48") << 48 << QString("logo") << QString("logo.ICO");
+        QTest::newRow("32, with extension") << 32 << QString("logo.ico") << QString("logo.ico.ICO");
+        QTest::newRow("cancel") << 32 << QString() << QString();
+        QTest::newRow("no such folder") << 48 << QString("missing/logo") << QString();
+    }
+    void exportIcon() {
+        QFETCH(int, size);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        CatalogueFixture f;
+        f.Source("ICO", "logo.dll", 1, MakeIcon32());
+        f.ClickNode("ICO", "logo.dll");
+        QVERIFY(f.ClickItem("logo.dll_1.ICO"));
+        const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
+        f.settings.lastFolder = "unchanged";
+        int shownFilter = -1;
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            shownFilter = dialog.Combo1()->currentIndex();
+            dialog.SetFolder(folder);
+            dialog.Text1()->setText(typed.isEmpty() ? "never" : typed);
+            typed.isEmpty() ? dialog.Command2()->click() : dialog.Command1_Click();
+        });
+        f.catalogue.ExportIcon(size);
+        QCOMPARE(shownFilter, size == 32 ? 0 : 1);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 written.isEmpty() ? QStringList() : QStringList{written});
+        QCOMPARE(f.boxes.critical, typed.contains(u'/')
+                                       ? QStringList{f.messages.Text(MessageId::AskValidFileName)}
+                                       : QStringList());
+        QCOMPARE(QDir::cleanPath(f.settings.lastFolder),
+                 written.isEmpty() ? "unchanged" : QDir::cleanPath(folder));
+        QVERIFY(f.boxes.asked.isEmpty());
+        if (written.isEmpty()) return;
+        QImageReader reader(folder + QDir::separator() + written);
+        QCOMPARE(reader.format(), QByteArray("ico"));
+        const QImage icon = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QImage expected = StretchToSquare(f.catalogue.Items().Picture(1), size);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(icon.pixel(size / 2, size / 2), expected.pixel(size / 2, size / 2));
+    }
+
+    // The dialog opens in the remembered folder (or the current one when that is gone) and its
+    // filter decides which files are listed. A double click on x.ICO names x.ICO.ICO; only an
+    // existing name is asked about, and No keeps it; Enter in the name acts as OK.
+    void exportDialog() {
+        CatalogueFixture f;
+        const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
+        for (const char* name : {"x.ICO", "b.BMP", "c.txt"})
+            f.output.Write("saved/" + std::string(name), Bytes(4, 1));
+        f.output.Write("saved/x.ICO.ICO", Bytes(4, 2));
+        QString gone = folder + "/gone", remembered = folder;
+        const Form2 other({&f.messages, &f.boxes, "Morvane", "Default", &gone}, nullptr);
+        QCOMPARE(QDir::cleanPath(other.Folder()), QDir::cleanPath(QDir::currentPath()));
+        Form2 dialog({&f.messages, &f.boxes, "Morvane", "Default", &remembered}, nullptr);
+        QCOMPARE(QDir::cleanPath(dialog.Folder()), QDir::cleanPath(folder));
+        QString listed;  // each filter's files
+        for (const int filter : {1, 2, 0}) {
+            dialog.SelectFilter(filter);
+            for (int i = 0; i < dialog.File1()->count(); ++i)
+                listed +=
+                    dialog.File1()->item(i)->text() + (i + 1 < dialog.File1()->count() ? "+" : "|");
+        }
+        QCOMPARE(listed, "b.BMP|b.BMP+c.txt+x.ICO+x.ICO.ICO|x.ICO+x.ICO.ICO|");
+        dialog.SaveKind = "ico";
+        f.boxes.answer = false;
+        emit dialog.File1()->itemClicked(dialog.File1()->item(0));
+        emit dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
+        const QString name = QDir::toNativeSeparators(folder + "/x.ICO.ICO");
+        QCOMPARE(f.boxes.asked,
+                 QStringList{name + " " + f.messages.Text(MessageId::AskReplaceFile)});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(ReadFileBytes(name.toStdString()), Bytes(4, 2));
+        dialog.show();
+        dialog.Text1()->setText("typed");
+        QTest::keyClick(dialog.Text1(), Qt::Key_Return);
+        QCOMPARE(dialog.ExportFileName, QDir::toNativeSeparators(folder + "/typed.ICO"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!QFile::exists(dialog.ExportFileName));  // the probe leaves nothing behind
+    }
+
+    // Every picture a checked scan writes from planted media opens whole.
+    void plantedMediaOpenWhole() {
+        TempFolder temp;
+        Bytes source = Filler(64);
+        for (const Bytes& item :
+             {MakeIcon32(), MakeCursor32(), MakeBmp(5, 3), MakePng(), MakeGif(),
+              QtPicture("JPG", 7), MakeIconImage32(4), MakeIconImage32(24), MakeIconImage32(32)}) {
+            Append(source, item);
+            Append(source, {0, 0});  // what the plain JPEG rule wants after its end
+            Append(source, Filler(64));
+        }
+        QCOMPARE(OpenedPictures(temp.Write("planted.bin", source)),
+                 QStringList({"BMP 5x3", "CUR 32x32", "GIF 1x1", "ICO 32x32", "ICO 32x32",
+                              "ICO 32x32", "ICO 32x32", "JPG 7x7", "PNG 2x2"}));
+    }
+
+    void aRealLibrarysPicturesOpen() {
+        const char* const library = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll";
+        if (!QFile::exists(library)) QSKIP("no Windows library here");
+        for (const bool resourcesOnly : {false, true}) {
+            const QStringList opened = OpenedPictures(library, resourcesOnly);
+            QVERIFY(opened.size() > 10);
+            QCOMPARE(opened.filter(QStringLiteral("?")), QStringList());
+        }
+    }
+
+    // Delete takes one file (a read-only one too) unasked and counts down; the last item takes
+    // the node. a.dll's list shows a.dll.bak's items: Delete all asks, takes both, and only the
+    // node of item 1's source.
+    void deleteItemAndDeleteAll() {
+        CatalogueFixture f;
+        QTreeWidgetItem* node = f.Source("GIF", "x.exe", 3);
+        MarkReadOnly((f.Folder("GIF") + "x.exe_2.GIF").toStdString());
+        f.ClickNode("GIF", "x.exe");
+        QVERIFY(f.ClickItem("x.exe_2.GIF"));
+        const int index = f.selected;
+        f.catalogue.DeleteItem();
+        QCOMPARE(node->text(0), QString("x.exe(2)"));
+        QCOMPARE(f.ListedNames(), (QStringList{"x.exe_1.GIF", "x.exe_3.GIF"}));
+        QCOMPARE(f.selected, index);
+        f.Source("ICO", "one", 1);
+        f.ClickNode("ICO", "one");
+        QVERIFY(f.ClickItem("one_1.ICO"));
+        f.catalogue.DeleteItem();
+        QVERIFY(f.tree->Node("ICO#one") == nullptr);
+        QVERIFY(f.boxes.asked.isEmpty() && f.boxes.shown.isEmpty());
+
+        f.Source("ICO", "a.dll", 1);
+        f.Source("ICO", "a.dll.bak", 1);
+        f.ClickNode("ICO", "a.dll");
+        const QString first = SourceNameOfItem(f.list->item(0)->data(kListItemKeyRole).toString());
+        const QString other = first == "a.dll" ? "a.dll.bak" : "a.dll";
+        QVERIFY(f.ClickItem("_1.ICO"));
+        f.catalogue.DeleteAllItems();
+        QCOMPARE(f.boxes.asked, QStringList{f.messages.Text(MessageId::AskDeleteAllFiles)});
+        QCOMPARE(f.list->count(), 0);
+        QCOMPARE(AllFiles(f), (QStringList{"GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF"}));
+        QVERIFY(f.tree->Node("ICO#" + first) == nullptr);
+        QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
+    }
+
+    // An index into an empty list, and a file deleted elsewhere: the box; the count stays.
+    void aMissingItemShowsTheErrorBox() {
+        CatalogueFixture f;
+        f.selected = 1;
+        f.catalogue.DeleteAllItems();
+        f.catalogue.DeleteItem();
+        QTreeWidgetItem* node = f.Source("CUR", "c", 2);
+        f.ClickNode("CUR", "c");
+        QVERIFY(f.ClickItem("c_1.CUR"));
+        QFile::remove(f.Folder("CUR") + "c_1.CUR");
+        f.catalogue.DeleteItem();
+        QCOMPARE(f.boxes.shown.size(), 3);
+        for (const QString& text : f.boxes.shown) QVERIFY2(IsErrorBoxText(text), qPrintable(text));
+        QCOMPARE(node->text(0), QString("c(2)"));
+        QCOMPARE(f.list->count(), 2);
+    }
+
+    // No to any question leaves everything; Yes to removing a node deletes its list too; a
+    // category's text does not end with ")" and is no node to remove.
+    void removeNodeAsksFirst() {
+        CatalogueFixture f;
+        f.Source("JPG", "shell32.dll", 2);
+        f.ClickNode("JPG", "shell32.dll");
+        QVERIFY(f.ClickItem("shell32.dll_1.JPG"));
+        f.boxes.answer = false;
+        f.catalogue.DeleteAllItems();
+        f.treeView->setCurrentItem(f.tree->Node("JPG"));
+        f.catalogue.ClearCategory();
+        f.catalogue.ClearAllNodes();
+        f.treeView->setCurrentItem(f.tree->Node("JPG#shell32.dll"));
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.size(), 4);
+        QVERIFY(QFile::exists(f.Folder("JPG") + "shell32.dll_1.JPG") && f.list->count() == 2);
+        f.boxes.answer = true;
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του shell32.dll(2)");
+        QVERIFY(f.tree->Node("JPG#shell32.dll") == nullptr);
+        QCOMPARE(AllFiles(f), QStringList());
+        QCOMPARE(f.list->count(), 0);
+        f.treeView->setCurrentItem(f.tree->Node("JPG"));
+        f.catalogue.RemoveNode();
+        QCOMPARE(f.boxes.asked.size(), 5);
+    }
+
+    // The category's name takes three characters from the question's first "%"; without one,
+    // the error box comes before any question. Only the category's own nodes go, not those of
+    // a source named with its letters.
+    void categoryQuestion() {
+        const QStringList rows[] = {{"Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;",
+                                     "Είστε σίγουρος για την διαγραφή όλων των BMP αρχείων;"},
+                                    {"Delete them all?", ""}};
+        for (const QStringList& row : rows) {
+            CatalogueFixture f;
+            f.messages.SetText(MessageId::AskDeleteCountFiles, row[0]);
+            f.Source("BMP", "q.exe", 1);
+            f.Source("ICO", "BMP.exe", 1);
+            MarkReadOnly((f.Folder("BMP") + "q.exe_1.BMP").toStdString());
+            f.ClickNode("BMP", "q.exe");
+            f.treeView->setCurrentItem(f.tree->Node("BMP"));
+            f.catalogue.ClearCategory();
+            const bool asked = !row[1].isEmpty();
+            QCOMPARE(f.boxes.asked, asked ? QStringList{row[1]} : QStringList());
+            QCOMPARE(f.boxes.shown.size(), asked ? 0 : 1);
+            if (!asked) QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+            QCOMPARE(QFile::exists(f.Folder("BMP") + "q.exe_1.BMP"), !asked);
+            QCOMPARE(f.tree->Node("BMP#q.exe") == nullptr, asked);
+            QCOMPARE(f.list->count(), asked ? 0 : 1);
+            QVERIFY(QFile::exists(f.Folder("ICO") + "BMP.exe_1.ICO") &&
+                    f.tree->Node("ICO#BMP.exe") != nullptr);
+        }
+    }
+
+    // Clearing starts from the last added node: a failure at b.dll's ICO node stops before a.dll
+    // and the list. On exit it asks nothing and works under the progress window.
+    void clearingFollowsTheOrderNodesWereAdded() {
+        for (const bool onExit : {false, true}) {
+            CatalogueFixture f;
+            for (const QString source : {"a.dll", "b.dll"}) {
+                f.tree->AddSourceFileNodes(source, ScanOptions());
+                for (const QString kind : {"ICO", "BMP", "GIF", "AVI"}) {
+                    f.Extracted(kind, source + "_1." + kind);
+                    f.tree->CountItem(*ParseKind(kind.toStdString()), source);
+                }
+            }
+            f.tree->RemoveEmptySourceNodes();
+            f.ClickNode("ICO", "a.dll");
+            const auto progressText = [] {  // of the visible progress window, if any
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    if (auto* shown = qobject_cast<Form4*>(window); shown && shown->isVisible())
+                        return shown->Label1()->text();
+                return QString();
+            };
+            QStringList progress;  // at each deletion
+            f.catalogue.SetFileRemover([&](const std::string& path) -> std::error_code {
+                progress << progressText();
+                if (path.ends_with("b.dll_1.ICO"))
+                    return std::make_error_code(std::errc::text_file_busy);
+                return RemoveItemFile(path);
+            });
+            QStringList left = AllFiles(f);
+            for (const QString kind : {"BMP", "GIF"}) left.removeAll(kind + "/b.dll_1." + kind);
+            onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
+            QCOMPARE(f.boxes.asked.size(), onExit ? 0 : 1);
+            QCOMPARE(progress, QStringList(3, onExit ? "Deleting Files..." : ""));
+            QVERIFY(progressText().isEmpty());
+            QCOMPARE(f.boxes.shown.size(), 1);
+            QVERIFY(f.boxes.shown.first().startsWith(QString::number(ETXTBSY) + " - "));
+            QVERIFY(IsErrorBoxText(f.boxes.shown.first()));
+            QCOMPARE(AllFiles(f), left);
+            QVERIFY(!f.tree->Node("BMP#b.dll") && !f.tree->Node("GIF#b.dll"));
+            QCOMPARE(f.tree->SourceNodeKeys().size(), 6);
+            QCOMPARE(f.list->count(), 1);
+        }
+    }
+
+    // a.dll takes a.dll.bak's files and any case; wildcard names only their own; the rest stays.
+    void clearingTouchesOnlyTheNamedFiles() {
+        CatalogueFixture f;
+        QStringList gone;
+        for (const QString& name : QStringList{"*", "a?c", "[ab]", "..", "x.y", "a.dll"}) {
+            f.Source("ICO", name, 1);
+            gone << "ICO/" + name + "_1.ICO";
+        }
+        for (const char* name : {"A.DLL_7.ico", "a.dll.bak_0.ICO"})
+            gone << "ICO/" + f.Extracted("ICO", name).section('/', -1);
+        for (const char* decoy :
+             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO"})
+            f.Extracted("ICO", decoy);
+        f.Extracted("GIF", "*_1.GIF");
+        for (const char* other : {"LOG.txt", "elsewhere/*_1.ICO", "*_1.ICO"})
+            f.output.Write(other, Bytes(3, 1));
+        QStringList expected = AllFiles(f);
+        for (const QString& file : gone) expected.removeAll(file);
+        f.catalogue.ClearAllNodes();
+        QCOMPARE(AllFiles(f), expected);
+        QVERIFY(f.tree->SourceNodeKeys().isEmpty());
+        QCOMPARE(f.treeView->topLevelItemCount(), 10);
+        QVERIFY(QDir(f.Folder("ICO")).exists());
+    }
+};
+
+QTEST_MAIN(CatalogueTest)
+#include "CatalogueTest.moc"
