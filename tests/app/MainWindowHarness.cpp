@@ -28,13 +28,11 @@ QString MainWindowHarness::Stored(const QString& key) const {
 
 Form1& MainWindowHarness::Start(const QString& commandLine) {
     store_ = QSettingsStore::OpenFile(settingsFile_);
-    const auto makeCatalogue = [this](const CatalogueParts& parts) -> CatalogueCommands& {
-        if (!withCatalogue) return commands;
-        withCatalogue(catalogue_.emplace(session, parts));
-        return *catalogue_;
-    };
-    window_ =
-        std::make_unique<Form1>(session, Form1Setup{*store_, commandLine, makeCatalogue, commands});
+    window_ = std::make_unique<Form1>(
+        session,
+        Form1Setup{*store_, commandLine,
+                   [this](const CatalogueParts&) -> CatalogueCommands& { return commands; },
+                   commands});
     window_->Form_Load();
     return *window_;
 }
@@ -50,11 +48,9 @@ QStringList MainWindowHarness::ScannedSources() const {
     QFile log(QString::fromStdString(output.path()) + QStringLiteral("LOG.txt"));
     if (!log.open(QIODevice::ReadOnly)) return {};
     QStringList scanned;
-    for (const QString& line : QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"))) {
-        if (!line.startsWith(QStringLiteral("Start: "))) continue;
-        const qsizetype open = line.indexOf(QStringLiteral(" ("));
-        scanned << line.mid(open + 2).chopped(1);
-    }
+    for (const QString& line : QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n")))
+        if (line.startsWith(QStringLiteral("Start: ")))
+            scanned << line.mid(line.indexOf(QStringLiteral(" (")) + 2).chopped(1);
     return scanned;
 }
 
@@ -63,12 +59,6 @@ Form4* VisibleProgressWindow() {
         if (auto* form4 = qobject_cast<Form4*>(widget); form4 != nullptr && form4->isVisible())
             return form4;
     return nullptr;
-}
-
-EveryEventLoopPass::EveryEventLoopPass(std::function<void()> poll) {
-    timer_.setInterval(0);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(poll));
-    timer_.start();
 }
 
 }  // namespace morvane::test

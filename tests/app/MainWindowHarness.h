@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-#include "Catalogue.h"
 #include "CatalogueCommands.h"
 #include "DialogCommands.h"
 #include "Form1.h"
@@ -30,13 +29,9 @@ class RecordingMessageBoxes final : public MessageBoxes {
     QStringList shown;
     void Show(const QString&, const QString& text) override { shown << text; }
     void Critical(const QString&, const QString& text) override { shown << text; }
-    bool Ask(const QString&, const QString& text) override {
-        shown << text;
-        return false;
-    }
+    bool Ask(const QString&, const QString& text) override { return (shown << text, false); }
 };
 
-// The session's opener: what the window hands to the shell, kept as a list of texts.
 class SessionShell final : public ShellOpener {
   public:
     QStringList opened;
@@ -74,15 +69,13 @@ class MainWindowHarness {
     MainWindowHarness();
     ~MainWindowHarness();
 
-    // A value in the settings file before the window starts.
+    // A value in the settings file, before the start or as the file holds it now.
     void Store(const QString& key, const QString& value);
-    // A value as the settings file holds it now.
     QString Stored(const QString& key) const;
 
     // Makes the main window and runs its start-up with `commandLine`.
     Form1& Start(const QString& commandLine = {});
-    // The window being started or started; nullptr before Start.
-    Form1* Window() const { return window_.get(); }
+    Form1* Window() const { return window_.get(); }  // nullptr before Start
 
     QString AppFolder() const { return QString::fromStdString(app.path()); }
     QString Source(const std::string& relative) const {
@@ -93,18 +86,13 @@ class MainWindowHarness {
     // The paths of the sources scanned so far, in order, from the scan log.
     QStringList ScannedSources() const;
 
-    TempFolder app;
-    TempFolder output;
-    TempFolder sources;
+    TempFolder app, output, sources;
     RecordingMessageBoxes boxes;
     SessionShell shell;
     Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
-    // When set, the window gets a real catalogue, handed to this as soon as it is made.
-    std::function<void(Catalogue&)> withCatalogue;
 
   private:
-    std::optional<Catalogue> catalogue_;
     QString settingsFile_;
     std::unique_ptr<QSettingsStore> store_;
     std::unique_ptr<Form1> window_;
@@ -117,7 +105,10 @@ Form4* VisibleProgressWindow();
 // as a user does between two of its yields.
 class EveryEventLoopPass {
   public:
-    explicit EveryEventLoopPass(std::function<void()> poll);
+    explicit EveryEventLoopPass(std::function<void()> poll) {
+        QObject::connect(&timer_, &QTimer::timeout, std::move(poll));
+        timer_.start(0);
+    }
 
   private:
     QTimer timer_;

@@ -1,13 +1,23 @@
 // Language files: the INI reader against the rules of the platform's profile-string reader,
-// encodings and the letter case of file names, the message table and LanguageText.
+// encodings and the letter case of file names, the message table, and the language dialog (what
+// it lists and preselects, what OK stores and says, the translation command). The windows'
+// captions are tested on the real windows.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QStringDecoder>
 #include <QTest>
 
+#include "EnglishLanguageFile.h"
+#include "Form7.h"
 #include "IniFileText.h"
 #include "IniString.h"
-#include "LanguageText.h"
 #include "MessageTable.h"
+#include "ModalProbe.h"
 #include "ProgramFolder.h"
+#include "RecordingShell.h"
+#include "ScanSettings.h"
+#include "SettingsFakes.h"
 #include "Windows1253.h"
 
 using namespace morvane;
@@ -18,74 +28,66 @@ class LanguageFilesTest : public QObject {
 
   private:
     ProgramFolder folder_;
+    ScanSettings settings_;
+    test::RecordingMessages messages_;
 
     QString Read(const QByteArray& file, const QString& key, const QString& fallback = "##") {
         return ReadIniString(u"Language", key, fallback, folder_.Write("test.ini", file));
     }
     static MessageId IdAt(std::size_t index) { return static_cast<MessageId>(index); }
+    // Opens the language dialog on `language`, selects `entry` and presses OK or the close box.
+    QString Choose(const ProgramFolder& app, const QString& language, const QString& entry,
+                   bool ok = true) {
+        settings_.language = language;
+        Form7 dialog(settings_, app.Path(), messages_);
+        dialog.open();
+        dialog.Combo1()->setCurrentIndex(dialog.Combo1()->findText(entry));
+        ok ? QTest::mouseClick(dialog.Command1(), Qt::LeftButton) : void(dialog.close());
+        if (dialog.isVisible()) QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
+        return settings_.language;
+    }
 
   private slots:
-    void lookup_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, const QByteArray& file, const char* key,
-                            const QString& expected) {
-            QTest::newRow(name) << file << QString(key) << expected;
-        };
-        row("names in other letter case", "[language]\nMESSAGE_2=Search\n", "message_2", "Search");
-        row("blanks around the value", "[Language]\n  key \t=  \t a  value \t \n", "key",
-            "a  value");
-        row("empty value is a value", "[Language]\nkey=\n", "key", "");
-        row("equals sign inside the value", "[Language]\nkey=a=b\n", "key", "a=b");
-        row("double quotes discarded", "[Language]\nkey=\" padded \"\n", "key", " padded ");
-        row("single quotes discarded", "[Language]\nkey='x'\n", "key", "x");
-        row("unmatched quote kept", "[Language]\nkey=\"x'\n", "key", "\"x'");
-        row("first of two keys", "[Language]\nkey=one\nKEY=two\n", "key", "one");
-        row("only the first section of a name", "[Language]\na=1\n[X]\n[LANGUAGE]\nb=2\n", "b",
-            "##");
-        row("key of another section", "[Other]\nkey=x\n[Language]\n", "key", "##");
-        row("missing key", "[Language]\nkey=x\n", "yek", "##");
-        row("comment line is no key", "[Language]\n;key=x\n", ";key", "##");
-        row("line without equals sign", "[Language]\nkey\n", "key", "##");
-        row("CRLF line ends", "[Language]\r\na=1\r\nb=2\r\n", "b", "2");
-        row("CR line ends", "[Language]\ra=1\rb=2\r", "a", "1");
-        row("blanks around the section line", "  [Language]  \nkey=x\n", "key", "x");
-        row("NUL inside the value cuts it", QByteArray("[Language]\nkey=ab\0cd\n", 19), "key",
-            "ab");
-        // The cut at 255 counts characters, not UTF-8 bytes, and keeps a surrogate pair whole.
-        row("255 letters", "[Language]\nkey=" + QByteArray(255, 'y'), "key", QString(255, 'y'));
-        row("300 Greek letters", "[Language]\nkey=" + QString(300, u'Ω').toUtf8(), "key",
-            QString(255, u'Ω'));
-        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-        row("surrogate pair at the cut",
-            "[Language]\nkey=" + (QString(254, u'a') + emoji + u'b').toUtf8(), "key",
-            QString(254, u'a') + emoji);
-        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
-        row("UTF-8 with mark", "\xEF\xBB\xBF" + QStringLiteral("[Language]\nk=Αρχείο\n").toUtf8(),
-            "k", "Αρχείο");
-        row("UTF-16 with mark", utf16(QStringLiteral("[Language]\r\nmessage_3=Αρχείο\r\n")),
-            "message_3", "Αρχείο");
-        row("Windows-1253", "[Language]\r\nmessage_3=\xC1\xF1\xF7\xE5\xDF\xEF\r\n", "message_3",
-            "Αρχείο");
-        // One bad byte decides for the whole file: "Ά" (CE 86) reads as two Windows-1253 letters.
-        row("one byte that is no UTF-8",
-            QStringLiteral("[Language]\nmessage_3=Ά\nother=").toUtf8() + "\xA2\n", "message_3",
-            QString::fromUtf16(u"\u039E\u2020"));
-    }
     void lookup() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
-        QCOMPARE(Read(file, key), expected);
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        // The cut at 255 counts characters, not UTF-8 bytes, and keeps a surrogate pair whole.
+        // One bad byte decides for the whole file: "Ά" (CE 86) reads as two Windows-1253 letters.
+        const std::tuple<QByteArray, const char*, QString> rows[] = {
+            {"[language]\nMESSAGE_2=Search\n", "message_2", "Search"},
+            {"[Language]\n  key \t=  \t a  value \t \n", "key", "a  value"},
+            {"[Language]\nkey=\n", "key", ""},
+            {"[Language]\nkey=a=b\n", "key", "a=b"},
+            {"[Language]\nkey=\" padded \"\n", "key", " padded "},
+            {"[Language]\nkey='x'\n", "key", "x"},
+            {"[Language]\nkey=\"x'\n", "key", "\"x'"},
+            {"[Language]\nkey=one\nKEY=two\n", "key", "one"},
+            {"[Language]\na=1\n[X]\n[LANGUAGE]\nb=2\n", "b", "##"},
+            {"[Other]\nkey=x\n[Language]\n", "key", "##"},
+            {"[Language]\n;key=x\n", ";key", "##"},
+            {"[Language]\nkey\n", "key", "##"},
+            {"[Language]\r\na=1\r\nb=2\r\n", "b", "2"},
+            {"[Language]\ra=1\rb=2\r", "a", "1"},
+            {"  [Language]  \nkey=x\n", "key", "x"},
+            {QByteArray("[Language]\nkey=ab\0cd\n", 19), "key", "ab"},
+            {"[Language]\nkey=" + QByteArray(255, 'y'), "key", QString(255, 'y')},
+            {"[Language]\nkey=" + QString(300, u'Ω').toUtf8(), "key", QString(255, u'Ω')},
+            {"[Language]\nkey=" + (QString(254, u'a') + emoji + u'b').toUtf8(), "key",
+             QString(254, u'a') + emoji},
+            {"\xEF\xBB\xBF" + QStringLiteral("[Language]\nk=Αρχείο\n").toUtf8(), "k", "Αρχείο"},
+            {utf16(QStringLiteral("[Language]\r\nk=Αρχείο\r\n")), "k", "Αρχείο"},
+            {"[Language]\r\nk=\xC1\xF1\xF7\xE5\xDF\xEF\r\n", "k", "Αρχείο"},
+            {QStringLiteral("[Language]\nk=Ά\nother=").toUtf8() + "\xA2\n", "k",
+             QString::fromUtf16(u"\u039E\u2020")}};
+        for (const auto& [file, key, expected] : rows)
+            QVERIFY2(Read(file, key) == expected, file.left(60).constData());
     }
 
+    // Nothing found: the default, less its trailing blanks and cut at 255.
     void theDefaultWhenNothingIsFound() {
-        QCOMPARE(ReadIniString(u"Language", u"key", u"##", folder_.Path() + "absent.ini"),
-                 QString("##"));
-        QCOMPARE(ReadIniString(u"Language", u"key", u"fallback", folder_.Path()),
-                 QString("fallback"));
-        QCOMPARE(Read("", "key", "  text  "), QString("  text"));  // trailing blanks go
+        QCOMPARE(ReadIniString(u"Language", u"key", u"##", folder_.Path() + "absent.ini"), "##");
+        QCOMPARE(ReadIniString(u"Language", u"key", u"fallback", folder_.Path()), "fallback");
+        QCOMPARE(Read("", "key", "  text  "), QString("  text"));
         QCOMPARE(Read("", "key", QString(300, u'd')), QString(255, u'd'));
         QCOMPARE(TrimAtNul(QStringLiteral("abc")), QStringLiteral("abc"));
         QCOMPARE(TrimAtNul(QString::fromUtf16(u"ab\0cd\0e", 7)), QStringLiteral("ab"));
@@ -107,18 +109,14 @@ class LanguageFilesTest : public QObject {
         }
     }
 
+    // A file found in another letter case is read; a folder is no file; the exact name wins.
     void fileNamesIgnoreLetterCaseButPreferTheExactName() {
         const ProgramFolder folder;
-        const QString shipped = folder.Write("English.ini", "[Language]\nmessage_3=File\n");
-        const std::optional<QString> found = FindFileIgnoringCase(folder.Path() + "english.ini");
-        QVERIFY(found);
-        QCOMPARE(QFileInfo(*found).canonicalFilePath(), QFileInfo(shipped).canonicalFilePath());
-        QCOMPARE(ReadIniString(u"Language", u"message_3", u"##", folder.Path() + "english.ini"),
-                 QString("File"));
+        folder.Write("English.ini", "[Language]\nk=File\n");
+        QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "english.ini"), "File");
         QVERIFY(QDir(folder.Path()).mkdir("Folder.ini"));
-        for (const char* name : {"folder.ini", "Folder.ini", "sub/english.ini", "absent.ini"})
-            QVERIFY2(!FindFileIgnoringCase(folder.Path() + name), name);
-        QVERIFY(!FindFileIgnoringCase(QString()));
+        for (const char* name : {"folder.ini", "Folder.ini", "sub/english.ini", "absent.ini", ""})
+            QVERIFY2(!FindFileIgnoringCase(*name ? folder.Path() + name : QString()), name);
         folder.Write("a.ini", "[Language]\nk=lower\n");
         folder.Write("A.ini", "[Language]\nk=upper\n");
         if (QFileInfo(folder.Path() + "a.ini").canonicalFilePath() ==
@@ -142,7 +140,6 @@ class LanguageFilesTest : public QObject {
         QCOMPARE(partial.Text(MessageId::FileDialogTitle), QString("Pick a file"));
         QCOMPARE(partial.Text(MessageId::AskDeleteCountFiles), QString("Delete every %%% file?"));
         QCOMPARE(partial.Text(MessageId::AskDeleteAllFiles), QString("##"));
-        QCOMPARE(partial.Text(MessageId::AskDeleteNode), QString("##"));
         const MessageTable english = LoadMessageTable(QStringLiteral(MORVANE_ENGLISH_INI));
         for (std::size_t i = 0; i < kMessageCount; ++i) {
             const QString& text = english.Text(IdAt(i));
@@ -153,22 +150,72 @@ class LanguageFilesTest : public QObject {
         QVERIFY(english.Text(MessageId::AskDeleteCountFiles).contains("%%%"));
     }
 
-    void languageTextReadsTheFileOnce() {
-        const QString path = folder_.Write("Lang.ini", "[Language]\nForm1.help_menu=Contents\n");
-        const LanguageText text(path);
-        QCOMPARE(text.Lookup(u"form1.HELP_MENU"), QString("Contents"));
-        folder_.Write("Lang.ini", "[Language]\nForm1.help_menu=Changed\n");
-        QCOMPARE(text.Lookup(u"Form1.help_menu"), QString("Contents"));
-        QCOMPARE(text.Lookup(u"Form1.exit_menu"), QString("##"));
-        QCOMPARE(LanguageText(path).Lookup(u"Form1.help_menu"), QString("Changed"));
-        QCOMPARE(LanguageText(QStringLiteral(MORVANE_ENGLISH_INI)).Lookup(u"Form5.Frame1"),
-                 QString());  // the frames stay without caption
-        const LanguageText builtin(QStringLiteral("Default"));
-        QVERIFY(builtin.IsDefault());
-        QCOMPARE(builtin.Lookup(u"message_2"), QString("##"));
-        QVERIFY(!LanguageText(QStringLiteral("default")).IsDefault());
+    // The dialog lists the program folder's language files by name and preselects the one in
+    // use ("%1" stands for the program folder), else Greek; OK stores the choice and says so.
+    void theLanguageDialog() {
+        const ProgramFolder app;
+        app.Write("notes.txt");
+        QCOMPARE(Form7(settings_, app.Path(), messages_).Combo1()->count(), 1);
+        for (const char* name : {"ba.ini", "English.ini", "a.ini", "OLD.INI", ".hidden.ini"})
+            app.Write(name, "[Language]\n");
+        QVERIFY(QDir(app.Path()).mkdir(QStringLiteral("folder.ini")));
+        QFile::setPermissions(app.Path() + "a.ini", QFileDevice::ReadOwner);
+        const std::pair<const char*, const char*> rows[] = {{"Default", "Greek"},
+                                                            {"%1English.ini", "English.ini"},
+                                                            {"%1ENGLISH.INI", "English.ini"},
+                                                            {"%1ba.ini", "ba.ini"},
+                                                            {"%1a.ini", "a.ini"},
+                                                            {"/elsewhere/a.ini", "a.ini"},
+                                                            {"%1Deutsch.ini", "Greek"},
+                                                            {"%1xDefault", "Greek"}};
+        for (const auto& [language, selected] : rows) {
+            settings_.language = QString(language).arg(app.Path());
+            QCOMPARE(Form7(settings_, app.Path(), messages_).Combo1()->currentText(), selected);
+        }
+        const Form7 dialog(settings_, app.Path(), messages_);
+        QStringList entries;
+        for (int i = 0; i < dialog.Combo1()->count(); ++i) entries << dialog.Combo1()->itemText(i);
+        QCOMPARE(entries, (QStringList{"Greek", ".hidden.ini", "a.ini", "ba.ini", "English.ini",
+                                       "OLD.INI"}));
+        const QString english = app.Path() + "English.ini";
+        // The language in use, and a close box, change nothing and say nothing.
+        QCOMPARE(Choose(app, "Default", "Greek"), QStringLiteral("Default"));
+        QCOMPARE(Choose(app, english, "English.ini"), english);
+        QCOMPARE(Choose(app, "Default", "English.ini", false), QStringLiteral("Default"));
+        QCOMPARE(messages_.shown, QStringList());
+        QCOMPARE(Choose(app, "Default", "English.ini"), english);
+        QCOMPARE(Choose(app, english, "ba.ini"), app.Path() + "ba.ini");
+        QCOMPARE(Choose(app, english, "Greek"), QStringLiteral("Default"));
+        QCOMPARE(messages_.shown,
+                 (QStringList{"Next time your language will be 'ENGLISH'.",
+                              "Next time your language will be 'BA'.",
+                              "Οι ρυθμίσεις θα εφαρμοστούν την επόμενη φορά που θα ανοιχθεί το "
+                              "πρόγραμμα."}));
+    }
+
+    // The dialog takes the menu entry's caption; the translation command opens English.ini,
+    // by that name whether or not it is there.
+    void titleAndTranslationCommand() {
+        const ProgramFolder app;
+        settings_.language = QStringLiteral("Default");
+        QString title, label;
+        test::ProbeNextModalDialog(this, [&title, &label](QDialog* shown) {
+            if (auto* dialog = qobject_cast<Form7*>(shown)) {
+                title = dialog->windowTitle();
+                label = dialog->Label1()->text();
+            }
+        });
+        ShowLanguageDialog(nullptr, settings_, app.Path(), messages_, "Language");
+        QCOMPARE(QStringList({title, label}), QStringList({"Language", "Language:"}));
+        test::RecordingShell shell;
+        OpenEnglishLanguageFile(app.Path());
+        app.Write("English.ini");
+        OpenEnglishLanguageFile(app.Path());
+        QCOMPARE(shell.opened,
+                 (std::vector<std::string>{(app.Path() + "english.ini").toStdString(),
+                                           (app.Path() + "English.ini").toStdString()}));
     }
 };
 
-QTEST_GUILESS_MAIN(LanguageFilesTest)
+QTEST_MAIN(LanguageFilesTest)
 #include "LanguageFilesTest.moc"

@@ -1,16 +1,26 @@
 // The stored forms of flags and numbers, reading the options at start-up (first start, damaged
-// values, the start language), writing them at exit, and the QSettings store underneath.
+// values, the start language), writing them at exit, the QSettings store underneath, and the
+// options dialog: every check box with its option, the limit's conversions and refusals, OK
+// against cancel and the close box, the pages, and the captions of a language file.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTest>
 
+#include "Form5.h"
+#include "ModalProbe.h"
 #include "ProgramFolder.h"
 #include "QSettingsStore.h"
+#include "ScanSettings.h"
 #include "SettingsFakes.h"
 #include "SettingsPersistence.h"
 #include "StoredForms.h"
 
 using namespace morvane;
-using morvane::test::MemoryStore;
 
 namespace {
 // What a first start reads: every option at its documented default.
@@ -24,15 +34,10 @@ ScanSettings Defaults(const QString& language) {
     return s;
 }
 
-// Every value away from its default, each kind flag different from its neighbours.
-ScanSettings Unusual(const QString& language) {
-    ScanSettings s;
-    s.lastFolder = QStringLiteral("D:\\Export, pictures\\Εικόνες");
-    bool scan = false;
-    for (const ResourceKind kind : kAllKinds) s.SetScans(kind, scan = !scan);
-    s.limitSearch = true;
-    s.limitSearchValue = -5;
-    s.language = language;
+// Every option on, as the options dialog's tests start.
+ScanSettings AllOn() {
+    ScanSettings s = Defaults(QStringLiteral("Default"));
+    s.limitSearch = s.readResources = s.checkItems = true;
     return s;
 }
 }  // namespace
@@ -42,13 +47,21 @@ class SettingsTest : public QObject {
 
   private:
     // Loads `store` from a program folder that holds English.ini.
-    ScanSettings Load(const MemoryStore& store) {
+    ScanSettings Load(const SettingsStore& store) {
         app_.Write("English.ini");
         return LoadSettings(store, messages_, app_.Path());
     }
 
+    // A fresh settings file holding `values`.
+    std::unique_ptr<QSettingsStore> FileStore(const QList<std::pair<QString, QString>>& values) {
+        auto store = QSettingsStore::OpenFile(app_.Path() + QString::number(++files_) + ".conf");
+        for (const auto& [key, value] : values) store->Write(key, value);
+        return store;
+    }
+
     test::ProgramFolder app_;
     test::RecordingMessages messages_;
+    int files_ = 0;
 
   private slots:
     void init() { messages_.shown.clear(); }
@@ -65,42 +78,40 @@ class SettingsTest : public QObject {
         const std::pair<const char*, std::int32_t> numbers[] = {
             {"-1", -1},   {"0.5", 0},   {"0.0", 0},   {"  42 ", 42}, {"1e2", 100},
             {"12.5", 12}, {"13.5", 14}, {"-2.5", -2}, {"-3.5", -4},  {"12.51", 13}};
-        QVERIFY(ParseStoredInteger(QStringLiteral("2147483647")) == INT32_MAX);
-        QVERIFY(ParseStoredInteger(QStringLiteral("-2147483648")) == INT32_MIN);
         for (const auto& [text, number] : numbers)
             QVERIFY2(ParseStoredInteger(QString(text)) == number, text);
-        for (const char* text : {"2147483648", "2147483647.5", "-2147483649",
-                                 "99999999999999999999", "TRUE", "", "inf", "nan", "abc", "1,000"})
+        QVERIFY(ParseStoredInteger(QStringLiteral("2147483647")) == INT32_MAX);
+        QVERIFY(ParseStoredInteger(QStringLiteral("-2147483648")) == INT32_MIN);
+        for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "TRUE", "", "nan"})
             QVERIFY2(!ParseStoredInteger(QString(text)), text);
         QCOMPARE(StoredBoolean(true) + StoredBoolean(false), QString("TrueFalse"));
         QCOMPARE(StoredInteger(-1234567), QString("-1234567"));  // no digit grouping
     }
 
     // An empty store gives the defaults; a damaged value takes its own and reading goes on.
+    // An empty store gives the defaults; a damaged value takes its own and reading goes on;
+    // every option is read by its name.
     void firstStartAndDamagedValues() {
-        MemoryStore store;
-        QCOMPARE(Load(store), Defaults(app_.Path() + "English.ini"));
-        QVERIFY(ReadShowLog(store));
-        for (const char* stored : {"NAI", "OXI", "nai", "True"}) {
-            store.Put("Show_Log", stored);
-            QCOMPARE(ReadShowLog(store), QByteArray(stored) == "NAI");
-        }
-        for (const auto& [key, value] : {std::pair{"SCAN_ICO", "False"},
-                                         {"SCAN_GIF", "yes"},
-                                         {"SCAN_JPG", "false"},
-                                         {"limit_search", "1"},
-                                         {"limit_search_value", "3000000000"},
-                                         {"read_resources", "True"},
-                                         {"check_items", "True"}})
-            store.Put(key, value);
-        for (const char* key : {"SCAN_PNG", "LastFolder", "Language", "Show_Log"})
-            store.values.insert(key, StoredText::Unreadable());
+        QCOMPARE(Load(*FileStore({})), Defaults(app_.Path() + "English.ini"));
+        QVERIFY(ReadShowLog(*FileStore({})));
+        for (const char* stored : {"NAI", "OXI", "nai", "True"})
+            QCOMPARE(ReadShowLog(*FileStore({{"Show_Log", stored}})), QByteArray(stored) == "NAI");
+        // A hand-edited file: a list ("a, b") is unreadable.
+        const auto edited = QSettingsStore::OpenFile(app_.Write(
+            "edited.conf",
+            "[Morvane]\nSCAN_ICO=False\nSCAN_GIF=yes\nSCAN_JPG=fALSE\nlimit_search=1\n"
+            "limit_search_value=3000000000\nread_resources=tRUE\ncheck_items=True\n"
+            "SCAN_PNG=a, b\nLastFolder=a, b\nLanguage=a, b\nShow_Log=a, b\nSCAN_BMP=0\n"
+            "SCAN_WAV=0\nSCAN_AVI=0\nSCAN_CUR=0\nSCAN_MID=0\nSCAN_ANI=0\nDelete_On_Exit=0\n"
+            "SCAN_SUB-FOLDERS=0\nmake_folder_for_each_file=0\n"));
         ScanSettings expected = Defaults(app_.Path() + "English.ini");
-        expected.SetScans(ResourceKind::ICO, false);
-        expected.SetScans(ResourceKind::JPG, false);
+        expected.scanKind.fill(false);
+        expected.SetScans(ResourceKind::GIF, true);
+        expected.SetScans(ResourceKind::PNG, true);
+        expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
-        QCOMPARE(Load(store), expected);
-        QVERIFY(ReadShowLog(store));
+        QCOMPARE(Load(*edited), expected);
+        QVERIFY(ReadShowLog(*edited));
         QVERIFY(messages_.shown.isEmpty());
     }
 
@@ -119,43 +130,44 @@ class SettingsTest : public QObject {
             {"", "@english.ini", "@English.ini" + fallback + "@english.ini"}};  // no English file
         for (auto [stored, expected, message] : rows) {
             const test::ProgramFolder bare;
-            MemoryStore store;
             messages_.shown.clear();
-            if (!stored.isEmpty()) store.Put("Language", stored.replace("@", app_.Path()));
+            const auto store = FileStore({});
+            if (!stored.isEmpty()) store->Write(u"Language", stored.replace("@", app_.Path()));
             const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
             const ScanSettings loaded =
-                stored.isEmpty() ? LoadSettings(store, messages_, app) : Load(store);
+                stored.isEmpty() ? LoadSettings(*store, messages_, app) : Load(*store);
             QCOMPARE(loaded.language, expected.replace("@", app));
             QCOMPARE(messages_.shown,
                      message.isEmpty() ? QStringList() : QStringList{message.replace("@", app)});
         }
     }
 
-    void writesEveryKeyInOrderAndTheFlushError() {
-        MemoryStore store;
-        QVERIFY(!SaveSettings(store, Unusual("Default"), true));
-        QCOMPARE(store.writeOrder.join(u' '),
-                 "Show_Log LastFolder SCAN_ICO SCAN_BMP SCAN_GIF SCAN_JPG SCAN_PNG SCAN_WAV "
-                 "SCAN_AVI SCAN_CUR SCAN_MID SCAN_ANI Delete_On_Exit Language SCAN_SUB-FOLDERS "
-                 "make_folder_for_each_file limit_search limit_search_value read_resources "
-                 "check_items");
-        QStringList texts;
-        for (const char* key :
-             {"Show_Log", "SCAN_ICO", "SCAN_CUR", "limit_search_value", "Language"})
-            texts << store.Read(QString::fromLatin1(key)).text;
-        QCOMPARE(texts, QStringList({"NAI", "True", "False", "-5", "Default"}));
-        store.flushError = QStringLiteral("disk full");
-        QCOMPARE(SaveSettings(store, ScanSettings{}, false), std::optional<QString>("disk full"));
-    }
-
-    void roundTripThroughAFileAndWhatTheScannerGets() {
-        const QString path = app_.Write("English.ini").replace("English.ini", "roundtrip.conf");
-        ScanSettings s = Unusual(app_.Path() + "English.ini");
+    // Every value away from its default, each kind flag different from its neighbours, written
+    // to a real file under every option's name, read back, and handed to the scanner; a file
+    // that cannot be written says so.
+    void writeAndReadBack() {
+        ScanSettings s;
+        s.lastFolder = QStringLiteral("D:\\Export, pictures\\Εικόνες");
+        bool scan = false;
+        for (const ResourceKind kind : kAllKinds) s.SetScans(kind, scan = !scan);
+        s.limitSearch = true;
+        s.limitSearchValue = -5;
+        s.language = app_.Write("English.ini");
+        const QString path = app_.Path() + "roundtrip.conf";
         QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), s, false));
+        QSettings direct(path, QSettings::IniFormat);
+        direct.beginGroup("Morvane");
+        QCOMPARE(direct.childKeys().size(), 20);
+        QStringList texts;
+        for (const char* key : {"Show_Log", "SCAN_ICO", "SCAN_CUR", "limit_search_value"})
+            texts << direct.value(key).toString();
+        QCOMPARE(texts, QStringList({"OXI", "True", "False", "-5"}));
         const auto reopened = QSettingsStore::OpenFile(path);
         QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), s);
         QVERIFY(messages_.shown.isEmpty());
-        QVERIFY(!ReadShowLog(*reopened));  // saved as "OXI"
+        QVERIFY(!ReadShowLog(*reopened));
+        const auto denied = QSettingsStore::OpenFile(app_.Write("file") + "/x.conf");
+        QVERIFY(SaveSettings(*denied, s, true).value_or("").contains("could not be written"));
         const ScanOptions options = s.ToScanOptions();
         for (ResourceKind kind : kAllKinds) QCOMPARE(options.IsEnabled(kind), s.Scans(kind));
         QCOMPARE(options.chunkCap, -5);
@@ -163,7 +175,7 @@ class SettingsTest : public QObject {
         QCOMPARE(s.ToScanOptions().chunkCap, 500);
     }
 
-    void userStoreAndAHandEditedList() {
+    void theUserStore() {
 #ifndef Q_OS_WIN  // the native store there is the registry, which a test must not touch
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, app_.Path());
         const auto user = QSettingsStore::OpenUserStore();
@@ -173,14 +185,117 @@ class SettingsTest : public QObject {
         QSettings direct(app_.Path() + "Pellam/Morvane.conf", QSettings::IniFormat);
         QCOMPARE(direct.value("Morvane/SCAN_ICO").toString(), QString("False"));
 #endif
-        const auto store = QSettingsStore::OpenFile(app_.Write(
-            "edited.conf", "[Morvane]\nSCAN_BMP=a, b\nSCAN_GIF=tRUE\nlimit_search_value=7\n"));
-        QCOMPARE(store->Read(u"SCAN_BMP").state, StoredText::State::Unreadable);
-        QCOMPARE(store->Read(u"SCAN_GIF").text, QString("tRUE"));
-        QCOMPARE(store->Read(u"limit_search_value").text, QString("7"));
-        QCOMPARE(store->Read(u"SCAN_ICO").state, StoredText::State::Absent);
+    }
+
+    // Each box unchecked turns one option off, its own; with that option off only its box shows
+    // unchecked, and checking it again turns it back on (a greyed box counts as checked); cancel
+    // and the close box keep everything.
+    void eachCheckBoxShowsAndSetsItsOption() {
+        QList<ScanSettings> seen;
+        for (int off = 1; off <= Form5::kCheckCount; ++off) {
+            ScanSettings settings = AllOn();
+            Form5 first(settings, messages_);
+            first.Check(off)->setChecked(false);
+            first.Command2_Click();
+            QVERIFY(settings != AllOn() && !seen.contains(settings));
+            seen << settings;
+            Form5 dialog(settings, messages_);
+            for (int other = 1; other <= Form5::kCheckCount; ++other)
+                QCOMPARE(dialog.Check(other)->isChecked(), other != off);
+            QCOMPARE(dialog.Text1()->text(), QStringLiteral("100"));
+            off == 13 ? dialog.Check(off)->setCheckState(Qt::PartiallyChecked)
+                      : dialog.Check(off)->setChecked(true);
+            dialog.Command2_Click();
+            QCOMPARE(settings, AllOn());
+        }
+        // A kind's box names its kind.
+        QVERIFY(!seen[2].Scans(ResourceKind::JPG) && !seen[3].Scans(ResourceKind::CUR));
+        ScanSettings settings = AllOn();
+        for (const bool closeBox : {false, true}) {
+            Form5 other(settings, messages_);
+            other.open();
+            for (int check = 1; check <= Form5::kCheckCount; ++check)
+                other.Check(check)->setChecked(false);
+            other.Text1()->setText(QStringLiteral("7"));
+            closeBox ? void(other.close()) : QTest::mouseClick(other.Command1(), Qt::LeftButton);
+            QVERIFY(!other.isVisible());
+            QCOMPARE(settings, AllOn());
+        }
+    }
+
+    // What OK stores (an unreadable text: 100) and the box then shows; beyond 32 bits OK says so,
+    // shows the limit's page and keeps everything, and so does a later cancel.
+    void limit() {
+        const std::pair<const char*, std::optional<int>> rows[] = {
+            {"-3", -3},         {"0", 0},           {"2147483647", INT32_MAX},
+            {"abc", 100},       {"", 100},          {"12MB", 100},
+            {"13.5", 14},       {" 250 ", 250},     {"1e400", {}},
+            {"2147483648", {}}, {"-2147483649", {}}};
+        for (const auto& [text, value] : rows) {
+            const QString shown = !value ? QString() : *value == 100 ? QStringLiteral("100") : text;
+            messages_.shown.clear();
+            ScanSettings settings = AllOn();
+            settings.limitSearchValue = 55;
+            const ScanSettings before = settings;
+            Form5 dialog(settings, messages_);
+            dialog.open();
+            dialog.Check(1)->setChecked(false);
+            dialog.Text1()->setText(text);
+            QTest::mouseClick(dialog.Command2(), Qt::LeftButton);
+            QCOMPARE(dialog.isVisible(), shown.isEmpty());
+            QCOMPARE(settings.limitSearchValue, value.value_or(55));
+            if (!shown.isEmpty()) {
+                QCOMPARE(dialog.Text1()->text(), shown);
+                QCOMPARE(messages_.shown, QStringList());
+                continue;
+            }
+            QCOMPARE(messages_.shown.size(), 1);
+            QVERIFY(messages_.shown.first().contains(QStringLiteral("2147483647")));
+            QVERIFY(dialog.Frame2()->isVisible());
+            QCOMPARE(settings, before);
+            QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(settings, before);
+        }
+    }
+
+    void pagesFollowTheTabs() {
+        ScanSettings settings = AllOn();
+        Form5 dialog(settings, messages_);
+        dialog.show();
+        QCOMPARE(dialog.Frame2()->geometry(), dialog.Frame1()->geometry());
+        QVERIFY(dialog.Frame1()->isVisible() && !dialog.Frame2()->isVisible());
+        QVERIFY(!dialog.Label2()->isVisible());
+        QTabBar* tabs = dialog.TabStrip1();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QVERIFY(!dialog.Frame1()->isVisible() && dialog.Text1()->isVisible());
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        QVERIFY(dialog.Frame1()->isVisible() && !dialog.Frame2()->isVisible());
+        QString title;
+        test::ProbeNextModalDialog(this, [&title](QDialog* shown) {
+            if (shown != nullptr) title = shown->windowTitle();
+        });
+        ShowOptionsDialog(nullptr, settings, messages_, QStringLiteral("Settings"));
+        QCOMPARE(title, QStringLiteral("Settings"));
+    }
+
+    // A missing tab key shows the marker; a missing or "##" caption keeps the designed one.
+    void languageFileCaptions() {
+        ScanSettings settings = AllOn();
+        settings.language = app_.Write(
+            "partial.ini",
+            "[Language]\nForm5.tabstrip1.1=Search Types\nForm5.Check3=Search for JPG.\n"
+            "Form5.Check5=##\nForm5.Command1=Cancel\nForm5.Label1=MB.\nForm5.Frame1=Formats\n");
+        const Form5 dialog(settings, messages_);
+        QCOMPARE(
+            QStringList({dialog.TabStrip1()->tabText(0), dialog.TabStrip1()->tabText(1),
+                         dialog.Check(3)->text(), dialog.Check(5)->text(), dialog.Check(4)->text(),
+                         dialog.Command1()->text(), dialog.Command2()->text(),
+                         dialog.Label1()->text(), dialog.Frame1()->title()}),
+            QStringList({"Search Types", "##", "Search for JPG.", "Αναζήτηση GIF.",
+                         "Αναζήτηση CUR.", "Cancel", "OK", "MB.", "Formats"}));
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsTest)
+QTEST_MAIN(SettingsTest)
 #include "SettingsTest.moc"
