@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QSettings>
 
-#include "Form4.h"
 #include "MediaSamples.h"
 
 namespace morvane::test {
@@ -12,18 +10,6 @@ namespace morvane::test {
 MainWindowHarness::MainWindowHarness()
     : settingsFile_(QString::fromStdString(app.path()) + QStringLiteral("settings.ini")) {
     QFile::copy(QStringLiteral(MORVANE_ENGLISH_INI), AppFolder() + QStringLiteral("English.ini"));
-}
-
-MainWindowHarness::~MainWindowHarness() = default;
-
-void MainWindowHarness::Store(const QString& key, const QString& value) {
-    QSettings settings(settingsFile_, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Morvane/") + key, value);
-}
-
-QString MainWindowHarness::Stored(const QString& key) const {
-    QSettings settings(settingsFile_, QSettings::IniFormat);
-    return settings.value(QStringLiteral("Morvane/") + key).toString();
 }
 
 Form1& MainWindowHarness::Start(const QString& commandLine) {
@@ -50,7 +36,8 @@ QStringList MainWindowHarness::ScannedSources() const {
     QStringList scanned;
     for (const QString& line : QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n")))
         if (line.startsWith(QStringLiteral("Start: ")))
-            scanned << line.mid(line.indexOf(QStringLiteral(" (")) + 2).chopped(1);
+            scanned << QDir::fromNativeSeparators(
+                line.mid(line.indexOf(QStringLiteral(" (")) + 2 + Source({}).size()).chopped(1));
     return scanned;
 }
 

@@ -1,9 +1,9 @@
-// A main window on real files: a program folder holding the English language file, an output
-// folder, a settings file and a folder of sources, with message boxes, a shell and the later
-// commands replaced by recorders, so that nothing waits for a person.
+// A main window on real files (a program folder with English.ini, an output folder, a settings
+// file, sources), its message boxes, shell and later commands recorded: nothing waits for a person.
 #pragma once
 
 #include <QDir>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -12,15 +12,12 @@
 #include "CatalogueCommands.h"
 #include "DialogCommands.h"
 #include "Form1.h"
+#include "Form4.h"
 #include "MessageBoxes.h"
 #include "QSettingsStore.h"
 #include "Session.h"
 #include "ShellOpen.h"
 #include "TempFolder.h"
-
-namespace morvane {
-class Form4;
-}
 
 namespace morvane::test {
 
@@ -67,11 +64,14 @@ class RecordingCommands final : public CatalogueCommands, public DialogCommands 
 class MainWindowHarness {
   public:
     MainWindowHarness();
-    ~MainWindowHarness();
 
     // A value in the settings file, before the start or as the file holds it now.
-    void Store(const QString& key, const QString& value);
-    QString Stored(const QString& key) const;
+    void Store(const QString& key, const QString& value) {
+        QSettings(settingsFile_, QSettings::IniFormat).setValue("Morvane/" + key, value);
+    }
+    QString Stored(const QString& key) const {
+        return QSettings(settingsFile_, QSettings::IniFormat).value("Morvane/" + key).toString();
+    }
 
     // Makes the main window and runs its start-up with `commandLine`.
     Form1& Start(const QString& commandLine = {});
@@ -83,7 +83,7 @@ class MainWindowHarness {
     }
     // Writes a small source holding one GIF picture; returns its path.
     QString WriteSource(const std::string& relative) const;
-    // The paths of the sources scanned so far, in order, from the scan log.
+    // The sources scanned so far, in order, from the scan log, relative to their folder.
     QStringList ScannedSources() const;
 
     TempFolder app, output, sources;

@@ -1,7 +1,5 @@
-// The stored forms of flags and numbers, reading the options at start-up (first start, damaged
-// values, the start language), writing them at exit, the QSettings store underneath, and the
-// options dialog: every check box with its option, the limit's conversions and refusals, OK
-// against cancel and the close box, the pages, and the captions of a language file.
+// The stored forms of flags and numbers, the options read at start-up and written at exit through
+// real files, and the options dialog: check boxes, limit, pages and a language file's captions.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,7 +50,6 @@ class SettingsTest : public QObject {
         return LoadSettings(store, messages_, app_.Path());
     }
 
-    // A fresh settings file holding `values`.
     std::unique_ptr<QSettingsStore> FileStore(const QList<std::pair<QString, QString>>& values) {
         auto store = QSettingsStore::OpenFile(app_.Path() + QString::number(++files_) + ".conf");
         for (const auto& [key, value] : values) store->Write(key, value);
@@ -80,15 +77,14 @@ class SettingsTest : public QObject {
             {"12.5", 12}, {"13.5", 14}, {"-2.5", -2}, {"-3.5", -4},  {"12.51", 13}};
         for (const auto& [text, number] : numbers)
             QVERIFY2(ParseStoredInteger(QString(text)) == number, text);
-        QVERIFY(ParseStoredInteger(QStringLiteral("2147483647")) == INT32_MAX);
-        QVERIFY(ParseStoredInteger(QStringLiteral("-2147483648")) == INT32_MIN);
+        QVERIFY(ParseStoredInteger(QStringLiteral("2147483647")) == INT32_MAX &&
+                ParseStoredInteger(QStringLiteral("-2147483648")) == INT32_MIN);
         for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "TRUE", "", "nan"})
             QVERIFY2(!ParseStoredInteger(QString(text)), text);
-        QCOMPARE(StoredBoolean(true) + StoredBoolean(false), QString("TrueFalse"));
-        QCOMPARE(StoredInteger(-1234567), QString("-1234567"));  // no digit grouping
+        QCOMPARE(StoredBoolean(true) + StoredBoolean(false) + StoredInteger(-1234567),
+                 QString("TrueFalse-1234567"));  // no digit grouping
     }
 
-    // An empty store gives the defaults; a damaged value takes its own and reading goes on.
     // An empty store gives the defaults; a damaged value takes its own and reading goes on;
     // every option is read by its name.
     void firstStartAndDamagedValues() {
@@ -111,8 +107,7 @@ class SettingsTest : public QObject {
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
         QCOMPARE(Load(*edited), expected);
-        QVERIFY(ReadShowLog(*edited));
-        QVERIFY(messages_.shown.isEmpty());
+        QVERIFY(ReadShowLog(*edited) && messages_.shown.isEmpty());
     }
 
     void startLanguage() {
@@ -122,7 +117,6 @@ class SettingsTest : public QObject {
             {"   ", "@English.ini", ""},
             {"Default", "Default", ""},
             {"@ENGLISH.INI", "@ENGLISH.INI", ""},
-            {"/old/English.ini", "@english.ini", "/old/English.ini" + fallback + "@english.ini"},
             {" /x/english.INI ", "@english.ini", " /x/english.INI " + fallback + "@english.ini"},
             {"/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
             {"default", "Default", "default" + fallback + "Default"},  // a path, not the word
@@ -134,17 +128,15 @@ class SettingsTest : public QObject {
             const auto store = FileStore({});
             if (!stored.isEmpty()) store->Write(u"Language", stored.replace("@", app_.Path()));
             const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
-            const ScanSettings loaded =
-                stored.isEmpty() ? LoadSettings(*store, messages_, app) : Load(*store);
-            QCOMPARE(loaded.language, expected.replace("@", app));
-            QCOMPARE(messages_.shown,
-                     message.isEmpty() ? QStringList() : QStringList{message.replace("@", app)});
+            const QString language =
+                (stored.isEmpty() ? LoadSettings(*store, messages_, app) : Load(*store)).language;
+            QCOMPARE(language + u'|' + messages_.shown.join(u'|'),
+                     expected.replace("@", app) + u'|' + message.replace("@", app));
         }
     }
 
-    // Every value away from its default, each kind flag different from its neighbours, written
-    // to a real file under every option's name, read back, and handed to the scanner; a file
-    // that cannot be written says so.
+    // Every value away from its default, each kind flag unlike its neighbours, written to a real
+    // file, read back and handed to the scanner; a file that cannot be written says so.
     void writeAndReadBack() {
         ScanSettings s;
         s.lastFolder = QStringLiteral("D:\\Export, pictures\\Εικόνες");
@@ -164,8 +156,7 @@ class SettingsTest : public QObject {
         QCOMPARE(texts, QStringList({"OXI", "True", "False", "-5"}));
         const auto reopened = QSettingsStore::OpenFile(path);
         QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), s);
-        QVERIFY(messages_.shown.isEmpty());
-        QVERIFY(!ReadShowLog(*reopened));
+        QVERIFY(messages_.shown.isEmpty() && !ReadShowLog(*reopened));
         const auto denied = QSettingsStore::OpenFile(app_.Write("file") + "/x.conf");
         QVERIFY(SaveSettings(*denied, s, true).value_or("").contains("could not be written"));
         const ScanOptions options = s.ToScanOptions();
@@ -175,21 +166,8 @@ class SettingsTest : public QObject {
         QCOMPARE(s.ToScanOptions().chunkCap, 500);
     }
 
-    void theUserStore() {
-#ifndef Q_OS_WIN  // the native store there is the registry, which a test must not touch
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, app_.Path());
-        const auto user = QSettingsStore::OpenUserStore();
-        QCOMPARE(user->Location(), app_.Path() + "Pellam/Morvane.conf");
-        user->Write(u"SCAN_ICO", "False");
-        QVERIFY(!user->Flush());
-        QSettings direct(app_.Path() + "Pellam/Morvane.conf", QSettings::IniFormat);
-        QCOMPARE(direct.value("Morvane/SCAN_ICO").toString(), QString("False"));
-#endif
-    }
-
     // Each box unchecked turns one option off, its own; with that option off only its box shows
-    // unchecked, and checking it again turns it back on (a greyed box counts as checked); cancel
-    // and the close box keep everything.
+    // unchecked, and checking it again turns it back on (a greyed box counts as checked).
     void eachCheckBoxShowsAndSetsItsOption() {
         QList<ScanSettings> seen;
         for (int off = 1; off <= Form5::kCheckCount; ++off) {
@@ -202,7 +180,6 @@ class SettingsTest : public QObject {
             Form5 dialog(settings, messages_);
             for (int other = 1; other <= Form5::kCheckCount; ++other)
                 QCOMPARE(dialog.Check(other)->isChecked(), other != off);
-            QCOMPARE(dialog.Text1()->text(), QStringLiteral("100"));
             off == 13 ? dialog.Check(off)->setCheckState(Qt::PartiallyChecked)
                       : dialog.Check(off)->setChecked(true);
             dialog.Command2_Click();
@@ -210,17 +187,6 @@ class SettingsTest : public QObject {
         }
         // A kind's box names its kind.
         QVERIFY(!seen[2].Scans(ResourceKind::JPG) && !seen[3].Scans(ResourceKind::CUR));
-        ScanSettings settings = AllOn();
-        for (const bool closeBox : {false, true}) {
-            Form5 other(settings, messages_);
-            other.open();
-            for (int check = 1; check <= Form5::kCheckCount; ++check)
-                other.Check(check)->setChecked(false);
-            other.Text1()->setText(QStringLiteral("7"));
-            closeBox ? void(other.close()) : QTest::mouseClick(other.Command1(), Qt::LeftButton);
-            QVERIFY(!other.isVisible());
-            QCOMPARE(settings, AllOn());
-        }
     }
 
     // What OK stores (an unreadable text: 100) and the box then shows; beyond 32 bits OK says so,
@@ -249,31 +215,25 @@ class SettingsTest : public QObject {
                 QCOMPARE(messages_.shown, QStringList());
                 continue;
             }
-            QCOMPARE(messages_.shown.size(), 1);
-            QVERIFY(messages_.shown.first().contains(QStringLiteral("2147483647")));
-            QVERIFY(dialog.Frame2()->isVisible());
-            QCOMPARE(settings, before);
+            QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647"));
+            QVERIFY(dialog.Frame2()->isVisible() && settings == before);
             QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(settings, before);
+            QVERIFY(!dialog.isVisible() && settings == before);
         }
     }
 
     void pagesFollowTheTabs() {
         ScanSettings settings = AllOn();
-        Form5 dialog(settings, messages_);
-        dialog.show();
-        QCOMPARE(dialog.Frame2()->geometry(), dialog.Frame1()->geometry());
-        QVERIFY(dialog.Frame1()->isVisible() && !dialog.Frame2()->isVisible());
-        QVERIFY(!dialog.Label2()->isVisible());
-        QTabBar* tabs = dialog.TabStrip1();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        QVERIFY(!dialog.Frame1()->isVisible() && dialog.Text1()->isVisible());
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        QVERIFY(dialog.Frame1()->isVisible() && !dialog.Frame2()->isVisible());
         QString title;
         test::ProbeNextModalDialog(this, [&title](QDialog* shown) {
-            if (shown != nullptr) title = shown->windowTitle();
+            auto* dialog = qobject_cast<Form5*>(shown);
+            if (dialog == nullptr) return;
+            title = dialog->windowTitle();
+            QTabBar* tabs = dialog->TabStrip1();
+            QVERIFY(dialog->Frame1()->isVisible() && !dialog->Label2()->isVisible());
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible());
+            QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
         });
         ShowOptionsDialog(nullptr, settings, messages_, QStringLiteral("Settings"));
         QCOMPARE(title, QStringLiteral("Settings"));

@@ -1,16 +1,19 @@
-// The marks that hide a file or protect it, set each platform's own way. Outside Windows the
-// leading "." HiddenName adds is what hides an entry; on Windows MarkHidden sets the attribute.
+// A file made read-only the platform's own way: the read-only attribute on Windows, no write
+// permission for anyone elsewhere.
 #pragma once
 
+#include <filesystem>
 #include <string>
+
+#include "NativePath.h"
 
 namespace morvane::test {
 
-std::string HiddenName(const std::string& name);
-void MarkHidden(const std::string& path);
-void MarkReadOnly(const std::string& path);  // the read-only attribute on Windows
-#ifdef _WIN32
-void MarkSystem(const std::string& path);
-#endif
+inline void MarkReadOnly(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::permissions(ToFsPath(path),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
 
 }  // namespace morvane::test

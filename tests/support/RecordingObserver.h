@@ -33,7 +33,6 @@ class RecordingObserver : public ScanObserver {
     std::vector<RecordedItem> items;
     std::vector<RecordedProgress> progress;
     std::vector<std::string> lines, failures, folderMessages, finished;  // failures: lines too
-    std::function<ScanStep(const ProgressReport&)> onProgress;           // answers each report
 
     void SourceNodesPrepared(std::string_view name, const ScanOptions& options) override {
         for (ResourceKind kind : kAllKinds)
