@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FileMarks.h"
 #include "MediaSamples.h"
 #include "NativePath.h"
 #include "TempFolder.h"
@@ -84,6 +85,20 @@ TEST_F(TerminalToolTest, OutputLevelsAreMadeAndFailuresExitOne) {
     EXPECT_EQ(Run("--json -o o x.dll"), 1);
     EXPECT_NE(ErrorText().find("21 - Is a directory"), std::string::npos);
     EXPECT_NE(out.find("\"size\": 36"), std::string::npos);
+}
+
+// A folder stands for its files that match the pattern, in any letter case, read-only ones too;
+// with -r, for those of its sub-folders as well.
+TEST_F(TerminalToolTest, AFolderStandsForItsMatchingFiles) {
+    const Bytes source = ReadFileBytes(dir + "x.dll");
+    for (const char* name : {"src/a.dll", "src/b.DLL", "src/c.exe", "src/sub/d.dll"})
+        temp.Write(name, source);
+    MarkReadOnly(dir + "src/a.dll");
+    EXPECT_EQ(Run("-q -o flat -p '*.dll' src"), 0) << ErrorText();
+    EXPECT_EQ(ListTree(dir + "flat/GIF"), (std::vector<std::string>{"a.dll_0.GIF", "b.DLL_0.GIF"}));
+    EXPECT_EQ(Run("-q -o deep -r src"), 0) << ErrorText();
+    EXPECT_EQ(ListTree(dir + "deep/GIF"), (std::vector<std::string>{"a.dll_0.GIF", "b.DLL_0.GIF",
+                                                                    "c.exe_0.GIF", "d.dll_0.GIF"}));
 }
 
 }  // namespace

@@ -18,8 +18,13 @@ class SmallWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A clear without a selected line takes nothing; closing says so and frees the window.
+    // Under the main window, or resting on the screen's bottom; a clear without a selected line
+    // takes nothing; closing says so and frees the window.
     void logWindow() {
+        const QRect screen(0, 0, 1920, 1080);
+        QCOMPARE(LogWindowPlacement({100, 50, 680, 450}, screen, 1, 66), QRect(100, 501, 680, 66));
+        QCOMPARE(LogWindowPlacement({100, 700, 680, 350}, screen, 1, 66),
+                 QRect(100, 1014, 680, 66));
         auto* form3 = new Form3;
         QListWidget* list = form3->List1();
         QStringList seen;
