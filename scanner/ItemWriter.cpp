@@ -21,7 +21,7 @@ std::array<std::uint8_t, 22> BareIconHeader(const AcceptedItem& item, const std:
     if (item.size == kBareIconSize || count < 14) return kIconHeader32;
     std::array<std::uint8_t, 22> header = kIconHeader32;
     const std::uint8_t bits = bytes[13];  // the header's bit count, one byte after its start
-    header[8] = bits < 8 ? static_cast<std::uint8_t>(1u << bits) : 0;
+    header[8] = static_cast<std::uint8_t>(bits < 8 ? 1u << bits : 0u);
     header[10] = 1;  // planes
     header[12] = bits;
     const auto imageBytes = static_cast<std::uint32_t>(item.size + 1);
