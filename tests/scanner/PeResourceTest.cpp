@@ -120,6 +120,7 @@ TEST(PeResources, OtherResourcesMissingImagesAndALoopingTable) {
                 {10, "", 5, 0, MakePng()},
                 {10, "", 6, 0, Filler(30)},
                 {0, "DATA", 1, 0, MakeGif()},
+                {0, "WAVE", 1, 0, MakeRiff("WAVE", Filler(20))},
                 {kRtIcon, "", 1, 0, MakeDib(16, 16, 8, false, true)},
                 {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 8, 1, 0}, {32, 8, 9, 0}})},
                 {kRtGroupIcon, "", 2, 0, MakeGroupDirectory(false, {{32, 8, 9, 0}})}},
@@ -134,9 +135,9 @@ TEST(PeResources, OtherResourcesMissingImagesAndALoopingTable) {
         else
             EXPECT_TRUE(Same(read.area.bytes.subspan(leaf.offset, leaf.size), read.files[i]));
     }
-    EXPECT_EQ(kinds,
-              (std::multiset<ResourceKind>{ResourceKind::ICO, ResourceKind::ANI, ResourceKind::PNG,
-                                           ResourceKind::GIF, ResourceKind::AVI}));
+    EXPECT_EQ(kinds, (std::multiset<ResourceKind>{ResourceKind::ICO, ResourceKind::ANI,
+                                                  ResourceKind::PNG, ResourceKind::GIF,
+                                                  ResourceKind::AVI, ResourceKind::WAV}));
 }
 
 }  // namespace

@@ -209,11 +209,13 @@ TEST(RulesTest, StructuralChecks) {
         {"8-bit image without its mask", K::ICO, unmasked(8), 0},
         {"icon in code", K::ICO, InCode(std::string_view("\0\0\1\0\1\0", 6)), 0},
         {"wave", K::WAV, wave, is(wave)},
+        {"wave of no channels", K::WAV, Set(wave, 21, {1, 0}), 0},  // format tag 0x0101
         {"wave without fmt", K::WAV, MakeRiff("WAVE", Chunk("data", {1, 2})), 0},
         {"wave chunk past the end", K::WAV, Set(wave, 16, {0xFF}), 0},
         {"wave read as avi", K::AVI, wave, 0},
         {"wave cut short", K::WAV, Cut(wave, 4), 0},
         {"ani", K::ANI, ani, is(ani)},
+        {"ani of cursors", K::ANI, Ani(cursor), is(Ani(cursor))},
         {"ani with a broken icon", K::ANI, Ani(Set(icon, 4, {0})), 0},
         {"avi", K::AVI, avi, is(avi)},
         {"riff in code", K::WAV, InCode(std::string_view("RIFF\x10\0\0\0WAVE", 12)), 0},
