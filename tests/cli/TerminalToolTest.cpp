@@ -87,18 +87,21 @@ TEST_F(TerminalToolTest, OutputLevelsAreMadeAndFailuresExitOne) {
     EXPECT_NE(out.find("\"size\": 36"), std::string::npos);
 }
 
-// A folder stands for its files that match the pattern, in any letter case, read-only ones too;
-// with -r, for those of its sub-folders as well.
+// A folder stands for its files that match the pattern, in any letter case, read-only ones too,
+// in name order whatever the case; with -r, for those of its sub-folders as well.
 TEST_F(TerminalToolTest, AFolderStandsForItsMatchingFiles) {
     const Bytes source = ReadFileBytes(dir + "x.dll");
-    for (const char* name : {"src/a.dll", "src/b.DLL", "src/c.exe", "src/sub/d.dll"})
+    for (const char* name : {"src/A.dll", "src/b.DLL", "src/C.dll", "src/c.exe", "src/sub/d.dll"})
         temp.Write(name, source);
-    MarkReadOnly(dir + "src/a.dll");
-    EXPECT_EQ(Run("-q -o flat -p '*.dll' src"), 0) << ErrorText();
-    EXPECT_EQ(ListTree(dir + "flat/GIF"), (std::vector<std::string>{"a.dll_0.GIF", "b.DLL_0.GIF"}));
+    MarkReadOnly(dir + "src/A.dll");
+    EXPECT_EQ(Run("--json -o flat -p '*.dll' src"), 0) << ErrorText();
+    const std::size_t a = out.find("/A.dll\""), b = out.find("/b.DLL\""), c = out.find("/C.dll\"");
+    EXPECT_TRUE(a < b && b < c && c != std::string::npos) << out;
+    EXPECT_EQ(ListTree(dir + "flat/GIF").size(), 3u);
     EXPECT_EQ(Run("-q -o deep -r src"), 0) << ErrorText();
-    EXPECT_EQ(ListTree(dir + "deep/GIF"), (std::vector<std::string>{"a.dll_0.GIF", "b.DLL_0.GIF",
-                                                                    "c.exe_0.GIF", "d.dll_0.GIF"}));
+    EXPECT_EQ(ListTree(dir + "deep/GIF"),
+              (std::vector<std::string>{"A.dll_0.GIF", "C.dll_0.GIF", "b.DLL_0.GIF", "c.exe_0.GIF",
+                                        "d.dll_0.GIF"}));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "ScanLog.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
+#include "SourceWindow.h"
 #include "TempFolder.h"
 
 namespace morvane {
@@ -402,6 +403,24 @@ TEST_F(ScanEngineTest, FindsExactlyWhatTheObviousSearchFinds) {
         ASSERT_GT(static_cast<std::int64_t>(expected.size()), size / 400);
         Rescan("dense.bin", source, options);
         ASSERT_EQ(Results(), expected) << "size " << size;
+    }
+}
+
+// A source longer than the window: every range asked for is resident, byte for byte, as the
+// window slides.
+TEST(SourceWindowTest, SlidesOverASourceLongerThanItHolds) {
+    TempFolder temp;
+    const Bytes bytes = Filler(1000, 3);
+    std::error_code error;
+    const auto source = NativeFileSystem().OpenSource(temp.Write("w.bin", bytes), error);
+    ASSERT_TRUE(source) << error.message();
+    SourceWindow window(100);
+    window.Reset(source.get(), 1000);
+    for (std::int64_t begin = 0; begin < 1000; begin += 37) {
+        const std::int64_t end = std::min<std::int64_t>(begin + 80, 1000);
+        ASSERT_FALSE(window.Require(begin, begin + 80));
+        ASSERT_GE(window.end(), end) << begin;
+        ASSERT_TRUE(std::equal(bytes.begin() + begin, bytes.begin() + end, window.At(begin)));
     }
 }
 
