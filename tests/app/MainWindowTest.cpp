@@ -368,17 +368,18 @@ class MainWindowTest : public QObject {
 
         const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
         const std::tuple<const char*, QString, const char*, int, QStringList> exports[] = {
-            {"BMP", ico, "", 2, {"ExportIcon 48"}},
-            {"dekaeji", "/out/ICO/x.ico", "", 2, {"ExportIcon 16"}},
-            {"ICO", "/out/CUR/a.dll_0.CUR", "", 2, {}},
-            {"BMP", ico, "a.dll_0.ICO", 2, {}},
+            {"BMP", ico, "", 1, {"ExportIcon 48"}},
+            {"dekaeji", "/out/ICO/x.ico", "", 1, {"ExportIcon 16"}},
+            {"ICO", "/out/CUR/a.dll_0.CUR", "", 1, {}},
+            {"BMP", ico, "a.dll_0.ICO", 1, {}},
             {"BMP", ico, "", 0, {}},
+            {"BMP", ico, "", 2, {}},
             {"BMP", ico, "", 3, {}}};
         for (const auto& [key, itemKey, itemText, selected, calls] : exports) {
             window.Controls().ListView1->clear();
-            new QListWidgetItem(QStringLiteral("a.dll_1.GIF"), window.Controls().ListView1);
             auto* item = new QListWidgetItem(itemText, window.Controls().ListView1);
             item->setData(kListItemKeyRole, itemKey);
+            new QListWidgetItem(QStringLiteral("a.dll_1.GIF"), window.Controls().ListView1);
             h.session.selectedItem = selected;
             h.commands.calls.clear();
             ToolbarButton(toolbar, QString::fromLatin1(key))->trigger();
