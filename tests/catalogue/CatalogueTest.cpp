@@ -191,8 +191,15 @@ class CatalogueTest : public QObject {
         QTreeWidget widget;
         CategoryTree tree(widget, images_);
         tree.AddCategoryNodes(QStringLiteral("Αρχεία"));
+        for (int i = 0; i < 10; ++i) widget.topLevelItem(i)->setExpanded(true);
         tree.AddSourceFileNodes(QStringLiteral("shell32.dll"), ScanOptions());
         QCOMPARE(tree.SourceNodeKeys().size(), 10);
+        // Adding a scan's nodes closes every category; after the scan ICO to WAV open.
+        QString open;
+        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
+        tree.ExpandScannedCategories();
+        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
+        QCOMPARE(open, QStringLiteral("0000000000") + "1111111100");
         for (const K kind : {K::ICO, K::ICO, K::ICO, K::BMP}) tree.CountItem(kind, "shell32.dll");
         tree.RemoveEmptySourceNodes();
         QCOMPARE(tree.SourceNodeKeys(), QStringList({"ICO#shell32.dll", "BMP#shell32.dll"}));
