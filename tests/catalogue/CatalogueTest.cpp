@@ -310,8 +310,8 @@ class CatalogueTest : public QObject {
         f.ClickNode("WAV", "s");
         QVERIFY(!f.catalogue.PrepareItemMenu());
         f.window.show();
-        QVERIFY(f.ClickItem("s_1.WAV"));
-        const int index = f.selected;  // not the item under the right click
+        QVERIFY(f.ClickItem("s_2.WAV"));
+        const int index = f.selected;  // not the item under the right click, the first
         QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QTRY_VERIFY(f.editMenu->isVisible());
         QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
