@@ -90,7 +90,8 @@ Bytes MakeBmp(int width, int height) {
     Bytes bmp = ToBytes("BM");
     const auto w = static_cast<std::uint32_t>(width), h = static_cast<std::uint32_t>(height);
     for (std::uint32_t field : {54 + pixels, 0u, 54u, 40u, w, h}) PutLE32(bmp, field);
-    PutLE32(bmp, 1 | 24 << 16);  // planes, bits
+    PutLE16(bmp, 1);  // planes
+    PutLE16(bmp, 24);
     bmp.resize(54, 0);
     for (std::uint32_t i = 0; i < pixels; ++i)
         bmp.push_back(static_cast<std::uint8_t>(0x90 + i % 13));

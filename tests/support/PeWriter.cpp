@@ -24,9 +24,10 @@ Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
     std::vector<std::pair<std::size_t, const PeResource*>> entries;
     std::vector<std::pair<std::size_t, std::string>> names;
     const auto directory = [&tree](std::size_t count) {  // returns its first entry's slot
-        tree.resize(tree.size() + 16 + 8 * count);
-        tree[tree.size() - 8 * count - 2] = static_cast<std::uint8_t>(count);
-        return tree.size() - 8 * count;
+        const std::size_t at = tree.size();
+        tree.resize(at + 16 + 8 * count);
+        tree[at + 14] = static_cast<std::uint8_t>(count);  // the number of id entries
+        return at + 16;
     };
     const auto entry = [&tree](std::size_t& slot, std::uint32_t key, std::size_t target) {
         Set32(tree, slot, key);
@@ -96,8 +97,11 @@ Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout) {
 
 Bytes MakeDib(int width, int height, int bits, bool bitfields, bool icon) {
     Bytes dib;
-    for (int field : {40, width, icon ? 2 * height : height, 1 | bits << 16, bitfields ? 3 : 0})
+    for (int field : {40, width, icon ? 2 * height : height})
         PutLE32(dib, static_cast<std::uint32_t>(field));
+    PutLE16(dib, 1);  // planes
+    PutLE16(dib, static_cast<std::uint32_t>(bits));
+    PutLE32(dib, bitfields ? 3 : 0);
     dib.resize(40, 0);
     for (int i = 0; bits <= 8 && i < 1 << bits; ++i)
         PutLE32(dib, static_cast<std::uint32_t>(i * 0x010203));
@@ -112,15 +116,19 @@ Bytes MakeDib(int width, int height, int bits, bool bitfields, bool icon) {
 
 Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries) {
     Bytes dir;
-    PutLE32(dir, cursor ? 2 << 16 : 1 << 16);
+    PutLE16(dir, 0);
+    PutLE16(dir, cursor ? 2 : 1);
     PutLE16(dir, static_cast<std::uint32_t>(entries.size()));
     for (const GroupEntry& e : entries) {
-        const auto side = static_cast<std::uint32_t>(e.size >= 256 ? 0 : e.size);
-        if (cursor)
-            PutLE32(dir, static_cast<std::uint32_t>(e.size | 2 * e.size << 16));
-        else
-            PutLE32(dir, side | side << 8 | (e.bits <= 4 ? 1U << e.bits : 0) << 16);
-        PutLE32(dir, 1 | static_cast<std::uint32_t>(e.bits) << 16);  // planes, bits
+        if (cursor) {  // width, then the height of colour and mask together
+            PutLE16(dir, static_cast<std::uint32_t>(e.size));
+            PutLE16(dir, static_cast<std::uint32_t>(2 * e.size));
+        } else {  // width, height (0 for 256), colour count, reserved
+            const auto side = static_cast<std::uint8_t>(e.size >= 256 ? 0 : e.size);
+            Append(dir, {side, side, static_cast<std::uint8_t>(e.bits <= 4 ? 1U << e.bits : 0), 0});
+        }
+        PutLE16(dir, 1);  // planes
+        PutLE16(dir, static_cast<std::uint32_t>(e.bits));
         PutLE32(dir, e.bytes);
         PutLE16(dir, e.id);
     }
