@@ -1,12 +1,16 @@
-// Every command of the main window once: its menu entry, designed caption, toolbar button and
-// handler. The menus, the toolbar, the toolbar's dispatch by key and the tooltips of the
-// language pass are all built from this table, so a command is added with one row here and its
-// handler in Form1.
+// The main window's menus and commands, each once: a command's entry name (the object name that
+// language files address as "Form1." + name), designed caption, toolbar button and handler. The
+// menus, the toolbar, its dispatch by key, the connections of the actions and the tooltips of the
+// language pass are all built from this table, so a command is added with a CommandId, one row
+// here and its handler in Form1.
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <span>
 
+#include "CommandId.h"
+#include "MenuId.h"
 #include "ToolbarImageList.h"
 
 namespace morvane {
@@ -15,27 +19,48 @@ class Form1;
 
 using CommandHandler = void (Form1::*)();
 
+struct MenuHead {
+    MenuId id;
+    const char* name;
+    const char* caption;
+};
+
 struct Command {
-    const char* menu;     // the menu of the entry; nullptr for a command of the toolbar alone
-    const char* entry;    // the entry's name; a toolbar-only command names none
-    const char* caption;  // the entry's designed caption; "-" is a separator
-    // The button: its position among Toolbar1's 13 (the free ones are separators), or -1 for
-    // none, its key, designed tooltip and picture, and the entry whose caption becomes its
-    // tooltip with a language file. A command with an entry and a button shares one action.
-    int position;
-    const char* key;
-    const char* tooltip;
-    CommandImage image;
-    const char* tooltipEntry;
-    CommandHandler handler;  // nullptr for a separator
+    // A button among Toolbar1's 13 positions (the free ones are separators).
+    struct Button {
+        int position = -1;  // -1: the command has no button
+        const char* key = nullptr;
+        const char* tooltip = nullptr;  // as designed
+        CommandImage image = CommandImage::ScanFolder;
+        // The command whose entry's caption becomes the tooltip under a language file; none for
+        // the command's own entry.
+        std::optional<CommandId> tooltipFrom;
+    };
+
+    std::optional<CommandId> id;  // none for a separator
+    std::optional<MenuId> menu;   // none for a command of the toolbar alone
+    const char* entry = nullptr;
+    const char* caption = nullptr;  // "-" for a separator
+    // A command with an entry and a button shares one action between them.
+    Button button;
+    CommandHandler handler = nullptr;
     // The export buttons act only on an icon listed without a caption.
-    bool exportGuard;
+    bool exportGuard = false;
+
+    bool HasButton() const { return button.position >= 0; }
+    // The command whose entry gives the button its tooltip under a language file.
+    CommandId TooltipSource() const { return button.tooltipFrom.value_or(*id); }
 };
 
 inline constexpr int kToolbarPositions = 13;
 
-// The rows in menu order, then the toolbar's own commands.
+// The menus in menu bar order, which is MenuId's.
+std::span<const MenuHead> MenuHeads();
+const MenuHead& MenuOf(MenuId id);
+
+// The rows in menu order, separators included, then the toolbar's own commands.
 std::span<const Command> Commands();
+const Command& CommandOf(CommandId id);
 
 // The command of the toolbar button with `key`, compared exactly; nullptr when none.
 const Command* CommandOfKey(const QString& key);

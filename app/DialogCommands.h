@@ -13,11 +13,11 @@ class DialogCommands {
   public:
     virtual ~DialogCommands() = default;
 
-    virtual void ShowOptions(QWidget& owner, const QString& title) = 0;    // select_formats_menu
-    virtual void ShowLanguages(QWidget& owner, const QString& title) = 0;  // select_language_menu
-    virtual void ShowHelp() = 0;                                           // help_menu
-    // about_form gives its caption, from which the box makes its title; the toolbar's "INFO"
-    // gives none, and the box keeps its own.
+    virtual void ShowOptions(QWidget& owner, const QString& title) = 0;
+    virtual void ShowLanguages(QWidget& owner, const QString& title) = 0;
+    virtual void ShowHelp() = 0;
+    // The menu entry gives its caption, from which the box makes its title; the toolbar's
+    // button gives none, and the box keeps its own.
     virtual void ShowAbout(QWidget& owner, const std::optional<QString>& menuCaption) = 0;
 };
 

@@ -51,7 +51,8 @@ Form1::Form1(Session& session, Form1Setup setup)
     setWindowTitle(QStringLiteral("Morvane"));
     FillToolbar1(*controls_.Toolbar1, *images_, menus_);
     controls_.StatusBar1->setSizeGripEnabled(false);
-    tree_->SetPopupMenu(menus_.Menu(QStringLiteral("hide_menu")));
+    tree_->SetPopupMenu(menus_.Menu(MenuId::NodePopup), Entry(CommandId::RemoveNode),
+                        Entry(CommandId::ClearCategory), Entry(CommandId::ClearAllNodes));
     ConnectControls();
     ConnectCommands();
     // Like a folder list that has just been made, the browser shows the current folder until
@@ -69,7 +70,10 @@ CatalogueParts Form1::PartsForCatalogue() {
             controls_.ListView1,
             controls_.Panel1,
             controls_.Panel2,
-            menus_.Menu(QStringLiteral("edit_menu")),
+            menus_.Menu(MenuId::Edit),
+            Entry(CommandId::OpenItem),
+            {Entry(CommandId::ExportIcon48), Entry(CommandId::ExportIcon32),
+             Entry(CommandId::ExportIcon16)},
             tree_};
 }
 
@@ -78,7 +82,7 @@ Form1::~Form1() {
 }
 
 void Form1::Form_Load() {
-    menus_.Menu(QStringLiteral("hide_menu"))->menuAction()->setVisible(false);
+    menus_.Menu(MenuId::NodePopup)->menuAction()->setVisible(false);
     session_.appTitle = windowTitle();
     BoxMessageSink sink(session_.boxes, session_.appTitle);
     session_.settings = LoadSettings(setup_.store, sink, session_.appFolder);
@@ -101,7 +105,7 @@ void Form1::Form_Load() {
     });
 
     tree_->AddCategoryNodes(session_.messages.Text(MessageId::FilesWord));
-    HidePicture3(geometry_);
+    HideExportCanvas(geometry_);
     ApplyGeometry();
     browser_->FillFilters(session_.messages);
     FitSourceColumn();
@@ -155,7 +159,7 @@ void Form1::HandleCommandLine(const QString& text) {
 }
 
 Form3* Form1::LogWindow() const {
-    return Entry("show_log_form_menu")->isChecked() ? logWindow_.data() : nullptr;
+    return Entry(CommandId::ShowLogWindow)->isChecked() ? logWindow_.data() : nullptr;
 }
 
 bool Form1::IsScanning() const {
@@ -169,7 +173,7 @@ void Form1::File1_Click() {
 }
 
 void Form1::show_log_form_menu_Click() {
-    QAction* entry = Entry("show_log_form_menu");
+    QAction* entry = Entry(CommandId::ShowLogWindow);
     if (logWindow_ != nullptr) {
         logWindow_->close();  // its Unloading takes the mark away
         return;
@@ -207,7 +211,7 @@ void Form1::Form_QueryUnload() {
     // empty record would overwrite the stored options.
     if (!loaded_) return;
     if (session_.settings.deleteOnExit) catalogue_.DeleteOnExit();
-    const bool logShown = Entry("show_log_form_menu")->isChecked();
+    const bool logShown = Entry(CommandId::ShowLogWindow)->isChecked();
     if (const std::optional<QString> failure =
             SaveSettings(setup_.store, session_.settings, logShown))
         session_.boxes.Critical(session_.appTitle, *failure);
@@ -230,7 +234,7 @@ void Form1::changeEvent(QEvent* event) {
 // The outer size is measured as the client area plus the designed frame, so that the gaps the
 // rules leave are those of the design whatever frame the window system draws.
 void Form1::Form_Resize() {
-    if (Entry("show_log_form_menu")->isChecked() && logWindow_ != nullptr) {
+    if (Entry(CommandId::ShowLogWindow)->isChecked() && logWindow_ != nullptr) {
         if (isMinimized())
             logWindow_->hide();
         else
@@ -253,14 +257,14 @@ void Form1::ApplyGeometry() {
     controls_.TreeView1->setGeometry(s.ToPixels(g.TreeView1));
     controls_.ListView1->setGeometry(s.ToPixels(g.ListView1));
     controls_.StatusBar1->setGeometry(s.ToPixels(g.StatusBar1));
-    controls_.Picture1->setGeometry(s.ToPixels(g.Picture1));
-    controls_.Picture3->setGeometry(s.ToPixels(g.Picture3));
+    controls_.previewCanvas->setGeometry(s.ToPixels(g.previewCanvas));
+    controls_.exportCanvas->setGeometry(s.ToPixels(g.exportCanvas));
     controls_.Panel1->setFixedWidth(s.ToPixelsX(g.panel1Width));
     controls_.Panel2->setFixedWidth(s.ToPixelsX(g.panel2Width));
 }
 
-QAction* Form1::Entry(const char* name) const {
-    return menus_.Entry(QString::fromLatin1(name));
+QAction* Form1::Entry(CommandId id) const {
+    return menus_.Entry(id);
 }
 
 }  // namespace morvane

@@ -92,7 +92,7 @@ class Form1 final : public QMainWindow {
     // Whether the toolbar's export buttons may act: a selected item listed without a caption
     // whose file ends in ".ico", in any letter case.
     bool ExportGuardPasses() const;
-    QAction* Entry(const char* name) const;
+    QAction* Entry(CommandId id) const;
     CatalogueParts PartsForCatalogue();
 
     Session& session_;

@@ -27,10 +27,9 @@ void Form1::ConnectControls() {
 void Form1::ConnectCommands() {
     for (const Command& command : Commands()) {
         if (command.handler == nullptr) continue;
-        QAction* action =
-            command.entry != nullptr
-                ? Entry(command.entry)
-                : ToolbarButton(*controls_.Toolbar1, QString::fromLatin1(command.key));
+        QAction* action = command.menu ? Entry(*command.id)
+                                       : ToolbarButton(*controls_.Toolbar1,
+                                                       QString::fromLatin1(command.button.key));
         connect(action, &QAction::triggered, this, [this, &command] { RunCommand(command); });
     }
 }
@@ -74,11 +73,11 @@ void Form1::metafrash_menu_Click() {
 }
 
 void Form1::select_formats_menu_Click() {
-    setup_.dialogs.ShowOptions(*this, Entry("select_formats_menu")->text());
+    setup_.dialogs.ShowOptions(*this, Entry(CommandId::ShowOptions)->text());
 }
 
 void Form1::select_language_menu_Click() {
-    setup_.dialogs.ShowLanguages(*this, Entry("select_language_menu")->text());
+    setup_.dialogs.ShowLanguages(*this, Entry(CommandId::ChooseLanguage)->text());
 }
 
 void Form1::help_menu_Click() {
@@ -86,7 +85,7 @@ void Form1::help_menu_Click() {
 }
 
 void Form1::about_form_Click() {
-    setup_.dialogs.ShowAbout(*this, Entry("about_form")->text());
+    setup_.dialogs.ShowAbout(*this, Entry(CommandId::ShowAbout)->text());
 }
 
 void Form1::ShowAboutFromToolbar() {

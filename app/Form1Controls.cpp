@@ -40,9 +40,9 @@ Form1Controls Form1Controls::Create(QMainWindow& window) {
     c.StatusBar1 = MakeNamed<QStatusBar>(c.client, "StatusBar1");
     c.Panel1 = MakePanel(c.StatusBar1, "Panel1");
     c.Panel2 = MakePanel(c.StatusBar1, "Panel2");
-    c.Picture1 = MakeNamed<QLabel>(c.client, "Picture1");
-    c.Picture1->hide();
-    c.Picture3 = MakeNamed<QLabel>(c.client, "Picture3");
+    c.previewCanvas = MakeNamed<QLabel>(c.client, "Picture1");
+    c.previewCanvas->hide();
+    c.exportCanvas = MakeNamed<QLabel>(c.client, "Picture3");
     return c;
 }
 

@@ -26,9 +26,9 @@ struct Form1Controls {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
-    // Hidden drawing surfaces of the item previews and of picture export.
-    QLabel* Picture1 = nullptr;
-    QLabel* Picture3 = nullptr;
+    // Hidden drawing surfaces of the item previews (Picture1) and of picture export (Picture3).
+    QLabel* previewCanvas = nullptr;
+    QLabel* exportCanvas = nullptr;
 
     // Makes the controls inside a new client area, which becomes the window's central widget.
     static Form1Controls Create(QMainWindow& window);

@@ -19,21 +19,21 @@ MainGeometry DesignGeometry() {
     g.TreeView1 = {2400, 480, 3495, 4035};
     g.ListView1 = {5880, 480, 3615, 3975};
     g.StatusBar1 = {0, 5760, kDesignClientWidth, 255};
-    g.Picture1 = {2640, 4560, 520, 510};
-    g.Picture3 = {4800, 4560, 975, 615};
+    g.previewCanvas = {2640, 4560, 520, 510};
+    g.exportCanvas = {4800, 4560, 975, 615};
     g.panel1Width = kDesignClientWidth - kStatusPanel2Width;
     g.panel2Width = kStatusPanel2Width;
     return g;
 }
 
-void HidePicture3(MainGeometry& geometry) {
-    geometry.Picture3.left = 360;
-    geometry.Picture3.top = -1080;
+void HideExportCanvas(MainGeometry& geometry) {
+    geometry.exportCanvas.left = 360;
+    geometry.exportCanvas.top = -1080;
 }
 
 void WidenSourceColumn(MainGeometry& g, int extra) {
     for (TwipsRect* column : {&g.Drive1, &g.Dir1, &g.File1, &g.Combo1}) column->width += extra;
-    for (TwipsRect* right : {&g.TreeView1, &g.ListView1, &g.Picture1}) right->left += extra;
+    for (TwipsRect* right : {&g.TreeView1, &g.ListView1, &g.previewCanvas}) right->left += extra;
     g.ListView1.width -= extra;
 }
 

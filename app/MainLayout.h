@@ -25,19 +25,20 @@ struct MainGeometry {
     TwipsRect TreeView1;
     TwipsRect ListView1;
     TwipsRect StatusBar1;
-    TwipsRect Picture1;
-    TwipsRect Picture3;
+    TwipsRect previewCanvas;  // Picture1
+    TwipsRect exportCanvas;   // Picture3
     int panel1Width = 0;
     int panel2Width = 0;
 
     friend bool operator==(const MainGeometry&, const MainGeometry&) = default;
 };
 
-// The layout as designed, before start-up moves Picture3 out of sight and the first resize.
+// The layout as designed, before start-up moves the export canvas out of sight and the first
+// resize.
 MainGeometry DesignGeometry();
 
-// Picture3's place after start-up: above the client area, out of sight.
-void HidePicture3(MainGeometry& geometry);
+// The export canvas's place after start-up: above the client area, out of sight.
+void HideExportCanvas(MainGeometry& geometry);
 
 // The source column (the drive, folder and file lists and the filter) made `extra` twips wider,
 // with the tree and the item list moved right by as much. The resize rules derive the column

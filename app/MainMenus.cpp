@@ -3,53 +3,36 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <array>
 
 #include "CommandTable.h"
 
 namespace morvane {
 
-namespace {
-struct MenuHead {
-    const char* name;
-    const char* caption;
-};
-
-constexpr std::array<MenuHead, 5> kMenus = {{
-    {"file_menu", "Αρχείο"},
-    {"epiloges_menu", "Επιλογές"},
-    {"edit_menu", "Επεξεργασία"},
-    {"help_menu_up", "Βοήθεια"},
-    {"hide_menu", "Κατηγορίες"},
-}};
-
-}  // namespace
-
 QStringList MainMenus::MenuNames() const {
     QStringList names;
-    for (const MenuHead& head : kMenus) names << QString::fromLatin1(head.name);
+    for (const MenuHead& head : MenuHeads()) names << QString::fromLatin1(head.name);
     return names;
 }
 
 MainMenus MainMenus::Build(QMenuBar& bar) {
     MainMenus menus;
-    for (const MenuHead& head : kMenus) {
+    for (const MenuHead& head : MenuHeads()) {
         QMenu* menu = bar.addMenu(QString::fromUtf8(head.caption));
         menu->setObjectName(QString::fromLatin1(head.name));
-        menus.menus_.insert(menu->objectName(), menu);
+        menus.menus_.at(static_cast<std::size_t>(head.id)) = menu;
     }
     for (const Command& entry : Commands()) {
-        if (entry.menu == nullptr) continue;
-        QMenu* menu = menus.Menu(QString::fromLatin1(entry.menu));
+        if (!entry.menu) continue;
+        QMenu* menu = menus.Menu(*entry.menu);
         const QString caption = QString::fromUtf8(entry.caption);
-        QAction* action = caption == u"-" ? menu->addSeparator() : menu->addAction(caption);
+        QAction* action = entry.id ? menu->addAction(caption) : menu->addSeparator();
         if (action->isSeparator()) action->setText(caption);
         action->setObjectName(QString::fromLatin1(entry.entry));
-        menus.entries_.insert(action->objectName(), action);
+        if (entry.id) menus.entries_.at(static_cast<std::size_t>(*entry.id)) = action;
         menus.order_ << action->objectName();
     }
     // Only the log window's entry ever shows a check mark.
-    menus.Entry(QStringLiteral("show_log_form_menu"))->setCheckable(true);
+    menus.Entry(CommandId::ShowLogWindow)->setCheckable(true);
     return menus;
 }
 

@@ -3,9 +3,11 @@
 // every entry (separators too) carries its control name as its object name.
 #pragma once
 
-#include <QHash>
-#include <QString>
 #include <QStringList>
+#include <array>
+
+#include "CommandId.h"
+#include "MenuId.h"
 
 class QAction;
 class QMenu;
@@ -18,16 +20,17 @@ class MainMenus {
     // Adds the menus to `bar`, captions as designed.
     static MainMenus Build(QMenuBar& bar);
 
-    QMenu* Menu(const QString& name) const { return menus_.value(name); }
-    QAction* Entry(const QString& name) const { return entries_.value(name); }
+    QMenu* Menu(MenuId id) const { return menus_.at(static_cast<std::size_t>(id)); }
+    // The command's entry; nullptr for a command of the toolbar alone.
+    QAction* Entry(CommandId id) const { return entries_.at(static_cast<std::size_t>(id)); }
     // The menus' names in menu order.
     QStringList MenuNames() const;
     // Every entry's name, separators included, in menu order.
     const QStringList& EntryNames() const { return order_; }
 
   private:
-    QHash<QString, QMenu*> menus_;
-    QHash<QString, QAction*> entries_;
+    std::array<QMenu*, kMenuCount> menus_{};
+    std::array<QAction*, kCommandCount> entries_{};
     QStringList order_;
 };
 

@@ -14,18 +14,18 @@ void FillToolbar1(QToolBar& Toolbar1, const ToolbarImageList& images, const Main
     Toolbar1.setIconSize(QSize(ToolbarImageList::kSize, ToolbarImageList::kSize));
     std::array<const Command*, kToolbarPositions> positions{};
     for (const Command& command : Commands())
-        if (command.position >= 0) positions.at(static_cast<size_t>(command.position)) = &command;
+        if (command.HasButton())
+            positions.at(static_cast<size_t>(command.button.position)) = &command;
     for (const Command* command : positions) {
         if (command == nullptr) {
             Toolbar1.addSeparator();
             continue;
         }
-        QAction* button = command->entry != nullptr
-                              ? menus.Entry(QString::fromLatin1(command->entry))
-                              : new QAction(&Toolbar1);
-        button->setIcon(images.Icon(command->image));
-        button->setData(QString::fromLatin1(command->key));
-        button->setToolTip(QString::fromUtf8(command->tooltip));
+        QAction* entry = menus.Entry(*command->id);
+        QAction* button = entry != nullptr ? entry : new QAction(&Toolbar1);
+        button->setIcon(images.Icon(command->button.image));
+        button->setData(QString::fromLatin1(command->button.key));
+        button->setToolTip(QString::fromUtf8(command->button.tooltip));
         Toolbar1.addAction(button);
     }
 }
@@ -44,9 +44,9 @@ QAction* ToolbarButton(const QToolBar& Toolbar1, const QString& key) {
 QList<ToolbarTooltip> ToolbarTooltips(const QToolBar& Toolbar1) {
     QList<ToolbarTooltip> tooltips;
     for (const Command& command : Commands())
-        if (command.key != nullptr)
-            tooltips.append({ToolbarButton(Toolbar1, QString::fromLatin1(command.key)),
-                             QString::fromLatin1(command.tooltipEntry)});
+        if (command.HasButton())
+            tooltips.append({ToolbarButton(Toolbar1, QString::fromLatin1(command.button.key)),
+                             QString::fromLatin1(CommandOf(command.TooltipSource()).entry)});
     return tooltips;
 }
 

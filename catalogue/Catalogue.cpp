@@ -47,9 +47,9 @@ Catalogue::Catalogue(Session& session, CatalogueParts parts)
       parts_(parts),
       items_(std::make_unique<ItemList>(*parts_.ListView1)),
       runDialog_([](Form2& dialog) { dialog.exec(); }) {
-    // The bold default entry belongs to the pop-up; the menu bar's edit_menu shows none.
-    connect(parts_.edit_menu, &QMenu::aboutToHide, this,
-            [this] { parts_.edit_menu->setDefaultAction(nullptr); });
+    // The bold default entry belongs to the pop-up; the same menu in the menu bar shows none.
+    connect(parts_.itemMenu, &QMenu::aboutToHide, this,
+            [this] { parts_.itemMenu->setDefaultAction(nullptr); });
     connect(parts_.tree, &CategoryTree::SourceNodeClicked, this, &Catalogue::ListSourceItems);
     connect(parts_.ListView1, &QListWidget::itemClicked, this, [this] {
         ListView1_ItemClick();
@@ -94,11 +94,9 @@ bool Catalogue::PrepareItemMenu() {
     const std::optional<ResourceKind> kind =
         KindOfItemFile(item->data(kListItemKeyRole).toString());
     const bool picture = kind == ResourceKind::ICO || kind == ResourceKind::CUR;
-    for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
-        if (auto* entry = parts_.edit_menu->findChild<QAction*>(QString::fromLatin1(name)))
-            entry->setEnabled(picture);
-    parts_.edit_menu->setDefaultAction(
-        parts_.edit_menu->findChild<QAction*>(QStringLiteral("play_now_menu")));
+    for (QAction* entry : parts_.exportEntries)
+        if (entry != nullptr) entry->setEnabled(picture);
+    parts_.itemMenu->setDefaultAction(parts_.openEntry);
     return true;
 }
 
@@ -108,7 +106,7 @@ bool Catalogue::eventFilter(QObject* watched, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
     // The press is kept from the list, so that the selection stays on the item last clicked.
-    if (PrepareItemMenu()) parts_.edit_menu->popup(mouse->globalPosition().toPoint());
+    if (PrepareItemMenu()) parts_.itemMenu->popup(mouse->globalPosition().toPoint());
     return true;
 }
 
@@ -133,7 +131,7 @@ void Catalogue::ExportIcon(int size) {
     runDialog_(dialog);
     if (dialog.ExportFileName.isEmpty()) return;
     RenderExportPicture(size, index);
-    Run([&] { return WriteIconFile(dialog.ExportFileName, picture3_); });
+    Run([&] { return WriteIconFile(dialog.ExportFileName, exportCanvas_); });
 }
 
 // An icon of several sizes is exported from the one nearest the size asked for.
@@ -141,7 +139,7 @@ void Catalogue::RenderExportPicture(int size, int index) {
     const QListWidgetItem* item = items_->Item(index);
     const std::optional<QImage> nearest =
         item ? NearestIconImage(item->data(kListItemKeyRole).toString(), size) : std::nullopt;
-    picture3_ = StretchToSquare(nearest ? *nearest : items_->Picture(index), size);
+    exportCanvas_ = StretchToSquare(nearest ? *nearest : items_->Picture(index), size);
 }
 
 // The progress window says what is going on while the tree's files are deleted; whatever
@@ -149,7 +147,7 @@ void Catalogue::RenderExportPicture(int size, int index) {
 void Catalogue::DeleteOnExit() {
     auto form4 = std::make_unique<Form4>(session_.appTitle);
     form4->ProgressBar1()->hide();
-    form4->Command1()->hide();
+    form4->StopButton()->hide();
     form4->setFixedSize(form4->width(), TwipsScale::Of(*form4).ToPixelsY(kDeletingWindowHeight));
     form4->Label3()->setText(QString());
     form4->Label1()->setText(QStringLiteral("Deleting Files..."));

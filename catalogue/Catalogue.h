@@ -42,7 +42,7 @@ class Catalogue final : public QObject, public CatalogueCommands {
     ItemList& Items() const { return *items_; }
     bool SilentClear() const { return silentClear_; }
     // The canvas of the last export.
-    const QImage& Picture3() const { return picture3_; }
+    const QImage& ExportCanvas() const { return exportCanvas_; }
 
     // Handlers of ListView1.
     void ListView1_ItemClick();
@@ -51,7 +51,7 @@ class Catalogue final : public QObject, public CatalogueCommands {
     // cursors; false when no item was clicked before, and no menu is shown.
     bool PrepareItemMenu();
 
-    // Paints the picture of item `index` over Picture3, stretched to S×S.
+    // Paints the picture of item `index` over the export canvas, stretched to S×S.
     void RenderExportPicture(int size, int index);
 
     void OpenItem() override;
@@ -86,7 +86,7 @@ class Catalogue final : public QObject, public CatalogueCommands {
     std::unique_ptr<ItemList> items_;
     ItemFileRemover remover_ = RemoveItemFile;
     std::function<void(Form2&)> runDialog_;
-    QImage picture3_;
+    QImage exportCanvas_;
     bool silentClear_ = false;
 };
 

@@ -2,6 +2,9 @@
 // never needs the window itself.
 #pragma once
 
+#include <array>
+
+class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -16,7 +19,11 @@ struct CatalogueParts {
     QListWidget* ListView1 = nullptr;
     QLabel* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
-    QMenu* edit_menu = nullptr;
+    // The item menu (the menu bar's edit_menu, also the list's pop-up), its default entry and
+    // its three export entries, 48, 32 and 16 pixels.
+    QMenu* itemMenu = nullptr;
+    QAction* openEntry = nullptr;
+    std::array<QAction*, 3> exportEntries{};
     CategoryTree* tree = nullptr;
 };
 

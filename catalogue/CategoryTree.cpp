@@ -154,11 +154,12 @@ QTreeWidgetItem* CategoryTree::Category(ResourceKind kind) const {
     return Node(KindText(kind));
 }
 
-void CategoryTree::SetPopupMenu(QMenu* hide_menu) {
-    hideMenu_ = hide_menu;
-    removeNodeItem_ = hide_menu->findChild<QAction*>(QStringLiteral("remove_node_item"));
-    clearNodeCategory_ = hide_menu->findChild<QAction*>(QStringLiteral("clear_node_category"));
-    clearNode_ = hide_menu->findChild<QAction*>(QStringLiteral("clear_node"));
+void CategoryTree::SetPopupMenu(QMenu* popup, QAction* removeNode, QAction* clearCategory,
+                                QAction* clearAllNodes) {
+    hideMenu_ = popup;
+    removeNodeItem_ = removeNode;
+    clearNodeCategory_ = clearCategory;
+    clearNode_ = clearAllNodes;
 }
 
 void CategoryTree::PreparePopup() {

@@ -66,8 +66,10 @@ class CategoryTree final : public QObject {
     // The keys of all source nodes, category by category.
     QStringList SourceNodeKeys() const;
 
-    // hide_menu, shown at a right click in the tree; its entries are found by name.
-    void SetPopupMenu(QMenu* hide_menu);
+    // The pop-up shown at a right click in the tree, and its entries that remove the selected
+    // source node, clear the selected category and clear every category.
+    void SetPopupMenu(QMenu* popup, QAction* removeNode, QAction* clearCategory,
+                      QAction* clearAllNodes);
     // Shows and hides the pop-up's entries for the selected node (not the one under the mouse).
     void PreparePopup();
 

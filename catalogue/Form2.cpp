@@ -46,21 +46,21 @@ Form2::Form2(Setup setup, QWidget* parent)
       file1_(MakeNamed<QListWidget>(this, "File1")),
       combo1_(MakeNamed<QComboBox>(this, "Combo1")),
       text1_(MakeNamed<QLineEdit>(this, "Text1")),
-      command1_(MakeNamed<QPushButton>(this, "Command1")),
-      command2_(MakeNamed<QPushButton>(this, "Command2")) {
+      okButton_(MakeNamed<QPushButton>(this, "Command1")),
+      cancelButton_(MakeNamed<QPushButton>(this, "Command2")) {
     setObjectName(QStringLiteral("Form2"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(text1_, 0, 0);
-    grid->addWidget(command1_, 0, 1);
+    grid->addWidget(okButton_, 0, 1);
     grid->addWidget(file1_, 1, 0, 2, 1);
-    grid->addWidget(command2_, 1, 1);
+    grid->addWidget(cancelButton_, 1, 1);
     grid->addWidget(dir1_, 3, 0);
     grid->addWidget(combo1_, 4, 0);
     grid->addWidget(drive1_, 4, 1);
-    command1_->setText(QStringLiteral("OK"));
-    command2_->setText(QStringLiteral("Ακύρωση"));
-    command1_->setAutoDefault(false);
-    command2_->setAutoDefault(false);
+    okButton_->setText(QStringLiteral("OK"));
+    cancelButton_->setText(QStringLiteral("Ακύρωση"));
+    okButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
     connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(dir1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -70,8 +70,8 @@ Form2::Form2(Setup setup, QWidget* parent)
             [this](QListWidgetItem* item) { text1_->setText(item->text()); });
     connect(file1_, &QListWidget::itemDoubleClicked, this, [this] { Command1_Click(); });
     connect(text1_, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
-    connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
     GrowToCaptions(*this);
 }

@@ -47,8 +47,8 @@ class Form2 final : public QDialog {
     QListWidget* File1() const { return file1_; }
     QComboBox* Combo1() const { return combo1_; }
     QLineEdit* Text1() const { return text1_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QPushButton* OkButton() const { return okButton_; }          // Command1
+    QPushButton* CancelButton() const { return cancelButton_; }  // Command2
 
     void Command1_Click();
 
@@ -72,8 +72,8 @@ class Form2 final : public QDialog {
     QListWidget* file1_;
     QComboBox* combo1_;
     QLineEdit* text1_;
-    QPushButton* command1_;
-    QPushButton* command2_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace morvane

@@ -16,8 +16,8 @@
 namespace morvane {
 
 ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
-    picture1_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
-    picture1_.fill(Qt::transparent);
+    previewCanvas_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
+    previewCanvas_.fill(Qt::transparent);
 }
 
 void ItemList::ListGenericItems(const QString& folder, const QString& name, ResourceKind kind) {
@@ -31,7 +31,7 @@ void ItemList::ListGenericItems(const QString& folder, const QString& name, Reso
 void ItemList::ListPictureItems(const QString& folder, const QString& name, ResourceKind kind) {
     StartListing();
     for (const QString& file : MatchingItemFiles(folder, name, kind))
-        AddItem(folder + file, QString(), LoadIntoPicture1(folder + file));
+        AddItem(folder + file, QString(), LoadIntoPreviewCanvas(folder + file));
 }
 
 void ItemList::Clear() {
@@ -57,18 +57,18 @@ void ItemList::AddItem(const QString& path, const QString& text, const QImage& p
 
 // The picture at its own size from the top-left corner, cut to 32×32; what cannot be read
 // leaves the previous picture in place. An icon of several sizes shows its largest, made to fit.
-QImage ItemList::LoadIntoPicture1(const QString& path) {
+QImage ItemList::LoadIntoPreviewCanvas(const QString& path) {
     const std::optional<QImage> largest = LargestIconImage(path);
     const QImage loaded = largest ? largest->scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio,
                                                     Qt::SmoothTransformation)
                                   : QImageReader(path).read();
-    if (loaded.isNull()) return picture1_;
+    if (loaded.isNull()) return previewCanvas_;
     QImage canvas(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.drawImage(QPoint(0, 0), loaded);
     painter.end();
-    picture1_ = canvas;
+    previewCanvas_ = canvas;
     return canvas;
 }
 

@@ -42,12 +42,13 @@ class ItemList {
   private:
     void StartListing();
     void AddItem(const QString& path, const QString& text, const QImage& picture);
-    QImage LoadIntoPicture1(const QString& path);
+    QImage LoadIntoPreviewCanvas(const QString& path);
 
     QListWidget& list_;
     QList<QImage> ImageList1_;
-    // What Picture1 shows: the last picture that could be loaded, kept across refills.
-    QImage picture1_;
+    // What the preview canvas (Picture1) shows: the last picture that could be loaded, kept across
+    // refills.
+    QImage previewCanvas_;
 };
 
 }  // namespace morvane

@@ -38,11 +38,11 @@ void Form7::CreateControls() {
     combo1_->setObjectName(QStringLiteral("Combo1"));
     scale.Place(*combo1_, {120, 600, 3135, 315});
 
-    command1_ = new QPushButton(QStringLiteral("OK"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setDefault(true);
-    scale.Place(*command1_, {1200, 1320, 1215, 375});
-    connect(command1_, &QPushButton::clicked, this, &Form7::Command1_Click);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setDefault(true);
+    scale.Place(*okButton_, {1200, 1320, 1215, 375});
+    connect(okButton_, &QPushButton::clicked, this, &Form7::Command1_Click);
 }
 
 void Form7::SetTitle(const QString& title) {

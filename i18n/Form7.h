@@ -31,7 +31,7 @@ class Form7 final : public QDialog {
     QGroupBox* Frame1() const { return frame1_; }
     QLabel* Label1() const { return label1_; }
     QComboBox* Combo1() const { return combo1_; }
-    QPushButton* Command1() const { return command1_; }
+    QPushButton* OkButton() const { return okButton_; }  // Command1
 
     void Form_Load();
     // Stores the selected language unless it is the one in use, says so, and closes.
@@ -46,7 +46,7 @@ class Form7 final : public QDialog {
     QGroupBox* frame1_ = nullptr;
     QLabel* label1_ = nullptr;
     QComboBox* combo1_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 // Opens the language dialog modally with `title`, as the menu entry does, and returns when it

@@ -138,16 +138,16 @@ void Form5::CreateControls() {
 
     CreatePages();
 
-    command2_ = new QPushButton(QStringLiteral("OK"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setDefault(true);
-    scale.Place(*command2_, {3720, 4800, 1215, 375});
-    connect(command2_, &QPushButton::clicked, this, &Form5::Command2_Click);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("Command2"));
+    okButton_->setDefault(true);
+    scale.Place(*okButton_, {3720, 4800, 1215, 375});
+    connect(okButton_, &QPushButton::clicked, this, &Form5::Command2_Click);
 
-    command1_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    scale.Place(*command1_, {120, 4800, 1215, 375});
-    connect(command1_, &QPushButton::clicked, this, &Form5::Command1_Click);
+    cancelButton_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command1"));
+    scale.Place(*cancelButton_, {120, 4800, 1215, 375});
+    connect(cancelButton_, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
 void Form5::CreatePages() {
@@ -174,10 +174,10 @@ void Form5::CreatePages() {
     label1_ = new QLabel(QStringLiteral("ΜΒ."), frame2_);
     label1_->setObjectName(QStringLiteral("Label1"));
     scale.Place(*label1_, {3960, kLabel1Top, kLabel1Width, kLimitRowHeight});
-    label2_ = new QLabel(QStringLiteral("Label2"), frame2_);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    scale.Place(*label2_, {240, 2520, 480, 195});
-    label2_->hide();
+    measuringLabel_ = new QLabel(QStringLiteral("Label2"), frame2_);
+    measuringLabel_->setObjectName(QStringLiteral("Label2"));
+    scale.Place(*measuringLabel_, {240, 2520, 480, 195});
+    measuringLabel_->hide();
 }
 
 void Form5::ApplyLanguage(const QString& language) {
@@ -206,11 +206,13 @@ void Form5::Form_Load() {
 void Form5::LayOutLimitRow() {
     const TwipsScale scale = TwipsScale::Of(*this);
     QCheckBox* check13 = Check(13);
-    label2_->setText(check13->text());
-    label2_->resize(label2_->fontMetrics().horizontalAdvance(label2_->text()), label2_->height());
+    measuringLabel_->setText(check13->text());
+    measuringLabel_->resize(
+        measuringLabel_->fontMetrics().horizontalAdvance(measuringLabel_->text()),
+        measuringLabel_->height());
 
-    const LimitRow row =
-        morvane::LayOutLimitRow(kCheck13Left, scale.ToTwipsX(label2_->width()), kText1Width);
+    const LimitRow row = morvane::LayOutLimitRow(
+        kCheck13Left, scale.ToTwipsX(measuringLabel_->width()), kText1Width);
     scale.Place(*check13, {kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight});
     scale.Place(*text1_, {row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight});
     scale.Place(*label1_, {row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight});

@@ -36,9 +36,9 @@ class Form5 final : public QDialog {
     QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number - 1)); }
     QLineEdit* Text1() const { return text1_; }
     QLabel* Label1() const { return label1_; }
-    QLabel* Label2() const { return label2_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QLabel* MeasuringLabel() const { return measuringLabel_; }   // Label2, hidden
+    QPushButton* CancelButton() const { return cancelButton_; }  // Command1
+    QPushButton* OkButton() const { return okButton_; }          // Command2
 
     // The caption pass with the prefix "Form5.", and the two tab captions, which show whatever
     // the file gives them, "##" for a missing key included. Nothing with "Default".
@@ -66,9 +66,9 @@ class Form5 final : public QDialog {
     std::array<QCheckBox*, kCheckCount> checks_{};
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QLabel* measuringLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 // Opens the options dialog modally with `title` (the caption of the menu entry that opens it)

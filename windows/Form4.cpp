@@ -34,7 +34,7 @@ Form4::Form4(const QString& title, const QIcon& stopPicture)
       label2_(MakeLabel(this, "Label2")),
       label3_(MakeLabel(this, "Label3")),
       progressBar1_(new QProgressBar(this)),
-      command1_(new QPushButton(this)) {
+      stopButton_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(title);
     label1_->setWordWrap(true);
@@ -42,11 +42,11 @@ Form4::Form4(const QString& title, const QIcon& stopPicture)
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setIcon(stopPicture);
-    command1_->setIconSize(QSize(16, 16));
-    command1_->setText(QStringLiteral("Stop"));
-    connect(command1_, &QPushButton::clicked, this, &Form4::Command1_Click);
+    stopButton_->setObjectName(QStringLiteral("Command1"));
+    stopButton_->setIcon(stopPicture);
+    stopButton_->setIconSize(QSize(16, 16));
+    stopButton_->setText(QStringLiteral("Stop"));
+    connect(stopButton_, &QPushButton::clicked, this, &Form4::Command1_Click);
     Form_Load();
 }
 
@@ -59,22 +59,22 @@ void Form4::Form_Load() {
     progressBar1_->setGeometry(scale.ToPixels(kProgressBar1));
     TwipsRect button = kCommand1;
     button.left = (kClientWidth - button.width) / 2;
-    command1_->setGeometry(scale.ToPixels(button));
+    stopButton_->setGeometry(scale.ToPixels(button));
 }
 
 bool Form4::StopPressed() const {
-    return !command1_->isEnabled();
+    return !stopButton_->isEnabled();
 }
 
 void Form4::Command1_Click() {
-    if (!command1_->isEnabled()) return;
-    command1_->setEnabled(false);
+    if (!stopButton_->isEnabled()) return;
+    stopButton_->setEnabled(false);
     emit StopClicked();
 }
 
 void Form4::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (command1_->isVisible()) Command1_Click();
+    if (stopButton_->isVisible()) Command1_Click();
 }
 
 }  // namespace morvane

@@ -23,7 +23,7 @@ class Form4 final : public QWidget {
     QLabel* Label2() const { return label2_; }  // the file counter
     QLabel* Label3() const { return label3_; }  // the folder
     QProgressBar* ProgressBar1() const { return progressBar1_; }
-    QPushButton* Command1() const { return command1_; }
+    QPushButton* StopButton() const { return stopButton_; }  // Command1
 
     // Whether the stop button has been pressed since the window was made.
     bool StopPressed() const;
@@ -44,7 +44,7 @@ class Form4 final : public QWidget {
     QLabel* label2_;
     QLabel* label3_;
     QProgressBar* progressBar1_;
-    QPushButton* command1_;
+    QPushButton* stopButton_;
 };
 
 }  // namespace morvane

@@ -47,6 +47,12 @@ using morvane::test::MainWindowHarness;
 
 namespace {
 
+// The menu or menu entry that language files address as "Form1." + `name`.
+template <typename Control = QAction>
+Control* Named(const Form1& window, const QString& name) {
+    return window.findChild<Control*>(name);
+}
+
 // English.ini with every text made 40 % longer by repeating its start.
 void WriteLongerLanguage(const QString& path) {
     QFile english(QStringLiteral(MORVANE_ENGLISH_INI)), longer(path);
@@ -159,10 +165,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(QStringList({QString::number(window.Controls().Combo1->currentIndex()),
                               window.Browser().Pattern(), window.Browser().Folder()}),
                  QStringList({"0", "*.*", h.AppFolder().chopped(1)}));
-        QAction* logEntry = menus.Entry(QStringLiteral("show_log_form_menu"));
+        QAction* logEntry = Named(window, "show_log_form_menu");
         QVERIFY(window.isVisible() && h.boxes.shown.isEmpty() && logEntry->isChecked() &&
-                !menus.Menu("hide_menu")->menuAction()->isVisible() && window.LogWindow() &&
-                window.LogWindow()->isVisible());
+                !Named<QMenu>(window, "hide_menu")->menuAction()->isVisible() &&
+                window.LogWindow() && window.LogWindow()->isVisible());
         const QListWidget* lines = window.LogWindow()->List1();
         QCOMPARE(lines->count(), 0);
         // In English no menu, entry or tooltip is Greek; a button with an entry is that entry.
@@ -174,12 +180,12 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(keys, QStringList({"ALL_FILES", "-", "run_file", "DELETE", "DELETE_ALL", "-",
                                     "BMP", "ICO", "dekaeji", "-", "log_file", "INFO", "EXIT"}));
-        for (const QString& name : menus.MenuNames()) texts << menus.Menu(name)->title();
-        for (const QString& name : menus.EntryNames()) texts << menus.Entry(name)->text();
+        for (const QString& name : menus.MenuNames()) texts << Named<QMenu>(window, name)->title();
+        for (const QString& name : menus.EntryNames()) texts << Named(window, name)->text();
         static const QRegularExpression kGreekOrNothing(QStringLiteral("[\\x{0370}-\\x{03FF}]|^$"));
         QVERIFY2(texts.filter(kGreekOrNothing).isEmpty(), qPrintable(texts.join(u'|')));
         QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file"),
-                 menus.Entry("play_now_menu"));
+                 Named(window, "play_now_menu"));
 
         QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}));
         QVERIFY(!Drop(window, {}));
@@ -236,7 +242,7 @@ class MainWindowTest : public QObject {
             counters << form4->Label2()->text();
             texts << form4->Label1()->text();
         });
-        window.Menus().Entry(QStringLiteral("show_all_files"))->trigger();
+        Named(window, "show_all_files")->trigger();
 
         QCOMPARE(h.ScannedSources(),
                  QStringList({"A/a1.bin", "A/a2.bin", "A/B/b.bin", "A/B/D/d.bin", "A/C/c.bin"}));
@@ -250,7 +256,7 @@ class MainWindowTest : public QObject {
             QStringLiteral("^d\\.bin\n\nΑναζήτηση .* bytes\\.$"));
         QVERIFY2(!texts.filter(kFourth).isEmpty(), qPrintable(texts.join(u'|')));
         // The stored "OXI" kept the log window closed; opened now, it is empty.
-        QAction* logEntry = window.Menus().Entry(QStringLiteral("show_log_form_menu"));
+        QAction* logEntry = Named(window, "show_log_form_menu");
         QVERIFY(window.LogWindow() == nullptr && !logEntry->isChecked());
         logEntry->trigger();
         QVERIFY(window.LogWindow()->List1()->count() == 0 && logEntry->isChecked());
@@ -275,9 +281,9 @@ class MainWindowTest : public QObject {
         {
             const test::EveryEventLoopPass stopAtTheThird([] {
                 Form4* form4 = test::VisibleProgressWindow();
-                if (form4 && form4->Command1()->isEnabled() &&
+                if (form4 && form4->StopButton()->isEnabled() &&
                     form4->Label2()->text().endsWith(u": 3 / 10"))
-                    QTest::mouseClick(form4->Command1(), Qt::LeftButton);
+                    QTest::mouseClick(form4->StopButton(), Qt::LeftButton);
             });
             window.show_all_files_Click();
         }
@@ -326,8 +332,8 @@ class MainWindowTest : public QObject {
             if (form4 == nullptr) return;
             counters << form4->Label2()->text();
             enabled = enabled && window.isEnabled();
-            if (form4->Command1()->isEnabled() && form4->Label1()->text().endsWith(u" bytes."))
-                QTest::mouseClick(form4->Command1(), Qt::LeftButton);
+            if (form4->StopButton()->isEnabled() && form4->Label1()->text().endsWith(u" bytes."))
+                QTest::mouseClick(form4->StopButton(), Qt::LeftButton);
         });
         QListWidget* files = window.Controls().File1;
         files->setCurrentRow(0);
@@ -353,7 +359,7 @@ class MainWindowTest : public QObject {
              {"play_now_menu", "delete_item_menu", "delete_all_menu", "bmp_menu", "ico_menu",
               "save_as_16_ico", "remove_node_item", "clear_node_category", "clear_node",
               "select_formats_menu", "select_language_menu", "help_menu", "about_form"})
-            window.Menus().Entry(QString::fromLatin1(entry))->trigger();
+            Named(window, entry)->trigger();
         QCOMPARE(h.commands.calls,
                  QStringList({"OpenItem", "DeleteItem", "DeleteAllItems", "ShowAbout", "OpenItem",
                               "DeleteItem", "DeleteAllItems", "ExportIcon 48", "ExportIcon 32",
@@ -362,7 +368,7 @@ class MainWindowTest : public QObject {
                               "ShowAbout Περί..."}));
         QVERIFY(window.isVisible() && h.shell.opened.isEmpty() && h.ScannedSources().isEmpty());
         ToolbarButton(toolbar, QStringLiteral("log_file"))->trigger();
-        window.Menus().Entry(QStringLiteral("metafrash_menu"))->trigger();
+        Named(window, "metafrash_menu")->trigger();
         QCOMPARE(h.shell.opened, QStringList({QString::fromStdString(h.output.path()) + "LOG.txt",
                                               h.AppFolder() + "English.ini"}));
 
@@ -410,9 +416,9 @@ class MainWindowTest : public QObject {
             h.commands.onDeleteOnExit = [&] { showLogWhenDeleting = h.Stored("Show_Log"); };
             if (closeLogFirst)
                 QVERIFY(window.LogWindow()->close() &&
-                        !window.Menus().Entry(QStringLiteral("show_log_form_menu"))->isChecked());
+                        !Named(window, "show_log_form_menu")->isChecked());
             QPointer<Form3> log = window.LogWindow();
-            if (how == u"exit_menu") window.Menus().Entry(how)->trigger();
+            if (how == u"exit_menu") Named(window, how)->trigger();
             if (how == u"close box") QVERIFY(window.close());
             if (scanning) {
                 QVERIFY(!closed && h.ScannedSources().size() < 5);

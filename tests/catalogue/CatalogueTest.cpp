@@ -39,8 +39,6 @@ class AnsweringBoxes final : public MessageBoxes {
 
 struct CatalogueFixture {
     CatalogueFixture() {
-        for (const char* name : {"play_now_menu", "bmp_menu", "ico_menu", "save_as_16_ico"})
-            editMenu->addAction(name)->setObjectName(name);
         session.messages = MessageTable::Builtin();
         tree->AddCategoryNodes(QStringLiteral("Category"));
         for (const ResourceKind kind : kAllKinds) QDir().mkpath(Folder(KindText(kind)));
@@ -86,14 +84,19 @@ struct CatalogueFixture {
     QListWidget* list = new QListWidget(&window);
     QLabel *panel1 = new QLabel(&window), *panel2 = new QLabel(&window);
     QTreeWidget* treeView = new QTreeWidget(&window);
-    QMenu* editMenu = new QMenu(&window);
+    QMenu* itemMenu = new QMenu(&window);
+    QAction* openEntry = itemMenu->addAction(QStringLiteral("Open"));
+    std::array<QAction*, 3> exportEntries{itemMenu->addAction(QStringLiteral("48")),
+                                          itemMenu->addAction(QStringLiteral("32")),
+                                          itemMenu->addAction(QStringLiteral("16"))};
     ToolbarImageList images;
     std::unique_ptr<CategoryTree> tree = std::make_unique<CategoryTree>(*treeView, images);
     AnsweringBoxes boxes;
     RecordingShell shell;
     Session session{boxes, shell, QString(), output.path()};
     int& selected = session.selectedItem;
-    Catalogue catalogue{session, {&window, list, panel1, panel2, editMenu, tree.get()}};
+    Catalogue catalogue{
+        session, {&window, list, panel1, panel2, itemMenu, openEntry, exportEntries, tree.get()}};
 };
 
 // "<number> - <description>" with a description.
@@ -219,9 +222,10 @@ class CatalogueTest : public QObject {
         // A left click on a source node names it (a "#" in the name stays in it), on a category
         // nothing; a right click shows the entries the selection allows, keeping the selection.
         QMenu hideMenu;
-        for (const char* name : {"remove_node_item", "clear_node_category", "clear_node"})
-            hideMenu.addAction(name)->setObjectName(name);
-        tree.SetPopupMenu(&hideMenu);
+        QAction* removeNode = hideMenu.addAction(QStringLiteral("remove"));
+        QAction* clearCategory = hideMenu.addAction(QStringLiteral("clear category"));
+        tree.SetPopupMenu(&hideMenu, removeNode, clearCategory,
+                          hideMenu.addAction(QStringLiteral("clear all")));
         tree.ExpandScannedCategories();
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -273,12 +277,11 @@ class CatalogueTest : public QObject {
             QVERIFY(f.ClickItem("a.dll_1." + k));
             f.catalogue.DeleteItem();
             QVERIFY(f.ClickItem("a.dll_2." + k) && f.catalogue.PrepareItemMenu());
-            for (const char* name : {"bmp_menu", "ico_menu", "save_as_16_ico"})
-                QCOMPARE(f.editMenu->findChild<QAction*>(name)->isEnabled(),
-                         kind == K::ICO || kind == K::CUR);
+            for (const QAction* entry : f.exportEntries)
+                QCOMPARE(entry->isEnabled(), kind == K::ICO || kind == K::CUR);
             f.catalogue.RenderExportPicture(48, f.selected);
             if (kind == K::CUR)
-                QCOMPARE(f.catalogue.Picture3(),
+                QCOMPARE(f.catalogue.ExportCanvas(),
                          StretchToSquare(ToolbarImageList::KeyedImageAt(u"CUR", 32), 48));
         }
         CatalogueFixture f;
@@ -313,11 +316,11 @@ class CatalogueTest : public QObject {
         QVERIFY(f.ClickItem("s_2.WAV"));
         const int index = f.selected;  // not the item under the right click, the first
         QTest::mouseClick(f.list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QTRY_VERIFY(f.editMenu->isVisible());
-        QCOMPARE(f.editMenu->defaultAction()->objectName(), QString("play_now_menu"));
-        f.editMenu->hide();
+        QTRY_VERIFY(f.itemMenu->isVisible());
+        QCOMPARE(f.itemMenu->defaultAction(), f.openEntry);
+        f.itemMenu->hide();
         QCOMPARE(f.selected, index);
-        QVERIFY(f.editMenu->defaultAction() == nullptr);
+        QVERIFY(f.itemMenu->defaultAction() == nullptr);
     }
 
     // The preview takes an icon file's largest image, an export the nearest size, the larger
@@ -358,7 +361,7 @@ class CatalogueTest : public QObject {
                 shownFilter = dialog.Combo1()->currentIndex();
                 dialog.SetFolder(folder);
                 dialog.Text1()->setText(*typed ? typed : "never");
-                *typed ? dialog.Command1_Click() : dialog.Command2()->click();
+                *typed ? dialog.Command1_Click() : dialog.CancelButton()->click();
             });
             f.catalogue.ExportIcon(size);
             QCOMPARE(shownFilter, size == 32 ? 0 : 1);

@@ -39,7 +39,7 @@ class LanguageFilesTest : public QObject {
         Form7 dialog(settings_, app.Path(), messages_);
         dialog.open();
         dialog.Combo1()->setCurrentIndex(dialog.Combo1()->findText(entry));
-        ok ? QTest::mouseClick(dialog.Command1(), Qt::LeftButton) : void(dialog.close());
+        ok ? QTest::mouseClick(dialog.OkButton(), Qt::LeftButton) : void(dialog.close());
         if (dialog.isVisible()) QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
         return settings_.language;
     }

@@ -207,7 +207,7 @@ class SettingsTest : public QObject {
             dialog.open();
             dialog.Check(1)->setChecked(false);
             dialog.Text1()->setText(text);
-            QTest::mouseClick(dialog.Command2(), Qt::LeftButton);
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
             QCOMPARE(dialog.isVisible(), shown.isEmpty());
             QCOMPARE(settings.limitSearchValue, value.value_or(55));
             if (!shown.isEmpty()) {
@@ -217,7 +217,7 @@ class SettingsTest : public QObject {
             }
             QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647"));
             QVERIFY(dialog.Frame2()->isVisible() && settings == before);
-            QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
+            QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
             QVERIFY(!dialog.isVisible() && settings == before);
         }
     }
@@ -230,7 +230,7 @@ class SettingsTest : public QObject {
             if (dialog == nullptr) return;
             title = dialog->windowTitle();
             QTabBar* tabs = dialog->TabStrip1();
-            QVERIFY(dialog->Frame1()->isVisible() && !dialog->Label2()->isVisible());
+            QVERIFY(dialog->Frame1()->isVisible() && !dialog->MeasuringLabel()->isVisible());
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible());
             QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
@@ -250,7 +250,7 @@ class SettingsTest : public QObject {
         QCOMPARE(
             QStringList({dialog.TabStrip1()->tabText(0), dialog.TabStrip1()->tabText(1),
                          dialog.Check(3)->text(), dialog.Check(5)->text(), dialog.Check(4)->text(),
-                         dialog.Command1()->text(), dialog.Command2()->text(),
+                         dialog.CancelButton()->text(), dialog.OkButton()->text(),
                          dialog.Label1()->text(), dialog.Frame1()->title()}),
             QStringList({"Search Types", "##", "Search for JPG.", "Αναζήτηση GIF.",
                          "Αναζήτηση CUR.", "Cancel", "OK", "MB.", "Formats"}));

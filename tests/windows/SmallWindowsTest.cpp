@@ -53,9 +53,9 @@ class SmallWindowsTest : public QObject {
         form4.show();
         other.show();
         QVERIFY(!form4.StopPressed());
-        QTest::mouseClick(form4.Command1(), Qt::LeftButton);
+        QTest::mouseClick(form4.StopButton(), Qt::LeftButton);
         form4.Command1_Click();
-        QVERIFY(stops.count() == 1 && !form4.Command1()->isEnabled() && form4.StopPressed());
+        QVERIFY(stops.count() == 1 && !form4.StopButton()->isEnabled() && form4.StopPressed());
         QVERIFY(!other.close());
         QVERIFY(closeStops.count() == 1 && other.isVisible() && other.StopPressed());
     }
