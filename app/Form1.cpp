@@ -27,6 +27,7 @@
 #include "SettingsPersistence.h"
 #include "ShellOpen.h"
 #include "SourceBrowser.h"
+#include "StartSettings.h"
 #include "ToolbarImageList.h"
 #include "Volumes.h"
 #include "WindowLanguage.h"
@@ -85,7 +86,7 @@ void Form1::Form_Load() {
     menus_.Menu(MenuId::NodePopup)->menuAction()->setVisible(false);
     session_.appTitle = windowTitle();
     BoxMessageSink sink(session_.boxes, session_.appTitle);
-    session_.settings = LoadSettings(setup_.store, sink, session_.appFolder);
+    session_.settings = LoadStartSettings(setup_.store, sink, session_.appFolder);
     ApplyLanguage(session_.settings.language);
     loaded_ = true;
 

@@ -1,8 +1,6 @@
 #include "SettingsPersistence.h"
 
-#include "PathHelpers.h"
 #include "SettingsKeys.h"
-#include "StartLanguage.h"
 #include "StoredForms.h"
 
 namespace morvane {
@@ -48,8 +46,7 @@ class SettingsReader {
 
 }  // namespace
 
-ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
-                          const QString& appFolder) {
+ScanSettings LoadSettings(const SettingsStore& store) {
     const SettingsReader read(store);
     ScanSettings settings;
     settings.lastFolder = read.Text(kKeyLastFolder, kDefaultLastFolder);
@@ -63,15 +60,8 @@ ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
     settings.readResources = read.Boolean(kKeyReadResources, false);
     settings.checkItems = read.Boolean(kKeyCheckItems, false);
 
-    const QString storedLanguage = read.Text(kKeyLanguage, DefaultLanguageFile(appFolder));
-    StartLanguage start = ChooseStartLanguage(storedLanguage, appFolder);
-    settings.language = std::move(start.language);
-    if (start.message) messages.ShowMessage(*start.message);
+    settings.language = read.Text(kKeyLanguage, {});
     return settings;
-}
-
-ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages) {
-    return LoadSettings(store, messages, QString::fromStdString(AppFolder()));
 }
 
 bool ReadShowLog(const SettingsStore& store) {

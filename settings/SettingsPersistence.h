@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <optional>
 
-#include "MessageSink.h"
 #include "ScanSettings.h"
 #include "SettingsStore.h"
 
@@ -13,16 +12,10 @@ namespace morvane {
 
 // Reads every option in the record's order, each absent or unusable value taking its default
 // ("C:\" for the folder, true for the flags but "limit_search", "read_resources" and "check_items",
-// 100 for the limit and the program folder's "English.ini" for the language), then makes sure the
-// language exists (see ChooseStartLanguage), telling `messages` when it had to be replaced.
-//
-// The caller applies the returned language to its main window right after this returns; that
-// caption pass also loads the message table. "Show_Log" is read separately with ReadShowLog.
-ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages,
-                          const QString& appFolder);
-
-// The same with the running program's folder.
-ScanSettings LoadSettings(const SettingsStore& store, MessageSink& messages);
+// 100 for the limit, and an empty language, which the start-up's language check turns into the
+// program folder's "English.ini"). The language is returned as stored: that check, which needs
+// the language files, is the start-up's. "Show_Log" is read separately with ReadShowLog.
+ScanSettings LoadSettings(const SettingsStore& store);
 
 // Whether the log window opens at start-up: only a stored "NAI" (or none at all) says yes.
 bool ReadShowLog(const SettingsStore& store);

@@ -15,6 +15,7 @@
 #include "RecordingShell.h"
 #include "ScanSettings.h"
 #include "SettingsFakes.h"
+#include "StartLanguage.h"
 #include "Windows1253.h"
 
 using namespace morvane;
@@ -148,6 +149,29 @@ class LanguageFilesTest : public QObject {
 
     // The dialog lists the program folder's language files by name and preselects the one in
     // use ("%1" stands for the program folder), else Greek; OK stores the choice and says so.
+    // The stored language made safe at start-up ("@" stands for the program folder; an empty
+    // message: none is shown).
+    void startLanguage() {
+        ProgramFolder app, bare;
+        app.Write("English.ini");
+        const QString fallback = "\rdoes not exists. Set Language to ";
+        const std::tuple<QString, QString, QString> rows[] = {
+            {"   ", "@English.ini", ""},
+            {"Default", "Default", ""},
+            {"@ENGLISH.INI", "@ENGLISH.INI", ""},
+            {" /x/english.INI ", "@english.ini", " /x/english.INI " + fallback + "@english.ini"},
+            {"/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
+            {"default", "Default", "default" + fallback + "Default"},  // a path, not the word
+            {"@", "Default", "@" + fallback + "Default"},              // a folder is no file
+            {"", "@english.ini", "@English.ini" + fallback + "@english.ini"}};  // no English file
+        for (auto [stored, expected, message] : rows) {
+            const QString folder = stored.isEmpty() ? bare.Path() : app.Path();
+            const StartLanguage start = ChooseStartLanguage(stored.replace("@", folder), folder);
+            QCOMPARE(start.language + u'|' + start.message.value_or(QString()),
+                     expected.replace("@", folder) + u'|' + message.replace("@", folder));
+        }
+    }
+
     void theLanguageDialog() {
         const ProgramFolder app;
         for (const char* name :

@@ -44,11 +44,7 @@ class SettingsTest : public QObject {
     Q_OBJECT
 
   private:
-    // Loads `store` from a program folder that holds English.ini.
-    ScanSettings Load(const SettingsStore& store) {
-        app_.Write("English.ini");
-        return LoadSettings(store, messages_, app_.Path());
-    }
+    static ScanSettings Load(const SettingsStore& store) { return LoadSettings(store); }
 
     std::unique_ptr<QSettingsStore> FileStore(const QList<std::pair<QString, QString>>& values) {
         auto store = QSettingsStore::OpenFile(app_.Path() + QString::number(++files_) + ".conf");
@@ -88,7 +84,7 @@ class SettingsTest : public QObject {
     // An empty store gives the defaults; a damaged value takes its own and reading goes on;
     // every option is read by its name.
     void firstStartAndDamagedValues() {
-        QCOMPARE(Load(*FileStore({})), Defaults(app_.Path() + "English.ini"));
+        QCOMPARE(Load(*FileStore({})), Defaults(QString()));
         QVERIFY(ReadShowLog(*FileStore({})));
         for (const char* stored : {"NAI", "OXI", "nai", "True"})
             QCOMPARE(ReadShowLog(*FileStore({{"Show_Log", stored}})), QByteArray(stored) == "NAI");
@@ -100,39 +96,14 @@ class SettingsTest : public QObject {
             "SCAN_PNG=a, b\nLastFolder=a, b\nLanguage=a, b\nShow_Log=a, b\nSCAN_BMP=0\n"
             "SCAN_WAV=0\nSCAN_AVI=0\nSCAN_CUR=0\nSCAN_MID=0\nSCAN_ANI=0\nDelete_On_Exit=0\n"
             "SCAN_SUB-FOLDERS=0\nmake_folder_for_each_file=0\n"));
-        ScanSettings expected = Defaults(app_.Path() + "English.ini");
+        ScanSettings expected = Defaults(QString());
         expected.scanKind.fill(false);
         expected.SetScans(ResourceKind::GIF, true);
         expected.SetScans(ResourceKind::PNG, true);
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
         QCOMPARE(Load(*edited), expected);
-        QVERIFY(ReadShowLog(*edited) && messages_.shown.isEmpty());
-    }
-
-    void startLanguage() {
-        const QString fallback = "\rdoes not exists. Set Language to ";
-        // "@" stands for the program folder; an empty message: none is shown.
-        const std::tuple<QString, QString, QString> rows[] = {
-            {"   ", "@English.ini", ""},
-            {"Default", "Default", ""},
-            {"@ENGLISH.INI", "@ENGLISH.INI", ""},
-            {" /x/english.INI ", "@english.ini", " /x/english.INI " + fallback + "@english.ini"},
-            {"/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
-            {"default", "Default", "default" + fallback + "Default"},  // a path, not the word
-            {"@", "Default", "@" + fallback + "Default"},              // a folder is no file
-            {"", "@english.ini", "@English.ini" + fallback + "@english.ini"}};  // no English file
-        for (auto [stored, expected, message] : rows) {
-            const test::ProgramFolder bare;
-            messages_.shown.clear();
-            const auto store = FileStore({});
-            if (!stored.isEmpty()) store->Write(u"Language", stored.replace("@", app_.Path()));
-            const QString app = stored.isEmpty() ? bare.Path() : app_.Path();
-            const QString language =
-                (stored.isEmpty() ? LoadSettings(*store, messages_, app) : Load(*store)).language;
-            QCOMPARE(language + u'|' + messages_.shown.join(u'|'),
-                     expected.replace("@", app) + u'|' + message.replace("@", app));
-        }
+        QVERIFY(ReadShowLog(*edited));
     }
 
     // Every value away from its default, each kind flag unlike its neighbours, written to a real
@@ -155,8 +126,8 @@ class SettingsTest : public QObject {
             texts << direct.value(key).toString();
         QCOMPARE(texts, QStringList({"OXI", "True", "False", "-5"}));
         const auto reopened = QSettingsStore::OpenFile(path);
-        QCOMPARE(LoadSettings(*reopened, messages_, app_.Path()), s);
-        QVERIFY(messages_.shown.isEmpty() && !ReadShowLog(*reopened));
+        QCOMPARE(LoadSettings(*reopened), s);
+        QVERIFY(!ReadShowLog(*reopened));
         const auto denied = QSettingsStore::OpenFile(app_.Write("file") + "/x.conf");
         QVERIFY(SaveSettings(*denied, s, true).value_or("").contains("could not be written"));
         const ScanOptions options = s.ToScanOptions();
