@@ -6,30 +6,28 @@
 #include "Form5.h"
 #include "Form7.h"
 #include "HelpPage.h"
-#include "OutputRootChoice.h"
-#include "Session.h"
+#include "ScanSettings.h"
 #include "frmAbout.h"
 
 namespace morvane {
 
 void MainDialogs::ShowOptions(QWidget& owner, const QString& title) {
-    BoxMessageSink sink(session_.boxes, session_.appTitle);
-    ShowOptionsDialog(&owner, session_.settings, sink, title);
+    BoxMessageSink sink(boxes_, appTitle_);
+    ShowOptionsDialog(&owner, settings_, sink, title);
 }
 
 void MainDialogs::ShowLanguages(QWidget& owner, const QString& title) {
-    BoxMessageSink sink(session_.boxes, session_.appTitle);
-    ShowLanguageDialog(&owner, session_.settings, session_.appFolder, sink, title);
+    BoxMessageSink sink(boxes_, appTitle_);
+    ShowLanguageDialog(&owner, settings_, appFolder_, sink, title);
 }
 
 void MainDialogs::ShowHelp() {
-    OpenHelpPage(session_.settings.language, session_.appFolder);
+    OpenHelpPage(settings_.language, appFolder_);
 }
 
 void MainDialogs::ShowAbout(QWidget& owner, const std::optional<QString>& menuCaption) {
-    const OutputRootChoice outputRoot{session_.outputRoot, session_.outputRootFellBack};
-    ShowAboutBox(&owner, session_.settings.language, session_.appTitle, owner.windowIcon(),
-                 menuCaption, OutputFolderNote(outputRoot, session_.settings.language));
+    ShowAboutBox(&owner, settings_.language, appTitle_, owner.windowIcon(), menuCaption,
+                 OutputFolderNote(outputRoot_, settings_.language));
 }
 
 }  // namespace morvane

@@ -1,16 +1,28 @@
 // The dialogs of the main window's commands: options, language, help page and about box, each
-// shown over the window that asks and working on the session's settings record.
+// shown over the window that asks and working on the settings record.
 #pragma once
 
+#include <QString>
+
 #include "DialogCommands.h"
+#include "OutputRootChoice.h"
 
 namespace morvane {
 
-struct Session;
+class MessageBoxes;
+struct ScanSettings;
 
 class MainDialogs final : public DialogCommands {
   public:
-    explicit MainDialogs(Session& session) : session_(session) {}
+    // `appTitle` is read when a dialog opens, as start-up sets it after this is made;
+    // `appFolder` ends with the path separator and holds the language files and help pages.
+    MainDialogs(ScanSettings& settings, MessageBoxes& boxes, const QString& appTitle,
+                QString appFolder, OutputRootChoice outputRoot)
+        : settings_(settings),
+          boxes_(boxes),
+          appTitle_(appTitle),
+          appFolder_(std::move(appFolder)),
+          outputRoot_(std::move(outputRoot)) {}
 
     void ShowOptions(QWidget& owner, const QString& title) override;
     void ShowLanguages(QWidget& owner, const QString& title) override;
@@ -18,7 +30,11 @@ class MainDialogs final : public DialogCommands {
     void ShowAbout(QWidget& owner, const std::optional<QString>& menuCaption) override;
 
   private:
-    Session& session_;
+    ScanSettings& settings_;
+    MessageBoxes& boxes_;
+    const QString& appTitle_;
+    const QString appFolder_;
+    const OutputRootChoice outputRoot_;
 };
 
 }  // namespace morvane

@@ -30,10 +30,10 @@ int main(int argc, char** argv) {
     const morvane::OutputRootChoice outputRoot = morvane::ChooseOutputRoot(
         morvane::AppFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     morvane::Session session(messageBoxes, morvane::SystemShellOpener(),
-                             QString::fromStdString(morvane::AppFolder()), outputRoot.root,
-                             outputRoot.fellBack);
+                             QString::fromStdString(morvane::AppFolder()), outputRoot.root);
     std::optional<morvane::Catalogue> catalogue;  // made by the window from its controls
-    morvane::MainDialogs dialogs(session);
+    morvane::MainDialogs dialogs(session.settings, messageBoxes, session.appTitle,
+                                 session.appFolder, outputRoot);
 
     const auto makeCatalogue =
         [&](const morvane::CatalogueParts& parts) -> morvane::CatalogueCommands& {

@@ -1,8 +1,8 @@
-// What the whole window program shares, made once in main and handed by reference to the main
-// window, the catalogue, the dialogs and the scan runner: the settings record, the words of the
-// chosen language, the title, the folders, the message boxes, the shell and the item the item
-// commands act on. Start-up fills the settings, the words and the title; the parts read them
-// when they act, so none of them needs the main window to reach these.
+// What the main window, the catalogue and the scan runner share, made once in main and handed to
+// them by reference: the settings record, the words of the chosen language, the title, the
+// folders, the message boxes, the shell and the item the item commands act on. A part that needs
+// only a few of these is given those alone. Start-up fills the settings, the words and the title;
+// the parts read them when they act, so none of them needs the main window to reach these.
 #pragma once
 
 #include <QString>
@@ -19,12 +19,11 @@ class ShellOpener;
 
 struct Session {
     Session(MessageBoxes& messageBoxes, ShellOpener& shellOpener, QString programFolder,
-            std::string outputFolder, bool outputFolderFellBack = false)
+            std::string outputFolder)
         : boxes(messageBoxes),
           shell(shellOpener),
           appFolder(std::move(programFolder)),
-          outputRoot(std::move(outputFolder)),
-          outputRootFellBack(outputFolderFellBack) {}
+          outputRoot(std::move(outputFolder)) {}
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -34,8 +33,6 @@ struct Session {
     const QString appFolder;
     // Where the kind folders and LOG.txt go, ending with the path separator.
     const std::string outputRoot;
-    // The program's folder could not be written, so outputRoot is the user's own data folder.
-    const bool outputRootFellBack;
     ScanSettings settings;
     MessageTable messages;
     QString appTitle;
