@@ -30,6 +30,9 @@ struct Command {
     CommandHandler handler;  // nullptr for a separator
     // The export buttons act only on an icon listed without a caption.
     bool exportGuard;
+    // A command that changes the results or the options, or starts a scan, waits for the
+    // running scan's end: its action is disabled meanwhile.
+    bool blockedWhileScanning = false;
 };
 
 inline constexpr int kToolbarPositions = 13;
