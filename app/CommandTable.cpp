@@ -65,31 +65,39 @@ constexpr Command ToolbarOnly(CommandId id, Command::Button button, CommandHandl
     return command;
 }
 
+constexpr Command BlockedWhileScanning(Command command) {
+    command.blockedWhileScanning = true;
+    return command;
+}
+
 // The export captions hold three blanks after "ως".
 constexpr std::array kCommands = {
-    Entry(C::ScanFolder, M::File, "show_all_files", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο",
-          &F::show_all_files_Click,
-          Button(0, "ALL_FILES", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο", I::ScanFolder)),
+    BlockedWhileScanning(
+        Entry(C::ScanFolder, M::File, "show_all_files", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο",
+              &F::show_all_files_Click,
+              Button(0, "ALL_FILES", "Αναζήτηση σε όλα τα αρχεία στον κατάλογο", I::ScanFolder))),
     Separator(M::File, "sep_ektakto1"),
     Entry(C::Exit, M::File, "exit_menu", "Έξοδος", &F::exit_menu_Click,
           Button(12, "EXIT", "Έξοδος Προγάμματος", I::Exit)),
     Entry(C::ShowLogWindow, M::Options, "show_log_form_menu", "Διαχειριστής Γεγονότων",
           &F::show_log_form_menu_Click),
     Separator(M::Options, "separator_ff22"),
-    Entry(C::ShowOptions, M::Options, "select_formats_menu", "Ρυθμίσεις",
-          &F::select_formats_menu_Click),
+    BlockedWhileScanning(Entry(C::ShowOptions, M::Options, "select_formats_menu", "Ρυθμίσεις",
+                               &F::select_formats_menu_Click)),
     Separator(M::Options, "sep_ektakto2"),
     Entry(C::OpenTranslationFile, M::Options, "metafrash_menu", "Μετάφραση Προγράμματος",
           &F::metafrash_menu_Click),
-    Entry(C::ChooseLanguage, M::Options, "select_language_menu", "Language",
-          &F::select_language_menu_Click),
+    BlockedWhileScanning(Entry(C::ChooseLanguage, M::Options, "select_language_menu", "Language",
+                               &F::select_language_menu_Click)),
     Entry(C::OpenItem, M::Edit, "play_now_menu", "Άνοιγμα", &F::play_now_menu_Click,
           Button(2, "run_file", "Άνοιγμα", I::Open)),
     Separator(M::Edit, "sep_some4"),
-    Entry(C::DeleteItem, M::Edit, "delete_item_menu", "Διαγραφή", &F::delete_item_menu_Click,
-          Button(3, "DELETE", "Διαγραφή", I::Delete)),
-    Entry(C::DeleteAllItems, M::Edit, "delete_all_menu", "Διαγραφή Όλων", &F::delete_all_menu_Click,
-          Button(4, "DELETE_ALL", "Διαγραφή Όλων", I::DeleteAll)),
+    BlockedWhileScanning(Entry(C::DeleteItem, M::Edit, "delete_item_menu", "Διαγραφή",
+                               &F::delete_item_menu_Click,
+                               Button(3, "DELETE", "Διαγραφή", I::Delete))),
+    BlockedWhileScanning(Entry(C::DeleteAllItems, M::Edit, "delete_all_menu", "Διαγραφή Όλων",
+                               &F::delete_all_menu_Click,
+                               Button(4, "DELETE_ALL", "Διαγραφή Όλων", I::DeleteAll))),
     Separator(M::Edit, "sep_some44"),
     Entry(C::ExportIcon48, M::Edit, "bmp_menu", "Αποθήκευση ως   48x48 Icon", &F::bmp_menu_Click),
     Entry(C::ExportIcon32, M::Edit, "ico_menu", "Αποθήκευση ως   32x32 Icon", &F::ico_menu_Click),
@@ -98,10 +106,12 @@ constexpr std::array kCommands = {
     Entry(C::ShowHelp, M::Help, "help_menu", "Περιεχόμενα", &F::help_menu_Click),
     Separator(M::Help, "sep_ektakto3"),
     Entry(C::ShowAbout, M::Help, "about_form", "Περί...", &F::about_form_Click),
-    Entry(C::RemoveNode, M::NodePopup, "remove_node_item", "Αφαίρεση", &F::remove_node_item_Click),
-    Entry(C::ClearCategory, M::NodePopup, "clear_node_category", "Αφαίρεση Κατηγορίας",
-          &F::clear_node_category_Click),
-    Entry(C::ClearAllNodes, M::NodePopup, "clear_node", "Αφαίρεση Όλων", &F::clear_node_Click),
+    BlockedWhileScanning(Entry(C::RemoveNode, M::NodePopup, "remove_node_item", "Αφαίρεση",
+                               &F::remove_node_item_Click)),
+    BlockedWhileScanning(Entry(C::ClearCategory, M::NodePopup, "clear_node_category",
+                               "Αφαίρεση Κατηγορίας", &F::clear_node_category_Click)),
+    BlockedWhileScanning(
+        Entry(C::ClearAllNodes, M::NodePopup, "clear_node", "Αφαίρεση Όλων", &F::clear_node_Click)),
     // The export buttons are guarded and keep their state when the item menu disables its
     // entries, the log button opens the scan log rather than the log window, and the about
     // button gives the box no caption: each is a command of its own. Under a language file each

@@ -46,6 +46,9 @@ struct Command {
     CommandHandler handler = nullptr;
     // The export buttons act only on an icon listed without a caption.
     bool exportGuard = false;
+    // A command that changes the results or the options, or starts a scan, waits for the
+    // running scan's end: its action is disabled meanwhile.
+    bool blockedWhileScanning = false;
 
     bool HasButton() const { return button.position >= 0; }
     // The command whose entry gives the button its tooltip under a language file.

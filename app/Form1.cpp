@@ -95,10 +95,12 @@ void Form1::Form_Load() {
     scan.tree = tree_;
     scan.stopPicture = images_->Icon(CommandImage::Stop);
     scan.windows = {tree_, [this] { return LogWindow(); }, &session_.boxes, session_.appTitle,
-                    session_.messages.Text(MessageId::Searching)};
+                    &session_.messages};
     runner_ = std::make_unique<ScanRunner>(session_, std::move(scan));
-    // A close asked for during a scan waits for the scan's end, and then for the event loop,
-    // which may not run yet when the scan was the command line's.
+    connect(runner_.get(), &ScanRunner::ScanStarted, this,
+            [this] { EnableBlockedCommands(false); });
+    connect(runner_.get(), &ScanRunner::ScanEnded, this, [this] { EnableBlockedCommands(true); });
+    // A close asked for during a scan waits for the scan's end, and then for the event loop.
     connect(runner_.get(), &ScanRunner::ScanEnded, this, [this] {
         if (!closePending_) return;
         closePending_ = false;

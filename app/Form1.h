@@ -83,6 +83,8 @@ class Form1 final : public QMainWindow {
     void ConnectControls();
     void ConnectCommands();
     void RunCommand(const Command& command);
+    void EnableBlockedCommands(bool enabled);
+    QAction* ActionOf(const Command& command) const;
     void ApplyLanguage(const QString& language);
     void FitSourceColumn();
     void HandleCommandLine(const QString& text);

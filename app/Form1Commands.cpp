@@ -27,11 +27,24 @@ void Form1::ConnectControls() {
 void Form1::ConnectCommands() {
     for (const Command& command : Commands()) {
         if (command.handler == nullptr) continue;
-        QAction* action = command.menu ? Entry(*command.id)
-                                       : ToolbarButton(*controls_.Toolbar1,
-                                                       QString::fromLatin1(command.button.key));
-        connect(action, &QAction::triggered, this, [this, &command] { RunCommand(command); });
+        connect(ActionOf(command), &QAction::triggered, this,
+                [this, &command] { RunCommand(command); });
     }
+}
+
+// While a scan runs, the results and the options stay as they are: the commands that would change
+// them, or start another scan, are disabled until it ends.
+void Form1::EnableBlockedCommands(bool enabled) {
+    for (const Command& command : Commands())
+        if (command.blockedWhileScanning) ActionOf(command)->setEnabled(enabled);
+}
+
+// A command's one action: its menu entry's, which a button of the same command shares, or its
+// button's.
+QAction* Form1::ActionOf(const Command& command) const {
+    return command.menu
+               ? Entry(*command.id)
+               : ToolbarButton(*controls_.Toolbar1, QString::fromLatin1(command.button.key));
 }
 
 // The key is the button's identity: it is compared exactly, letter case included, and a key
@@ -41,6 +54,7 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void Form1::RunCommand(const Command& command) {
+    if (command.blockedWhileScanning && IsScanning()) return;  // a toolbar key comes this way too
     if (command.exportGuard && !ExportGuardPasses()) return;
     (this->*command.handler)();
 }

@@ -39,11 +39,8 @@ void ItemList::Clear() {
     ImageList1_.clear();
 }
 
-// Events are let through once, after the list is emptied: the window shows the empty list
-// before the filling, which does not yield.
 void ItemList::StartListing() {
     Clear();
-    QCoreApplication::processEvents();
     list_.viewport()->update();
 }
 

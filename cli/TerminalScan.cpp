@@ -4,10 +4,12 @@
 
 #include "FolderListing.h"
 #include "KindFolders.h"
+#include "LogFileSink.h"
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "ScanEngine.h"
-#include "TerminalObserver.h"
+#include "SinkPair.h"
+#include "TerminalSink.h"
 
 namespace morvane::cli {
 
@@ -36,13 +38,6 @@ std::string OutputRoot(const CliOptions& options) {
     return WithTrailingSeparator(InPlatformForm(options.outputFolder));
 }
 
-ScanTexts TerminalTexts() {
-    ScanTexts texts;
-    texts.searching = "Searching";
-    texts.found = "found";
-    texts.cannotCreateFolder = "Cannot create the folder";
-    return texts;
-}
 }  // namespace
 
 std::vector<std::string> CollectSources(const CliOptions& options) {
@@ -62,26 +57,26 @@ int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* erro
                     bool errorsIsTerminal, StopToken& stop) {
     ScanSetup setup;
     setup.outputRoot = OutputRoot(options);
-    setup.texts = TerminalTexts();
-    TerminalObserver observer(items, errors, options.json, errorsIsTerminal && !options.quiet);
+    TerminalSink terminal(items, errors, options.json, errorsIsTerminal && !options.quiet);
 
     // The kind folders exist after any run, whatever kinds are asked for.
     if (auto failure = CreateKindFolders(*setup.fileSystem, setup.outputRoot)) {
-        observer.FolderCreationFailed(
-            FolderFailureMessage(setup.texts.cannotCreateFolder, setup.outputRoot, failure->kind) +
-            " (" + failure->error.message() + ")");
+        terminal.Tell(TerminalSink::FolderMessage({setup.outputRoot, failure->kind, {}}) + " (" +
+                      failure->error.message() + ")");
         return kExitFailure;
     }
 
+    LogFileSink log({*setup.fileSystem, setup.outputRoot, "found", LocalDateTimeText, &terminal});
+    SinkPair sinks(log, terminal);
     ScanEngine engine(std::move(setup));
     bool failed = false;
     for (const std::string& source : CollectSources(options)) {
         if (stop.StopRequested()) break;  // interrupted: what was found so far is written
-        const ScanSummary summary = engine.ScanFile(source, options.scan, observer, stop);
-        failed = failed || summary.hadFailure || summary.foldersFailed;
+        const ScanSummary summary = engine.ScanFile(source, options.scan, sinks, stop);
+        failed = failed || summary.foldersFailed;
     }
-    observer.Finish();
-    return failed ? kExitFailure : kExitOk;
+    terminal.Finish();
+    return failed || log.HadFailure() ? kExitFailure : kExitOk;
 }
 
 }  // namespace morvane::cli

@@ -12,12 +12,13 @@
 using namespace morvane;
 
 namespace {
-class CollectingObserver final : public ScanObserver {
+class CollectingSink final : public ScanSink {
   public:
     std::vector<test::ReferenceItem> items;
-    void ItemExtracted(const ExtractedItem& item) override {
+    void ItemWritten(const FoundItem& item) override {
         items.push_back({item.position, item.size, item.kind});
     }
+    void ItemFailed(const FoundItem& item, const ItemFailure&) override { ItemWritten(item); }
 };
 }  // namespace
 
@@ -41,13 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ScanSetup setup;
         setup.outputRoot = "/out/";
         setup.fileSystem = &disk;
-        setup.clock = [] { return std::string("T"); };
         return setup;
     }());
     disk.files["/in/source.bin"] = file;
     ScanOptions options;
     options.Enable(ResourceKind::ANI, (mode & 2) != 0);
-    CollectingObserver observer;
+    CollectingSink observer;
     StopToken stop;
     engine.ScanFile("/in/source.bin", options, observer, stop);
     if (file.size() < 4096 && observer.items != test::ReferenceScan(file, options)) std::abort();

@@ -8,29 +8,29 @@ namespace morvane {
 
 std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
                                   const ExtractionSource& source, const std::string& outputRoot,
-                                  FileSystem& fileSystem, ScanObserver& observer, ScanLog& log) {
+                                  FileSystem& fileSystem, ScanSink& sink) {
     std::error_code openError;
     std::unique_ptr<SourceFile> file;
     if (!accepted.empty()) {
         file = fileSystem.OpenSource(source.path, openError);
-        if (!file) log.Failure(openError);
+        if (!file) sink.Failure(openError);
     }
     ItemWriter writer(fileSystem, !source.checkedItems);
     std::int64_t counter = 0;
     for (const AcceptedItem& item : accepted) {
         const std::string output = OutputName(outputRoot, item.kind, source.name, counter);
-        // Without the source every item fails with the one error already logged.
+        // Without the source every item fails with the one error already told.
+        const bool writable = file || item.built;
         const std::error_code writeError =
-            (file || item.built) ? writer.Write(file.get(), source.length, item, output)
-                                 : openError;
-        if (writeError && (file || item.built)) log.Failure(writeError);
+            writable ? writer.Write(file.get(), source.length, item, output) : openError;
         ++counter;
-        observer.ItemCounted(item.kind, source.name);
-        log.Item(item.kind, item.offset + 1, item.size);
-        const char* from = nullptr;
-        if (source.resourceMode) from = item.built ? "resource" : "signature";
-        observer.ItemExtracted(
-            {source.path, item.kind, item.offset + 1, item.size, output, !writeError, from});
+        std::optional<ItemOrigin> origin;
+        if (source.resourceMode) origin = item.built ? ItemOrigin::Resource : ItemOrigin::Signature;
+        const FoundItem found{source.path, item.kind, item.offset + 1, item.size, origin, output};
+        if (writeError)
+            sink.ItemFailed(found, {writeError, !writable});
+        else
+            sink.ItemWritten(found);
     }
     return counter;
 }

@@ -1,5 +1,5 @@
 // The second half of a scan: the source is opened afresh and every accepted item is written to
-// its kind folder, counted on its source's node and logged, in the order the search found them.
+// its kind folder and told to the sink, in the order the search found them.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +8,7 @@
 
 #include "FileSystem.h"
 #include "ItemWriter.h"
-#include "ScanLog.h"
-#include "ScanObserver.h"
+#include "ScanSink.h"
 
 namespace morvane {
 
@@ -23,9 +22,9 @@ struct ExtractionSource {
     bool checkedItems = false;
 };
 
-// Returns how many items were logged: every accepted item, whether or not its file could be made.
+// Returns how many items were told: every accepted item, whether or not its file could be made.
 std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
                                   const ExtractionSource& source, const std::string& outputRoot,
-                                  FileSystem& fileSystem, ScanObserver& observer, ScanLog& log);
+                                  FileSystem& fileSystem, ScanSink& sink);
 
 }  // namespace morvane

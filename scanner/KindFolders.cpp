@@ -16,9 +16,4 @@ std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem,
     return std::nullopt;
 }
 
-std::string FolderFailureMessage(const std::string& text, const std::string& outputRoot,
-                                 ResourceKind kind) {
-    return text + " '" + outputRoot + std::string(KindName(kind));
-}
-
 }  // namespace morvane

@@ -23,8 +23,4 @@ std::string KindFolder(const std::string& outputRoot, ResourceKind kind);
 std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem,
                                                const std::string& outputRoot);
 
-// The message shown when a kind folder cannot be made: "<text> '<root><KIND>".
-std::string FolderFailureMessage(const std::string& text, const std::string& outputRoot,
-                                 ResourceKind kind);
-
 }  // namespace morvane

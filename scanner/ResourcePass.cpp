@@ -23,16 +23,16 @@ void ResourcePass::Reset() noexcept {
 
 void ResourcePass::FindImages(const std::uint8_t* window, std::int64_t begin,
                               std::span<const std::uint32_t> programs, std::int64_t available,
-                              SourceFile& source, std::int64_t length, ScanLog& log,
+                              SourceFile& source, std::int64_t length, ScanSink& sink,
                               const ScanOptions& options, std::vector<AcceptedItem>& out) {
     for (const std::uint32_t at : programs)
         if (!Covered(begin + at))
             ReadImage(begin + at, {window + at, static_cast<std::size_t>(available - at)}, source,
-                      length, log, options, out);
+                      length, sink, options, out);
 }
 
 void ResourcePass::ReadImage(std::int64_t at, std::span<const std::uint8_t> headers,
-                             SourceFile& source, std::int64_t length, ScanLog& log,
+                             SourceFile& source, std::int64_t length, ScanSink& sink,
                              const ScanOptions& options, std::vector<AcceptedItem>& out) {
     const std::optional<PeImage> image = PeImage::Read(headers);
     if (!image) return;
@@ -40,16 +40,16 @@ void ResourcePass::ReadImage(std::int64_t at, std::span<const std::uint8_t> head
     if (!section) return;
     const std::int64_t from = at + section->rawOffset;
     const std::int64_t count = std::min<std::int64_t>(section->rawSize, length - from);
-    if (count <= 0) return log.Failure(make_error_code(ScanErrc::ResourceTableDamaged));
+    if (count <= 0) return sink.Failure(make_error_code(ScanErrc::ResourceTableDamaged));
     if (count > kLargestSection || builtBytes_ + count > kMostBuiltBytes)
-        return log.Failure(make_error_code(ScanErrc::ResourceSectionTooLarge));
+        return sink.Failure(make_error_code(ScanErrc::ResourceSectionTooLarge));
     section_.resize(static_cast<std::size_t>(count));
     const ReadResult read = source.ReadAt(from, section_.data(), section_.size());
-    if (read.error) return log.Failure(read.error);
+    if (read.error) return sink.Failure(read.error);
     const ResourceArea area{section->virtualAddress, image->resourceRva(),
                             std::span<const std::uint8_t>(section_.data(), read.bytes)};
     const ResourceTable table = WalkResources(area);
-    if (!table.problems.empty()) log.Failure(make_error_code(ScanErrc::ResourceTableDamaged));
+    if (!table.problems.empty()) sink.Failure(make_error_code(ScanErrc::ResourceTableDamaged));
     const WholeResourceBuilder builder(area.bytes, table);
     for (const WholeResource& item : builder.Plan()) {
         if (!options.IsEnabled(item.kind)) continue;

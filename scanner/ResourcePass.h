@@ -9,8 +9,8 @@
 
 #include "FileSystem.h"
 #include "ItemWriter.h"
-#include "ScanLog.h"
 #include "ScanOptions.h"
+#include "ScanSink.h"
 #include "WholeResources.h"
 
 namespace morvane {
@@ -21,10 +21,10 @@ class ResourcePass {
 
     // Reads the images whose "MZ" lies at `programs` (ascending, from `begin`); `window` holds
     // the source from `begin` for `available` bytes. Their items are added to `out` (positions
-    // from the source's start); what could not be read is logged.
+    // from the source's start); what could not be read is told as a failure.
     void FindImages(const std::uint8_t* window, std::int64_t begin,
                     std::span<const std::uint32_t> programs, std::int64_t available,
-                    SourceFile& source, std::int64_t length, ScanLog& log,
+                    SourceFile& source, std::int64_t length, ScanSink& sink,
                     const ScanOptions& options, std::vector<AcceptedItem>& out);
 
     // Whether `position` lies inside resource bytes already written whole.
@@ -32,7 +32,7 @@ class ResourcePass {
 
   private:
     void ReadImage(std::int64_t at, std::span<const std::uint8_t> headers, SourceFile& source,
-                   std::int64_t length, ScanLog& log, const ScanOptions& options,
+                   std::int64_t length, ScanSink& sink, const ScanOptions& options,
                    std::vector<AcceptedItem>& out);
     void AddCovers(const std::vector<ByteRange>& ranges, std::int64_t base);
     void MergeCovers();

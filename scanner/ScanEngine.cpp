@@ -10,52 +10,70 @@
 
 namespace morvane {
 
+namespace {
+// Notes whether any failure went by, on the way to the caller's sink.
+class FailureWatch final : public ScanSink {
+  public:
+    explicit FailureWatch(ScanSink& sink) : sink_(sink) {}
+    bool Failed() const noexcept { return failed_; }
+
+    void Failure(const std::error_code& error) override {
+        failed_ = true;
+        sink_.Failure(error);
+    }
+    void ItemFailed(const FoundItem& item, const ItemFailure& failure) override {
+        failed_ = true;
+        sink_.ItemFailed(item, failure);
+    }
+    SinkAnswer Progress(const ScanProgress& progress) override { return sink_.Progress(progress); }
+    void ItemWritten(const FoundItem& item) override { sink_.ItemWritten(item); }
+
+  private:
+    ScanSink& sink_;
+    bool failed_ = false;
+};
+}  // namespace
+
 ScanEngine::ScanEngine(ScanSetup setup)
     : setup_(std::move(setup)), search_(std::make_unique<SearchPhase>()) {}
 ScanEngine::~ScanEngine() = default;
 
 ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& options,
-                                 ScanObserver& observer, StopToken& stop) {
+                                 ScanSink& sink, StopToken& stop) {
     FileSystem& fileSystem = *setup_.fileSystem;
     ScanSummary summary;
     if (!fileSystem.IsFile(path)) return summary;
     summary.scanned = true;
-    observer.BusyChanged(true);
 
     const std::string name = FileNameOfPath(path);
-    observer.SourceNodesPrepared(name, options);
+    const SourceStart start{path, name, options};
+    sink.SourceBegun(start);
     const std::vector<SignatureRow> table = BuildSignatureTable(options);
     if (auto failure = CreateKindFolders(fileSystem, setup_.outputRoot)) {
-        observer.FolderCreationFailed(FolderFailureMessage(setup_.texts.cannotCreateFolder,
-                                                           setup_.outputRoot, failure->kind));
-        observer.BusyChanged(false);
+        sink.FoldersFailed({setup_.outputRoot, failure->kind, failure->error});
         summary.foldersFailed = true;
         return summary;
     }
+    sink.SearchBegun(start);
 
-    ScanLog log(fileSystem, observer, setup_.clock);
-    log.Begin(setup_.outputRoot, path);
-
+    FailureWatch watch(sink);
     std::error_code error;
     std::int64_t length = 0;
     static const std::vector<AcceptedItem> kNothing;
     const std::vector<AcceptedItem>* accepted = &kNothing;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
         length = source->Length();
-        accepted = &search_->Run(*source, length, {options, table, observer, log, stop, name});
+        accepted = &search_->Run(*source, length, {options, table, watch, stop, name});
     } else {
-        log.Failure(error);
+        watch.Failure(error);
     }
 
     const ExtractionSource source{path, name, length, options.readResources, options.checkItems};
-    const std::int64_t logged =
-        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, observer, log);
-    observer.BusyChanged(false);
-
-    log.End(logged, setup_.texts.found);
-    observer.ScanFinished(name);
-    summary.hadFailure = log.HadFailure();
-    summary.itemsLogged = logged;
+    const std::int64_t found =
+        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, watch);
+    sink.SourceEnded({name, found});
+    summary.hadFailure = watch.Failed();
+    summary.itemsLogged = found;
     return summary;
 }
 

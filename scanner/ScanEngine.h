@@ -1,6 +1,7 @@
 // Scans one source file: finds the enabled signatures chunk by chunk, measures each candidate by
-// its format's rule (the search phase), then writes every accepted item into its kind folder and
-// logs what it did (the extraction phase).
+// its format's rule (the search phase), then writes every accepted item into its kind folder (the
+// extraction phase). It tells what it does as events to a sink and words nothing itself: LOG.txt
+// is one more sink (LogFileSink), the windows and the terminal are others.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +9,8 @@
 #include <string>
 
 #include "FileSystem.h"
-#include "ScanLog.h"
-#include "ScanObserver.h"
 #include "ScanOptions.h"
-#include "ScanTexts.h"
+#include "ScanSink.h"
 #include "StopToken.h"
 
 namespace morvane {
@@ -21,14 +20,12 @@ class SearchPhase;
 struct ScanSummary {
     bool scanned = false;          // false: no file at the path, nothing was done
     bool foldersFailed = false;    // the kind folders could not be made; nothing was logged
-    bool hadFailure = false;       // a failure line was logged
-    std::int64_t itemsLogged = 0;  // items logged as found, including those that failed to write
+    bool hadFailure = false;       // something could not be read or written
+    std::int64_t itemsLogged = 0;  // items found, including those that failed to write
 };
 
 struct ScanSetup {
     std::string outputRoot;  // ends with the path separator
-    ScanTexts texts;
-    ScanLog::Clock clock = LocalDateTimeText;
     FileSystem* fileSystem = &NativeFileSystem();
 };
 
@@ -38,11 +35,11 @@ class ScanEngine {
     ~ScanEngine();
 
     // `path` names the source with its folder. A stop request (already made, made through
-    // `stop`, or answered by the observer's progress call, which then makes it) ends the search
-    // at the next chunk, and what was found so far is still written. The request stays made, so
+    // `stop`, or answered by the sink's progress event, which then makes it) ends the search at
+    // the next chunk, and what was found so far is still written. The request stays made, so
     // whoever runs several scans with one token sees it too.
-    ScanSummary ScanFile(const std::string& path, const ScanOptions& options,
-                         ScanObserver& observer, StopToken& stop);
+    ScanSummary ScanFile(const std::string& path, const ScanOptions& options, ScanSink& sink,
+                         StopToken& stop);
 
   private:
     ScanSetup setup_;

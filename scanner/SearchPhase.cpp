@@ -4,7 +4,6 @@
 
 #include "ItemChecks.h"
 #include "LookAhead.h"
-#include "ProgressText.h"
 #include "Recognisers.h"
 
 namespace morvane {
@@ -12,8 +11,6 @@ namespace morvane {
 namespace {
 // A chunk, the look-ahead of its last candidate, and room to slide rarely.
 constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
-// The user interface gets a chance to run after this many candidates of a chunk.
-constexpr std::size_t kCandidatesPerYield = 4096;
 }  // namespace
 
 SearchPhase::SearchPhase() : window_(kWindowCapacity) {}
@@ -33,14 +30,12 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
         const std::int64_t size = std::clamp<std::int64_t>(length - begin, 0, kChunkSize);
         if (std::error_code error =
                 window_.Require(begin, begin + size + kLookAheadLimit + kHeaderSpan)) {
-            context.log.Failure(error);
+            context.sink.Failure(error);
             break;
         }
-        const ProgressReport report{context.name, begin + size, length,
-                                    ProgressBarValue(begin + size, length),
+        const ScanProgress progress{context.name, begin + size, length,
                                     static_cast<std::int64_t>(accepted_.size())};
-        if (context.observer.Progress(report) == ScanStep::Stop) context.stop.RequestStop();
-        context.observer.Yield();
+        if (context.sink.Progress(progress) == SinkAnswer::Stop) context.stop.RequestStop();
         if (context.options.readResources) {
             marks_.Clear();
             FindMarks(window_.At(begin), static_cast<std::size_t>(size), marks_);
@@ -57,7 +52,6 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
 
 void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
                                     const Context& context) {
-    std::size_t sinceYield = 0;
     for (const SignatureMatch& match : matches_) {
         const SignatureRow& row = context.table[match.row];
         const std::int64_t offset = begin + match.offset;
@@ -69,10 +63,6 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         if (verdict.accepted())
             byRow_[match.row].push_back({offset, verdict.size, verdict.kind,
                                          row.rule == RuleCode::BareIconBitmap, nullptr});
-        if (++sinceYield == kCandidatesPerYield) {
-            sinceYield = 0;
-            context.observer.Yield();
-        }
     }
     // Within a chunk, the candidates of one row come before those of the next.
     for (auto& items : byRow_) {
@@ -108,7 +98,7 @@ void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_
     const std::int64_t available =
         std::min(length, begin + size + kLookAheadLimit + kHeaderSpan) - begin;
     resources_.FindImages(window_.At(begin), begin, marks_.programs, available, source, length,
-                          context.log, context.options, resourceItems_);
+                          context.sink, context.options, resourceItems_);
 }
 
 // Matches come in offset order, so an item that holds a later candidate was taken before it.

@@ -16,9 +16,8 @@
 #include "MidiChainMemo.h"
 #include "Recognisers.h"
 #include "ResourcePass.h"
-#include "ScanLog.h"
-#include "ScanObserver.h"
 #include "ScanOptions.h"
+#include "ScanSink.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
 #include "SourceWindow.h"
@@ -36,13 +35,12 @@ class SearchPhase {
     struct Context {
         const ScanOptions& options;
         const std::vector<SignatureRow>& table;
-        ScanObserver& observer;
-        ScanLog& log;
+        ScanSink& sink;
         StopToken& stop;
         std::string_view name;  // the source's file name, for the progress reports
     };
 
-    // Searches `source` (of `length` bytes); a read failure is logged and ends the search with
+    // Searches `source` (of `length` bytes); a read failure is told and ends the search with
     // what was accepted so far. The accepted items come in the order chunk, table row, position.
     const std::vector<AcceptedItem>& Run(SourceFile& source, std::int64_t length,
                                          const Context& context);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
 
 #include "MediaSamples.h"
 
@@ -28,6 +29,21 @@ QString MainWindowHarness::WriteSource(const std::string& relative) const {
     Append(bytes, MakeGif());
     Append(bytes, Filler(64, 2));
     return QDir::toNativeSeparators(QString::fromStdString(sources.Write(relative, bytes)));
+}
+
+QString MainWindowHarness::WriteLargeSource(const std::string& relative) const {
+    const QString path = WriteSource(relative);
+    QFile file(path);
+    const Bytes gif = MakeGif();
+    if (!file.open(QIODevice::ReadWrite) || !file.resize(400LL << 20) ||
+        !file.seek((400LL << 20) - 4096) ||
+        file.write(reinterpret_cast<const char*>(gif.data()), static_cast<qint64>(gif.size())) < 0)
+        return {};
+    return path;
+}
+
+bool MainWindowHarness::ScanEnds() const {
+    return QTest::qWaitFor([this] { return window_ != nullptr && !window_->IsScanning(); }, 60000);
 }
 
 QStringList MainWindowHarness::ScannedSources() const {

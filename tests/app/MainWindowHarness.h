@@ -83,6 +83,11 @@ class MainWindowHarness {
     }
     // Writes a small source holding one GIF picture; returns its path.
     QString WriteSource(const std::string& relative) const;
+    // Writes a source of 400 MiB, mostly a hole that costs no disk, with a GIF picture in its
+    // first MiB and one in its last: long enough to act while it is scanned. Returns its path.
+    QString WriteLargeSource(const std::string& relative) const;
+    // Lets the event loop run until the window's scan has ended; false if it does not end.
+    bool ScanEnds() const;
     // The sources scanned so far, in order, from the scan log, relative to their folder.
     QStringList ScannedSources() const;
 

@@ -9,10 +9,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOption>
@@ -40,6 +42,7 @@
 #include "ScanSettings.h"
 #include "SourceBrowser.h"
 #include "Volumes.h"
+#include "WindowSink.h"
 #include "frmAbout.h"
 
 using namespace morvane;
@@ -51,6 +54,13 @@ namespace {
 template <typename Control = QAction>
 Control* Named(const Form1& window, const QString& name) {
     return window.findChild<Control*>(name);
+}
+
+// Presses the stop button once the progress window shows the search under way.
+void StopOnceSearching() {
+    Form4* form4 = test::VisibleProgressWindow();
+    if (form4 && form4->StopButton()->isEnabled() && form4->Label1()->text().endsWith(u" bytes."))
+        QTest::mouseClick(form4->StopButton(), Qt::LeftButton);
 }
 
 // English.ini with every text made 40 % longer by repeating its start.
@@ -153,8 +163,8 @@ class MainWindowTest : public QObject {
     void initTestCase() { QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false); }
 
     // A first start shows the program folder, the first filter, the buttons in order and the log
-    // window. A drop is scanned as a command line is (a file alone with the window enabled, a
-    // folder as a batch, a path to nothing not at all); one without a local path is refused.
+    // window. A drop is scanned as a command line is (a file alone, a folder as a batch, a path to
+    // nothing not at all); one without a local path is refused.
     void firstStartAndDrops() {
         MainWindowHarness h;
         const QString source = h.WriteSource("my folder/a file.bin");
@@ -188,20 +198,13 @@ class MainWindowTest : public QObject {
                  Named(window, "play_now_menu"));
 
         QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}));
+        QVERIFY(h.ScanEnds());
         QVERIFY(!Drop(window, {}));
         QVERIFY(!Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
         QVERIFY(h.ScannedSources().isEmpty());
-        QList<bool> enabledWhileScanning;
-        {
-            const test::EveryEventLoopPass watch([&] {
-                if (test::VisibleProgressWindow() != nullptr)
-                    enabledWhileScanning << window.isEnabled();
-            });
-            QVERIFY(Drop(window, {QUrl::fromLocalFile(source)}));
-        }
+        QVERIFY(Drop(window, {QUrl::fromLocalFile(source)}) && h.ScanEnds());
         QCOMPARE(h.ScannedSources(), QStringList({"my folder/a file.bin"}));
-        QVERIFY(!enabledWhileScanning.isEmpty() && !enabledWhileScanning.contains(false) &&
-                test::VisibleProgressWindow() == nullptr);
+        QVERIFY(test::VisibleProgressWindow() == nullptr);
         QCOMPARE(QStringList({window.Controls().Panel1->text(), window.Browser().Folder(),
                               window.Tree().SourceNodeKeys().join(u'|'),
                               window.Tree().Node("GIF#a file.bin")->text(0)}),
@@ -214,14 +217,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(QStringList({lines->item(2)->text().left(30), lines->item(3)->text(),
                               QString::number(lines->count() - lines->currentRow())}),
                  QStringList({"GIF file found at offset: 65, ", "1 found .", "1"}));
-        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("a"))}));
+        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("a"))}) && h.ScanEnds());
         QCOMPARE(h.ScannedSources(),
                  QStringList({"my folder/a file.bin", "a/one.dll", "a/two.dll"}));
     }
 
-    // Depth first in name order, hidden files and folders left out, the window disabled under
-    // the progress window, which counts the files in the built-in language; without sub-folders,
-    // only the folder's own files that pass the filter.
+    // Depth first in name order, hidden files and folders left out; without sub-folders, only the
+    // folder's own files that pass the filter.
     void foldersAreScannedDepthFirstInNameOrder() {
         MainWindowHarness h;
         h.Store(QStringLiteral("Show_Log"), QStringLiteral("OXI"));
@@ -233,28 +235,13 @@ class MainWindowTest : public QObject {
         Form1& window = h.Start();
         QVERIFY(window.Browser().SetFolder(h.Source("A")));
         QCOMPARE(window.Browser().Files(), QStringList({"a1.bin", "a2.bin"}));
-        QList<bool> enabledWhileScanning;
-        QStringList counters, texts;
-        const test::EveryEventLoopPass watch([&] {
-            Form4* form4 = test::VisibleProgressWindow();
-            if (form4 == nullptr || form4->Label2()->text().isEmpty()) return;
-            enabledWhileScanning << window.isEnabled();
-            counters << form4->Label2()->text();
-            texts << form4->Label1()->text();
-        });
         Named(window, "show_all_files")->trigger();
-
+        QVERIFY(h.ScanEnds());
         QCOMPARE(h.ScannedSources(),
                  QStringList({"A/a1.bin", "A/a2.bin", "A/B/b.bin", "A/B/D/d.bin", "A/C/c.bin"}));
-        QVERIFY(!enabledWhileScanning.isEmpty() && !enabledWhileScanning.contains(true));
-        QVERIFY(window.isEnabled() && test::VisibleProgressWindow() == nullptr &&
+        QVERIFY(test::VisibleProgressWindow() == nullptr &&
                 QApplication::overrideCursor() == nullptr);
         QCOMPARE(window.Tree().SourceNodeKeys().size(), 5);
-        QVERIFY(counters.contains("Αρχείο: 1 / 2") && counters.contains("Αρχείο: 2 / 2") &&
-                texts.contains(QStringLiteral("\n\nΑναζήτηση 0 ")));
-        static const QRegularExpression kFourth(
-            QStringLiteral("^d\\.bin\n\nΑναζήτηση .* bytes\\.$"));
-        QVERIFY2(!texts.filter(kFourth).isEmpty(), qPrintable(texts.join(u'|')));
         // The stored "OXI" kept the log window closed; opened now, it is empty.
         QAction* logEntry = Named(window, "show_log_form_menu");
         QVERIFY(window.LogWindow() == nullptr && !logEntry->isChecked());
@@ -267,81 +254,106 @@ class MainWindowTest : public QObject {
         window.Controls().Combo1->setCurrentIndex(1);
         QCOMPARE(window.Browser().Files(), QStringList({"setup.EXE", "tool.exe"}));
         window.show_all_files_Click();
+        QVERIFY(h.ScanEnds());
         QCOMPARE(h.ScannedSources().mid(5), QStringList({"F/setup.EXE", "F/tool.exe"}));
         window.Controls().Combo1->setCurrentIndex(2);
         QCOMPARE(window.Browser().Files(), QStringList({"LIB.DLL"}));
     }
 
+    // A stop ends the file in hand within a chunk and the batch with it; the next batch is not
+    // stopped by it.
     void aStopEndsTheBatchWithTheFileInHand() {
         MainWindowHarness h;
-        for (int i = 1; i <= 10; ++i)
+        h.WriteLargeSource("S/f01.bin");
+        for (int i = 2; i <= 10; ++i)
             h.WriteSource(QStringLiteral("S/f%1.bin").arg(i, 2, 10, QChar(u'0')).toStdString());
         Form1& window = h.Start();
         QVERIFY(window.Browser().SetFolder(h.Source("S")));
         {
-            const test::EveryEventLoopPass stopAtTheThird([] {
-                Form4* form4 = test::VisibleProgressWindow();
-                if (form4 && form4->StopButton()->isEnabled() &&
-                    form4->Label2()->text().endsWith(u": 3 / 10"))
-                    QTest::mouseClick(form4->StopButton(), Qt::LeftButton);
-            });
+            const test::EveryEventLoopPass stopOnceSearching(StopOnceSearching);
             window.show_all_files_Click();
+            QVERIFY(h.ScanEnds());
         }
-        QCOMPARE(h.ScannedSources(), QStringList({"S/f01.bin", "S/f02.bin", "S/f03.bin"}));
+        QCOMPARE(h.ScannedSources(), QStringList({"S/f01.bin"}));
         QCOMPARE(test::ListTree(h.output.path() + "GIF"),
-                 std::vector<std::string>({"f01.bin_0.GIF", "f02.bin_0.GIF", "f03.bin_0.GIF"}));
-        QVERIFY(test::VisibleProgressWindow() == nullptr && window.isEnabled());
-        // The old stop does not end the next batch at a first folder without files.
+                 std::vector<std::string>({"f01.bin_0.GIF"}));
+        QVERIFY(test::VisibleProgressWindow() == nullptr);
         h.WriteSource("E/sub/x.bin");
         QVERIFY(window.Browser().SetFolder(h.Source("E")));
         window.show_all_files_Click();
-        QCOMPARE(h.ScannedSources().mid(3), QStringList({"E/sub/x.bin"}));
+        QVERIFY(h.ScanEnds());
+        QCOMPARE(h.ScannedSources().mid(1), QStringList({"E/sub/x.bin"}));
     }
 
-    // The command line's scan starts no second; a click on a file then scans it alone, afresh,
-    // under a disabled window, and a stop takes effect within a chunk.
+    // While the command line's scan runs, the window answers, but another scan and the commands
+    // that change the results or the options wait: their actions are disabled and their keys do
+    // nothing. A click on a file then scans it alone, afresh, and a stop takes effect within a
+    // chunk.
     void oneScanAtATimeAndAStopWithinAChunk() {
         MainWindowHarness h;
-        test::Bytes bytes;  // three MiB, a GIF picture early in each
-        for (std::uint32_t chunk = 0; chunk < 3; ++chunk) {
-            test::Append(bytes, test::Filler(100, chunk + 1));
-            test::Append(bytes, test::MakeGif());
-            test::Append(bytes,
-                         test::Filler(1024 * 1024 - 100 - test::MakeGif().size(), chunk + 7));
-        }
-        h.sources.Write("C/large.bin", bytes);
+        h.WriteLargeSource("C/large.bin");
         h.WriteSource("C/other.bin");
-        bool tried = false;
-        const test::EveryEventLoopPass interfere([&] {
-            if (tried || h.Window() == nullptr || test::VisibleProgressWindow() == nullptr) return;
-            tried = true;
-            h.Window()->Toolbar1_ButtonClick(QStringLiteral("ALL_FILES"));
-            QListWidget* files = h.Window()->Controls().File1;
-            files->setCurrentItem(files->findItems("other.bin", Qt::MatchExactly).value(0));
-            h.Window()->File1_Click();
-        });
         Form1& window = h.Start(h.Source("C/large.bin"));
-        QVERIFY(tried);
-        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin"}));
-        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), "large.bin(3)");
-
-        QStringList counters;
-        bool enabled = true;
-        const test::EveryEventLoopPass stopAfterTheFirstChunk([&] {
-            Form4* form4 = test::VisibleProgressWindow();
-            if (form4 == nullptr) return;
-            counters << form4->Label2()->text();
-            enabled = enabled && window.isEnabled();
-            if (form4->StopButton()->isEnabled() && form4->Label1()->text().endsWith(u" bytes."))
-                QTest::mouseClick(form4->StopButton(), Qt::LeftButton);
-        });
+        QVERIFY(window.IsScanning());
+        const QStringList blocked = {
+            "show_all_files",  "select_formats_menu", "select_language_menu", "delete_item_menu",
+            "delete_all_menu", "remove_node_item",    "clear_node_category",  "clear_node"};
+        for (const QString& entry : blocked) {
+            QVERIFY2(!Named(window, entry)->isEnabled(), qPrintable(entry));
+            Named(window, entry)->trigger();
+        }
+        for (const char* key : {"ALL_FILES", "DELETE", "DELETE_ALL"})
+            window.Toolbar1_ButtonClick(QString::fromLatin1(key));
         QListWidget* files = window.Controls().File1;
-        files->setCurrentRow(0);
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(0)).center());
+        files->setCurrentItem(files->findItems("other.bin", Qt::MatchExactly).value(0));
+        window.File1_Click();
+        QVERIFY(Named(window, "play_now_menu")->isEnabled());
+        QVERIFY(h.ScanEnds());
+        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin"}));
+        QCOMPARE(h.commands.calls, QStringList());
+        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), "large.bin(2)");
+        for (const QString& entry : blocked) QVERIFY(Named(window, entry)->isEnabled());
+
+        QString counter;
+        {
+            const test::EveryEventLoopPass stopOnceSearching([&counter] {
+                if (Form4* form4 = test::VisibleProgressWindow()) counter = form4->Label2()->text();
+                StopOnceSearching();
+            });
+            files->setCurrentRow(0);
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                              files->visualItemRect(files->item(0)).center());
+            QVERIFY(h.ScanEnds());
+        }
         QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin", "C/large.bin"}));
         QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), QStringLiteral("large.bin(1)"));
-        QVERIFY(counters.contains(QStringLiteral("File: 1 / 1")) && !enabled && window.isEnabled());
+        QCOMPARE(counter, QStringLiteral("File: 1 / 1"));
+    }
+
+    // The progress window's folder, counter and text as the scanning thread tells them, in the
+    // built-in language, the digits grouped as the system groups them; the bar keeps its value
+    // when a report gives none.
+    void theProgressWindowShowsEachStep() {
+        const MessageTable messages = MessageTable::Builtin();
+        QObject context;
+        Form4 form4(QStringLiteral("Morvane"));
+        WindowSink sink(context, {nullptr, {}, nullptr, {}, &messages});
+        sink.SetProgressWindow(&form4);
+        sink.FolderBegun("/a/b");
+        sink.FileBegun(2, 5);
+        QCoreApplication::sendPostedEvents(&context);
+        QCOMPARE(
+            QStringList({form4.Label3()->text(), form4.Label1()->text(), form4.Label2()->text()}),
+            QStringList({"/a/b", "\n\nΑναζήτηση 0 ", "Αρχείο: 2 / 5"}));
+        sink.Progress({"a.dll", 1048576, 2238000, 0});
+        QCoreApplication::sendPostedEvents(&context);
+        const QString s = QLocale::system().groupSeparator();
+        QCOMPARE(form4.Label1()->text(),
+                 "a.dll\n\nΑναζήτηση 1" + s + "048" + s + "576 / 2" + s + "238" + s + "000 bytes.");
+        QCOMPARE(form4.ProgressBar1()->value(), 46);  // 1048577 / 22380
+        sink.Progress({"b.dll", 10, 50, 0});
+        QCoreApplication::sendPostedEvents(&context);
+        QVERIFY(form4.Label1()->text().startsWith(u"b.dll") && form4.ProgressBar1()->value() == 46);
     }
 
     // Buttons, keys, entries reach their commands (an unknown key none; an export button needs an
@@ -397,7 +409,7 @@ class MainWindowTest : public QObject {
     // window's state; a close during a (command line's) scan stops it and waits for its end.
     void closingSavesTheSettingsAfterTheDeletion() {
         const std::tuple<bool, bool, QString> rows[] = {
-            {true, false, "exit_menu"}, {true, true, "close box"}, {false, false, "during a scan"}};
+            {true, false, "exit_menu"}, {true, true, "close box"}, {true, false, "during a scan"}};
         for (const auto& [deleteOnExit, closeLogFirst, how] : rows) {
             MainWindowHarness h;
             h.Store(QStringLiteral("Delete_On_Exit"), deleteOnExit ? "True" : "False");
@@ -405,7 +417,8 @@ class MainWindowTest : public QObject {
             h.Store(QStringLiteral("limit_search_value"), QStringLiteral("12"));
             const bool scanning = how == u"during a scan";
             for (int i = 1; scanning && i <= 5; ++i)
-                h.WriteSource(QStringLiteral("W/w%1.bin").arg(i).toStdString());
+                i == 1 ? h.WriteLargeSource("W/w1.bin")
+                       : h.WriteSource(QStringLiteral("W/w%1.bin").arg(i).toStdString());
             bool closed = true;
             const test::EveryEventLoopPass closeEarly([&] {
                 if (scanning && closed && h.Window() && test::VisibleProgressWindow())
@@ -421,7 +434,8 @@ class MainWindowTest : public QObject {
             if (how == u"exit_menu") Named(window, how)->trigger();
             if (how == u"close box") QVERIFY(window.close());
             if (scanning) {
-                QVERIFY(!closed && h.ScannedSources().size() < 5);
+                QTRY_VERIFY(!closed);
+                QVERIFY(h.ScannedSources().size() < 5);
                 QCOMPARE(window.Browser().Folder(), h.Source("W"));
                 QTRY_VERIFY(!window.isVisible());
             }

@@ -15,8 +15,8 @@
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
 #include "PeWriter.h"
-#include "RecordingObserver.h"
 #include "RecordingShell.h"
+#include "RecordingSink.h"
 #include "ScanEngine.h"
 #include "TempFolder.h"
 #include "ToolbarImageList.h"
@@ -145,7 +145,7 @@ std::pair<int, QPoint> Painted(const QImage& image) {
 // holds, "?" for one that does not decode; sorted.
 QStringList OpenedPictures(const std::string& path, bool resourcesOnly = false) {
     TempFolder temp;
-    RecordingObserver observer;
+    RecordingSink observer;
     StopToken stop;
     ScanSetup setup;
     setup.outputRoot = temp.path();

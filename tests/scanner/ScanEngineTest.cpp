@@ -12,16 +12,17 @@
 
 #include "ChunkMarks.h"
 #include "ItemWriter.h"
+#include "LogFileSink.h"
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "PeWriter.h"
-#include "ProgressText.h"
-#include "RecordingObserver.h"
+#include "ProgressFigures.h"
+#include "RecordingSink.h"
 #include "ReferenceScan.h"
 #include "ScanEngine.h"
-#include "ScanLog.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
+#include "SinkPair.h"
 #include "SourceWindow.h"
 #include "TempFolder.h"
 
@@ -131,15 +132,20 @@ class ScanEngineTest : public ::testing::Test {
   protected:
     TempFolder temp;
     std::string root = temp.path() + "out" + kPathSeparator;
-    RecordingObserver observer;
+    RecordingSink observer;
     StopToken stop;
 
-    // A fresh observer and a scan with a fixed clock.
+    // A fresh recorder and a scan with LOG.txt written at a fixed clock; a failure of the log
+    // counts as one of the scan.
     ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
                      FileSystem* fileSystem = &NativeFileSystem()) {
         observer = {};
-        return ScanEngine({root, {}, [] { return std::string("T"); }, fileSystem})
-            .ScanFile(path, options, observer, stop);
+        LogFileSink log(
+            {*fileSystem, root, "βρέθηκαν", [] { return std::string("T"); }, &observer});
+        SinkPair sinks(log, observer);
+        ScanSummary summary = ScanEngine({root, fileSystem}).ScanFile(path, options, sinks, stop);
+        summary.hadFailure = summary.hadFailure || log.HadFailure();
+        return summary;
     }
     ScanSummary Rescan(const std::string& name, const Bytes& bytes, const ScanOptions& o = {}) {
         return Scan(temp.Write(name, bytes), o);
@@ -213,9 +219,8 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
     EXPECT_EQ(observer.progress.size(), 1u);
     Rescan("two.bin", Filler(kMiB + 1));
     // 1048577 / round(10485.77), and 1048578 / 10486
-    EXPECT_EQ(observer.progress,
-              (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1, 99},
-                                             {"two.bin", kMiB + 1, kMiB + 1, 99}}));
+    EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1},
+                                                                {"two.bin", kMiB + 1, kMiB + 1}}));
     ScanOptions capped;
     capped.chunkCap = 0;
     Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
@@ -226,10 +231,21 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
         // The log is emptied only once it is past its limit, here by one byte in the second round.
         temp.Write("out/LOG.txt", Bytes(static_cast<std::size_t>(kLogResetSize + size / 50), 'x'));
         Rescan("tiny.bin", Filler(static_cast<std::size_t>(size)));
-        EXPECT_EQ(observer.progress,
-                  (std::vector<RecordedProgress>{{"tiny.bin", size, size, std::nullopt}}));
+        EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"tiny.bin", size, size}}));
         EXPECT_EQ(ReadFileBytes(root + "LOG.txt")[0], size == 0 ? 'x' : '-');
     }
+}
+
+// The sink's stop answer ends the search after the chunk it was asked about; what was found is
+// written, and the caller's token carries the stop on to the next source.
+TEST_F(ScanEngineTest, ASinksStopAnswerEndsTheSearch) {
+    const Bytes gif = MakeGif();
+    const std::string path = temp.Write("s.bin", Compose({gif, Filler(2 << 20), gif}));
+    observer.stopAfter = 1;
+    ScanEngine({root}).ScanFile(path, {}, observer, stop);
+    EXPECT_EQ(observer.progress.size(), 1u);
+    EXPECT_EQ(observer.items.size(), 1u);
+    EXPECT_TRUE(stop.StopRequested());
 }
 
 TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
@@ -239,8 +255,7 @@ TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
     EXPECT_FALSE(Scan(temp.MakeFolder("folder.dll")).scanned);  // a folder is not a file either
     temp.Write("out", ToBytes("a file where the output root should be"));
     EXPECT_TRUE(Rescan("a.dll", MakeGif()).foldersFailed);
-    EXPECT_EQ(observer.folderMessages,
-              Lines{"Δεν ειναι δυνατή η δημιουργία του φακέλου '" + root + "ANI"});
+    EXPECT_EQ(observer.folders, Lines{root + "ANI"});
     // The nodes stay, since the empty ones are never cleared.
     EXPECT_EQ(observer.prepared.size(), 10u);
     EXPECT_TRUE(observer.finished.empty() && observer.lines.empty());
@@ -495,9 +510,7 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
         }
 }
 
-TEST(ProgressTextTest, GroupsDigitsAndDividesByRoundedHundredths) {
-    EXPECT_EQ(ProgressText("a.dll", "Αναζήτηση", 1048576, 2238000, "."),
-              "a.dll\r\rΑναζήτηση 1.048.576 / 2.238.000 bytes.");
+TEST(ProgressFiguresTest, GroupsDigitsAndDividesByRoundedHundredths) {
     EXPECT_EQ(GroupDigits(0, ",") + GroupDigits(999, ",") + " " + GroupDigits(-1234567, ","),
               "0999 -1,234,567");
     // (position + 1) / round(length / 100), the rounding to even: 1048577 / 20972, 150 / 2,

@@ -1,4 +1,5 @@
-// The scan log: LOG.txt in the output root, mirrored line by line to the observer.
+// The scan log: LOG.txt in the output root, written from a scan's events. Its lines are fixed
+// English forms but for the word of the count line, which the caller gives in its language.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,9 @@
 #include <system_error>
 
 #include "FileSystem.h"
+#include "LogLineListener.h"
 #include "ResourceKind.h"
-#include "ScanObserver.h"
+#include "ScanSink.h"
 
 namespace morvane {
 
@@ -21,34 +23,42 @@ inline constexpr std::string_view kLogFileName = "LOG.txt";
 // The local date and time in the user's general format (short date, a space, long time).
 std::string LocalDateTimeText();
 
-class ScanLog {
+class LogFileSink final : public ScanSink {
   public:
     using Clock = std::function<std::string()>;
 
-    ScanLog(FileSystem& fileSystem, ScanObserver& observer, Clock clock);
-    ~ScanLog();
+    struct Setup {
+        FileSystem& fileSystem;
+        std::string outputRoot;  // ends with the path separator
+        std::string foundWord;   // of the count line, "12 <word> ."
+        Clock clock = LocalDateTimeText;
+        LogLineListener* listener = nullptr;  // told every line; may be none
+    };
+
+    explicit LogFileSink(Setup setup);
+    ~LogFileSink() override;
 
     // Opens (or creates) the log for appending, emptying it first when it is too long, and writes
     // the separator and start lines. A log that cannot be opened is reported as a failure line to
-    // the observer; the lines then reach only the observer.
-    void Begin(const std::string& outputRoot, std::string_view sourcePath);
-    void Item(ResourceKind kind, std::int64_t position, std::int64_t size);
-    void Failure(const std::error_code& error);
+    // the listener; the lines then reach only the listener.
+    void SearchBegun(const SourceStart& start) override;
+    void Failure(const std::error_code& error) override;
+    void ItemWritten(const FoundItem& item) override;
+    void ItemFailed(const FoundItem& item, const ItemFailure& failure) override;
     // The count and end lines, then the log is closed.
-    void End(std::int64_t count, std::string_view foundWord);
+    void SourceEnded(const SourceEnd& end) override;
 
-    // Whether any failure line was written during this scan.
+    // Whether any failure line was written since the sink was made.
     bool HadFailure() const noexcept { return hadFailure_; }
 
     static std::string ItemLine(ResourceKind kind, std::int64_t position, std::int64_t size);
 
   private:
     void Write(std::string_view line, LogLineKind kind);
+    void Tell(std::string_view line, LogLineKind kind);
     std::unique_ptr<OutputFile> OpenLog(const std::string& path);
 
-    FileSystem& fileSystem_;
-    ScanObserver& observer_;
-    Clock clock_;
+    Setup setup_;
     std::unique_ptr<OutputFile> file_;
     bool hadFailure_ = false;
 };

@@ -1,4 +1,4 @@
-#include "ProgressText.h"
+#include "ProgressFigures.h"
 
 namespace morvane {
 
@@ -11,20 +11,6 @@ std::string GroupDigits(std::int64_t n, std::string_view separator) {
         grouped += digits[i];
     }
     return grouped;
-}
-
-std::string ProgressText(std::string_view name, std::string_view searching,
-                         std::int64_t lastPosition, std::int64_t length,
-                         std::string_view separator) {
-    std::string text(name);
-    text += "\r\r";
-    text += searching;
-    text += ' ';
-    text += GroupDigits(lastPosition, separator);
-    text += " / ";
-    text += GroupDigits(length, separator);
-    text += " bytes.";
-    return text;
 }
 
 std::optional<int> ProgressBarValue(std::int64_t lastPosition, std::int64_t length) noexcept {

@@ -1,4 +1,4 @@
-// The progress window's text and bar value for one chunk.
+// The figures of a progress report: grouped digits and the progress bar's value for one chunk.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,6 @@ namespace morvane {
 
 // n with its digits grouped in threes by `separator` ("1,048,576").
 std::string GroupDigits(std::int64_t n, std::string_view separator);
-
-// Name, two carriage returns, the word for searching, "e / L bytes." with grouped digits.
-std::string ProgressText(std::string_view name, std::string_view searching,
-                         std::int64_t lastPosition, std::int64_t length,
-                         std::string_view separator);
 
 // (e + 1) divided by L / 100 (rounded, halves to even); nothing when that divisor is 0 or the
 // quotient passes 100.

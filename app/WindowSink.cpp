@@ -1,0 +1,133 @@
+#include "WindowSink.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+
+#include "CategoryTree.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "MessageBoxes.h"
+#include "MessageTable.h"
+#include "PathHelpers.h"
+#include "ProgressFigures.h"
+
+namespace morvane {
+
+namespace {
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Grouped(std::int64_t n) {
+    return Text(GroupDigits(n, QLocale::system().groupSeparator().toStdString()));
+}
+}  // namespace
+
+WindowSink::WindowSink(QObject& context, Windows windows)
+    : context_(context), windows_(std::move(windows)) {}
+
+void WindowSink::Post(std::function<void()> show) {
+    QMetaObject::invokeMethod(&context_, std::move(show), Qt::QueuedConnection);
+}
+
+void WindowSink::SourceBegun(const SourceStart& start) {
+    Post([this, name = Text(start.name), options = start.options] {
+        windows_.tree->AddSourceFileNodes(name, options);
+    });
+}
+
+void WindowSink::FoldersFailed(const FoldersFailure& failure) {
+    const QString folder = Text(failure.outputRoot) + Text(KindName(failure.kind));
+    {
+        const std::lock_guard lock(mutex_);
+        if (abandoned_) return;
+        waiting_ = true;
+    }
+    Post([this, folder] {
+        windows_.messageBoxes->Critical(
+            windows_.title,
+            windows_.messages->Text(MessageId::CannotMakeFolder) + QStringLiteral(" '") + folder);
+        const std::lock_guard lock(mutex_);
+        waiting_ = false;
+        answered_.notify_all();
+    });
+    std::unique_lock lock(mutex_);
+    answered_.wait(lock, [this] { return !waiting_ || abandoned_; });
+}
+
+void WindowSink::Abandon() {
+    const std::lock_guard lock(mutex_);
+    abandoned_ = true;
+    answered_.notify_all();
+}
+
+// Name, two line breaks, the word for searching, "e / L bytes." with grouped digits; the bar
+// keeps its value when the report gives none.
+SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
+    Post([this, name = Text(progress.name), done = progress.done, total = progress.total] {
+        if (form4_ == nullptr) return;
+        form4_->Label1()->setText(
+            name + QStringLiteral("\n\n") + windows_.messages->Text(MessageId::Searching) + u' ' +
+            Grouped(done) + QStringLiteral(" / ") + Grouped(total) + QStringLiteral(" bytes."));
+        if (const std::optional<int> value = ProgressBarValue(done, total))
+            form4_->ProgressBar1()->setValue(*value);
+    });
+    return SinkAnswer::Continue;  // the stop button answers through the run's stop token
+}
+
+void WindowSink::ItemWritten(const FoundItem& item) {
+    Post([this, kind = item.kind, name = Text(FileNameOfPath(item.source))] {
+        windows_.tree->CountItem(kind, name);
+    });
+}
+
+void WindowSink::ItemFailed(const FoundItem& item, const ItemFailure&) {
+    ItemWritten(item);  // counted all the same: the log says what failed
+}
+
+void WindowSink::SourceEnded(const SourceEnd&) {
+    Post([this] { windows_.tree->RemoveEmptySourceNodes(); });
+}
+
+void WindowSink::LogLine(std::string_view line, LogLineKind kind) {
+    Post([this, text = Text(line), kind] {
+        Form3* log = windows_.logWindow ? windows_.logWindow() : nullptr;
+        if (log == nullptr) return;
+        log->AddLine(text);
+        if (kind == LogLineKind::End) log->SelectLastLine();
+    });
+}
+
+void WindowSink::FolderListing(const std::string& folder) {
+    Post([this, folder = Text(folder)] { ShowFolder(folder, QString()); });
+}
+
+void WindowSink::FolderBegun(const std::string& folder) {
+    Post([this, folder = Text(folder)] {
+        ShowFolder(folder, QStringLiteral("\n\n") + windows_.messages->Text(MessageId::Searching) +
+                               QStringLiteral(" 0 "));
+    });
+}
+
+void WindowSink::ShowFolder(const QString& folder, const QString& text) {
+    if (form4_ == nullptr) return;
+    form4_->Label1()->setText(text);
+    form4_->Label3()->setText(folder);
+    form4_->show();
+}
+
+void WindowSink::FileBegun(std::size_t index, std::size_t count) {
+    Post([this, index, count] {
+        if (form4_ == nullptr) return;
+        form4_->Label2()->setText(windows_.messages->Text(MessageId::FileWord) +
+                                  QStringLiteral(": ") + QString::number(index) +
+                                  QStringLiteral(" / ") + QString::number(count));
+    });
+}
+
+void WindowSink::RunEnded(std::function<void()> onWindowThread) {
+    Post(std::move(onWindowThread));
+}
+
+}  // namespace morvane
