@@ -358,10 +358,13 @@ class MainWindowTest : public QObject {
 
     // Buttons, keys, entries reach their commands (an unknown key none; an export button needs an
     // icon item without a caption at the selected index); the log, English file open unchecked.
+    // A stored language file that is gone gives way to the built-in Greek, with a word why.
     void commandsReachTheirHandlers() {
         MainWindowHarness h;
-        h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+        h.Store(QStringLiteral("Language"), QStringLiteral("/gone/Deutsch.ini"));
         Form1& window = h.Start();
+        QCOMPARE(h.boxes.shown,
+                 QStringList({"/gone/Deutsch.ini\rdoes not exists. Set Language to Default"}));
         QToolBar& toolbar = *window.Controls().Toolbar1;
         for (const char* key : {"run_file", "DELETE", "DELETE_ALL", "INFO", "BMP"})
             ToolbarButton(toolbar, QString::fromLatin1(key))->trigger();
