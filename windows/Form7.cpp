@@ -30,9 +30,9 @@ void Form7::CreateControls() {
     frame1_->setObjectName(QStringLiteral("Frame1"));
     scale.Place(*frame1_, {120, 0, 3375, 1125});
 
-    label1_ = new QLabel(QStringLiteral("Label1"), frame1_);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    scale.Place(*label1_, {120, 240, 2895, 255});
+    titleLabel_ = new QLabel(QStringLiteral("Label1"), frame1_);
+    titleLabel_->setObjectName(QStringLiteral("Label1"));
+    scale.Place(*titleLabel_, {120, 240, 2895, 255});
 
     combo1_ = new QComboBox(frame1_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -47,7 +47,7 @@ void Form7::CreateControls() {
 
 void Form7::SetTitle(const QString& title) {
     setWindowTitle(title);
-    label1_->setText(title + u':');
+    titleLabel_->setText(title + u':');
     GrowToCaptions(*this);
 }
 

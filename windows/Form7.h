@@ -29,7 +29,7 @@ class Form7 final : public QDialog {
     void SetTitle(const QString& title);
 
     QGroupBox* Frame1() const { return frame1_; }
-    QLabel* Label1() const { return label1_; }
+    QLabel* TitleLabel() const { return titleLabel_; }  // Label1
     QComboBox* Combo1() const { return combo1_; }
     QPushButton* OkButton() const { return okButton_; }  // Command1
 
@@ -44,7 +44,7 @@ class Form7 final : public QDialog {
     QString appFolder_;
     MessageSink& messages_;
     QGroupBox* frame1_ = nullptr;
-    QLabel* label1_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

@@ -72,12 +72,12 @@ void frmAbout::CreateControls() {
     lblDescription_ = label("lblDescription", 1050, 1080, 3885, 810);
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label4_ = label("Label4", 960, 2040, 4095, 255);
-    QFont linkFont = label4_->font();
+    mailLabel_ = label("Label4", 960, 2040, 4095, 255);
+    QFont linkFont = mailLabel_->font();
     linkFont.setUnderline(true);
-    label4_->setFont(linkFont);
-    label4_->setForegroundRole(QPalette::Link);
-    label4_->installEventFilter(this);
+    mailLabel_->setFont(linkFont);
+    mailLabel_->setForegroundRole(QPalette::Link);
+    mailLabel_->installEventFilter(this);
 
     lblOutputFolder_ = label("lblOutputFolder", 960, 2520, 4095, 1200);
     lblOutputFolder_->setWordWrap(true);
@@ -93,14 +93,14 @@ void frmAbout::CreateControls() {
 
 void frmAbout::Form_Load() {
     // The pointing hand tells that the line is a link, not text.
-    label4_->setCursor(Qt::PointingHandCursor);
+    mailLabel_->setCursor(Qt::PointingHandCursor);
     picIcon_->setPixmap(icon_.pixmap(picIcon_->size()));
     // The designed title is empty, so the application title stands alone.
     setWindowTitle(appTitle_);
     lblVersion_->setText(QStringLiteral("v.") + QStringLiteral(MORVANE_VERSION));
     lblTitle_->setText(appTitle_);
     lblDescription_->setText(TermsOfUse(language_));
-    label4_->setText(MailCaption(language_));
+    mailLabel_->setText(MailCaption(language_));
     GrowToCaptions(*this);
 }
 
@@ -122,7 +122,7 @@ void frmAbout::cmdOK_Click() {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label4_ && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == mailLabel_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label4_Click();
         return true;

@@ -31,7 +31,7 @@ class frmAbout final : public QDialog {
     QLabel* lblTitle() const { return lblTitle_; }
     QLabel* lblVersion() const { return lblVersion_; }
     QLabel* lblDescription() const { return lblDescription_; }
-    QLabel* Label4() const { return label4_; }
+    QLabel* MailLabel() const { return mailLabel_; }  // Label4
     QLabel* lblOutputFolder() const { return lblOutputFolder_; }
     QPushButton* cmdOK() const { return cmdOK_; }
 
@@ -56,7 +56,7 @@ class frmAbout final : public QDialog {
     QLabel* lblTitle_ = nullptr;
     QLabel* lblVersion_ = nullptr;
     QLabel* lblDescription_ = nullptr;
-    QLabel* label4_ = nullptr;
+    QLabel* mailLabel_ = nullptr;
     QLabel* lblOutputFolder_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
 };

@@ -67,7 +67,7 @@ class SmallWindowsTest : public QObject {
         for (const char* language : {"/opt/morvane/Ελληνικά.ini", "Default", "default"}) {
             ProbeNextModalDialog(this, [&seen](QDialog* shown) {
                 auto* box = qobject_cast<frmAbout*>(shown);
-                seen << (box ? box->windowTitle() + u'|' + box->Label4()->text() + u'|' +
+                seen << (box ? box->windowTitle() + u'|' + box->MailLabel()->text() + u'|' +
                                    box->lblTitle()->text() + u'|' + box->lblVersion()->text()
                              : "<none>");
             });
@@ -82,8 +82,8 @@ class SmallWindowsTest : public QObject {
         frmAbout box(QStringLiteral("Default"), "Morvane", QPixmap(32, 32));
         box.open();
         QVERIFY(!box.picIcon()->pixmap().isNull());
-        QTest::mouseClick(box.Label4(), Qt::LeftButton);
-        QTest::mouseClick(box.Label4(), Qt::RightButton);
+        QTest::mouseClick(box.MailLabel(), Qt::LeftButton);
+        QTest::mouseClick(box.MailLabel(), Qt::RightButton);
         QCOMPARE(shell.opened, std::vector<std::string>{"mailto:" MORVANE_SUPPORT_MAIL});
         QTest::mouseClick(box.cmdOK(), Qt::LeftButton);
         QVERIFY(!box.isVisible() && box.result() == QDialog::Accepted);
