@@ -157,10 +157,6 @@ std::span<const MenuHead> MenuHeads() {
     return kMenus;
 }
 
-const MenuHead& MenuOf(MenuId id) {
-    return kMenus.at(static_cast<std::size_t>(id));
-}
-
 std::span<const Command> Commands() {
     return kCommands;
 }

@@ -59,7 +59,6 @@ inline constexpr int kToolbarPositions = 13;
 
 // The menus in menu bar order, which is MenuId's.
 std::span<const MenuHead> MenuHeads();
-const MenuHead& MenuOf(MenuId id);
 
 // The rows in menu order, separators included, then the toolbar's own commands.
 std::span<const Command> Commands();
