@@ -29,9 +29,13 @@ QString WithoutTrailingSeparator(QString folder) {
 ScanRunner::ScanRunner(const Session& session, Setup setup)
     : session_(session),
       setup_(std::move(setup)),
-      sink_(*this, setup_.windows),
+      sink_(setup_.windows),
       engine_(ScanSetup{session_.outputRoot}),
-      worker_(engine_, session_.outputRoot, sink_) {}
+      worker_(engine_, session_.outputRoot, sink_) {
+    // About as often as a screen refreshes: what a run tells in between is shown at once.
+    showTimer_.setInterval(15);
+    connect(&showTimer_, &QTimer::timeout, this, [this] { sink_.ShowPosted(); });
+}
 
 ScanRunner::~ScanRunner() {
     sink_.Abandon();
@@ -96,11 +100,13 @@ void ScanRunner::Start(ScanJob job, std::unique_ptr<Form4> form4) {
     form4_ = std::move(form4);
     sink_.SetProgressWindow(form4_.get());
     QApplication::setOverrideCursor(Qt::BusyCursor);
+    showTimer_.start();
     emit ScanStarted();
     worker_.Start(std::move(job), [this] { RunEnded(); });
 }
 
 void ScanRunner::RunEnded() {
+    showTimer_.stop();
     worker_.Join();
     sink_.SetProgressWindow(nullptr);
     form4_.reset();

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "ScanEngine.h"
@@ -65,6 +66,7 @@ class ScanRunner final : public QObject {
     const Session& session_;
     Setup setup_;
     WindowSink sink_;
+    QTimer showTimer_;  // shows what the run told, while it runs
     ScanEngine engine_;
     ScanWorker worker_;  // after the sink and the engine, which its thread uses
     std::unique_ptr<Form4> form4_;

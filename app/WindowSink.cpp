@@ -24,30 +24,26 @@ QString Grouped(std::int64_t n) {
 }
 }  // namespace
 
-WindowSink::WindowSink(QObject& context, Windows windows)
-    : context_(context), windows_(std::move(windows)) {}
-
-void WindowSink::Post(std::function<void()> show) {
-    QMetaObject::invokeMethod(&context_, std::move(show), Qt::QueuedConnection);
-}
+WindowSink::WindowSink(Windows windows) : windows_(std::move(windows)) {}
 
 void WindowSink::SourceBegun(const SourceStart& start) {
-    Post([this, name = Text(start.name), options = start.options] {
-        windows_.tree->AddSourceFileNodes(name, options);
+    posted_.Post([this, name = std::string(start.name), options = start.options] {
+        windows_.tree->AddSourceFileNodes(Text(name), options);
     });
 }
 
 void WindowSink::FoldersFailed(const FoldersFailure& failure) {
-    const QString folder = Text(failure.outputRoot) + Text(KindName(failure.kind));
+    const std::string folder =
+        std::string(failure.outputRoot) + std::string(KindName(failure.kind));
     {
         const std::lock_guard lock(mutex_);
         if (abandoned_) return;
         waiting_ = true;
     }
-    Post([this, folder] {
-        windows_.messageBoxes->Critical(
-            windows_.title,
-            windows_.messages->Text(MessageId::CannotMakeFolder) + QStringLiteral(" '") + folder);
+    posted_.Post([this, folder] {
+        windows_.messageBoxes->Critical(windows_.title,
+                                        windows_.messages->Text(MessageId::CannotMakeFolder) +
+                                            QStringLiteral(" '") + Text(folder));
         const std::lock_guard lock(mutex_);
         waiting_ = false;
         answered_.notify_all();
@@ -65,20 +61,22 @@ void WindowSink::Abandon() {
 // Name, two line breaks, the word for searching, "e / L bytes." with grouped digits; the bar
 // keeps its value when the report gives none.
 SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
-    Post([this, name = Text(progress.name), done = progress.done, total = progress.total] {
-        if (form4_ == nullptr) return;
-        form4_->Label1()->setText(
-            name + QStringLiteral("\n\n") + windows_.messages->Text(MessageId::Searching) + u' ' +
-            Grouped(done) + QStringLiteral(" / ") + Grouped(total) + QStringLiteral(" bytes."));
-        if (const std::optional<int> value = ProgressBarValue(done, total))
-            form4_->ProgressBar1()->setValue(*value);
-    });
+    posted_.Post(
+        [this, name = std::string(progress.name), done = progress.done, total = progress.total] {
+            if (form4_ == nullptr) return;
+            form4_->Label1()->setText(Text(name) + QStringLiteral("\n\n") +
+                                      windows_.messages->Text(MessageId::Searching) + u' ' +
+                                      Grouped(done) + QStringLiteral(" / ") + Grouped(total) +
+                                      QStringLiteral(" bytes."));
+            if (const std::optional<int> value = ProgressBarValue(done, total))
+                form4_->ProgressBar1()->setValue(*value);
+        });
     return SinkAnswer::Continue;  // the stop button answers through the run's stop token
 }
 
 void WindowSink::ItemWritten(const FoundItem& item) {
-    Post([this, kind = item.kind, name = Text(FileNameOfPath(item.source))] {
-        windows_.tree->CountItem(kind, name);
+    posted_.Post([this, kind = item.kind, name = FileNameOfPath(item.source)] {
+        windows_.tree->CountItem(kind, Text(name));
     });
 }
 
@@ -87,38 +85,38 @@ void WindowSink::ItemFailed(const FoundItem& item, const ItemFailure&) {
 }
 
 void WindowSink::SourceEnded(const SourceEnd&) {
-    Post([this] { windows_.tree->RemoveEmptySourceNodes(); });
+    posted_.Post([this] { windows_.tree->RemoveEmptySourceNodes(); });
 }
 
 void WindowSink::LogLine(std::string_view line, LogLineKind kind) {
-    Post([this, text = Text(line), kind] {
+    posted_.Post([this, line = std::string(line), kind] {
         Form3* log = windows_.logWindow ? windows_.logWindow() : nullptr;
         if (log == nullptr) return;
-        log->AddLine(text);
+        log->AddLine(Text(line));
         if (kind == LogLineKind::End) log->SelectLastLine();
     });
 }
 
 void WindowSink::FolderListing(const std::string& folder) {
-    Post([this, folder = Text(folder)] { ShowFolder(folder, QString()); });
+    posted_.Post([this, folder] { ShowFolder(folder, QString()); });
 }
 
 void WindowSink::FolderBegun(const std::string& folder) {
-    Post([this, folder = Text(folder)] {
+    posted_.Post([this, folder] {
         ShowFolder(folder, QStringLiteral("\n\n") + windows_.messages->Text(MessageId::Searching) +
                                QStringLiteral(" 0 "));
     });
 }
 
-void WindowSink::ShowFolder(const QString& folder, const QString& text) {
+void WindowSink::ShowFolder(const std::string& folder, const QString& text) {
     if (form4_ == nullptr) return;
     form4_->Label1()->setText(text);
-    form4_->Label3()->setText(folder);
+    form4_->Label3()->setText(Text(folder));
     form4_->show();
 }
 
 void WindowSink::FileBegun(std::size_t index, std::size_t count) {
-    Post([this, index, count] {
+    posted_.Post([this, index, count] {
         if (form4_ == nullptr) return;
         form4_->Label2()->setText(windows_.messages->Text(MessageId::FileWord) +
                                   QStringLiteral(": ") + QString::number(index) +
@@ -127,7 +125,7 @@ void WindowSink::FileBegun(std::size_t index, std::size_t count) {
 }
 
 void WindowSink::RunEnded(std::function<void()> onWindowThread) {
-    Post(std::move(onWindowThread));
+    posted_.Post(std::move(onWindowThread));
 }
 
 }  // namespace morvane

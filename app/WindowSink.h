@@ -1,16 +1,16 @@
 // What a scan shows in the windows: the tree's nodes and counts, the progress window's text and
 // bar, the log window's lines and the message when the kind folders cannot be made. It is told
-// on the scanning thread and shows on the window's thread: every event is posted to `context`'s
-// thread and handled there, in the order it was told.
+// on the scanning thread and shows on the window's thread: every event is posted, and shown when
+// the window's thread calls ShowPosted, in the order it was told.
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
 
 #include "LogLineListener.h"
+#include "PostedEvents.h"
 #include "ScanSink.h"
 
 namespace morvane {
@@ -33,12 +33,14 @@ class WindowSink final : public ScanSink, public LogLineListener {
         const MessageTable* messages = nullptr;
     };
 
-    WindowSink(QObject& context, Windows windows);
+    explicit WindowSink(Windows windows);
 
     // The progress window of the run; nullptr between runs. On the window's thread only.
     void SetProgressWindow(Form4* form4) { form4_ = form4; }
     // The window is going: a scan waiting for a message box to be answered goes on.
     void Abandon();
+    // Shows what was told until now. On the window's thread only.
+    void ShowPosted() { posted_.RunPosted(); }
 
     // The scan's events, on the scanning thread.
     void SourceBegun(const SourceStart& start) override;
@@ -57,10 +59,9 @@ class WindowSink final : public ScanSink, public LogLineListener {
     void RunEnded(std::function<void()> onWindowThread);
 
   private:
-    void Post(std::function<void()> show);
-    void ShowFolder(const QString& folder, const QString& text);
+    void ShowFolder(const std::string& folder, const QString& text);
 
-    QObject& context_;
+    PostedEvents posted_;
     Windows windows_;
     Form4* form4_ = nullptr;
     // A message box holds the scan until it is answered, as it would on one thread.

@@ -335,24 +335,23 @@ class MainWindowTest : public QObject {
     // when a report gives none.
     void theProgressWindowShowsEachStep() {
         const MessageTable messages = MessageTable::Builtin();
-        QObject context;
         Form4 form4(QStringLiteral("Morvane"));
-        WindowSink sink(context, {nullptr, {}, nullptr, {}, &messages});
+        WindowSink sink({nullptr, {}, nullptr, {}, &messages});
         sink.SetProgressWindow(&form4);
         sink.FolderBegun("/a/b");
         sink.FileBegun(2, 5);
-        QCoreApplication::sendPostedEvents(&context);
+        sink.ShowPosted();
         QCOMPARE(
             QStringList({form4.Label3()->text(), form4.Label1()->text(), form4.Label2()->text()}),
             QStringList({"/a/b", "\n\nΑναζήτηση 0 ", "Αρχείο: 2 / 5"}));
         sink.Progress({"a.dll", 1048576, 2238000, 0});
-        QCoreApplication::sendPostedEvents(&context);
+        sink.ShowPosted();
         const QString s = QLocale::system().groupSeparator();
         QCOMPARE(form4.Label1()->text(),
                  "a.dll\n\nΑναζήτηση 1" + s + "048" + s + "576 / 2" + s + "238" + s + "000 bytes.");
         QCOMPARE(form4.ProgressBar1()->value(), 46);  // 1048577 / 22380
         sink.Progress({"b.dll", 10, 50, 0});
-        QCoreApplication::sendPostedEvents(&context);
+        sink.ShowPosted();
         QVERIFY(form4.Label1()->text().startsWith(u"b.dll") && form4.ProgressBar1()->value() == 46);
     }
 
