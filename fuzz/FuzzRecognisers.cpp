@@ -32,7 +32,7 @@ std::int64_t LargestSize(RuleCode rule, const LookAhead& a) {
             return kLargestIconImage + 22;
         case RuleCode::Riff:
             return a.bytesToEnd() - 1 + 8;
-        case RuleCode::BareIconBitmap:
+        case RuleCode::BareIconImage:
             return kBareIconSize;
     }
     return 0;

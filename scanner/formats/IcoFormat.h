@@ -1,0 +1,42 @@
+// Icon files: a directory of images, or a lone 32x32 icon image found by its bare header.
+#pragma once
+
+#include <cstdint>
+
+#include "FormatDescriptor.h"
+
+namespace morvane {
+
+Verdict MeasureIconDirectory(const SignatureRow& row, const LookAhead& a,
+                             const ScanOptions& options, MidiChainMemo* memo) noexcept;
+Verdict MeasureBareIconImage(const SignatureRow& row, const LookAhead& a,
+                             const ScanOptions& options, MidiChainMemo* memo) noexcept;
+std::int64_t CheckIcoItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+
+namespace ico {
+inline constexpr std::uint8_t kDirectory[] = {0x00, 0x00, 0x01, 0x00, 0x01, 0x00};
+inline constexpr std::uint8_t kBareImage[] = {0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0x40};
+inline constexpr SignatureRow kSignatures[] = {
+    {2, kDirectory, RuleCode::IconDirectory, ResourceKind::ICO, &MeasureIconDirectory, {2, {2, 4}}},
+    {3, kBareImage, RuleCode::BareIconImage, ResourceKind::ICO, &MeasureBareIconImage, {3, {3, 7}}},
+};
+inline constexpr std::uint32_t kResourceTypes[] = {14};
+}  // namespace ico
+
+inline constexpr FormatDescriptor kIcoFormat = {
+    .kind = ResourceKind::ICO,
+    .name = "ICO",
+    .signatures = ico::kSignatures,
+    .riff = {},
+    .check = &CheckIcoItem,
+    .resources = {ico::kResourceTypes, ""},
+    .settingsKey = "SCAN_ICO",
+    .toolbarImage = 11,
+    .categoryImage = 11,
+    .symbol = KindSymbol::Icon,
+    .expandedAfterScan = true,
+    .optionBox = 1,
+    .ranks = {.folder = 4, .stored = 0, .node = 3, .optionBox = 0},
+};
+
+}  // namespace morvane

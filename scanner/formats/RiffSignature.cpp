@@ -1,0 +1,12 @@
+#include "RiffSignature.h"
+
+#include "Recognisers.h"
+
+namespace morvane {
+
+Verdict MeasureRiff(const SignatureRow&, const LookAhead& a, const ScanOptions& options,
+                    MidiChainMemo*) noexcept {
+    return RecogniseRiff(a, options);
+}
+
+}  // namespace morvane
