@@ -18,15 +18,15 @@ namespace morvane::teddy {
 inline constexpr int kBuckets = 8;
 inline constexpr int kFingerprint = 3;
 inline constexpr int kAny = 0x100;
-inline constexpr int kMaxFamilies = kSignatureRowCount;
 
 struct Family {
     int shift;
     int bytes[kFingerprint][2];  // up to two allowed values per position (-1: none, kAny: any)
 };
 
+template <std::size_t MaxFamilies>
 struct Plan {
-    Family families[kMaxFamilies];
+    Family families[MaxFamilies];
     int familyCount;
     unsigned bucketShifts[kBuckets];  // bit s: the bucket holds a family of shift s
     int startsPerPosition;            // at most this many candidate starts come from one hit
@@ -62,9 +62,10 @@ consteval Family FingerprintOf(const SignatureRow& row) {
     return f;
 }
 
-consteval Plan BuildPlan() {
-    Plan plan{};
-    for (const SignatureRow& row : kAllSignatureRows) {
+template <std::size_t N>
+consteval Plan<N> BuildPlan(const std::array<SignatureRow, N>& rows) {
+    Plan<N> plan{};
+    for (const SignatureRow& row : rows) {
         const Family f = FingerprintOf(row);
         bool folded = false;
         for (int i = 0; i < plan.familyCount && !folded; ++i)
@@ -82,20 +83,18 @@ consteval Plan BuildPlan() {
     return plan;
 }
 
-inline constexpr Plan kPlan = BuildPlan();
-inline constexpr int kMaxShift = kPlan.maxShift;
-
 struct Tables {
     std::uint8_t low[kFingerprint][16];
     std::uint8_t high[kFingerprint][16];
 };
 
-consteval Tables BuildTables() {
+template <std::size_t N>
+consteval Tables BuildTables(const Plan<N>& plan) {
     Tables t{};
-    for (int f = 0; f < kPlan.familyCount; ++f) {
+    for (int f = 0; f < plan.familyCount; ++f) {
         const auto bit = static_cast<std::uint8_t>(1u << (f % kBuckets));
         for (int j = 0; j < kFingerprint; ++j)
-            for (int value : kPlan.families[f].bytes[j]) {
+            for (int value : plan.families[f].bytes[j]) {
                 if (value < 0) continue;
                 for (int n = 0; n < 16; ++n) {
                     if (value == kAny || (value & 15) == n)
@@ -108,6 +107,8 @@ consteval Tables BuildTables() {
     return t;
 }
 
-inline constexpr Tables kTables = BuildTables();
+inline constexpr Plan<kSignatureRowCount> kPlan = BuildPlan(kAllSignatureRows);
+inline constexpr int kMaxShift = kPlan.maxShift;
+inline constexpr Tables kTables = BuildTables(kPlan);
 
 }  // namespace morvane::teddy
