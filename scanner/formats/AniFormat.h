@@ -23,6 +23,8 @@ inline constexpr FormatDescriptor kAniFormat = {
     .categoryImage = 22,
     .symbol = KindSymbol::AnimatedCursor,
     .expandedAfterScan = true,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 10,
     .ranks = {.folder = 0, .stored = 9, .node = 9, .optionBox = 9},
 };

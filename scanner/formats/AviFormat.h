@@ -19,6 +19,8 @@ inline constexpr FormatDescriptor kAviFormat = {
     .categoryImage = 13,
     .symbol = KindSymbol::Avi,
     .expandedAfterScan = false,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 8,
     .ranks = {.folder = 9, .stored = 6, .node = 2, .optionBox = 7},
 };

@@ -1,3 +1,4 @@
+// The BMP descriptor's size rules and check, in the shapes the format table calls them by.
 #include "BmpFormat.h"
 
 #include "ItemChecks.h"

@@ -31,6 +31,8 @@ inline constexpr FormatDescriptor kBmpFormat = {
     .categoryImage = 7,
     .symbol = KindSymbol::Bitmap,
     .expandedAfterScan = true,
+    .listShowsItself = true,
+    .exportsAsPicture = false,
     .optionBox = 2,
     .ranks = {.folder = 5, .stored = 1, .node = 4, .optionBox = 1},
 };

@@ -1,3 +1,4 @@
+// The CUR descriptor's size rules and check, in the shapes the format table calls them by.
 #include "CurFormat.h"
 
 #include "ItemChecks.h"

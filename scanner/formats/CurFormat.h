@@ -36,6 +36,8 @@ inline constexpr FormatDescriptor kCurFormat = {
     .categoryImage = 8,
     .symbol = KindSymbol::Cursor,
     .expandedAfterScan = true,
+    .listShowsItself = false,
+    .exportsAsPicture = true,
     .optionBox = 4,
     .ranks = {.folder = 3, .stored = 7, .node = 1, .optionBox = 3},
 };

@@ -55,6 +55,8 @@ struct FormatDescriptor {
     int categoryImage;  // the picture of the kind's category node in the tree
     KindSymbol symbol;
     bool expandedAfterScan;  // whether its category opens when a scan ends
+    bool listShowsItself;    // the item list shows each item's own picture, not the symbol
+    bool exportsAsPicture;   // the item menu's picture exports apply to its items
     int optionBox;           // the number N of the options dialog's "CheckN"
     FormatRanks ranks;
 };

@@ -1,3 +1,4 @@
+// The GIF descriptor's size rules and check, in the shapes the format table calls them by.
 #include "GifFormat.h"
 
 #include "ItemChecks.h"

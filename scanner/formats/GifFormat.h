@@ -32,6 +32,8 @@ inline constexpr FormatDescriptor kGifFormat = {
     .categoryImage = 9,
     .symbol = KindSymbol::Gif,
     .expandedAfterScan = true,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 5,
     .ranks = {.folder = 8, .stored = 2, .node = 7, .optionBox = 4},
 };

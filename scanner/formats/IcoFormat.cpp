@@ -1,3 +1,4 @@
+// The ICO descriptor's size rules and check, in the shapes the format table calls them by.
 #include "IcoFormat.h"
 
 #include "ItemChecks.h"

@@ -35,6 +35,8 @@ inline constexpr FormatDescriptor kIcoFormat = {
     .categoryImage = 11,
     .symbol = KindSymbol::Icon,
     .expandedAfterScan = true,
+    .listShowsItself = true,
+    .exportsAsPicture = true,
     .optionBox = 1,
     .ranks = {.folder = 4, .stored = 0, .node = 3, .optionBox = 0},
 };

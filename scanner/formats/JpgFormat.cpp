@@ -1,3 +1,4 @@
+// The JPG descriptor's size rules and check, in the shapes the format table calls them by.
 #include "JpgFormat.h"
 
 #include "ItemChecks.h"

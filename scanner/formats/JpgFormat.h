@@ -30,6 +30,8 @@ inline constexpr FormatDescriptor kJpgFormat = {
     .categoryImage = 10,
     .symbol = KindSymbol::Jpeg,
     .expandedAfterScan = true,
+    .listShowsItself = true,
+    .exportsAsPicture = false,
     .optionBox = 3,
     .ranks = {.folder = 7, .stored = 3, .node = 5, .optionBox = 2},
 };

@@ -1,3 +1,4 @@
+// The MID descriptor's size rules and check, in the shapes the format table calls them by.
 #include "MidFormat.h"
 
 #include "ItemChecks.h"

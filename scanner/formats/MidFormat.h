@@ -30,6 +30,8 @@ inline constexpr FormatDescriptor kMidFormat = {
     .categoryImage = 21,
     .symbol = KindSymbol::Midi,
     .expandedAfterScan = false,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 9,
     .ranks = {.folder = 1, .stored = 8, .node = 8, .optionBox = 8},
 };

@@ -1,3 +1,4 @@
+// The PNG descriptor's size rules and check, in the shapes the format table calls them by.
 #include "PngFormat.h"
 
 #include "ItemChecks.h"

@@ -30,6 +30,8 @@ inline constexpr FormatDescriptor kPngFormat = {
     .categoryImage = 15,
     .symbol = KindSymbol::Png,
     .expandedAfterScan = true,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 6,
     .ranks = {.folder = 2, .stored = 4, .node = 6, .optionBox = 5},
 };

@@ -1,3 +1,4 @@
+// The RIFF signature's size rule in the shape the format table calls it by.
 #include "RiffSignature.h"
 
 #include "Recognisers.h"

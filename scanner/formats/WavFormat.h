@@ -19,6 +19,8 @@ inline constexpr FormatDescriptor kWavFormat = {
     .categoryImage = 14,
     .symbol = KindSymbol::Wave,
     .expandedAfterScan = true,
+    .listShowsItself = false,
+    .exportsAsPicture = false,
     .optionBox = 7,
     .ranks = {.folder = 6, .stored = 5, .node = 0, .optionBox = 6},
 };
