@@ -109,6 +109,8 @@ consteval Tables BuildTables(const Plan<N>& plan) {
 
 inline constexpr Plan<kSignatureRowCount> kPlan = BuildPlan(kAllSignatureRows);
 inline constexpr int kMaxShift = kPlan.maxShift;
+// With no more families than buckets, each bucket has one shift and a hit gives one start.
+inline constexpr bool kOneShiftPerBucket = kPlan.familyCount <= kBuckets;
 inline constexpr Tables kTables = BuildTables(kPlan);
 
 }  // namespace morvane::teddy
