@@ -201,33 +201,20 @@ std::vector<std::uint8_t> BitmapFile(std::span<const std::uint8_t> resource) {
 }
 
 bool KindBySignature(std::span<const std::uint8_t> bytes, ResourceKind& kind) noexcept {
-    const auto starts = [&](std::uint64_t at, const char* text, std::size_t n) {
-        return bytes.size() >= at + n && std::memcmp(bytes.data() + at, text, n) == 0;
+    const auto starts = [&](std::size_t at, std::string_view text) {
+        return bytes.size() >= at + text.size() &&
+               std::memcmp(bytes.data() + at, text.data(), text.size()) == 0;
     };
-    const bool riff = starts(0, "RIFF", 4);
-    if (riff && starts(8, "ACON", 4))
-        kind = ResourceKind::ANI;
-    else if (riff && starts(8, "AVI ", 4))
-        kind = ResourceKind::AVI;
-    else if (riff && starts(8, "WAVE", 4))
-        kind = ResourceKind::WAV;
-    else if (starts(0, "\x89PNG\r\n\x1a\n", 8))
-        kind = ResourceKind::PNG;
-    else if (starts(0, "GIF8", 4))
-        kind = ResourceKind::GIF;
-    else if (starts(0, "\xFF\xD8\xFF", 3))
-        kind = ResourceKind::JPG;
-    else if (starts(0, "MThd", 4))
-        kind = ResourceKind::MID;
-    else if (starts(0, "BM", 2) && bytes.size() > 14)
-        kind = ResourceKind::BMP;
-    else if (starts(0, "\0\0\1\0", 4))
-        kind = ResourceKind::ICO;
-    else if (starts(0, "\0\0\2\0", 4))
-        kind = ResourceKind::CUR;
-    else
-        return false;
-    return true;
+    // No two kinds' leading bytes (and forms) can both match, so the table's order is no choice.
+    for (const FormatDescriptor& format : kFormats) {
+        const ResourceTypes& types = format.resources;
+        if (types.leading.empty() || !starts(0, types.leading) || bytes.size() < types.leastSize)
+            continue;
+        if (!format.riff.form.empty() && !starts(8, format.riff.form)) continue;
+        kind = format.kind;
+        return true;
+    }
+    return false;
 }
 
 struct WholeResourceBuilder::Index : ImageIndex {

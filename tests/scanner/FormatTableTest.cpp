@@ -1,6 +1,6 @@
 // The tables derived from the format descriptors: each kind has its own name, key, box and
-// pictures, every signature row is its descriptor's, and the shuffle prefilter still reaches
-// every signature when there are more families than buckets.
+// pictures, every signature row is its descriptor's, untyped resources find their kind, and the
+// shuffle prefilter still reaches every signature when there are more families than buckets.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,6 +8,7 @@
 
 #include "SignatureTable.h"
 #include "TeddyTables.h"
+#include "WholeResources.h"
 
 namespace morvane {
 namespace {
@@ -48,6 +49,18 @@ TEST(FormatTableTest, EverySignatureRowIsListedByTheKindsThatSearchIt) {
             })) << format.name;
         }
     EXPECT_EQ(listed.size(), AllSignatureRows().size());
+}
+
+// An untyped resource that begins as a kind's do is of that kind, and of no kind listed before it.
+TEST(FormatTableTest, UntypedResourcesAreToldApartByTheirFirstBytes) {
+    for (const FormatDescriptor& format : kFormats) {
+        std::vector<std::uint8_t> bytes(std::max<std::size_t>(format.resources.leastSize, 12), 7);
+        std::copy(format.resources.leading.begin(), format.resources.leading.end(), bytes.begin());
+        std::copy(format.riff.form.begin(), format.riff.form.end(), bytes.begin() + 8);
+        ResourceKind kind{};
+        EXPECT_TRUE(KindBySignature(bytes, kind)) << format.name;
+        EXPECT_EQ(kind, format.kind) << format.name;
+    }
 }
 
 // Twelve fingerprints that fold into no family of another: buckets must be shared, by families
