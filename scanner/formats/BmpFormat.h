@@ -14,7 +14,12 @@ std::int64_t CheckBmpItem(ItemView item, ResourceKind kind, std::int64_t bytesTo
 namespace bmp {
 inline constexpr std::uint8_t kSignature[] = {'B', 'M'};
 inline constexpr SignatureRow kSignatures[] = {
-    {4, kSignature, RuleCode::Bitmap, ResourceKind::BMP, &MeasureBitmap, {0, {0, 1}}},
+    {.row = 4,
+     .bytes = kSignature,
+     .rule = RuleCode::Bitmap,
+     .kind = ResourceKind::BMP,
+     .measure = &MeasureBitmap,
+     .look = {.shift = 0, .anchors = {0, 1}}},
 };
 inline constexpr std::uint32_t kResourceTypes[] = {2};
 }  // namespace bmp
@@ -25,7 +30,7 @@ inline constexpr FormatDescriptor kBmpFormat = {
     .signatures = bmp::kSignatures,
     .riff = {},
     .check = &CheckBmpItem,
-    .resources = {bmp::kResourceTypes, "", "BM", 15},
+    .resources = {.ids = bmp::kResourceTypes, .leading = "BM", .leastSize = 15},
     .settingsKey = "SCAN_BMP",
     .toolbarImage = 7,
     .categoryImage = 7,

@@ -14,12 +14,12 @@ std::int64_t CheckCurItem(ItemView item, ResourceKind kind, std::int64_t bytesTo
 namespace cur {
 inline constexpr std::uint8_t kDirectory[] = {0x00, 0x00, 0x02, 0x00, 0x01, 0x00};
 inline constexpr SignatureRow kSignatures[] = {
-    {1,
-     kDirectory,
-     RuleCode::CursorDirectory,
-     ResourceKind::CUR,
-     &MeasureCursorDirectory,
-     {2, {2, 4}}},
+    {.row = 1,
+     .bytes = kDirectory,
+     .rule = RuleCode::CursorDirectory,
+     .kind = ResourceKind::CUR,
+     .measure = &MeasureCursorDirectory,
+     .look = {.shift = 2, .anchors = {2, 4}}},
 };
 inline constexpr std::uint32_t kResourceTypes[] = {12};
 }  // namespace cur
@@ -30,7 +30,7 @@ inline constexpr FormatDescriptor kCurFormat = {
     .signatures = cur::kSignatures,
     .riff = {},
     .check = &CheckCurItem,
-    .resources = {cur::kResourceTypes, "", std::string_view("\0\0\2\0", 4), 0},
+    .resources = {.ids = cur::kResourceTypes, .leading = std::string_view("\0\0\2\0", 4)},
     .settingsKey = "SCAN_CUR",
     .toolbarImage = 8,
     .categoryImage = 8,

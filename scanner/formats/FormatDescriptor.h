@@ -40,10 +40,10 @@ struct FormatRanks {
 // PE resources that are items of a kind: by their type, or, when no kind answers to the type, by
 // their first bytes (a RIFF kind's resource also needs its form).
 struct ResourceTypes {
-    std::span<const std::uint32_t> ids;  // numbered types
-    std::string_view name;               // a named type, in any letter case ("AVI"), or empty
-    std::string_view leading;            // the first bytes of an untyped resource of the kind
-    std::size_t leastSize;               // and the fewest bytes it may have
+    std::span<const std::uint32_t> ids = {};  // numbered types
+    std::string_view name = {};               // a named type, in any letter case ("AVI"), or empty
+    std::string_view leading = {};            // the first bytes of an untyped resource of the kind
+    std::size_t leastSize = 0;                // and the fewest bytes it may have
 };
 
 struct FormatDescriptor {

@@ -15,8 +15,18 @@ namespace gif {
 inline constexpr std::uint8_t kVersion87[] = {'G', 'I', 'F', '8', '7', 'a'};
 inline constexpr std::uint8_t kVersion89[] = {'G', 'I', 'F', '8', '9', 'a'};
 inline constexpr SignatureRow kSignatures[] = {
-    {5, kVersion87, RuleCode::Gif, ResourceKind::GIF, &MeasureGif, {0, {0, 3}}},
-    {6, kVersion89, RuleCode::Gif, ResourceKind::GIF, &MeasureGif, {0, {0, 3}}},
+    {.row = 5,
+     .bytes = kVersion87,
+     .rule = RuleCode::Gif,
+     .kind = ResourceKind::GIF,
+     .measure = &MeasureGif,
+     .look = {.shift = 0, .anchors = {0, 3}}},
+    {.row = 6,
+     .bytes = kVersion89,
+     .rule = RuleCode::Gif,
+     .kind = ResourceKind::GIF,
+     .measure = &MeasureGif,
+     .look = {.shift = 0, .anchors = {0, 3}}},
 };
 }  // namespace gif
 
@@ -26,7 +36,7 @@ inline constexpr FormatDescriptor kGifFormat = {
     .signatures = gif::kSignatures,
     .riff = {},
     .check = &CheckGifItem,
-    .resources = {{}, "", "GIF8", 0},
+    .resources = {.leading = "GIF8"},
     .settingsKey = "SCAN_GIF",
     .toolbarImage = 9,
     .categoryImage = 9,

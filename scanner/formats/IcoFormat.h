@@ -17,8 +17,18 @@ namespace ico {
 inline constexpr std::uint8_t kDirectory[] = {0x00, 0x00, 0x01, 0x00, 0x01, 0x00};
 inline constexpr std::uint8_t kBareImage[] = {0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0x40};
 inline constexpr SignatureRow kSignatures[] = {
-    {2, kDirectory, RuleCode::IconDirectory, ResourceKind::ICO, &MeasureIconDirectory, {2, {2, 4}}},
-    {3, kBareImage, RuleCode::BareIconImage, ResourceKind::ICO, &MeasureBareIconImage, {3, {3, 7}}},
+    {.row = 2,
+     .bytes = kDirectory,
+     .rule = RuleCode::IconDirectory,
+     .kind = ResourceKind::ICO,
+     .measure = &MeasureIconDirectory,
+     .look = {.shift = 2, .anchors = {2, 4}}},
+    {.row = 3,
+     .bytes = kBareImage,
+     .rule = RuleCode::BareIconImage,
+     .kind = ResourceKind::ICO,
+     .measure = &MeasureBareIconImage,
+     .look = {.shift = 3, .anchors = {3, 7}}},
 };
 inline constexpr std::uint32_t kResourceTypes[] = {14};
 }  // namespace ico
@@ -29,7 +39,7 @@ inline constexpr FormatDescriptor kIcoFormat = {
     .signatures = ico::kSignatures,
     .riff = {},
     .check = &CheckIcoItem,
-    .resources = {ico::kResourceTypes, "", std::string_view("\0\0\1\0", 4), 0},
+    .resources = {.ids = ico::kResourceTypes, .leading = std::string_view("\0\0\1\0", 4)},
     .settingsKey = "SCAN_ICO",
     .toolbarImage = 11,
     .categoryImage = 11,

@@ -14,7 +14,12 @@ std::int64_t CheckJpgItem(ItemView item, ResourceKind kind, std::int64_t bytesTo
 namespace jpg {
 inline constexpr std::uint8_t kSignature[] = {0xFF, 0xD8, 0xFF, 0xE0};
 inline constexpr SignatureRow kSignatures[] = {
-    {7, kSignature, RuleCode::Jpeg, ResourceKind::JPG, &MeasureJpeg, {1, {1, 3}}},
+    {.row = 7,
+     .bytes = kSignature,
+     .rule = RuleCode::Jpeg,
+     .kind = ResourceKind::JPG,
+     .measure = &MeasureJpeg,
+     .look = {.shift = 1, .anchors = {1, 3}}},
 };
 }  // namespace jpg
 
@@ -24,7 +29,7 @@ inline constexpr FormatDescriptor kJpgFormat = {
     .signatures = jpg::kSignatures,
     .riff = {},
     .check = &CheckJpgItem,
-    .resources = {{}, "", "\xFF\xD8\xFF", 0},
+    .resources = {.leading = "\xFF\xD8\xFF"},
     .settingsKey = "SCAN_JPG",
     .toolbarImage = 10,
     .categoryImage = 10,

@@ -14,7 +14,12 @@ std::int64_t CheckMidItem(ItemView item, ResourceKind kind, std::int64_t bytesTo
 namespace mid {
 inline constexpr std::uint8_t kSignature[] = {'M', 'T', 'h', 'd', 0x00};
 inline constexpr SignatureRow kSignatures[] = {
-    {10, kSignature, RuleCode::Midi, ResourceKind::MID, &MeasureMidi, {0, {0, 2}}},
+    {.row = 10,
+     .bytes = kSignature,
+     .rule = RuleCode::Midi,
+     .kind = ResourceKind::MID,
+     .measure = &MeasureMidi,
+     .look = {.shift = 0, .anchors = {0, 2}}},
 };
 }  // namespace mid
 
@@ -24,7 +29,7 @@ inline constexpr FormatDescriptor kMidFormat = {
     .signatures = mid::kSignatures,
     .riff = {},
     .check = &CheckMidItem,
-    .resources = {{}, "", "MThd", 0},
+    .resources = {.leading = "MThd"},
     .settingsKey = "SCAN_MID",
     .toolbarImage = 21,
     .categoryImage = 21,

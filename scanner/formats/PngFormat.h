@@ -14,7 +14,12 @@ std::int64_t CheckPngItem(ItemView item, ResourceKind kind, std::int64_t bytesTo
 namespace png {
 inline constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D};
 inline constexpr SignatureRow kSignatures[] = {
-    {9, kSignature, RuleCode::Png, ResourceKind::PNG, &MeasurePng, {0, {0, 1}}},
+    {.row = 9,
+     .bytes = kSignature,
+     .rule = RuleCode::Png,
+     .kind = ResourceKind::PNG,
+     .measure = &MeasurePng,
+     .look = {.shift = 0, .anchors = {0, 1}}},
 };
 }  // namespace png
 
@@ -24,7 +29,7 @@ inline constexpr FormatDescriptor kPngFormat = {
     .signatures = png::kSignatures,
     .riff = {},
     .check = &CheckPngItem,
-    .resources = {{}, "", "\x89PNG\r\n\x1a\n", 0},
+    .resources = {.leading = "\x89PNG\r\n\x1a\n"},
     .settingsKey = "SCAN_PNG",
     .toolbarImage = 15,
     .categoryImage = 15,

@@ -13,7 +13,12 @@ Verdict MeasureRiff(const SignatureRow& row, const LookAhead& a, const ScanOptio
 
 inline constexpr std::uint8_t kRiffBytes[] = {'R', 'I', 'F', 'F'};
 inline constexpr SignatureRow kRiffSignature[] = {
-    {8, kRiffBytes, RuleCode::Riff, ResourceKind::WAV, &MeasureRiff, {0, {0, 3}}},
+    {.row = 8,
+     .bytes = kRiffBytes,
+     .rule = RuleCode::Riff,
+     .kind = ResourceKind::WAV,
+     .measure = &MeasureRiff,
+     .look = {.shift = 0, .anchors = {0, 3}}},
 };
 
 }  // namespace morvane
