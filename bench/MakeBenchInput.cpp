@@ -59,7 +59,7 @@ Bytes DenseChunk(std::size_t index) {
     std::size_t n = index;
     while (chunk.size() < kMiB) {
         const auto& row = rows[n++ % rows.size()];
-        if (row.rule == morvane::RuleCode::BareIconBitmap && n % 4096 != 0)
+        if (row.rule == morvane::RuleCode::BareIconImage && n % 4096 != 0)
             continue;  // always kept: few
         chunk.insert(chunk.end(), row.bytes.begin(), row.bytes.end());
         // Fields that make every other rule drop its candidate: no RIFF form, no bitmap header.

@@ -24,6 +24,7 @@
 #include "ScanSettings.h"
 #include "ShellOpen.h"
 #include "Twips.h"
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
@@ -31,9 +32,8 @@ namespace {
 // The window of the exit sequence is cut off above its bar and its button.
 constexpr int kDeletingWindowHeight = 1800;
 
-// The kinds whose items show their own picture.
 bool ShowsOwnPicture(ResourceKind kind) {
-    return kind == ResourceKind::ICO || kind == ResourceKind::BMP || kind == ResourceKind::JPG;
+    return FormatOf(kind).listShowsItself;
 }
 
 // The filter each export size opens the dialog with: 0 "*.ICO", 1 "*.BMP".
@@ -93,7 +93,7 @@ bool Catalogue::PrepareItemMenu() {
     if (item == nullptr) return false;
     const std::optional<ResourceKind> kind =
         KindOfItemFile(item->data(kListItemKeyRole).toString());
-    const bool picture = kind == ResourceKind::ICO || kind == ResourceKind::CUR;
+    const bool picture = kind && FormatOf(*kind).exportsAsPicture;
     for (QAction* entry : parts_.exportEntries)
         if (entry != nullptr) entry->setEnabled(picture);
     parts_.itemMenu->setDefaultAction(parts_.openEntry);

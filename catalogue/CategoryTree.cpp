@@ -9,6 +9,7 @@
 
 #include "KindText.h"
 #include "ToolbarImageList.h"
+#include "formats/FormatOrders.h"
 
 namespace morvane {
 
@@ -20,13 +21,6 @@ constexpr int kCountRole = Qt::UserRole + 2;
 // A source node's place in the order nodes were added: the node index of a tree that appends
 // every node to one collection, which the clearing commands walk from the highest down.
 constexpr int kAddedRole = Qt::UserRole + 3;
-// Categories ICO to WAV are opened after a scan; MID and AVI stay closed.
-constexpr int kExpandedCategories = 8;
-
-// The order in which a scan's fresh nodes are added.
-constexpr std::array<ResourceKind, kKindCount> kNodeOrder = {
-    ResourceKind::WAV, ResourceKind::CUR, ResourceKind::AVI, ResourceKind::ICO, ResourceKind::BMP,
-    ResourceKind::JPG, ResourceKind::PNG, ResourceKind::GIF, ResourceKind::MID, ResourceKind::ANI};
 
 }  // namespace
 
@@ -122,8 +116,10 @@ void CategoryTree::SetSourceCount(QTreeWidgetItem& node, int count) {
 }
 
 void CategoryTree::ExpandScannedCategories() {
-    for (int i = 0; i < kExpandedCategories && i < tree_.topLevelItemCount(); ++i)
-        tree_.topLevelItem(i)->setExpanded(true);
+    // The categories stand in the order of the kinds; MID and AVI stay closed.
+    for (std::size_t i = 0; i < kKindCount && static_cast<int>(i) < tree_.topLevelItemCount(); ++i)
+        if (kFormats[i].expandedAfterScan)
+            tree_.topLevelItem(static_cast<int>(i))->setExpanded(true);
 }
 
 QTreeWidgetItem* CategoryTree::Node(const QString& key) const {

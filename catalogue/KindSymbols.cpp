@@ -2,10 +2,12 @@
 
 #include <QPainterPath>
 #include <QPolygonF>
+#include <array>
 #include <cmath>
 #include <numbers>
 
 #include "SymbolCanvas.h"
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
@@ -136,48 +138,24 @@ void DrawAvi(QPainter& p) {
     p.drawRect(QRectF(5, 9, 6, 5));
 }
 
+// By KindSymbol, in the order of its enumerators.
+using SymbolDrawing = void (*)(QPainter&);
+constexpr std::array<SymbolDrawing, 10> kSymbolDrawings = {
+    &DrawIcon, &DrawCursor, &DrawAnimatedCursor, &DrawBitmap, &DrawJpeg,
+    &DrawGif,  &DrawPng,    &DrawWave,           &DrawMidi,   &DrawAvi};
+static_assert(kSymbolDrawings.size() == static_cast<std::size_t>(KindSymbol::Avi) + 1);
 }  // namespace
 
 QImage DrawKindSymbol(ResourceKind kind, int size) {
     QImage image = SymbolCanvas(size);
     QPainter painter(&image);
     PrepareSymbolPainter(painter);
-    switch (kind) {
-        case ResourceKind::ICO:
-            DrawIcon(painter);
-            break;
-        case ResourceKind::CUR:
-            DrawCursor(painter);
-            break;
-        case ResourceKind::ANI:
-            DrawAnimatedCursor(painter);
-            break;
-        case ResourceKind::BMP:
-            DrawBitmap(painter);
-            break;
-        case ResourceKind::JPG:
-            DrawJpeg(painter);
-            break;
-        case ResourceKind::GIF:
-            DrawGif(painter);
-            break;
-        case ResourceKind::PNG:
-            DrawPng(painter);
-            break;
-        case ResourceKind::WAV:
-            DrawWave(painter);
-            break;
-        case ResourceKind::MID:
-            DrawMidi(painter);
-            break;
-        case ResourceKind::AVI:
-            DrawAvi(painter);
-            break;
-    }
+    kSymbolDrawings[static_cast<std::size_t>(FormatOf(kind).symbol)](painter);
     return image;
 }
 
-QImage DrawSoundCategorySymbol() {
+QImage DrawCategorySymbol(ResourceKind kind) {
+    if (FormatOf(kind).symbol != KindSymbol::Wave) return DrawKindSymbol(kind);
     QImage image = SymbolCanvas();
     QPainter p(&image);
     PrepareSymbolPainter(p);

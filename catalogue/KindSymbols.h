@@ -9,7 +9,8 @@
 namespace morvane {
 
 QImage DrawKindSymbol(ResourceKind kind, int size = 16);
-// A loudspeaker: the WAV category's symbol, apart from the keyed waveform the items show.
-QImage DrawSoundCategorySymbol();
+// The symbol of a kind's category node where it has one apart from its items' (a loudspeaker
+// for WAV, whose items show a waveform); otherwise the kind's own symbol.
+QImage DrawCategorySymbol(ResourceKind kind);
 
 }  // namespace morvane

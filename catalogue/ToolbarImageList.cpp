@@ -4,28 +4,14 @@
 
 #include "CommandSymbols.h"
 #include "KindSymbols.h"
-#include "KindText.h"
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
 namespace {
-struct KeyedImage {
-    ResourceKind kind;
-    int index;
-};
-
-constexpr std::array<KeyedImage, kKindCount> kKeyedImages = {{
-    {ResourceKind::BMP, 7},
-    {ResourceKind::CUR, 8},
-    {ResourceKind::GIF, 9},
-    {ResourceKind::JPG, 10},
-    {ResourceKind::ICO, 11},
-    {ResourceKind::WAV, 12},
-    {ResourceKind::AVI, 13},
-    {ResourceKind::PNG, 15},
-    {ResourceKind::MID, 21},
-    {ResourceKind::ANI, 22},
-}};
+bool IsKey(QStringView key, const FormatDescriptor& format) {
+    return key == QLatin1StringView(format.name.data(), static_cast<qsizetype>(format.name.size()));
+}
 
 constexpr std::array<CommandImage, 11> kCommandImages = {
     CommandImage::ScanFolder, CommandImage::Open,     CommandImage::Delete,
@@ -35,9 +21,11 @@ constexpr std::array<CommandImage, 11> kCommandImages = {
 }  // namespace
 
 ToolbarImageList::ToolbarImageList() {
-    for (const KeyedImage& keyed : kKeyedImages)
-        images_[keyed.index - 1] = DrawKindSymbol(keyed.kind);
-    images_[kSoundCategoryImage - 1] = DrawSoundCategorySymbol();
+    for (const FormatDescriptor& format : kFormats) {
+        images_[format.toolbarImage - 1] = DrawKindSymbol(format.kind);
+        if (format.categoryImage != format.toolbarImage)
+            images_[format.categoryImage - 1] = DrawCategorySymbol(format.kind);
+    }
     for (const CommandImage image : kCommandImages)
         images_[static_cast<int>(image) - 1] = DrawCommandSymbol(image);
 }
@@ -51,26 +39,19 @@ QIcon ToolbarImageList::Icon(int index) const {
 }
 
 std::optional<int> ToolbarImageList::IndexOfKey(QStringView key) {
-    for (const KeyedImage& keyed : kKeyedImages) {
-        const std::string_view name = KindName(keyed.kind);
-        if (key == QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())))
-            return keyed.index;
-    }
+    for (const FormatDescriptor& format : kFormats)
+        if (IsKey(key, format)) return format.toolbarImage;
     return std::nullopt;
 }
 
 QImage ToolbarImageList::KeyedImageAt(QStringView key, int size) {
-    for (const KeyedImage& keyed : kKeyedImages) {
-        const std::string_view name = KindName(keyed.kind);
-        if (key == QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())))
-            return DrawKindSymbol(keyed.kind, size);
-    }
+    for (const FormatDescriptor& format : kFormats)
+        if (IsKey(key, format)) return DrawKindSymbol(format.kind, size);
     return {};
 }
 
 int ToolbarImageList::CategoryImage(ResourceKind kind) {
-    if (kind == ResourceKind::WAV) return kSoundCategoryImage;
-    return *IndexOfKey(KindText(kind));
+    return FormatOf(kind).categoryImage;
 }
 
 }  // namespace morvane

@@ -32,8 +32,6 @@ class ToolbarImageList {
   public:
     static constexpr int kCount = 22;
     static constexpr int kSize = 16;
-    // The unkeyed sound symbol that the WAV category node shows.
-    static constexpr int kSoundCategoryImage = 14;
 
     ToolbarImageList();
 

@@ -3,9 +3,21 @@
 #include <charconv>
 #include <limits>
 
+#include "formats/FormatTable.h"
+
 namespace morvane::cli {
 
 namespace {
+// "ICO,CUR,...": every kind's name in the order of the table.
+std::string KindList() {
+    std::string list;
+    for (const FormatDescriptor& format : kFormats) {
+        if (!list.empty()) list += ',';
+        list += format.name;
+    }
+    return list;
+}
+
 std::optional<ScanOptions> ParseKinds(const std::string& list, std::string& error) {
     ScanOptions scan;
     scan.enabled.fill(false);
@@ -15,7 +27,7 @@ std::optional<ScanOptions> ParseKinds(const std::string& list, std::string& erro
         const std::string name = list.substr(start, comma - start);
         const std::optional<ResourceKind> kind = ParseKind(name);
         if (!kind) {
-            error = "unknown kind '" + name + "' (kinds: ICO,CUR,ANI,BMP,JPG,GIF,PNG,WAV,MID,AVI)";
+            error = "unknown kind '" + name + "' (kinds: " + KindList() + ")";
             return std::nullopt;
         }
         scan.Enable(*kind, true);
@@ -42,7 +54,9 @@ std::string UsageText() {
            "\n"
            "  -o DIR      write the kind folders and LOG.txt under DIR (default: current folder)\n"
            "  -k KINDS    comma-separated kinds to look for (default: all ten):\n"
-           "              ICO,CUR,ANI,BMP,JPG,GIF,PNG,WAV,MID,AVI\n"
+           "              " +
+           KindList() +
+           "\n"
            "  -l MIB      search only the first MIB mebibytes of each file (default: 500)\n"
            "  -r          with a folder, also scan every sub-folder\n"
            "  -p PATTERN  with a folder, scan only files matching PATTERN (e.g. '*.dll')\n"

@@ -32,7 +32,7 @@ std::int64_t LargestSize(RuleCode rule, const LookAhead& a) {
             return kLargestIconImage + 22;
         case RuleCode::Riff:
             return a.bytesToEnd() - 1 + 8;
-        case RuleCode::BareIconBitmap:
+        case RuleCode::BareIconImage:
             return kBareIconSize;
     }
     return 0;
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 CheckCandidate(row.rule, verdict.kind, readable, a.bytesToEnd());
             if (checked > std::max(readable.size(), a.bytesToEnd())) std::abort();
         }
-        if (StartsWith(file + at, length - at, AllSignatureRows()[9]) &&
+        if (StartsWith(file + at, length - at, FormatOf(ResourceKind::MID).signatures[0]) &&
             RecogniseMidi(a).size != RecogniseMidi(a, &memo).size)
             std::abort();
     }

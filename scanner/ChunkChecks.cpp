@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "ItemChecks.h"
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
@@ -61,16 +62,12 @@ void NoteChunk(ItemView item, std::int64_t at, std::int64_t size, ResourceKind k
     }
 }
 
-std::string_view FormOf(ResourceKind kind) noexcept {
-    if (kind == ResourceKind::WAV) return "WAVE";
-    if (kind == ResourceKind::AVI) return "AVI ";
-    return "ACON";
-}
 }  // namespace
 
 std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept {
     const auto declared = item.U32(4);
-    if (!item.Matches(0, "RIFF") || !declared || !item.Matches(8, FormOf(kind))) return 0;
+    if (!item.Matches(0, "RIFF") || !declared || !item.Matches(8, FormatOf(kind).riff.form))
+        return 0;
     const std::int64_t total = std::int64_t{*declared} + kChunkHeader;
     if (total < kRiffHeader + kChunkHeader || total > bytesToEnd) return 0;
     RiffWalk walk;

@@ -39,4 +39,13 @@ Verdict RecogniseIconFile(const LookAhead& a) noexcept {
     return {end, type == 1 ? ResourceKind::ICO : ResourceKind::CUR};
 }
 
+Verdict RecogniseIconOrCursorFile(const LookAhead& a, const ScanOptions& options,
+                                  bool cursor) noexcept {
+    if (options.readResources) {
+        if (const Verdict verdict = RecogniseIconFile(a); verdict.accepted()) return verdict;
+        if (a.FieldByte(4) != 1 || a.FieldByte(5) != 0) return {};
+    }
+    return cursor ? RecogniseCursorDirectory(a) : RecogniseIconDirectory(a);
+}
+
 }  // namespace morvane

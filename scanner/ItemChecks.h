@@ -7,7 +7,7 @@
 
 #include "ItemView.h"
 #include "ResourceKind.h"
-#include "SignatureTable.h"
+#include "RuleCode.h"
 
 namespace morvane {
 

@@ -1,6 +1,7 @@
 #include "KindFolders.h"
 
 #include "PathHelpers.h"
+#include "formats/FormatOrders.h"
 
 namespace morvane {
 

@@ -23,9 +23,6 @@ inline constexpr std::uint8_t kMidiEndOfTrack[] = {0x00, 0x00, 0xFF, 0x2F, 0x00}
 // Marks looked for only near the start of an item.
 inline constexpr std::uint8_t kBitmapHeaderMark[] = {0x00, 0x00, 0x28, 0x00};
 inline constexpr std::uint8_t kJfif[] = {'J', 'F', 'I', 'F'};
-inline constexpr std::uint8_t kWave[] = {'W', 'A', 'V', 'E'};
-inline constexpr std::uint8_t kAvi[] = {'A', 'V', 'I'};
-inline constexpr std::uint8_t kAcon[] = {'A', 'C', 'O', 'N'};
 }  // namespace markers
 
 inline const Needle& MarkerNeedle(Marker marker) noexcept {

@@ -2,7 +2,9 @@
 #include <emmintrin.h>
 
 #include <cstring>
+#include <utility>
 
+#include "AnchorFamilies.h"
 #include "ChunkMarks.h"
 #include "SignatureFinder.h"
 

@@ -7,7 +7,7 @@
 #include "LookAhead.h"
 #include "ResourceKind.h"
 #include "ScanOptions.h"
-#include "SignatureTable.h"
+#include "formats/SignatureRow.h"
 
 namespace morvane {
 
@@ -31,6 +31,11 @@ Verdict RecogniseIconDirectory(const LookAhead& a) noexcept;
 // "00 00 01 00" (icon) or "00 00 02 00" (cursor) with 1 to 255 images, every one inside the
 // look-ahead and past the directory; the size runs to the end of the image that ends last.
 Verdict RecogniseIconFile(const LookAhead& a) noexcept;
+// A directory signature's rule: with the resource pass on, a file of several images measured
+// by its directory wins; a one-image file it cannot measure is still judged by the one-image
+// rule, and nothing else is.
+Verdict RecogniseIconOrCursorFile(const LookAhead& a, const ScanOptions& options,
+                                  bool cursor) noexcept;
 Verdict RecogniseBitmap(const LookAhead& a) noexcept;
 Verdict RecogniseGif(const LookAhead& a) noexcept;
 Verdict RecognisePng(const LookAhead& a) noexcept;

@@ -10,8 +10,11 @@ namespace morvane {
 
 struct ScanOptions {
     // Indexed by KindIndex(); all kinds are searched by default.
-    std::array<bool, kKindCount> enabled{true, true, true, true, true,
-                                         true, true, true, true, true};
+    std::array<bool, kKindCount> enabled = [] {
+        std::array<bool, kKindCount> all{};
+        all.fill(true);
+        return all;
+    }();
     // How many 1 MiB chunks of each source are searched (500 unless the user caps it).
     std::int64_t chunkCap = 500;
     // Only items whose structure is whole: every accepted candidate must pass its kind's check,

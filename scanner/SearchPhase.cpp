@@ -61,8 +61,8 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         if (verdict.accepted() && context.options.checkItems)
             verdict.size = CheckedSize(row, verdict, lookAhead, offset);
         if (verdict.accepted())
-            byRow_[match.row].push_back({offset, verdict.size, verdict.kind,
-                                         row.rule == RuleCode::BareIconBitmap, nullptr});
+            byRow_[match.row].push_back(
+                {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconImage, nullptr});
     }
     // Within a chunk, the candidates of one row come before those of the next.
     for (auto& items : byRow_) {
@@ -111,7 +111,7 @@ std::int64_t SearchPhase::CheckedSize(const SignatureRow& row, const Verdict& ve
     checkedEnd_ = offset + size;
     // A 256-colour bare icon keeps the bytes an unchecked scan gives it (which reach past its
     // image, so they may not hide the next one).
-    if (row.rule == RuleCode::BareIconBitmap && size == kIconImage256Size - 1) return verdict.size;
+    if (row.rule == RuleCode::BareIconImage && size == kIconImage256Size - 1) return verdict.size;
     return size;
 }
 

@@ -10,6 +10,17 @@
 
 namespace morvane {
 
+// The most signature rows that begin with one byte value (three begin with 00).
+consteval std::size_t MostRowsPerFirstByte() {
+    std::size_t most = 0;
+    for (const SignatureRow& row : kAllSignatureRows) {
+        std::size_t same = 0;
+        for (const SignatureRow& other : kAllSignatureRows) same += other.bytes[0] == row.bytes[0];
+        most = same > most ? same : most;
+    }
+    return most;
+}
+
 struct SignatureMatch {
     std::uint32_t offset;  // 0-based offset in the chunk
     std::uint8_t row;      // index into the table the finder was built from
@@ -34,8 +45,8 @@ class SignatureFinder {
 
     std::span<const SignatureRow> table_;
     std::vector<std::uint32_t> starts_;
-    // For each first byte, the table rows that start with it (at most three).
-    std::uint8_t rowsByFirstByte_[256][4] = {};
+    // For each first byte, the table rows that start with it, ended by a 0.
+    std::uint8_t rowsByFirstByte_[256][MostRowsPerFirstByte() + 1] = {};
     // Each row's signature as a little-endian word and the mask of its length.
     std::uint64_t rowWord_[kSignatureRowCount] = {};
     std::uint64_t rowMask_[kSignatureRowCount] = {};

@@ -1,44 +1,66 @@
-// The byte signatures the search looks for, in the order that decides the candidate order.
+// The byte signatures the search looks for, gathered from the format table in the order that
+// decides the candidate order.
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <span>
 #include <vector>
 
-#include "ResourceKind.h"
 #include "ScanOptions.h"
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
-// How a candidate of a row is measured; any code without a rule of its own is itself the size.
-enum class RuleCode : std::int32_t {
-    Midi = 2,
-    CursorDirectory = 15,
-    IconDirectory = 16,
-    Png = 245,
-    Riff = 1000,
-    BareIconBitmap = 2238,
-    Jpeg = 11000,
-    Gif = 40000,
-    Bitmap = 45000,
-};
+namespace signatures {
+consteval int CountRows() {
+    int rows = 0;
+    for (const FormatDescriptor& format : kFormats)
+        for (const SignatureRow& row : format.signatures) rows = row.row > rows ? row.row : rows;
+    return rows;
+}
+}  // namespace signatures
 
-struct SignatureRow {
-    int row;  // 1-based row number of the full table (stable whatever is enabled)
-    std::span<const std::uint8_t> bytes;
-    RuleCode rule;
-    ResourceKind kind;
-};
+inline constexpr int kSignatureRowCount = signatures::CountRows();
 
-inline constexpr int kSignatureRowCount = 10;
-inline constexpr std::size_t kLongestSignature = 8;
+namespace signatures {
+// A row several kinds share (the RIFF one) is listed by each of them and kept once; rows are
+// numbered 1 to kSignatureRowCount without gaps.
+consteval std::array<SignatureRow, kSignatureRowCount> GatherRows() {
+    std::array<SignatureRow, kSignatureRowCount> rows{};
+    std::array<bool, kSignatureRowCount> seen{};
+    for (const FormatDescriptor& format : kFormats)
+        for (const SignatureRow& row : format.signatures) {
+            const std::size_t at = static_cast<std::size_t>(row.row - 1);
+            if (row.row < 1) throw "rows are numbered from 1";
+            if (seen[at] && rows[at].bytes.data() != row.bytes.data())
+                throw "two signatures share a row number";
+            seen[at] = true;
+            rows[at] = row;
+        }
+    for (bool listed : seen)
+        if (!listed) throw "a row number is missing";
+    return rows;
+}
 
-// All ten rows, whatever the options say.
+consteval std::size_t LongestRow(std::span<const SignatureRow> rows) {
+    std::size_t longest = 0;
+    for (const SignatureRow& row : rows)
+        longest = row.bytes.size() > longest ? row.bytes.size() : longest;
+    return longest;
+}
+}  // namespace signatures
+
+inline constexpr std::array<SignatureRow, kSignatureRowCount> kAllSignatureRows =
+    signatures::GatherRows();
+inline constexpr std::size_t kLongestSignature = signatures::LongestRow(kAllSignatureRows);
+static_assert(kLongestSignature <= 8, "the finder compares a signature as one 64-bit word");
+
+// All rows, whatever the options say.
 std::span<const SignatureRow> AllSignatureRows() noexcept;
 
-// The rows enabled by the options, in table order. A RIFF row exists when any of WAV, AVI, ANI is
-// on.
+// The rows enabled by the options, in row order: a row is searched when any kind that lists it
+// is enabled.
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options);
 
 }  // namespace morvane

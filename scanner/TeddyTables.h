@@ -1,6 +1,9 @@
-// The nibble tables of the shuffle-based prefilter. Eight buckets, one per signature family; each
-// is matched on three consecutive bytes of its signature (a "fingerprint"), chosen to be rare in
-// executables and never all zero. A hit at position i puts a candidate start at i - shift.
+// The nibble tables of the shuffle-based prefilter, derived from the signature rows. Each row is
+// matched on three consecutive bytes from its prefilter shift (a "fingerprint"; bytes past its
+// end match anything); a hit at position i puts a candidate start at i - shift. Rows whose
+// fingerprints are equal, or differ in one byte at the same shift, form one family: that costs
+// no more false hits than the two apart. Families get a bucket each while the eight buckets
+// last; further ones share buckets, whose hits the finder verifies against every signature.
 //
 // Everything here is evaluated at compile time: the wide-vector files include it without pulling
 // any library code into their own instruction set.
@@ -8,39 +11,91 @@
 
 #include <cstdint>
 
+#include "SignatureTable.h"
+
 namespace morvane::teddy {
 
 inline constexpr int kBuckets = 8;
 inline constexpr int kFingerprint = 3;
-inline constexpr int kMaxShift = 3;
 inline constexpr int kAny = 0x100;
 
-struct Bucket {
+struct Family {
     int shift;
     int bytes[kFingerprint][2];  // up to two allowed values per position (-1: none, kAny: any)
 };
 
-// Fingerprints: directories "0t 00 01" (t = 1 cursor, 2 icon) from byte 2; bare icon bitmap
-// "20 00 00" from byte 3; "BM?", "GIF", "D8 FF E0" (JPEG, from byte 1), "RIF", "89 P N", "MTh".
-inline constexpr Bucket kBucketTable[kBuckets] = {
-    {2, {{0x01, 0x02}, {0x00, -1}, {0x01, -1}}}, {3, {{0x20, -1}, {0x00, -1}, {0x00, -1}}},
-    {0, {{'B', -1}, {'M', -1}, {kAny, -1}}},     {0, {{'G', -1}, {'I', -1}, {'F', -1}}},
-    {1, {{0xD8, -1}, {0xFF, -1}, {0xE0, -1}}},   {0, {{'R', -1}, {'I', -1}, {'F', -1}}},
-    {0, {{0x89, -1}, {'P', -1}, {'N', -1}}},     {0, {{'M', -1}, {'T', -1}, {'h', -1}}},
+template <std::size_t MaxFamilies>
+struct Plan {
+    Family families[MaxFamilies];
+    int familyCount;
+    unsigned bucketShifts[kBuckets];  // bit s: the bucket holds a family of shift s
+    int startsPerPosition;            // at most this many candidate starts come from one hit
+    int maxShift;
 };
+
+consteval bool FoldInto(Family& family, const Family& row) {
+    if (family.shift != row.shift) return false;
+    int differing = -1;
+    for (int j = 0; j < kFingerprint; ++j) {
+        const int value = row.bytes[j][0];
+        if (family.bytes[j][0] == value || family.bytes[j][1] == value) continue;
+        if (differing >= 0 || family.bytes[j][1] >= 0) return false;
+        differing = j;
+    }
+    if (differing >= 0) {
+        for (int j = 0; j < kFingerprint; ++j)  // the others must be single values
+            if (j != differing && family.bytes[j][1] >= 0) return false;
+        family.bytes[differing][1] = row.bytes[differing][0];
+    }
+    return true;
+}
+
+consteval Family FingerprintOf(const SignatureRow& row) {
+    Family f{row.look.shift, {}};
+    for (int j = 0; j < kFingerprint; ++j) {
+        const std::size_t at = static_cast<std::size_t>(row.look.shift + j);
+        f.bytes[j][0] = at < row.bytes.size() ? row.bytes[at] : kAny;
+        f.bytes[j][1] = -1;
+    }
+    if (f.bytes[0][0] == 0 && f.bytes[1][0] == 0 && f.bytes[2][0] == 0)
+        throw "a fingerprint of zeros would pass every run of zeros";
+    return f;
+}
+
+template <std::size_t N>
+consteval Plan<N> BuildPlan(const std::array<SignatureRow, N>& rows) {
+    Plan<N> plan{};
+    for (const SignatureRow& row : rows) {
+        const Family f = FingerprintOf(row);
+        bool folded = false;
+        for (int i = 0; i < plan.familyCount && !folded; ++i)
+            folded = FoldInto(plan.families[i], f);
+        if (!folded) plan.families[plan.familyCount++] = f;
+    }
+    for (int i = 0; i < plan.familyCount; ++i) {
+        const int shift = plan.families[i].shift;
+        if (shift < 0 || shift > 7) throw "a prefilter shift must lie in 0..7";
+        plan.bucketShifts[i % kBuckets] |= 1u << shift;
+        plan.maxShift = shift > plan.maxShift ? shift : plan.maxShift;
+    }
+    for (const unsigned shifts : plan.bucketShifts)
+        for (unsigned s = shifts; s != 0; s &= s - 1) ++plan.startsPerPosition;
+    return plan;
+}
 
 struct Tables {
     std::uint8_t low[kFingerprint][16];
     std::uint8_t high[kFingerprint][16];
 };
 
-constexpr Tables BuildTables() {
+template <std::size_t N>
+consteval Tables BuildTables(const Plan<N>& plan) {
     Tables t{};
-    for (int b = 0; b < kBuckets; ++b)
+    for (int f = 0; f < plan.familyCount; ++f) {
+        const auto bit = static_cast<std::uint8_t>(1u << (f % kBuckets));
         for (int j = 0; j < kFingerprint; ++j)
-            for (int value : kBucketTable[b].bytes[j]) {
+            for (int value : plan.families[f].bytes[j]) {
                 if (value < 0) continue;
-                const auto bit = static_cast<std::uint8_t>(1u << b);
                 for (int n = 0; n < 16; ++n) {
                     if (value == kAny || (value & 15) == n)
                         t.low[j][n] = static_cast<std::uint8_t>(t.low[j][n] | bit);
@@ -48,9 +103,14 @@ constexpr Tables BuildTables() {
                         t.high[j][n] = static_cast<std::uint8_t>(t.high[j][n] | bit);
                 }
             }
+    }
     return t;
 }
 
-inline constexpr Tables kTables = BuildTables();
+inline constexpr Plan<kSignatureRowCount> kPlan = BuildPlan(kAllSignatureRows);
+inline constexpr int kMaxShift = kPlan.maxShift;
+// With no more families than buckets, each bucket has one shift and a hit gives one start.
+inline constexpr bool kOneShiftPerBucket = kPlan.familyCount <= kBuckets;
+inline constexpr Tables kTables = BuildTables(kPlan);
 
 }  // namespace morvane::teddy

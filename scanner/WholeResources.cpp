@@ -5,14 +5,18 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <set>
+#include <string_view>
 #include <tuple>
+
+#include "formats/FormatTable.h"
 
 namespace morvane {
 
 namespace {
-constexpr std::uint32_t kCursor = 1, kBitmap = 2, kIcon = 3, kGroupCursor = 12, kGroupIcon = 14,
-                        kAniCursor = 21, kAniIcon = 22;
+// The image types that groups name; which types are items of which kind, the descriptors say.
+constexpr std::uint32_t kCursor = 1, kIcon = 3;
 constexpr std::uint32_t kHotspotBytes = 4;
 
 void Put16(std::vector<std::uint8_t>& to, std::uint32_t v) {
@@ -115,32 +119,49 @@ bool BuildGroup(std::span<const std::uint8_t> image, const ImageIndex& index,
     return true;
 }
 
-bool NamedAvi(const ResourceKey& type) {
-    if (!type.named || type.name.size() != 3) return false;
-    std::string upper = type.name;
-    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return upper == "AVI";
+bool SameLetters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto upper = [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        };
+        if (upper(a[i]) != upper(b[i])) return false;
+    }
+    return true;
+}
+
+// The kind whose descriptor answers to a resource type, if any does.
+std::optional<ResourceKind> KindOfResource(const ResourceKey& type) {
+    for (const FormatDescriptor& format : kFormats) {
+        const ResourceTypes& types = format.resources;
+        if (type.named && !types.name.empty() && SameLetters(type.name, types.name))
+            return format.kind;
+        if (!type.named &&
+            std::find(types.ids.begin(), types.ids.end(), type.id) != types.ids.end())
+            return format.kind;
+    }
+    return std::nullopt;
 }
 
 bool BuildOne(std::span<const std::uint8_t> image, const ImageIndex& index,
               const ResourceLeaf& leaf, WholeResource& item, bool withBytes) {
     const std::span<const std::uint8_t> bytes = LeafBytes(image, leaf);
     const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
-    if (type == kGroupIcon || type == kGroupCursor)
-        return BuildGroup(image, index, leaf, type == kGroupCursor, item, withBytes);
+    const std::optional<ResourceKind> kind = KindOfResource(leaf.type);
+    // Icon and cursor groups name their images, which are no items of their own.
+    if (kind == ResourceKind::ICO || kind == ResourceKind::CUR)
+        return BuildGroup(image, index, leaf, kind == ResourceKind::CUR, item, withBytes);
     if (type == kIcon || type == kCursor || bytes.empty()) return false;
     item.position = leaf.offset;
     item.covers.push_back({leaf.offset, leaf.offset + leaf.size});
-    if (type == kBitmap) {
+    if (kind == ResourceKind::BMP) {
         item.kind = ResourceKind::BMP;
         if (!withBytes) return BitmapPixelOffset(bytes) != 0;
         item.bytes = BitmapFile(bytes);
         return !item.bytes.empty();
     }
-    if (type == kAniCursor || type == kAniIcon)
-        item.kind = ResourceKind::ANI;
-    else if (NamedAvi(leaf.type))
-        item.kind = ResourceKind::AVI;
+    if (kind)
+        item.kind = *kind;
     else if (!KindBySignature(bytes, item.kind))
         return false;
     if (withBytes) item.bytes.assign(bytes.begin(), bytes.end());
@@ -180,33 +201,20 @@ std::vector<std::uint8_t> BitmapFile(std::span<const std::uint8_t> resource) {
 }
 
 bool KindBySignature(std::span<const std::uint8_t> bytes, ResourceKind& kind) noexcept {
-    const auto starts = [&](std::uint64_t at, const char* text, std::size_t n) {
-        return bytes.size() >= at + n && std::memcmp(bytes.data() + at, text, n) == 0;
+    const auto starts = [&](std::size_t at, std::string_view text) {
+        return bytes.size() >= at + text.size() &&
+               std::memcmp(bytes.data() + at, text.data(), text.size()) == 0;
     };
-    const bool riff = starts(0, "RIFF", 4);
-    if (riff && starts(8, "ACON", 4))
-        kind = ResourceKind::ANI;
-    else if (riff && starts(8, "AVI ", 4))
-        kind = ResourceKind::AVI;
-    else if (riff && starts(8, "WAVE", 4))
-        kind = ResourceKind::WAV;
-    else if (starts(0, "\x89PNG\r\n\x1a\n", 8))
-        kind = ResourceKind::PNG;
-    else if (starts(0, "GIF8", 4))
-        kind = ResourceKind::GIF;
-    else if (starts(0, "\xFF\xD8\xFF", 3))
-        kind = ResourceKind::JPG;
-    else if (starts(0, "MThd", 4))
-        kind = ResourceKind::MID;
-    else if (starts(0, "BM", 2) && bytes.size() > 14)
-        kind = ResourceKind::BMP;
-    else if (starts(0, "\0\0\1\0", 4))
-        kind = ResourceKind::ICO;
-    else if (starts(0, "\0\0\2\0", 4))
-        kind = ResourceKind::CUR;
-    else
-        return false;
-    return true;
+    // No two kinds' leading bytes (and forms) can both match, so the table's order is no choice.
+    for (const FormatDescriptor& format : kFormats) {
+        const ResourceTypes& types = format.resources;
+        if (types.leading.empty() || !starts(0, types.leading) || bytes.size() < types.leastSize)
+            continue;
+        if (!format.riff.form.empty() && !starts(8, format.riff.form)) continue;
+        kind = format.kind;
+        return true;
+    }
+    return false;
 }
 
 struct WholeResourceBuilder::Index : ImageIndex {

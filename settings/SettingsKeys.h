@@ -4,10 +4,9 @@
 
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <string_view>
 
-#include "ResourceKind.h"
+#include "formats/FormatOrders.h"
 
 namespace morvane {
 
@@ -26,17 +25,11 @@ inline constexpr QStringView kKeyLanguage = u"Language";
 inline constexpr QStringView kKeyReadResources = u"read_resources";
 inline constexpr QStringView kKeyCheckItems = u"check_items";
 
-// The kind flags in the order the store is read and written ("SCAN_ICO" first, "SCAN_ANI"
-// last), which is not the order of the category tree.
-inline constexpr std::array<ResourceKind, kKindCount> kStoredKindOrder = {
-    ResourceKind::ICO, ResourceKind::BMP, ResourceKind::GIF, ResourceKind::JPG, ResourceKind::PNG,
-    ResourceKind::WAV, ResourceKind::AVI, ResourceKind::CUR, ResourceKind::MID, ResourceKind::ANI};
-
-// "SCAN_" followed by the kind's three letters.
+// The kind flags are read and written in kStoredKindOrder (formats/FormatOrders.h), which is not
+// the order of the category tree; each under its descriptor's key ("SCAN_ICO").
 inline QString ScanKindKey(ResourceKind kind) {
-    const std::string_view name = KindName(kind);
-    return QStringLiteral("SCAN_") +
-           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    const std::string_view key = FormatOf(kind).settingsKey;
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 }  // namespace morvane

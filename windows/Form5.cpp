@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <string_view>
+#include <vector>
 
 #include "CaptionFit.h"
 #include "CaptionPass.h"
@@ -17,6 +19,7 @@
 #include "ScanSettings.h"
 #include "StoredForms.h"
 #include "Twips.h"
+#include "formats/FormatOrders.h"
 
 namespace morvane {
 
@@ -24,10 +27,6 @@ namespace {
 
 using FlagOf = bool& (*)(ScanSettings&);
 
-template <ResourceKind kind>
-bool& KindFlag(ScanSettings& settings) {
-    return settings.scanKind[KindIndex(kind)];
-}
 bool& DeleteOnExit(ScanSettings& settings) {
     return settings.deleteOnExit;
 }
@@ -50,33 +49,57 @@ bool& CheckItems(ScanSettings& settings) {
 struct OptionBox {
     int number;  // CheckN
     bool onFormatsPage;
+    QString caption;
+    int left, top, width, height;
+    FlagOf flag;        // a general option's flag
+    ResourceKind kind;  // a formats-page box's kind
+
+    bool& Flag(ScanSettings& settings) const {
+        return flag != nullptr ? flag(settings) : settings.scanKind[KindIndex(kind)];
+    }
+};
+
+struct GeneralBox {
+    int number;
     const char* caption;
     int left, top, width, height;
     FlagOf flag;
 };
 
-// Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,
-// Check4 cursors). OK copies them back in this order.
-constexpr std::array<OptionBox, Form5::kCheckCount> kOptionBoxes = {{
-    {1, true, "Αναζήτηση ICO.", 120, 240, 4000, 255, &KindFlag<ResourceKind::ICO>},
-    {2, true, "Αναζήτηση BMP.", 120, 600, 4000, 255, &KindFlag<ResourceKind::BMP>},
-    {3, true, "Αναζήτηση JPG.", 120, 960, 4000, 255, &KindFlag<ResourceKind::JPG>},
-    {4, true, "Αναζήτηση CUR.", 120, 1320, 4000, 255, &KindFlag<ResourceKind::CUR>},
-    {5, true, "Αναζήτηση GIF.", 120, 1680, 4000, 255, &KindFlag<ResourceKind::GIF>},
-    {6, true, "Αναζήτηση PNG.", 120, 2040, 4000, 255, &KindFlag<ResourceKind::PNG>},
-    {7, true, "Αναζήτηση WAV.", 120, 2400, 4000, 255, &KindFlag<ResourceKind::WAV>},
-    {8, true, "Αναζήτηση AVI.", 120, 2760, 4000, 255, &KindFlag<ResourceKind::AVI>},
-    {9, true, "Αναζήτηση MID.", 120, 3120, 4000, 255, &KindFlag<ResourceKind::MID>},
-    {10, true, "Αναζήτηση ANI.", 120, 3480, 4000, 255, &KindFlag<ResourceKind::ANI>},
-    {14, false, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
-    {11, false, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
-    {12, false, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255,
-     &MakeFolderForEachFile},
-    {13, false, "Οριο αναζήτησης στα αρχεία:", 240, 2040, 2775, 285, &LimitSearch},
-    {15, false, "Ολόκληρα εικονίδια, δρομείς και εικόνες από τους πόρους προγραμμάτων", 240, 2520,
-     4215, 255, &ReadResources},
-    {16, false, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
+// The formats page lists the kinds in their option-box order, one row every 360 twips.
+OptionBox KindBox(ResourceKind kind, int row) {
+    const std::string_view name = FormatOf(kind).name;
+    const QString caption = QStringLiteral("Αναζήτηση ") +
+                            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
+                            u'.';
+    return {
+        FormatOf(kind).optionBox, true, caption, 120, 240 + 360 * row, 4000, 255, nullptr, kind};
+}
+
+constexpr std::array<GeneralBox, 6> kGeneralBoxes = {{
+    {14, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
+    {11, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
+    {12, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255, &MakeFolderForEachFile},
+    {13, "Οριο αναζήτησης στα αρχεία:", 240, 2040, 2775, 285, &LimitSearch},
+    {15, "Ολόκληρα εικονίδια, δρομείς και εικόνες από τους πόρους προγραμμάτων", 240, 2520, 4215,
+     255, &ReadResources},
+    {16, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
 }};
+
+// Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,
+// Check4 cursors). OK copies them back in this order: the kinds, then the general options.
+const std::vector<OptionBox>& OptionBoxes() {
+    static const std::vector<OptionBox> boxes = [] {
+        std::vector<OptionBox> all;
+        for (std::size_t row = 0; row < kOptionBoxOrder.size(); ++row)
+            all.push_back(KindBox(kOptionBoxOrder[row], static_cast<int>(row)));
+        for (const GeneralBox& box : kGeneralBoxes)
+            all.push_back({box.number, false, QString::fromUtf8(box.caption), box.left, box.top,
+                           box.width, box.height, box.flag, ResourceKind::ICO});
+        return all;
+    }();
+    return boxes;
+}
 
 constexpr QStringView kPrefix = u"Form5.";
 constexpr QStringView kFormatsTab = u"formats";
@@ -92,7 +115,7 @@ constexpr int kLabel1Width = 375;
 
 QStringList CaptionedControls() {
     QStringList names{QStringLiteral("Frame1"), QStringLiteral("Frame2")};
-    for (const OptionBox& box : kOptionBoxes) names << QStringLiteral("Check%1").arg(box.number);
+    for (const OptionBox& box : OptionBoxes()) names << QStringLiteral("Check%1").arg(box.number);
     names << QStringLiteral("Label1") << QStringLiteral("Label2") << QStringLiteral("Command2")
           << QStringLiteral("Command1");
     return names;
@@ -160,9 +183,8 @@ void Form5::CreatePages() {
     scale.Place(*frame2_, {240, 480, 4575, 4455});
     frame2_->hide();
 
-    for (const OptionBox& box : kOptionBoxes) {
-        auto* check =
-            new QCheckBox(QString::fromUtf8(box.caption), box.onFormatsPage ? frame1_ : frame2_);
+    for (const OptionBox& box : OptionBoxes()) {
+        auto* check = new QCheckBox(box.caption, box.onFormatsPage ? frame1_ : frame2_);
         check->setObjectName(QStringLiteral("Check%1").arg(box.number));
         scale.Place(*check, {box.left, box.top, box.width, box.height});
         checks_[static_cast<std::size_t>(box.number - 1)] = check;
@@ -191,7 +213,7 @@ void Form5::ApplyLanguage(const QString& language) {
 void Form5::Form_Load() {
     frame2_->setGeometry(frame1_->geometry());
     ApplyLanguage(settings_.language);
-    for (const OptionBox& box : kOptionBoxes) Check(box.number)->setChecked(box.flag(settings_));
+    for (const OptionBox& box : OptionBoxes()) Check(box.number)->setChecked(box.Flag(settings_));
     text1_->setText(StoredInteger(settings_.limitSearchValue));
     LayOutLimitRow();
     GrowToCaptions(*this);
@@ -247,8 +269,8 @@ void Form5::Command2_Click() {
         text1_->selectAll();
         return;
     }
-    for (const OptionBox& box : kOptionBoxes)
-        box.flag(settings_) = Check(box.number)->checkState() != Qt::Unchecked;
+    for (const OptionBox& box : OptionBoxes())
+        box.Flag(settings_) = Check(box.number)->checkState() != Qt::Unchecked;
     settings_.limitSearchValue = limit.value;
     accept();
 }

@@ -6,6 +6,7 @@
 #include "LookAhead.h"
 #include "MediaSamples.h"
 #include "Recognisers.h"
+#include "SignatureTable.h"
 
 namespace morvane {
 namespace {
@@ -88,7 +89,7 @@ TEST(RulesTest, SizesAndKindsAtTheirLimits) {
         return RecogniseRiff(a, options);
     };
     const Rule midi = [](const LookAhead& a) { return RecogniseMidi(a); };
-    // The bare icon bitmap row takes its fixed size without tests.
+    // The bare icon image row takes its fixed size without tests.
     const Rule bare = [](const LookAhead& a) { return ApplyRule(AllSignatureRows()[2], a, {}); };
     const Rule ico = RecogniseIconDirectory, cur = RecogniseCursorDirectory,
                icoFile = RecogniseIconFile, bmpR = RecogniseBitmap, jpg = RecogniseJpeg;
@@ -230,8 +231,8 @@ TEST(RulesTest, StructuralChecks) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
         const Bytes bare = MakeIconImage32(bits);
         const Bytes from(bare.begin() + 1, bare.end());
-        rows.push_back({"bare", K::ICO, from, bits == 16 ? 0 : is(from), RuleCode::BareIconBitmap});
-        rows.push_back({"bare cut short", K::ICO, Cut(from, 1), 0, RuleCode::BareIconBitmap});
+        rows.push_back({"bare", K::ICO, from, bits == 16 ? 0 : is(from), RuleCode::BareIconImage});
+        rows.push_back({"bare cut short", K::ICO, Cut(from, 1), 0, RuleCode::BareIconImage});
     }
     for (const CheckRow& row : rows)
         EXPECT_EQ(CheckCandidate(row.rule, row.kind, ItemView(row.item), is(row.item)),
