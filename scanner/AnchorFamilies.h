@@ -20,7 +20,7 @@ struct Families {
     int count;
 };
 
-consteval bool FoldInto(Family& family, const Family& row) {
+constexpr bool FoldInto(Family& family, const Family& row) {
     if (family.at[0] != row.at[0] || family.at[1] != row.at[1]) return false;
     const bool same0 =
         family.values[0][0] == row.values[0][0] || family.values[0][1] == row.values[0][0];
@@ -36,7 +36,7 @@ consteval bool FoldInto(Family& family, const Family& row) {
     return true;
 }
 
-consteval Family AnchorsOf(const SignatureRow& row) {
+constexpr Family AnchorsOf(const SignatureRow& row) {
     Family f{{row.look.anchors[0], row.look.anchors[1]}, {{-1, -1}, {-1, -1}}};
     for (int k = 0; k < 2; ++k) {
         const std::size_t at = static_cast<std::size_t>(f.at[k]);
@@ -47,7 +47,7 @@ consteval Family AnchorsOf(const SignatureRow& row) {
     return f;
 }
 
-consteval Families Gather() {
+constexpr Families Gather() {
     Families families{};
     for (const SignatureRow& row : kAllSignatureRows) {
         const Family f = AnchorsOf(row);

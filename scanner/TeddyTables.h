@@ -33,7 +33,7 @@ struct Plan {
     int maxShift;
 };
 
-consteval bool FoldInto(Family& family, const Family& row) {
+constexpr bool FoldInto(Family& family, const Family& row) {
     if (family.shift != row.shift) return false;
     int differing = -1;
     for (int j = 0; j < kFingerprint; ++j) {
@@ -50,7 +50,7 @@ consteval bool FoldInto(Family& family, const Family& row) {
     return true;
 }
 
-consteval Family FingerprintOf(const SignatureRow& row) {
+constexpr Family FingerprintOf(const SignatureRow& row) {
     Family f{row.look.shift, {}};
     for (int j = 0; j < kFingerprint; ++j) {
         const std::size_t at = static_cast<std::size_t>(row.look.shift + j);
@@ -63,7 +63,7 @@ consteval Family FingerprintOf(const SignatureRow& row) {
 }
 
 template <std::size_t N>
-consteval Plan<N> BuildPlan(const std::array<SignatureRow, N>& rows) {
+constexpr Plan<N> BuildPlan(const std::array<SignatureRow, N>& rows) {
     Plan<N> plan{};
     for (const SignatureRow& row : rows) {
         const Family f = FingerprintOf(row);
@@ -89,7 +89,7 @@ struct Tables {
 };
 
 template <std::size_t N>
-consteval Tables BuildTables(const Plan<N>& plan) {
+constexpr Tables BuildTables(const Plan<N>& plan) {
     Tables t{};
     for (int f = 0; f < plan.familyCount; ++f) {
         const auto bit = static_cast<std::uint8_t>(1u << (f % kBuckets));
