@@ -6,6 +6,7 @@
 // Evaluated at compile time, like the shuffle tables.
 #pragma once
 
+#include "FamilyFolding.h"
 #include "SignatureTable.h"
 
 namespace morvane::anchors {
@@ -22,18 +23,7 @@ struct Families {
 
 constexpr bool FoldInto(Family& family, const Family& row) {
     if (family.at[0] != row.at[0] || family.at[1] != row.at[1]) return false;
-    const bool same0 =
-        family.values[0][0] == row.values[0][0] || family.values[0][1] == row.values[0][0];
-    const bool same1 =
-        family.values[1][0] == row.values[1][0] || family.values[1][1] == row.values[1][0];
-    if (same0 && same1) return true;
-    if (same0 && family.values[1][1] < 0 && family.values[0][1] < 0)
-        family.values[1][1] = row.values[1][0];
-    else if (same1 && family.values[0][1] < 0 && family.values[1][1] < 0)
-        family.values[0][1] = row.values[0][0];
-    else
-        return false;
-    return true;
+    return FoldIntoFamily(family.values, row.values);
 }
 
 constexpr Family AnchorsOf(const SignatureRow& row) {

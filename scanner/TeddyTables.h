@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "FamilyFolding.h"
 #include "SignatureTable.h"
 
 namespace morvane::teddy {
@@ -34,20 +35,7 @@ struct Plan {
 };
 
 constexpr bool FoldInto(Family& family, const Family& row) {
-    if (family.shift != row.shift) return false;
-    int differing = -1;
-    for (int j = 0; j < kFingerprint; ++j) {
-        const int value = row.bytes[j][0];
-        if (family.bytes[j][0] == value || family.bytes[j][1] == value) continue;
-        if (differing >= 0 || family.bytes[j][1] >= 0) return false;
-        differing = j;
-    }
-    if (differing >= 0) {
-        for (int j = 0; j < kFingerprint; ++j)  // the others must be single values
-            if (j != differing && family.bytes[j][1] >= 0) return false;
-        family.bytes[differing][1] = row.bytes[differing][0];
-    }
-    return true;
+    return family.shift == row.shift && FoldIntoFamily(family.bytes, row.bytes);
 }
 
 constexpr Family FingerprintOf(const SignatureRow& row) {
