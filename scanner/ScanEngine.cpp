@@ -10,30 +10,6 @@
 
 namespace morvane {
 
-namespace {
-// Notes whether any failure went by, on the way to the caller's sink.
-class FailureWatch final : public ScanSink {
-  public:
-    explicit FailureWatch(ScanSink& sink) : sink_(sink) {}
-    bool Failed() const noexcept { return failed_; }
-
-    void Failure(const std::error_code& error) override {
-        failed_ = true;
-        sink_.Failure(error);
-    }
-    void ItemFailed(const FoundItem& item, const ItemFailure& failure) override {
-        failed_ = true;
-        sink_.ItemFailed(item, failure);
-    }
-    SinkAnswer Progress(const ScanProgress& progress) override { return sink_.Progress(progress); }
-    void ItemWritten(const FoundItem& item) override { sink_.ItemWritten(item); }
-
-  private:
-    ScanSink& sink_;
-    bool failed_ = false;
-};
-}  // namespace
-
 ScanEngine::ScanEngine(ScanSetup setup)
     : setup_(std::move(setup)), search_(std::make_unique<SearchPhase>()) {}
 ScanEngine::~ScanEngine() = default;
@@ -56,23 +32,21 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     }
     sink.SearchBegun(start);
 
-    FailureWatch watch(sink);
     std::error_code error;
     std::int64_t length = 0;
     static const std::vector<AcceptedItem> kNothing;
     const std::vector<AcceptedItem>* accepted = &kNothing;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
         length = source->Length();
-        accepted = &search_->Run(*source, length, {options, table, watch, stop, name});
+        accepted = &search_->Run(*source, length, {options, table, sink, stop, name});
     } else {
-        watch.Failure(error);
+        sink.Failure(error);
     }
 
     const ExtractionSource source{path, name, length, options.readResources, options.checkItems};
     const std::int64_t found =
-        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, watch);
+        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, sink);
     sink.SourceEnded({name, found});
-    summary.hadFailure = watch.Failed();
     summary.itemsLogged = found;
     return summary;
 }

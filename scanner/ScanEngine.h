@@ -1,7 +1,8 @@
 // Scans one source file: finds the enabled signatures chunk by chunk, measures each candidate by
 // its format's rule (the search phase), then writes every accepted item into its kind folder (the
 // extraction phase). It tells what it does as events to a sink and words nothing itself: LOG.txt
-// is one more sink (LogFileSink), the windows and the terminal are others.
+// is one more sink (LogFileSink), which also knows whether anything failed; the windows and the
+// terminal are others.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,6 @@ class SearchPhase;
 struct ScanSummary {
     bool scanned = false;          // false: no file at the path, nothing was done
     bool foldersFailed = false;    // the kind folders could not be made; nothing was logged
-    bool hadFailure = false;       // something could not be read or written
     std::int64_t itemsLogged = 0;  // items found, including those that failed to write
 };
 

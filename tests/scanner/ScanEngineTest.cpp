@@ -135,19 +135,22 @@ class ScanEngineTest : public ::testing::Test {
     RecordingSink observer;
     StopToken stop;
 
-    // A fresh recorder and a scan with LOG.txt written at a fixed clock; a failure of the log
-    // counts as one of the scan.
-    ScanSummary Scan(const std::string& path, const ScanOptions& options = {},
-                     FileSystem* fileSystem = &NativeFileSystem()) {
+    struct Outcome : ScanSummary {
+        bool hadFailure;  // a failure line was logged
+    };
+
+    // A fresh recorder and a scan with LOG.txt written at a fixed clock.
+    Outcome Scan(const std::string& path, const ScanOptions& options = {},
+                 FileSystem* fileSystem = &NativeFileSystem()) {
         observer = {};
         LogFileSink log(
             {*fileSystem, root, "βρέθηκαν", [] { return std::string("T"); }, &observer});
         SinkPair sinks(log, observer);
-        ScanSummary summary = ScanEngine({root, fileSystem}).ScanFile(path, options, sinks, stop);
-        summary.hadFailure = summary.hadFailure || log.HadFailure();
-        return summary;
+        const ScanSummary summary =
+            ScanEngine({root, fileSystem}).ScanFile(path, options, sinks, stop);
+        return {summary, log.HadFailure()};
     }
-    ScanSummary Rescan(const std::string& name, const Bytes& bytes, const ScanOptions& o = {}) {
+    Outcome Rescan(const std::string& name, const Bytes& bytes, const ScanOptions& o = {}) {
         return Scan(temp.Write(name, bytes), o);
     }
     // Every file under the output root with its bytes.
