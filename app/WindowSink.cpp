@@ -9,7 +9,6 @@
 #include "Form4.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
-#include "PathHelpers.h"
 #include "ProgressFigures.h"
 
 namespace morvane {
@@ -75,7 +74,7 @@ SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
 }
 
 void WindowSink::ItemWritten(const FoundItem& item) {
-    posted_.Post([this, kind = item.kind, name = FileNameOfPath(item.source)] {
+    posted_.Post([this, kind = item.kind, name = std::string(item.name)] {
         windows_.tree->CountItem(kind, Text(name));
     });
 }

@@ -26,7 +26,8 @@ std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
         ++counter;
         std::optional<ItemOrigin> origin;
         if (source.resourceMode) origin = item.built ? ItemOrigin::Resource : ItemOrigin::Signature;
-        const FoundItem found{source.path, item.kind, item.offset + 1, item.size, origin, output};
+        const FoundItem found{source.path, source.name, item.kind, item.offset + 1,
+                              item.size,   origin,      output};
         if (writeError)
             sink.ItemFailed(found, {writeError, !writable});
         else

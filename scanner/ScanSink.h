@@ -43,6 +43,7 @@ struct ScanProgress {
 
 struct FoundItem {
     std::string_view source;  // the path the scan was given
+    std::string_view name;    // its file name
     ResourceKind kind;
     std::int64_t position;  // 1-based position of the signature
     std::int64_t size;      // the size the rule gave (the file may hold fewer bytes)

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "LogLineListener.h"
-#include "PathHelpers.h"
 #include "ScanSink.h"
 
 namespace morvane::test {
@@ -60,7 +59,7 @@ class RecordingSink : public ScanSink, public LogLineListener {
 
   private:
     void Record(const FoundItem& i, bool written) {
-        ++counts[std::string(KindName(i.kind)) + "#" + FileNameOfPath(std::string(i.source))];
+        ++counts[std::string(KindName(i.kind)) + "#" + std::string(i.name)];
         items.push_back({std::string(i.source), i.kind, i.position, i.size, std::string(i.output),
                          written, i.origin == ItemOrigin::Resource});
     }
