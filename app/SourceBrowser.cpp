@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -83,6 +84,17 @@ SourceBrowser::SourceBrowser(QComboBox& Drive1, QListWidget& Dir1, QListWidget& 
         [this](QListWidgetItem* item) { SetFolder(item->data(kPathRole).toString()); },
         Qt::QueuedConnection);
     connect(&file1_, &QListWidget::itemClicked, this, [this] { emit FileClicked(); });
+    file1_.installEventFilter(this);
+}
+
+// Enter on the chosen file scans it, as a click does.
+bool SourceBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &file1_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || file1_.currentItem() == nullptr)
+        return false;
+    emit FileClicked();
+    return true;
 }
 
 void SourceBrowser::FillFilters(const MessageTable& messages) {

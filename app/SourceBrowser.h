@@ -48,8 +48,11 @@ class SourceBrowser final : public QObject {
     void Combo1_Click(int index);
 
   signals:
-    // A file of File1 was clicked: it is to be scanned.
+    // A file of File1 was clicked, or Enter pressed on it: it is to be scanned.
     void FileClicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FillDir1();

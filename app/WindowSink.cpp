@@ -23,9 +23,15 @@ QString Grouped(std::int64_t n) {
 }
 }  // namespace
 
-WindowSink::WindowSink(Windows windows) : windows_(std::move(windows)) {}
+WindowSink::WindowSink(Windows windows, const std::string& outputRoot)
+    : windows_(std::move(windows)), leftovers_(QString::fromStdString(outputRoot)) {}
+
+void WindowSink::RunStarting() {
+    leftovers_.RunStarting(windows_.tree->SourceNodeKeys());
+}
 
 void WindowSink::SourceBegun(const SourceStart& start) {
+    leftovers_.SourceBegun(Text(start.name));
     posted_.Post([this, name = std::string(start.name), options = start.options] {
         windows_.tree->AddSourceFileNodes(Text(name), options);
     });
@@ -59,21 +65,26 @@ void WindowSink::Abandon() {
 
 // Name, two line breaks, the word for searching, "e / L bytes." with grouped digits; the bar
 // keeps its value when the report gives none.
+// Name, two line breaks, the word for searching, "e / L bytes." with grouped digits; the bar
+// keeps its value when the report gives none. Only the latest report is shown: a batch of small
+// files reports far more often than a screen can show, and each shown report paints the bar.
 SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
-    posted_.Post(
-        [this, name = std::string(progress.name), done = progress.done, total = progress.total] {
-            if (form4_ == nullptr) return;
-            form4_->Label1()->setText(Text(name) + QStringLiteral("\n\n") +
-                                      windows_.messages->Text(MessageId::Searching) + u' ' +
-                                      Grouped(done) + QStringLiteral(" / ") + Grouped(total) +
-                                      QStringLiteral(" bytes."));
-            if (const std::optional<int> value = ProgressBarValue(done, total))
-                form4_->ProgressBar1()->setValue(*value);
-        });
+    const std::uint64_t report = ++progressReports_;
+    posted_.Post([this, report, name = std::string(progress.name), done = progress.done,
+                  total = progress.total] {
+        if (form4_ == nullptr || report != progressReports_.load()) return;
+        form4_->Label1()->setText(Text(name) + QStringLiteral("\n\n") +
+                                  windows_.messages->Text(MessageId::Searching) + u' ' +
+                                  Grouped(done) + QStringLiteral(" / ") + Grouped(total) +
+                                  QStringLiteral(" bytes."));
+        if (const std::optional<int> value = ProgressBarValue(done, total))
+            form4_->ProgressBar1()->setValue(*value);
+    });
     return SinkAnswer::Continue;  // the stop button answers through the run's stop token
 }
 
 void WindowSink::ItemWritten(const FoundItem& item) {
+    leftovers_.ItemWritten(item.kind, Text(item.name), Text(item.output));
     posted_.Post([this, kind = item.kind, name = std::string(item.name)] {
         windows_.tree->CountItem(kind, Text(name));
     });
@@ -83,16 +94,19 @@ void WindowSink::ItemFailed(const FoundItem& item, const ItemFailure&) {
     ItemWritten(item);  // counted all the same: the log says what failed
 }
 
-void WindowSink::SourceEnded(const SourceEnd&) {
+void WindowSink::SourceEnded(const SourceEnd& end) {
+    leftovers_.SourceEnded(Text(end.name));
     posted_.Post([this] { windows_.tree->RemoveEmptySourceNodes(); });
 }
 
+// The last line is selected after a scan's closing lines, once for all the scans shown together.
 void WindowSink::LogLine(std::string_view line, LogLineKind kind) {
-    posted_.Post([this, line = std::string(line), kind] {
+    const std::uint64_t end = kind == LogLineKind::End ? ++endLines_ : 0;
+    posted_.Post([this, line = std::string(line), end] {
         Form3* log = windows_.logWindow ? windows_.logWindow() : nullptr;
         if (log == nullptr) return;
         log->AddLine(Text(line));
-        if (kind == LogLineKind::End) log->SelectLastLine();
+        if (end != 0 && end == endLines_.load()) log->SelectLastLine();
     });
 }
 

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 
 #include "LogLineListener.h"
 #include "PostedEvents.h"
+#include "RescanLeftovers.h"
 #include "ScanSink.h"
 
 namespace morvane {
@@ -33,7 +36,11 @@ class WindowSink final : public ScanSink, public LogLineListener {
         const MessageTable* messages = nullptr;
     };
 
-    explicit WindowSink(Windows windows);
+    // `outputRoot` ends with the path separator.
+    WindowSink(Windows windows, const std::string& outputRoot);
+
+    // Before a run starts, on the window's thread.
+    void RunStarting();
 
     // The progress window of the run; nullptr between runs. On the window's thread only.
     void SetProgressWindow(Form4* form4) { form4_ = form4; }
@@ -63,12 +70,17 @@ class WindowSink final : public ScanSink, public LogLineListener {
 
     PostedEvents posted_;
     Windows windows_;
+    RescanLeftovers leftovers_;  // on the scanning thread
     Form4* form4_ = nullptr;
     // A message box holds the scan until it is answered, as it would on one thread.
     std::mutex mutex_;
     std::condition_variable answered_;
     bool waiting_ = false;
     bool abandoned_ = false;
+    // How many progress reports and closing log lines were posted: only the latest of each is
+    // shown.
+    std::atomic<std::uint64_t> progressReports_ = 0;
+    std::atomic<std::uint64_t> endLines_ = 0;
 };
 
 }  // namespace morvane

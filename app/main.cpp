@@ -17,6 +17,7 @@
 #include "QtMessageBoxes.h"
 #include "Session.h"
 #include "ShellOpen.h"
+#include "TellingShell.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -29,8 +30,10 @@ int main(int argc, char** argv) {
     morvane::QtMessageBoxes messageBoxes;
     const morvane::OutputRootChoice outputRoot = morvane::ChooseOutputRoot(
         morvane::AppFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    morvane::Session session(messageBoxes, morvane::SystemShellOpener(),
-                             QString::fromStdString(morvane::AppFolder()), outputRoot.root);
+    morvane::TellingShell shell(morvane::SystemShellOpener(), messageBoxes);
+    morvane::Session session(messageBoxes, shell, QString::fromStdString(morvane::AppFolder()),
+                             outputRoot.root);
+    shell.SetWords(session.appTitle, session.messages);
     std::optional<morvane::Catalogue> catalogue;  // made by the window from its controls
     morvane::MainDialogs dialogs(session.settings, messageBoxes, session.appTitle,
                                  session.appFolder, outputRoot);

@@ -56,6 +56,10 @@ Catalogue::Catalogue(Session& session, CatalogueParts parts)
         ListView1_Click();
     });
     connect(parts_.ListView1, &QListWidget::itemDoubleClicked, this, &Catalogue::OpenItem);
+    // The item the commands act on is always the one shown selected: a refill, a delete or the
+    // keys that move the selection move it too.
+    connect(parts_.ListView1, &QListWidget::itemSelectionChanged, this,
+            [this] { session_.selectedItem = items_->SelectedIndex(); });
     listViewport_ = parts_.ListView1->viewport();
     listViewport_->installEventFilter(this);
 }

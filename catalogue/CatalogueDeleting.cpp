@@ -1,5 +1,7 @@
 // The catalogue's deleting commands. Each runs under the one error handler: the first failure
 // is reported and ends the command, and what was done before it stays done.
+#include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -7,6 +9,7 @@
 #include "CatalogueError.h"
 #include "CategoryTree.h"
 #include "ItemList.h"
+#include "KindText.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
 #include "ResourceKind.h"
@@ -27,9 +30,15 @@ QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
 }
 }  // namespace
 
+// Whatever the command did, the status bar shows no file it deleted.
 void Catalogue::Run(const std::function<std::error_code()>& command) {
-    if (const std::error_code error = command())
-        session_.boxes.Show(session_.appTitle, ErrorBoxText(error));
+    const std::error_code error = command();
+    const QString shown = parts_.Panel1->text();
+    if (!shown.isEmpty() && !QFileInfo::exists(shown)) {
+        parts_.Panel1->clear();
+        parts_.Panel2->clear();
+    }
+    if (error) session_.boxes.Show(session_.appTitle, ErrorBoxText(error));
 }
 
 bool Catalogue::Ask(const QString& question) const {
@@ -45,6 +54,8 @@ void Catalogue::DeleteItem() {
         const QString path = item->data(kListItemKeyRole).toString();
         if (const std::error_code error = remover_(path.toStdString())) return error;
         items_->RemoveItem(index);
+        // The list would move its current item to the next one without showing it selected.
+        items_->ClearSelection();
         QTreeWidgetItem* node = parts_.tree->Node(SourceNodeKeyOfItem(path));
         if (node == nullptr) return CatalogueFault::NoSuchNode;
         const int count = CategoryTree::SourceCount(*node);
@@ -83,17 +94,22 @@ void Catalogue::DeleteAllItems() {
     });
 }
 
+// The selected node's files, found by its key as the clearing commands find them: the list may
+// show another node's items. The question names the kind as well as the source.
 void Catalogue::RemoveNode() {
-    const QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
+    QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
     if (selected == nullptr) return;
-    if (!SplitSourceKey(CategoryTree::Key(*selected))) return;  // a category node
-    if (!Ask(Message(MessageId::AskDeleteNode) + u' ' + selected->text(0))) return;
+    const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(*selected));
+    if (!key) return;  // a category node
+    if (!Ask(Message(MessageId::AskDeleteNode) + u' ' + KindText(key->kind) + u' ' +
+             selected->text(0)))
+        return;
+    const bool listed = items_->Count() > 0 && SameSourceName(SourceNodeKeyOfItem(items_->Path(1)),
+                                                              CategoryTree::Key(*selected));
     Run([&]() -> std::error_code {
-        QString last;
-        if (const std::error_code error = DeleteListedItems(last)) return error;
-        const QString name = SourceNameOfItem(last);
-        if (name.isEmpty()) return {};
-        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
+        if (const std::error_code error = ClearSourceNode(selected)) return error;
+        if (listed) items_->Clear();
+        return {};
     });
 }
 
@@ -102,7 +118,7 @@ std::error_code Catalogue::ClearSourceNode(QTreeWidgetItem* node) {
     const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(*node));
     if (!key) return CatalogueFault::NoSuchNode;
     const QString folder = KindFolder(key->kind);
-    for (const QString& file : MatchingItemFiles(folder, key->name.toLower(), key->kind))
+    for (const QString& file : MatchingItemFiles(folder, key->name, key->kind))
         if (const std::error_code error = remover_((folder + file).toStdString())) return error;
     delete node;
     return {};

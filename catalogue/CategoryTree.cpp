@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ItemFiles.h"
 #include "KindText.h"
 #include "ToolbarImageList.h"
 #include "formats/FormatOrders.h"
@@ -75,11 +76,7 @@ void CategoryTree::AddCategoryNodes(const QString& categoryWord) {
 }
 
 void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& options) {
-    const QString lowered = name.toLower();
-    const QList<QTreeWidgetItem*> nodes = SourceNodes(tree_);
-    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
-        if ((*it)->text(0).left(name.size()).toLower() == lowered) delete *it;
-    }
+    for (const ResourceKind kind : kAllKinds) delete Node(SourceNodeKey(kind, name));
     for (const ResourceKind kind : kNodeOrder) {
         if (!options.IsEnabled(kind)) continue;
         QTreeWidgetItem* category = Category(kind);
@@ -122,12 +119,19 @@ void CategoryTree::ExpandScannedCategories() {
             tree_.topLevelItem(static_cast<int>(i))->setExpanded(true);
 }
 
+// A source node is looked for under its own category only: a batch asks once per item found.
 QTreeWidgetItem* CategoryTree::Node(const QString& key) const {
+    const std::optional<SourceKey> source = SplitSourceKey(key);
     for (int i = 0; i < tree_.topLevelItemCount(); ++i) {
         QTreeWidgetItem* category = tree_.topLevelItem(i);
-        if (Key(*category) == key) return category;
+        const QString categoryKey = Key(*category);
+        if (!source) {
+            if (categoryKey == key) return category;
+            continue;
+        }
+        if (categoryKey != KindText(source->kind)) continue;
         for (int j = 0; j < category->childCount(); ++j)
-            if (Key(*category->child(j)) == key) return category->child(j);
+            if (SameSourceName(Key(*category->child(j)), key)) return category->child(j);
     }
     return nullptr;
 }
@@ -183,8 +187,11 @@ bool CategoryTree::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton) return false;
-    // The press is kept from the tree, so the selection stays on the node last clicked with the
-    // left button, which is the one the pop-up's commands act on.
+    // The pop-up's commands act on the node under the pointer: the press selects it (and a press
+    // beside every node selects none), without listing its items as a left click does.
+    QTreeWidgetItem* node = tree_.itemAt(mouse->position().toPoint());
+    tree_.setCurrentItem(node);
+    if (node == nullptr) tree_.clearSelection();
     PreparePopup();
     if (hideMenu_ != nullptr) hideMenu_->popup(mouse->globalPosition().toPoint());
     return true;

@@ -45,9 +45,9 @@ class CategoryTree final : public QObject {
     // The ten category nodes in kind order, texts `categoryWord` + " " + kind.
     void AddCategoryNodes(const QString& categoryWord);
 
-    // Before a file is scanned: its earlier nodes go (every source node whose text begins with
-    // `name`, letter case ignored, so a.dll also takes a.dll.bak's), each enabled kind gets a
-    // node at count 0, and the categories are collapsed.
+    // Before a file is scanned: its earlier nodes go (those of exactly `name`, by the file
+    // system's rule for letter case), each enabled kind gets a node at count 0, and the
+    // categories are collapsed.
     void AddSourceFileNodes(const QString& name, const ScanOptions& options);
     // One more item of `kind` was written from `name`; a missing node is left alone.
     void CountItem(ResourceKind kind, const QString& name);
@@ -70,7 +70,7 @@ class CategoryTree final : public QObject {
     // source node, clear the selected category and clear every category.
     void SetPopupMenu(QMenu* popup, QAction* removeNode, QAction* clearCategory,
                       QAction* clearAllNodes);
-    // Shows and hides the pop-up's entries for the selected node (not the one under the mouse).
+    // Shows and hides the pop-up's entries for the selected node.
     void PreparePopup();
 
   signals:

@@ -1,25 +1,44 @@
 #include "ItemFiles.h"
 
 #include <QDir>
+#include <algorithm>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "KindText.h"
 #include "PathHelpers.h"
 
 namespace morvane {
 
-QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind) {
+bool SameSourceName(const QString& a, const QString& b) {
+    return QString::compare(a, b, kFileNameCase) == 0;
+}
+
+std::optional<qulonglong> ItemNumber(const QString& file, const QString& name, ResourceKind kind) {
     const QString ending = u'.' + KindText(kind);
-    QStringList matching;
-    const QDir dir(folder);
+    const qsizetype digits = file.size() - name.size() - 1 - ending.size();
+    if (digits < 1 || !file.endsWith(ending, Qt::CaseInsensitive)) return std::nullopt;
+    if (!SameSourceName(file.left(name.size()), name) || file.at(name.size()) != u'_')
+        return std::nullopt;
+    const QStringView number = QStringView(file).mid(name.size() + 1, digits);
+    if (!std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong value = number.toULongLong(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind) {
+    std::vector<std::pair<qulonglong, QString>> numbered;
     const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString& entry : entries) {
-        if (entry.size() < name.size() + ending.size()) continue;
-        if (!entry.startsWith(name, Qt::CaseInsensitive)) continue;
-        if (!entry.endsWith(ending, Qt::CaseInsensitive)) continue;
-        matching.append(entry);
-    }
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString& entry : entries)
+        if (const std::optional<qulonglong> number = ItemNumber(entry, name, kind))
+            numbered.emplace_back(*number, entry);
+    std::sort(numbered.begin(), numbered.end());
+    QStringList matching;
+    for (auto& [number, entry] : numbered) matching.append(std::move(entry));
     return matching;
 }
 

@@ -1,11 +1,13 @@
 // The extracted files of one source name on disk, found again by their names, and the one way
-// the catalogue deletes a file. Names are compared literally, so a source name holding "*",
+// the catalogue deletes a file. A source's items are exactly <source>_<digits>.<KIND>: names are
+// compared whole, so pack.dll never takes pack.dll.old's items, and a source name holding "*",
 // "?" or "[" never widens what is listed or deleted.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -13,8 +15,23 @@
 
 namespace morvane {
 
-// The names in `folder` that begin with `name` and end in "." + `kind`, letter case ignored,
-// in the order the file system gives them. Hidden and read-only files are included.
+// How the file system compares names: letter case counts except on Windows, where A.DLL and
+// a.dll are one file and so one source.
+#ifdef _WIN32
+inline constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseInsensitive;
+#else
+inline constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseSensitive;
+#endif
+
+// Whether two source names name the same source, by the file system's rule.
+bool SameSourceName(const QString& a, const QString& b);
+
+// The item number of `file` when it is an item of `name` and `kind` (name + "_" + digits + "." +
+// kind, the ending in any letter case); nothing otherwise.
+std::optional<qulonglong> ItemNumber(const QString& file, const QString& name, ResourceKind kind);
+
+// The items of `name` and `kind` in `folder`, by item number, ascending: the order the scan
+// found them in. Hidden and read-only files are included.
 QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind);
 
 // The source name inside an item path: the file name after the last separator (empty when there

@@ -78,6 +78,11 @@ QListWidgetItem* ItemList::Item(int index) const {
     return list_.item(index - 1);
 }
 
+QString ItemList::Path(int index) const {
+    const QListWidgetItem* item = Item(index);
+    return item != nullptr ? item->data(kListItemKeyRole).toString() : QString();
+}
+
 int ItemList::SelectedIndex() const {
     const QList<QListWidgetItem*> selected = list_.selectedItems();
     if (selected.isEmpty()) return 0;
@@ -94,6 +99,11 @@ QImage ItemList::Picture(int index) const {
 
 void ItemList::RemoveItem(int index) {
     delete Item(index);
+}
+
+void ItemList::ClearSelection() {
+    list_.setCurrentItem(nullptr);
+    list_.clearSelection();
 }
 
 }  // namespace morvane

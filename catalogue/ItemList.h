@@ -31,11 +31,15 @@ class ItemList {
     int Count() const;
     // `index` counts from 1; nullptr when no item has it.
     QListWidgetItem* Item(int index) const;
+    // The full path of item `index` (its key); empty when no item has it.
+    QString Path(int index) const;
     // The 1-based index of the list's selected item, 0 when none is selected.
     int SelectedIndex() const;
     // The picture an item shows; a null image when no item has `index`.
     QImage Picture(int index) const;
     void RemoveItem(int index);
+    // No item is selected, nor current.
+    void ClearSelection();
 
     QListWidget& ListView1() const { return list_; }
 

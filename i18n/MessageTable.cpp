@@ -27,6 +27,7 @@ constexpr std::array<BuiltinMessage, kMessageCount> kBuiltinMessages = {{
     {u"message_11", u"Είστε σίγουρος για την διαγραφή όλων των αρχείων;"},
     {u"message_12", u"Είστε σίγουρος για την διαγραφή όλων των %%% αρχείων;"},
     {u"message_13", u"Είστε σίγουρος για την διαγραφή του"},
+    {u"message_14", u"Δεν βρέθηκε πρόγραμμα για το άνοιγμα του"},
 }};
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The fourteen texts of messages, dialog titles and list entries, looked up once at start-up
+// The fifteen texts of messages, dialog titles and list entries, looked up once at start-up
 // in the start-up language and kept for the whole run.
 #pragma once
 
@@ -11,7 +11,7 @@
 namespace morvane {
 
 // Named by meaning, in the order in which a language file is read; MessageTable.cpp gives each
-// its key there ("frm_cap_1", then "message_1" to "message_13").
+// its key there ("frm_cap_1", then "message_1" to "message_14").
 enum class MessageId {
     FileDialogTitle,
     CannotMakeFolder,
@@ -27,9 +27,10 @@ enum class MessageId {
     AskDeleteAllFiles,
     AskDeleteCountFiles,
     AskDeleteNode,
+    CannotOpen,  // before the path of a file no program could be started for
 };
 
-inline constexpr std::size_t kMessageCount = 14;
+inline constexpr std::size_t kMessageCount = 15;
 
 class MessageTable {
   public:
@@ -39,7 +40,7 @@ class MessageTable {
     // The built-in Greek texts.
     static MessageTable Builtin();
 
-    // The language-file key of a text: "frm_cap_1", "message_1" ... "message_13".
+    // The language-file key of a text: "frm_cap_1", "message_1" ... "message_14".
     static QStringView Key(MessageId id) noexcept;
 
     const QString& Text(MessageId id) const noexcept { return texts_[Index(id)]; }

@@ -21,18 +21,24 @@ namespace morvane {
 namespace {
 class SystemOpener final : public ShellOpener {
   public:
-    void Open(const std::string& target) override {
+    bool Open(const std::string& target) override {
 #ifdef _WIN32
-        // No verb, no parameters, no working folder, a normal window.
-        ShellExecuteW(nullptr, nullptr, ToFsPath(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        // No verb, no parameters, no working folder, a normal window. Values above 32 are
+        // success.
+        const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+            nullptr, nullptr, ToFsPath(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32;
 #else
         // xdg-open runs the viewer in the foreground when there is no desktop session, so it
         // is started in the background of a short-lived shell in a session of its own: the
         // call returns as soon as that shell has exited, and the orphaned opener is reaped by
-        // the system rather than left as a zombie of this process.
+        // the system rather than left as a zombie of this process. The shell's own status says
+        // whether there is an opener at all.
         char shell[] = "/bin/sh";
         char option[] = "-c";
-        char script[] = "xdg-open \"$1\" </dev/null >/dev/null &";
+        char script[] =
+            "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
+            "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &";
         char name[] = "morvane-open";
         std::string argument = target;
         char* argv[] = {shell, option, script, name, argument.data(), nullptr};
@@ -40,12 +46,13 @@ class SystemOpener final : public ShellOpener {
         posix_spawnattr_init(&attributes);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
         pid_t child = 0;
+        int status = -1;
         if (posix_spawn(&child, shell, nullptr, &attributes, argv, environ) == 0) {
-            int status = 0;
             while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
             }
         }
         posix_spawnattr_destroy(&attributes);
+        return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 #endif
     }
 };
@@ -64,8 +71,8 @@ ShellOpener* SetShellOpener(ShellOpener* opener) {
     return previous;
 }
 
-void ShellOpen(const std::string& target) {
-    (current != nullptr ? *current : SystemShellOpener()).Open(target);
+bool ShellOpen(const std::string& target) {
+    return (current != nullptr ? *current : SystemShellOpener()).Open(target);
 }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 // Handing a file to the system's default "open" action. The window program and tests install
-// their own opener; the outcome is never reported.
+// their own opener. An opener tells only whether a program could be started for the file: what
+// that program then makes of it is its own affair.
 #pragma once
 
 #include <string>
@@ -9,7 +10,8 @@ namespace morvane {
 class ShellOpener {
   public:
     virtual ~ShellOpener() = default;
-    virtual void Open(const std::string& target) = 0;
+    // False when no program could be started (on Linux: no xdg-open on the PATH).
+    virtual bool Open(const std::string& target) = 0;
 };
 
 // The opener of the operating system itself.
@@ -18,7 +20,8 @@ ShellOpener& SystemShellOpener();
 // Replaces the process-wide opener (nullptr restores the system's); returns the previous one.
 ShellOpener* SetShellOpener(ShellOpener* opener);
 
-// Opens `target` (a full path) with its associated program through the current opener.
-void ShellOpen(const std::string& target);
+// Opens `target` (a full path) with its associated program through the current opener; false
+// when no program could be started.
+bool ShellOpen(const std::string& target);
 
 }  // namespace morvane

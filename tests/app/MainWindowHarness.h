@@ -32,7 +32,9 @@ class RecordingMessageBoxes final : public MessageBoxes {
 class SessionShell final : public ShellOpener {
   public:
     QStringList opened;
-    void Open(const std::string& target) override { opened << QString::fromStdString(target); }
+    bool Open(const std::string& target) override {
+        return opened << QString::fromStdString(target), true;
+    }
 };
 
 class RecordingCommands final : public CatalogueCommands, public DialogCommands {

@@ -37,6 +37,7 @@
 #include "MainLayout.h"
 #include "MainToolbar.h"
 #include "MainWindowHarness.h"
+#include "MediaSamples.h"
 #include "MessageTable.h"
 #include "OutputRootChoice.h"
 #include "ScanSettings.h"
@@ -46,7 +47,7 @@
 #include "frmAbout.h"
 
 using namespace morvane;
-using morvane::test::MainWindowHarness;
+using namespace morvane::test;
 
 namespace {
 
@@ -330,13 +331,41 @@ class MainWindowTest : public QObject {
         QCOMPARE(counter, QStringLiteral("File: 1 / 1"));
     }
 
+    // A rescan with a kind turned off (started with Enter in the file list) leaves no file of
+    // that source unlisted: what the earlier scan wrote and this one did not is removed, and only
+    // that. A source whose name begins with the same name keeps its nodes and files.
+    void aRescanLeavesNoUnlistedFile() {
+        MainWindowHarness h;
+        Bytes media = MakeGif();
+        Append(media, Filler(64));
+        Append(media, MakePng());
+        Append(media, Filler(64));
+        for (const char* name : {"C/pack.dll.old", "C/pack.dll"}) h.sources.Write(name, media);
+        Form1& window = h.Start(h.Source("C/pack.dll.old"));
+        QVERIFY(h.ScanEnds());
+        QListWidget* files = window.Controls().File1;
+        for (const bool png : {true, false}) {
+            h.session.settings.SetScans(ResourceKind::PNG, png);
+            files->setCurrentItem(files->findItems("pack.dll", Qt::MatchExactly).value(0));
+            QTest::keyClick(files, Qt::Key_Return);
+            QVERIFY(window.IsScanning() && h.ScanEnds());
+        }
+        QCOMPARE(window.Tree().SourceNodeKeys(),
+                 QStringList({"GIF#pack.dll.old", "GIF#pack.dll", "PNG#pack.dll.old"}));
+        QStringList written;
+        for (const std::string& file : ListTree(h.output.path()))
+            written << QString::fromStdString(file);
+        QCOMPARE(written, QStringList({"GIF/pack.dll.old_0.GIF", "GIF/pack.dll_0.GIF", "LOG.txt",
+                                       "PNG/pack.dll.old_1.PNG"}));
+    }
+
     // The progress window's folder, counter and text as the scanning thread tells them, in the
     // built-in language, the digits grouped as the system groups them; the bar keeps its value
     // when a report gives none.
     void theProgressWindowShowsEachStep() {
         const MessageTable messages = MessageTable::Builtin();
         Form4 form4(QStringLiteral("Morvane"));
-        WindowSink sink({nullptr, {}, nullptr, {}, &messages});
+        WindowSink sink({nullptr, {}, nullptr, {}, &messages}, "/out/");
         sink.SetProgressWindow(&form4);
         sink.FolderBegun("/a/b");
         sink.FileBegun(2, 5);

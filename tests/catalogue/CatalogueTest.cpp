@@ -180,8 +180,8 @@ class CatalogueTest : public QObject {
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // Nodes for every enabled kind, kept with their counts when they yielded. A rescan replaces
-    // them, as does the scan of a name in another letter case or of a longer name beginning with
-    // it (not the other way round).
+    // them; a longer name beginning with it is another source, and so is the name in another
+    // letter case where the file system tells the two apart.
     void categoryTree() {
         // Twenty-two distinct drawn images; the sound category's is no kind's.
         for (int i = 1; i <= ToolbarImageList::kCount; ++i) {
@@ -214,19 +214,21 @@ class CatalogueTest : public QObject {
         QVERIFY(Scan(tree, "shell32.dll", {}, false).isEmpty());
         Scan(tree, "a.dll.bak", {K::ICO});
         Scan(tree, "b#file.dll", {K::ICO});
-        QCOMPARE(Scan(tree, "a.dll", {K::BMP}), QStringList({"ICO#b#file.dll", "BMP#a.dll"}));
-        QCOMPARE(Scan(tree, "A.DLL", {K::JPG}), QStringList({"ICO#b#file.dll", "JPG#A.DLL"}));
-        QCOMPARE(Scan(tree, "A.DLL.bak", {K::ICO}),
-                 QStringList({"ICO#b#file.dll", "ICO#A.DLL.bak", "JPG#A.DLL"}));
+        QCOMPARE(Scan(tree, "a.dll", {K::BMP}),
+                 QStringList({"ICO#a.dll.bak", "ICO#b#file.dll", "BMP#a.dll"}));
+        QCOMPARE(Scan(tree, "A.DLL", {K::JPG}).contains("BMP#a.dll"),
+                 kFileNameCase == Qt::CaseSensitive);
 
         // A left click on a source node names it (a "#" in the name stays in it), on a category
-        // nothing; a right click shows the entries the selection allows, keeping the selection.
+        // nothing; a right click selects the node under the pointer, or none beside every node,
+        // lists nothing, and shows the entries that selection allows.
         QMenu hideMenu;
         QAction* removeNode = hideMenu.addAction(QStringLiteral("remove"));
         QAction* clearCategory = hideMenu.addAction(QStringLiteral("clear category"));
         tree.SetPopupMenu(&hideMenu, removeNode, clearCategory,
                           hideMenu.addAction(QStringLiteral("clear all")));
         tree.ExpandScannedCategories();
+        widget.resize(300, 700);  // room below the last node
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         QSignalSpy clicked(&tree, &CategoryTree::SourceNodeClicked);
@@ -238,20 +240,28 @@ class CatalogueTest : public QObject {
         QCOMPARE(QList<QVariantList>(clicked),
                  QList<QVariantList>({{QVariant::fromValue(K::ICO), QString("b#file.dll")}}));
         QString shown;  // the entries visible after each right click
-        for (const auto& [selected, key] :
-             {std::pair{"", "ICO"}, {"ICO#b#file.dll", "CUR"}, {"GIF", "ICO#b#file.dll"}}) {
-            widget.clearSelection();
-            if (*selected) widget.setCurrentItem(tree.Node(selected));
-            click(key, Qt::RightButton);
+        for (const auto& [selected, key] : {std::pair{"", "ICO"},
+                                            {"ICO#b#file.dll", "CUR"},
+                                            {"GIF", "ICO#b#file.dll"},
+                                            {"GIF", ""}}) {
+            widget.setCurrentItem(*selected ? tree.Node(selected) : nullptr);
+            if (*key)
+                click(key, Qt::RightButton);
+            else
+                QTest::mouseClick(widget.viewport(), Qt::RightButton, {},
+                                  QPoint(5, widget.viewport()->height() - 2));
             [&] { QTRY_VERIFY(hideMenu.isVisible()); }();
             hideMenu.hide();
             for (QAction* entry : hideMenu.actions()) shown += entry->isVisible() ? u'1' : u'0';
-            if (*selected) QCOMPARE(widget.currentItem(), tree.Node(selected));
+            QCOMPARE(widget.selectedItems(),
+                     *key ? QList<QTreeWidgetItem*>{tree.Node(key)} : QList<QTreeWidgetItem*>{});
         }
-        QCOMPARE(shown, QStringLiteral("001") + "101" + "011");
+        QCOMPARE(shown, QStringLiteral("011") + "011" + "101" + "001");
+        QCOMPARE(clicked.size(), 1);
     }
 
-    // a.dll's node lists a.dll.bak's items too; icons and bitmaps show their own opaque pixels
+    // a.dll's node lists exactly its own items (not a.dll.bak's, nor a.dll_x's), in the order they
+    // were found; icons and bitmaps show their own opaque pixels
     // without a caption, the other kinds the kind symbol filling the 32×32 cell, with the name.
     // Export entries are enabled for icons and cursors only; a CUR item is exported as the
     // picture it shows, also after an item before it was deleted. A file that is no picture shows
@@ -263,10 +273,14 @@ class CatalogueTest : public QObject {
             const Bytes bytes = kind == K::ICO ? MakeIcon32() : QtPicture(qPrintable(k));
             CatalogueFixture f;
             f.Source(k, "a.dll", 2, bytes);
-            for (const QString name : {"a.dll.bak_1.", "b.dll_1."}) f.Extracted(k, name + k, bytes);
+            for (const QString name :
+                 {"a.dll.bak_1.", "b.dll_1.", "a.dll_10.", "a.dll_x.", "a.dll_."})
+                f.Extracted(k, name + k, bytes);
             f.ClickNode(k, "a.dll");
-            QCOMPARE(f.ListedNames(),
-                     (QStringList{"a.dll.bak_1." + k, "a.dll_1." + k, "a.dll_2." + k}));
+            QStringList listed;
+            for (int i = 1; i <= f.list->count(); ++i)
+                listed << QFileInfo(f.catalogue.Items().Path(i)).fileName();
+            QCOMPARE(listed, (QStringList{"a.dll_1." + k, "a.dll_2." + k, "a.dll_10." + k}));
             const QListWidgetItem* item = f.catalogue.Items().Item(2);
             QCOMPARE(item->text(),
                      own ? QString() : QFileInfo(item->data(Qt::UserRole).toString()).fileName());
@@ -444,8 +458,8 @@ class CatalogueTest : public QObject {
 
     // An index into an empty list, or a file deleted elsewhere: the error box, and the count
     // stays. Delete takes one file (a read-only one too) unasked and counts down; the last item
-    // takes the node. a.dll's list shows a.dll.bak's items: Delete all asks, takes both, and
-    // only the node of item 1's source.
+    // takes the node. a.dll's list shows its own items only: Delete all asks, takes them and the
+    // node, and leaves a.dll.bak's.
     void deletingItemsAndNodes() {
         CatalogueFixture f;
         f.selected = 1;
@@ -463,12 +477,18 @@ class CatalogueTest : public QObject {
         node = f.Source("GIF", "x.exe", 3);
         MarkReadOnly((f.Folder("GIF") + "x.exe_2.GIF").toStdString());
         f.ClickNode("GIF", "x.exe");
-        QVERIFY(f.ClickItem("x.exe_2.GIF"));
-        const int index = f.selected;
+        QVERIFY(f.ClickItem("x.exe_2.GIF") && f.panel1->text().endsWith("x.exe_2.GIF"));
         f.catalogue.DeleteItem();
         QCOMPARE(f.ListedNames() << node->text(0),
                  (QStringList{"x.exe_1.GIF", "x.exe_3.GIF", "x.exe(2)"}));
-        QCOMPARE(f.selected, index);
+        // No item is picked after a delete, and the status bar names no deleted file: a second
+        // Delete does nothing. A refill also leaves none picked.
+        QVERIFY(f.selected == 0 && f.list->selectedItems().isEmpty());
+        QVERIFY(f.panel1->text().isEmpty() && f.panel2->text().isEmpty());
+        f.catalogue.DeleteItem();
+        QVERIFY(f.list->count() == 2 && f.ClickItem("x.exe_3.GIF"));
+        f.ClickNode("GIF", "x.exe");
+        QCOMPARE(f.selected, 0);
         f.Source("ICO", "one", 1);
         f.ClickNode("ICO", "one");
         QVERIFY(f.ClickItem("one_1.ICO"));
@@ -479,18 +499,18 @@ class CatalogueTest : public QObject {
         f.Source("ICO", "a.dll", 1);
         f.Source("ICO", "a.dll.bak", 1);
         f.ClickNode("ICO", "a.dll");
-        const QString first = SourceNameOfItem(f.list->item(0)->data(kListItemKeyRole).toString());
-        const QString other = first == "a.dll" ? "a.dll.bak" : "a.dll";
-        QVERIFY(f.ClickItem("_1.ICO"));
+        QVERIFY(f.ClickItem("a.dll_1.ICO"));
         f.catalogue.DeleteAllItems();
         QCOMPARE(f.boxes.asked,
                  QStringList(2, f.session.messages.Text(MessageId::AskDeleteAllFiles)));
         QCOMPARE(f.list->count(), 0);
-        QCOMPARE(AllFiles(f), (QStringList{"CUR/c_2.CUR", "GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF"}));
-        QVERIFY(f.tree->Node("ICO#" + first) == nullptr);
-        QCOMPARE(f.tree->Node("ICO#" + other)->text(0), other + "(1)");
+        QCOMPARE(AllFiles(f), (QStringList{"CUR/c_2.CUR", "GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF",
+                                           "ICO/a.dll.bak_1.ICO"}));
+        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr);
+        QCOMPARE(f.tree->Node("ICO#a.dll.bak")->text(0), "a.dll.bak(1)");
 
-        // No to any question leaves everything; Yes to removing a node deletes its list too.
+        // No to any question leaves everything; Yes to removing a node deletes its files, whatever
+        // the list shows, and empties the list only when it showed them.
         const QStringList left = AllFiles(f);
         f.boxes.asked.clear();
         f.Source("JPG", "shell32.dll", 2);
@@ -506,12 +526,17 @@ class CatalogueTest : public QObject {
         QCOMPARE(f.boxes.asked.size(), 4);
         QVERIFY(QFile::exists(f.Folder("JPG") + "shell32.dll_1.JPG") && f.list->count() == 2);
         f.boxes.answer = true;
+        f.ClickNode("ICO", "a.dll.bak");
+        f.treeView->setCurrentItem(f.tree->Node("JPG#shell32.dll"));
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του shell32.dll(2)");
-        QVERIFY(!f.tree->Node("JPG#shell32.dll") && AllFiles(f) == left && f.list->count() == 0);
+        QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του JPG shell32.dll(2)");
+        QVERIFY(!f.tree->Node("JPG#shell32.dll") && AllFiles(f) == left && f.list->count() == 1);
+        f.treeView->setCurrentItem(f.tree->Node("ICO#a.dll.bak"));
+        f.catalogue.RemoveNode();
+        QVERIFY(f.list->count() == 0 && !QFile::exists(f.Folder("ICO") + "a.dll.bak_1.ICO"));
         f.treeView->setCurrentItem(f.tree->Node("JPG"));  // a category is no node to remove
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked.size(), 5);
+        QCOMPARE(f.boxes.asked.size(), 6);
     }
 
     // The category's name takes three characters from the question's first "%"; without one,
@@ -585,7 +610,8 @@ class CatalogueTest : public QObject {
         }
     }
 
-    // a.dll takes a.dll.bak's files and any case; wildcard names only their own; the rest stays.
+    // Every node takes exactly its own items, <name>_<digits>.<KIND> with the ending in any case:
+    // not a.dll.bak's, nor a name that only begins like an item's; wildcard names only their own.
     void clearingTouchesOnlyTheNamedFiles() {
         CatalogueFixture f;
         QStringList gone;
@@ -593,11 +619,13 @@ class CatalogueTest : public QObject {
             f.Source("ICO", name, 1);
             gone << "ICO/" + name + "_1.ICO";
         }
-        for (const char* name : {"A.DLL_7.ico", "a.dll.bak_0.ICO"})
-            gone << "ICO/" + f.Extracted("ICO", name).section('/', -1);
+        gone << "ICO/" + f.Extracted("ICO", "a.dll_70.ico").section('/', -1);
         for (const char* decoy :
-             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO"})
+             {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO",
+              "a.dll.bak_0.ICO", "a.dll_7x.ICO", "a.dll_.ICO", "a.dll_7.ICO.bak"})
             f.Extracted("ICO", decoy);
+        const QString otherCase = "ICO/" + f.Extracted("ICO", "A.DLL_7.ico").section('/', -1);
+        if (kFileNameCase == Qt::CaseInsensitive) gone << otherCase;
         f.Extracted("GIF", "*_1.GIF");
         for (const char* other : {"LOG.txt", "elsewhere/*_1.ICO", "*_1.ICO"})
             f.output.Write(other, Bytes(3, 1));

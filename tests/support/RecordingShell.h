@@ -16,9 +16,13 @@ class RecordingShell final : public ShellOpener {
     RecordingShell(const RecordingShell&) = delete;
     RecordingShell& operator=(const RecordingShell&) = delete;
 
-    void Open(const std::string& target) override { opened.push_back(target); }
+    bool Open(const std::string& target) override {
+        opened.push_back(target);
+        return starts;
+    }
 
     std::vector<std::string> opened;
+    bool starts = true;  // whether a program could be started
 
   private:
     ShellOpener* previous_;

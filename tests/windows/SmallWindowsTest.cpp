@@ -5,14 +5,27 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "HelpPage.h"
+#include "MessageBoxes.h"
+#include "MessageTable.h"
 #include "ModalProbe.h"
 #include "ProgramFolder.h"
 #include "RecordingShell.h"
 #include "SupportAddress.h"
+#include "TellingShell.h"
 #include "frmAbout.h"
 
 using namespace morvane;
 using namespace morvane::test;
+
+namespace {
+class RecordingBoxes final : public MessageBoxes {
+  public:
+    QStringList critical;
+    void Show(const QString&, const QString&) override {}
+    void Critical(const QString&, const QString& text) override { critical << text; }
+    bool Ask(const QString&, const QString&) override { return false; }
+};
+}  // namespace
 
 class SmallWindowsTest : public QObject {
     Q_OBJECT
@@ -109,6 +122,30 @@ class SmallWindowsTest : public QObject {
         }
         QCOMPARE(opened,
                  QStringList({"help_gr.htm", "help_eng.htm", "help_eng.htm", "", "HELP_GR.HTM"}));
+    }
+
+    // A file no program could be started for is told in a box, naming it; one that opens is not.
+    // Without xdg-open on the PATH the system's opener says it could start nothing.
+    void aFileThatCannotBeOpenedIsTold() {
+        RecordingShell inner;
+        RecordingBoxes boxes;
+        TellingShell shell(inner, boxes);
+        const QString title = QStringLiteral("Morvane");
+        const MessageTable words = MessageTable::Builtin();
+        shell.SetWords(title, words);
+        QVERIFY(shell.Open("/out/ICO/a.dll_1.ICO"));
+        inner.starts = false;
+        QVERIFY(!shell.Open("/out/LOG.txt"));
+        QCOMPARE(boxes.critical,
+                 QStringList{"Δεν βρέθηκε πρόγραμμα για το άνοιγμα του /out/LOG.txt"});
+#ifndef _WIN32
+        const ProgramFolder emptyPath;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(emptyPath.Path()));
+        const bool started = SystemShellOpener().Open("/nowhere/a.txt");
+        qputenv("PATH", path);
+        QVERIFY(!started);
+#endif
     }
 };
 
