@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "BoxMessageSink.h"
 #include "CaptionFit.h"
@@ -189,8 +190,12 @@ void Form1::show_log_form_menu_Click() {
     });
     entry->setChecked(true);
     log->setWindowTitle(entry->text());
-    log->Form_Load(frameGeometry(), screen()->availableGeometry());
+    log->Form_Load(frameGeometry(), screen()->availableGeometry(),
+                   frameGeometry().height() - height());
     new LogWindowPlacer(*log, *this);  // again once the window manager has framed this window
+    // Kept in front of the main window, which it may overlap at the bottom of the screen.
+    log->winId();
+    if (windowHandle() != nullptr) log->windowHandle()->setTransientParent(windowHandle());
     log->show();
 }
 
@@ -259,7 +264,11 @@ void Form1::ApplyGeometry() {
     controls_.Combo1->setGeometry(s.ToPixels(g.Combo1));
     controls_.TreeView1->setGeometry(s.ToPixels(g.TreeView1));
     controls_.ListView1->setGeometry(s.ToPixels(g.ListView1));
-    controls_.StatusBar1->setGeometry(s.ToPixels(g.StatusBar1));
+    // A status bar lower than its texts would cut them: it grows upwards, keeping its bottom.
+    QRect status = s.ToPixels(g.StatusBar1);
+    const int needed = controls_.StatusBar1->sizeHint().height();
+    if (needed > status.height()) status.setTop(status.bottom() + 1 - needed);
+    controls_.StatusBar1->setGeometry(status);
     controls_.previewCanvas->setGeometry(s.ToPixels(g.previewCanvas));
     controls_.exportCanvas->setGeometry(s.ToPixels(g.exportCanvas));
     controls_.Panel1->setFixedWidth(s.ToPixelsX(g.panel1Width));

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "CategoryTree.h"
+#include "CentreOver.h"
 #include "Form4.h"
 #include "PathHelpers.h"
 #include "Session.h"
@@ -46,6 +47,7 @@ ScanRunner::~ScanRunner() {
 
 std::unique_ptr<Form4> ScanRunner::OpenProgressWindow() {
     auto form4 = std::make_unique<Form4>(session_.appTitle, setup_.stopPicture);
+    CentreOver(*form4, setup_.mainWindow);
     // Kept in front of the main window by the window system, yet not its child.
     form4->winId();
     if (QWindow* main = setup_.mainWindow->windowHandle(); main != nullptr && form4->windowHandle())

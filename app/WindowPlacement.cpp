@@ -27,7 +27,9 @@ bool LogWindowPlacer::eventFilter(QObject* watched, QEvent* event) {
     const bool placementEvent = event->type() == QEvent::Move || event->type() == QEvent::Resize;
     if (watched == main_ && placementEvent && FrameKnown()) {
         main_->removeEventFilter(this);
-        log_.Form_Load(frameOf_(*main_), main_->screen()->availableGeometry());
+        const QRect frame = frameOf_(*main_);
+        log_.Form_Load(frame, main_->screen()->availableGeometry(),
+                       frame.height() - main_->height());
     }
     return QObject::eventFilter(watched, event);
 }

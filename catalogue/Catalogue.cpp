@@ -13,6 +13,7 @@
 
 #include "CatalogueError.h"
 #include "CategoryTree.h"
+#include "CentreOver.h"
 #include "Form2.h"
 #include "Form4.h"
 #include "IconFile.h"
@@ -23,15 +24,11 @@
 #include "MessageBoxes.h"
 #include "ScanSettings.h"
 #include "ShellOpen.h"
-#include "Twips.h"
 #include "formats/FormatTable.h"
 
 namespace morvane {
 
 namespace {
-// The window of the exit sequence is cut off above its bar and its button.
-constexpr int kDeletingWindowHeight = 1800;
-
 bool ShowsOwnPicture(ResourceKind kind) {
     return FormatOf(kind).listShowsItself;
 }
@@ -150,12 +147,11 @@ void Catalogue::RenderExportPicture(int size, int index) {
 // happens, the window goes and the program may end.
 void Catalogue::DeleteOnExit() {
     auto form4 = std::make_unique<Form4>(session_.appTitle);
-    form4->ProgressBar1()->hide();
-    form4->StopButton()->hide();
-    form4->setFixedSize(form4->width(), TwipsScale::Of(*form4).ToPixelsY(kDeletingWindowHeight));
+    form4->HideBarAndButton();
     form4->Label3()->setText(QString());
     form4->Label1()->setText(QStringLiteral("Deleting Files..."));
-    form4->show();
+    CentreOver(*form4, parts_.mainWindow);
+    form4->ShowPainted();
     silentClear_ = true;
     ClearAllNodes();
     form4->hide();

@@ -13,12 +13,15 @@ namespace {
 constexpr int kClientWidth = 6405;
 constexpr int kClientHeight = 990;
 constexpr int kGapBelowMainWindow = 20;
+// The designed height shows about four lines; the window shows at least this many.
+constexpr int kShownLines = 8;
 }  // namespace
 
-QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPixels, int height) {
+QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPixels, int height,
+                         int frameHeight) {
     QRect placed(mainFrame.left(), mainFrame.top() + mainFrame.height() + gapPixels,
                  mainFrame.width(), height);
-    const int lowest = screen.top() + screen.height() - height;
+    const int lowest = screen.top() + screen.height() - height - frameHeight;
     if (placed.top() > lowest) placed.moveTop(lowest);
     return placed;
 }
@@ -53,10 +56,13 @@ Form3::Form3()
     connect(clearMenu_, &QAction::triggered, this, &Form3::clear_menu_Click);
 }
 
-void Form3::Form_Load(const QRect& mainFrame, const QRect& screen) {
+void Form3::Form_Load(const QRect& mainFrame, const QRect& screen, int frameHeight) {
     const TwipsScale scale = TwipsScale::Of(*this);
-    const QRect placed = LogWindowPlacement(mainFrame, screen, scale.ToPixelsY(kGapBelowMainWindow),
-                                            scale.ToPixelsY(kClientHeight));
+    const int lines =
+        kShownLines * (list1_->fontMetrics().lineSpacing() + 2) + 2 * list1_->frameWidth();
+    const QRect placed =
+        LogWindowPlacement(mainFrame, screen, scale.ToPixelsY(kGapBelowMainWindow),
+                           std::max(scale.ToPixelsY(kClientHeight), lines), frameHeight);
     move(placed.topLeft());
     resize(placed.size());
 }

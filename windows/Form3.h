@@ -12,8 +12,10 @@ class QMenu;
 namespace morvane {
 
 // Where the log window goes: under the main window's frame, 20 twips apart, as wide as it; pulled
-// up so that it rests on the bottom of `screen` when it would reach below it.
-QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPixels, int height);
+// up so that it rests on the bottom of `screen` when it would reach below it. `height` is the
+// window's inside, `frameHeight` what its frame adds (title bar and borders).
+QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPixels, int height,
+                         int frameHeight);
 
 class Form3 final : public QWidget {
     Q_OBJECT
@@ -26,8 +28,10 @@ class Form3 final : public QWidget {
     QAction* clear_item_menu() const { return clearItemMenu_; }
     QAction* clear_menu() const { return clearMenu_; }
 
-    // Places the window under `mainFrame` within `screen` (both in screen pixels).
-    void Form_Load(const QRect& mainFrame, const QRect& screen);
+    // Places the window under `mainFrame` within `screen` (both in screen pixels); `frameHeight`
+    // is what a frame adds to a window's height, which the window system tells only once the
+    // window is shown.
+    void Form_Load(const QRect& mainFrame, const QRect& screen, int frameHeight);
 
     void AddLine(const QString& line);
     // Selects the last line, which scrolls it into view.

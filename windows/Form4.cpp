@@ -3,17 +3,23 @@
 #include "NamedControl.h"
 
 #include <QCloseEvent>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QWindow>
 
 #include "Twips.h"
+#include "WrappingLabel.h"
 
 namespace morvane {
 
 namespace {
 constexpr int kClientWidth = 4470;
 constexpr int kClientHeight = 2775;
+// Without its bar and button (at exit) the window ends above them.
+constexpr int kShortClientHeight = 1800;
 // The folder line is designed narrow but shows whole folder paths, so it takes the full width.
 constexpr TwipsRect kLabel3{120, 240, 4215, 195};
 constexpr TwipsRect kLabel1{120, 600, 4215, 615};
@@ -22,7 +28,7 @@ constexpr TwipsRect kProgressBar1{0, 1800, 4455, 255};
 constexpr TwipsRect kCommand1{1680, 2220, 1215, 475};
 
 QLabel* MakeLabel(QWidget* parent, const char* name) {
-    auto* label = MakeNamed<QLabel>(parent, name);
+    QLabel* label = MakeNamed<WrappingLabel>(parent, name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -37,7 +43,6 @@ Form4::Form4(const QString& title, const QIcon& stopPicture)
       stopButton_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(title);
-    label1_->setWordWrap(true);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
@@ -51,15 +56,54 @@ Form4::Form4(const QString& title, const QIcon& stopPicture)
 }
 
 void Form4::Form_Load() {
+    Relayout();
+}
+
+// Each text gets as many lines as it needs at its designed width; what lies below a text that
+// grew moves down by as much, and the window grows with it.
+void Form4::Relayout() {
     const TwipsScale scale = TwipsScale::Of(*this);
-    setFixedSize(scale.ToPixelsX(kClientWidth), scale.ToPixelsY(kClientHeight));
-    label3_->setGeometry(scale.ToPixels(kLabel3));
-    label1_->setGeometry(scale.ToPixels(kLabel1));
-    label2_->setGeometry(scale.ToPixels(kLabel2));
-    progressBar1_->setGeometry(scale.ToPixels(kProgressBar1));
+    int extra = 0;
+    for (const auto& [label, design] :
+         {std::pair{label3_, kLabel3}, {label1_, kLabel1}, {label2_, kLabel2}}) {
+        QRect placed = scale.ToPixels(design).translated(0, extra);
+        const int needed = label->heightForWidth(placed.width());
+        if (needed > placed.height()) {
+            extra += needed - placed.height();
+            placed.setHeight(needed);
+        }
+        label->setGeometry(placed);
+    }
+    progressBar1_->setGeometry(scale.ToPixels(kProgressBar1).translated(0, extra));
     TwipsRect button = kCommand1;
     button.left = (kClientWidth - button.width) / 2;
-    stopButton_->setGeometry(scale.ToPixels(button));
+    stopButton_->setGeometry(scale.ToPixels(button).translated(0, extra));
+    setFixedSize(scale.ToPixelsX(kClientWidth),
+                 scale.ToPixelsY(shortened_ ? kShortClientHeight : kClientHeight) + extra);
+}
+
+void Form4::HideBarAndButton() {
+    progressBar1_->hide();
+    stopButton_->hide();
+    shortened_ = true;
+    Relayout();
+}
+
+// The window system draws a new window some time after it is shown; a caller that does not
+// return to the event loop for a while waits for that first, at most a second.
+void Form4::ShowPainted() {
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+    repaint();
+}
+
+bool Form4::event(QEvent* event) {
+    // A label asks for this when its text changes while the window is shown.
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) Relayout();
+    return QWidget::event(event);
 }
 
 bool Form4::StopPressed() const {

@@ -25,6 +25,13 @@ class Form4 final : public QWidget {
     QProgressBar* ProgressBar1() const { return progressBar1_; }
     QPushButton* StopButton() const { return stopButton_; }  // Command1
 
+    // The window of the exit sequence: no bar, no button, and the window ends above them.
+    void HideBarAndButton();
+    // Shows the window and returns once the window system has drawn it, or after a second.
+    void ShowPainted();
+    // Gives every text the lines it needs; done by itself whenever a text changes.
+    void Relayout();
+
     // Whether the stop button has been pressed since the window was made.
     bool StopPressed() const;
 
@@ -36,6 +43,7 @@ class Form4 final : public QWidget {
   protected:
     // The window is closed by whoever showed it; the close box only asks for a stop.
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void Form_Load();
@@ -45,6 +53,7 @@ class Form4 final : public QWidget {
     QLabel* label3_;
     QProgressBar* progressBar1_;
     QPushButton* stopButton_;
+    bool shortened_ = false;
 };
 
 }  // namespace morvane

@@ -18,11 +18,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOption>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QWindow>
 
 #include "ApplicationIcon.h"
 #include "BoxMessageSink.h"
@@ -316,9 +318,13 @@ class MainWindowTest : public QObject {
         for (const QString& entry : blocked) QVERIFY(Named(window, entry)->isEnabled());
 
         QString counter;
+        QPoint offCentre(-1, -1);  // of the progress window from the main window
         {
-            const test::EveryEventLoopPass stopOnceSearching([&counter] {
-                if (Form4* form4 = test::VisibleProgressWindow()) counter = form4->Label2()->text();
+            const test::EveryEventLoopPass stopOnceSearching([&] {
+                if (Form4* form4 = test::VisibleProgressWindow()) {
+                    counter = form4->Label2()->text();
+                    offCentre = form4->frameGeometry().center() - window.frameGeometry().center();
+                }
                 StopOnceSearching();
             });
             files->setCurrentRow(0);
@@ -329,6 +335,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin", "C/large.bin"}));
         QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), QStringLiteral("large.bin(1)"));
         QCOMPARE(counter, QStringLiteral("File: 1 / 1"));
+        QVERIFY(offCentre.manhattanLength() <= 8);
     }
 
     // A rescan with a kind turned off (started with Enter in the file list) leaves no file of
@@ -510,7 +517,11 @@ class MainWindowTest : public QObject {
             QList<int>({g.StatusBar1.top, g.ListView1.width, g.ListView1.height, g.File1.height}),
             QList<int>({1500 - 945, design.ListView1.width, design.ListView1.height,
                         design.File1.height}));
+        // The status bar is as tall as its texts; the log window stays in front of this one.
+        QVERIFY(window.Controls().StatusBar1->height() >=
+                window.Controls().Panel1->sizeHint().height());
         Form3* log = window.LogWindow();  // hidden while the main window is minimised
+        QCOMPARE(log->windowHandle()->transientParent(), window.windowHandle());
         window.showMinimized();
         QTRY_VERIFY(!log->isVisible());
         window.showNormal();

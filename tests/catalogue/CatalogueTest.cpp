@@ -581,10 +581,18 @@ class CatalogueTest : public QObject {
             }
             f.tree->RemoveEmptySourceNodes();
             f.ClickNode("ICO", "a.dll");
-            const auto progressText = [] {  // of the visible progress window, if any
+            // The visible progress window's text, if any, and whether it is drawn and in the
+            // middle of the main window.
+            const auto progressText = [&f] {
                 for (QWidget* window : QApplication::topLevelWidgets())
                     if (auto* shown = qobject_cast<Form4*>(window); shown && shown->isVisible())
-                        return shown->Label1()->text();
+                        return shown->Label1()->text() +
+                               (shown->windowHandle()->isExposed() ? "" : " (not drawn)") +
+                               ((shown->frameGeometry().center() -
+                                 f.window.frameGeometry().center())
+                                            .manhattanLength() <= 8
+                                    ? ""
+                                    : " (elsewhere)");
                 return QString();
             };
             QStringList progress;  // at each deletion

@@ -35,9 +35,10 @@ class SmallWindowsTest : public QObject {
     // takes nothing; closing says so and frees the window.
     void logWindow() {
         const QRect screen(0, 0, 1920, 1080);
-        QCOMPARE(LogWindowPlacement({100, 50, 680, 450}, screen, 1, 66), QRect(100, 501, 680, 66));
-        QCOMPARE(LogWindowPlacement({100, 700, 680, 350}, screen, 1, 66),
-                 QRect(100, 1014, 680, 66));
+        QCOMPARE(LogWindowPlacement({100, 50, 680, 450}, screen, 1, 66, 20),
+                 QRect(100, 501, 680, 66));
+        QCOMPARE(LogWindowPlacement({100, 700, 680, 350}, screen, 1, 66, 20),
+                 QRect(100, 994, 680, 66));  // its frame's bottom on the screen's
         auto* form3 = new Form3;
         QListWidget* list = form3->List1();
         QStringList seen;
@@ -57,6 +58,35 @@ class SmallWindowsTest : public QObject {
         QVERIFY(form3->close() && unloading.count() == 1);
         QPointer<Form3> guard(form3);
         QTRY_VERIFY(guard.isNull());
+    }
+
+    // A long path (no blanks to break at) and a long name take the lines they need at their
+    // width; what is below moves down and the window grows, also without bar and button.
+    void progressWindowShowsLongTextsWhole() {
+        for (const bool shortened : {false, true}) {
+            Form4 form4(QStringLiteral("Morvane"));
+            if (shortened) form4.HideBarAndButton();
+            const int designedHeight = form4.height();
+            form4.show();
+            const QString path = QStringLiteral("/a-long-folder-name").repeated(12);
+            form4.Label3()->setText(path);
+            form4.Label1()->setText(QStringLiteral("file-name.bin").repeated(9) + "\n\nSearching");
+            QTRY_VERIFY(form4.height() > designedHeight);
+            int below = 0;
+            for (QWidget* control : QList<QWidget*>{form4.Label3(), form4.Label1(), form4.Label2(),
+                                                    form4.ProgressBar1(), form4.StopButton()}) {
+                if (control->isHidden()) continue;
+                QVERIFY(control->y() >= below && control->geometry().right() < form4.width());
+                below = control->geometry().bottom();
+                if (auto* label = qobject_cast<QLabel*>(control)) {
+                    const int needed = label->heightForWidth(label->width());
+                    QVERIFY(needed <= label->height() &&
+                            (label->text().isEmpty() ||
+                             needed >= 3 * label->fontMetrics().lineSpacing()));
+                }
+            }
+            QVERIFY(below < form4.height() && form4.StopButton()->isVisible() == !shortened);
+        }
     }
 
     // The button asks once and then greys out; the close box asks too but keeps the window.
