@@ -18,18 +18,20 @@ namespace morvane {
 namespace {
 // `picture` in a cell of the list's size: shrunk to fit (never enlarged), keeping its aspect,
 // centred, over the list's background, so that what is transparent in it looks the same
-// however the list draws its icons.
+// however the list draws its icons. It is scaled with 32 bits a pixel: QImage::scaled turns a
+// 1-bit picture whose colour table holds the transparency (the 256-pixel image of a blank icon)
+// into opaque black.
 QImage OverListBackground(const QListWidget& list, const QImage& picture) {
     constexpr int kSize = ItemList::kPictureSize;
+    QImage fitted = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (fitted.width() > kSize || fitted.height() > kSize)
+        fitted = fitted.scaled(
+            fitted.size().scaled(kSize, kSize, Qt::KeepAspectRatio).expandedTo({1, 1}),
+            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage cell(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
     cell.fill(list.palette().color(list.viewport()->backgroundRole()));
-    QSize fitted = picture.size();
-    if (fitted.width() > kSize || fitted.height() > kSize)
-        fitted = fitted.scaled(kSize, kSize, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    const QRect target(QPoint((kSize - fitted.width()) / 2, (kSize - fitted.height()) / 2), fitted);
     QPainter painter(&cell);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture);
+    painter.drawImage(QPoint((kSize - fitted.width()) / 2, (kSize - fitted.height()) / 2), fitted);
     return cell;
 }
 }  // namespace
@@ -74,8 +76,7 @@ void ItemList::AddItem(const QString& path, const QString& text, const QImage& p
 
 // The picture shrunk to fit the cell, keeping its aspect, and centred over the list's background;
 // what cannot be read leaves the previous picture in place. An icon of several sizes shows its
-// largest. The painter scales: QImage::scaled turns a 1-bit picture whose colour table holds the
-// transparency (the 256-pixel image of a blank icon) into opaque black.
+// largest.
 QImage ItemList::LoadIntoPreviewCanvas(const QString& path) {
     const std::optional<QImage> largest = LargestIconImage(path);
     const QImage loaded = largest ? *largest : QImageReader(path).read();
