@@ -24,9 +24,10 @@ MainMenus MainMenus::Build(QMenuBar& bar) {
     for (const Command& entry : Commands()) {
         if (!entry.menu) continue;
         QMenu* menu = menus.Menu(*entry.menu);
-        const QString caption = QString::fromUtf8(entry.caption);
-        QAction* action = entry.id ? menu->addAction(caption) : menu->addSeparator();
-        if (action->isSeparator()) action->setText(caption);
+        // A separator's caption "-" only says what it is; given as its text, styles draw it
+        // beside the line.
+        QAction* action =
+            entry.id ? menu->addAction(QString::fromUtf8(entry.caption)) : menu->addSeparator();
         action->setObjectName(QString::fromLatin1(entry.entry));
         if (entry.id) menus.entries_.at(static_cast<std::size_t>(*entry.id)) = action;
         menus.order_ << action->objectName();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -33,10 +34,8 @@ bool ShowsOwnPicture(ResourceKind kind) {
     return FormatOf(kind).listShowsItself;
 }
 
-// The filter each export size opens the dialog with: 0 "*.ICO", 1 "*.BMP".
-int FilterOfExportSize(int size) {
-    return size == 32 ? 0 : 1;
-}
+// Every size is written as an icon, so the dialog lists the icons there: "*.ICO".
+constexpr int kIconFilter = 0;
 }  // namespace
 
 Catalogue::Catalogue(Session& session, CatalogueParts parts)
@@ -128,19 +127,23 @@ void Catalogue::ExportIcon(int size) {
                  parts_.mainWindow);
     dialog.ExportFileName.clear();
     dialog.SaveKind = QStringLiteral("ico");
-    dialog.SelectFilter(FilterOfExportSize(size));
+    dialog.SelectFilter(kIconFilter);
     runDialog_(dialog);
     if (dialog.ExportFileName.isEmpty()) return;
     RenderExportPicture(size, index);
     Run([&] { return WriteIconFile(dialog.ExportFileName, exportCanvas_); });
 }
 
-// An icon of several sizes is exported from the one nearest the size asked for.
+// The item's own picture, also a cursor's that the list shows by its kind's symbol: of an icon
+// of several sizes the one nearest the size asked for. The list's picture stands in only for a
+// file that no longer reads.
 void Catalogue::RenderExportPicture(int size, int index) {
     const QListWidgetItem* item = items_->Item(index);
-    const std::optional<QImage> nearest =
-        item ? NearestIconImage(item->data(kListItemKeyRole).toString(), size) : std::nullopt;
-    exportCanvas_ = StretchToSquare(nearest ? *nearest : items_->Picture(index), size);
+    const QString path = item ? item->data(kListItemKeyRole).toString() : QString();
+    QImage picture = NearestIconImage(path, size).value_or(QImage());
+    if (picture.isNull() && !path.isEmpty()) picture = QImageReader(path).read();
+    if (picture.isNull()) picture = items_->Picture(index);
+    exportCanvas_ = StretchToSquare(picture, size);
 }
 
 // The progress window says what is going on while the tree's files are deleted; whatever

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,6 +27,13 @@ QString WithSeparator(const QString& folder) {
                                                                        : folder + QDir::separator();
 }
 
+// The path with a break allowed after each separator, so that a long one wraps in its label
+// rather than widening the dialog.
+QString WrappablePath(const QString& path) {
+    QString wrappable = path;
+    return wrappable.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+}
+
 // Volume roots, the system's root first.
 QStringList VolumeRoots() {
     QStringList roots;
@@ -41,6 +49,7 @@ QStringList VolumeRoots() {
 Form2::Form2(Setup setup, QWidget* parent)
     : QDialog(parent),
       setup_(std::move(setup)),
+      label1_(MakeNamed<QLabel>(this, "Label1")),
       drive1_(MakeNamed<QComboBox>(this, "Drive1")),
       dir1_(MakeNamed<QListWidget>(this, "Dir1")),
       file1_(MakeNamed<QListWidget>(this, "File1")),
@@ -50,13 +59,16 @@ Form2::Form2(Setup setup, QWidget* parent)
       cancelButton_(MakeNamed<QPushButton>(this, "Command2")) {
     setObjectName(QStringLiteral("Form2"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(text1_, 0, 0);
-    grid->addWidget(okButton_, 0, 1);
-    grid->addWidget(file1_, 1, 0, 2, 1);
-    grid->addWidget(cancelButton_, 1, 1);
-    grid->addWidget(dir1_, 3, 0);
-    grid->addWidget(combo1_, 4, 0);
-    grid->addWidget(drive1_, 4, 1);
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setWordWrap(true);
+    grid->addWidget(label1_, 0, 0, 1, 2);
+    grid->addWidget(text1_, 1, 0);
+    grid->addWidget(okButton_, 1, 1);
+    grid->addWidget(file1_, 2, 0, 2, 1);
+    grid->addWidget(cancelButton_, 2, 1);
+    grid->addWidget(dir1_, 4, 0);
+    grid->addWidget(combo1_, 5, 0);
+    grid->addWidget(drive1_, 5, 1);
     okButton_->setText(QStringLiteral("OK"));
     cancelButton_->setText(QStringLiteral("Ακύρωση"));
     okButton_->setAutoDefault(false);
@@ -96,11 +108,18 @@ void Form2::showEvent(QShowEvent* event) {
 
 void Form2::SetFolder(const QString& folder) {
     folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
-    const QStorageInfo volume(folder_);
-    const int drive = drive1_->findText(QDir::toNativeSeparators(volume.rootPath()));
-    if (drive >= 0) drive1_->setCurrentIndex(drive);
+    label1_->setText(WrappablePath(folder_));
+    ShowVolume();
     FillDir1();
     FillFile1();
+}
+
+// The volume of the folder, added to the list when the list did not offer it.
+void Form2::ShowVolume() {
+    const QString root = QDir::toNativeSeparators(QStorageInfo(folder_).rootPath());
+    if (root.isEmpty()) return;
+    if (drive1_->findText(root) < 0) drive1_->addItem(root);
+    drive1_->setCurrentIndex(drive1_->findText(root));
 }
 
 void Form2::SelectFilter(int index) {
@@ -136,8 +155,8 @@ void Form2::FillFile1() {
 
 void Form2::Command1_Click() {
     const QString path = WithSeparator(folder_) + text1_->text();
-    const QString name =
-        path + (SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP"));
+    const QString extension = SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP");
+    const QString name = path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;
     bool usable = true;
     if (QFileInfo::exists(name)) {
         const QString question = name + u' ' + setup_.messages->Text(MessageId::AskReplaceFile);

@@ -1,12 +1,14 @@
 // Form2, the program's own file dialog for saving an exported icon: a drive list, a folder list,
-// a file list with a filter, and a name field. OK always appends the extension, asks before an
-// existing file is replaced, and tries the name by creating and deleting it before accepting it.
+// a file list with a filter, a name field, and the folder's path above them. OK appends the
+// extension when the name lacks it, asks before an existing file is replaced, and tries the name
+// by creating and deleting it before accepting it.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -31,7 +33,8 @@ class Form2 final : public QDialog {
 
     Form2(Setup setup, QWidget* parent);
 
-    // "ico" gives names the extension ".ICO", anything else ".BMP".
+    // "ico" gives names without the extension ".ICO" (in any letter case) that extension, anything
+    // else ".BMP".
     QString SaveKind;
     // The full name chosen with OK; empty otherwise.
     QString ExportFileName;
@@ -42,6 +45,7 @@ class Form2 final : public QDialog {
     // 0 "*.ICO", 1 "*.BMP", 2 "*.*".
     void SelectFilter(int index);
 
+    QLabel* FolderLabel() const { return label1_; }  // Label1
     QComboBox* Drive1() const { return drive1_; }
     QListWidget* Dir1() const { return dir1_; }
     QListWidget* File1() const { return file1_; }
@@ -59,6 +63,7 @@ class Form2 final : public QDialog {
     void Form_Load();
     void Combo1_Click();
     void Drive1_Change();
+    void ShowVolume();
     void FillDir1();
     void FillFile1();
     // Whether the name can be used: creating it as an empty file and deleting it again works.
@@ -67,6 +72,7 @@ class Form2 final : public QDialog {
     Setup setup_;
     QString folder_;
     QString pattern_ = QStringLiteral("*.ico");
+    QLabel* label1_;
     QComboBox* drive1_;
     QListWidget* dir1_;
     QListWidget* file1_;

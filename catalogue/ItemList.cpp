@@ -15,6 +15,27 @@
 
 namespace morvane {
 
+namespace {
+// `picture` in a cell of the list's size: shrunk to fit (never enlarged), keeping its aspect,
+// centred, over the list's background, so that what is transparent in it looks the same
+// however the list draws its icons. It is scaled with 32 bits a pixel: QImage::scaled turns a
+// 1-bit picture whose colour table holds the transparency (the 256-pixel image of a blank icon)
+// into opaque black.
+QImage OverListBackground(const QListWidget& list, const QImage& picture) {
+    constexpr int kSize = ItemList::kPictureSize;
+    QImage fitted = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (fitted.width() > kSize || fitted.height() > kSize)
+        fitted = fitted.scaled(
+            fitted.size().scaled(kSize, kSize, Qt::KeepAspectRatio).expandedTo({1, 1}),
+            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage cell(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    cell.fill(list.palette().color(list.viewport()->backgroundRole()));
+    QPainter painter(&cell);
+    painter.drawImage(QPoint((kSize - fitted.width()) / 2, (kSize - fitted.height()) / 2), fitted);
+    return cell;
+}
+}  // namespace
+
 ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
     previewCanvas_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
     previewCanvas_.fill(Qt::transparent);
@@ -23,7 +44,8 @@ ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
 void ItemList::ListGenericItems(const QString& folder, const QString& name, ResourceKind kind) {
     StartListing();
     // The toolbar's symbol of the kind, drawn at the list's size rather than stretched.
-    const QImage picture = ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize);
+    const QImage picture =
+        OverListBackground(list_, ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize));
     for (const QString& file : MatchingItemFiles(folder, name, kind))
         AddItem(folder + file, file, picture);
 }
@@ -52,21 +74,15 @@ void ItemList::AddItem(const QString& path, const QString& text, const QImage& p
     item->setToolTip(text);
 }
 
-// The picture at its own size from the top-left corner, cut to 32×32; what cannot be read
-// leaves the previous picture in place. An icon of several sizes shows its largest, made to fit.
+// The picture shrunk to fit the cell, keeping its aspect, and centred over the list's background;
+// what cannot be read leaves the previous picture in place. An icon of several sizes shows its
+// largest.
 QImage ItemList::LoadIntoPreviewCanvas(const QString& path) {
     const std::optional<QImage> largest = LargestIconImage(path);
-    const QImage loaded = largest ? largest->scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation)
-                                  : QImageReader(path).read();
+    const QImage loaded = largest ? *largest : QImageReader(path).read();
     if (loaded.isNull()) return previewCanvas_;
-    QImage canvas(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.drawImage(QPoint(0, 0), loaded);
-    painter.end();
-    previewCanvas_ = canvas;
-    return canvas;
+    previewCanvas_ = OverListBackground(list_, loaded);
+    return previewCanvas_;
 }
 
 int ItemList::Count() const {

@@ -20,10 +20,11 @@ class ItemList {
 
     explicit ItemList(QListWidget& ListView1);
 
-    // The kinds without a preview: each item shows its kind's symbol and its file name.
+    // The kinds without a preview: each item shows its kind's symbol and its file name. Every
+    // picture is drawn over the list's background.
     void ListGenericItems(const QString& folder, const QString& name, ResourceKind kind);
-    // ICO, BMP and JPG: each item shows its own picture, cut to 32×32, and no name. A file that
-    // cannot be read as a picture shows the picture loaded before it.
+    // ICO, BMP and JPG: each item shows its own picture, shrunk to fit 32×32 keeping its aspect,
+    // and no name. A file that cannot be read as a picture shows the picture loaded before it.
     void ListPictureItems(const QString& folder, const QString& name, ResourceKind kind);
     // Every item and every picture goes.
     void Clear();

@@ -24,7 +24,8 @@ bool SetCaption(QObject& control, const QString& caption) {
     if (auto* menu = qobject_cast<QMenu*>(&control)) {
         menu->setTitle(caption);
     } else if (auto* action = qobject_cast<QAction*>(&control)) {
-        action->setText(caption);
+        // A language file writes "-" for a separator, which then shows its line alone.
+        action->setText(action->isSeparator() && caption == u"-" ? QString() : caption);
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {

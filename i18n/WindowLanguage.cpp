@@ -4,6 +4,7 @@
 
 #include "CaptionPass.h"
 #include "LanguageText.h"
+#include "QtTranslation.h"
 
 namespace morvane {
 
@@ -18,6 +19,7 @@ void ApplyToolbarTooltips(const QObject& Form1, const QList<ToolbarTooltip>& too
 MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
                                      const QString& language,
                                      const QList<ToolbarTooltip>& tooltips) {
+    ApplyQtTranslation(language);
     const LanguageText text(language);
     if (!text.IsDefault()) {
         RunCaptionPass(Form1, kMainWindowPrefix, controls, text);

@@ -31,7 +31,8 @@ void ApplyToolbarTooltips(const QObject& Form1, const QList<ToolbarTooltip>& too
 // The main window's language pass, run once at start-up: with "Default" the designed captions
 // and tooltips stay; otherwise the caption pass over `controls` (the names of the menus and
 // menu entries, separators included, in menu order) and the toolbar tooltips from the new
-// captions. Either way the message table of the language is returned.
+// captions. Either way Qt's own texts follow the language, and the message table of the language
+// is returned.
 MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
                                      const QString& language,
                                      const QList<ToolbarTooltip>& tooltips);

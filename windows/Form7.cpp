@@ -9,6 +9,7 @@
 #include "CaptionFit.h"
 #include "LanguageChoice.h"
 #include "MessageSink.h"
+#include "QtTranslation.h"
 #include "ScanSettings.h"
 #include "Twips.h"
 
@@ -63,6 +64,8 @@ void Form7::Command1_Click() {
         ChooseLanguage(combo1_->currentText(), settings_.language, appFolder_);
     if (change) {
         settings_.language = change->language;
+        // Qt's texts follow at once, as the dialogs opened from now on do.
+        ApplyQtTranslation(settings_.language);
         messages_.ShowMessage(change->message);
     }
     accept();

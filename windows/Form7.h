@@ -1,6 +1,6 @@
 // Form7, the language dialog: the built-in Greek or one of the language files beside the
 // program, for the next start. The choice goes into the options record at once; only the
-// dialogs opened from then on follow it during this run.
+// dialogs opened from then on, and Qt's own texts, follow it during this run.
 #pragma once
 
 #include <QDialog>

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QProgressBar>
@@ -194,7 +195,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(keys, QStringList({"ALL_FILES", "-", "run_file", "DELETE", "DELETE_ALL", "-",
                                     "BMP", "ICO", "dekaeji", "-", "log_file", "INFO", "EXIT"}));
         for (const QString& name : menus.MenuNames()) texts << Named<QMenu>(window, name)->title();
-        for (const QString& name : menus.EntryNames()) texts << Named(window, name)->text();
+        for (const QString& name : menus.EntryNames())
+            if (!Named(window, name)->isSeparator()) texts << Named(window, name)->text();
         static const QRegularExpression kGreekOrNothing(QStringLiteral("[\\x{0370}-\\x{03FF}]|^$"));
         QVERIFY2(texts.filter(kGreekOrNothing).isEmpty(), qPrintable(texts.join(u'|')));
         QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file"),
@@ -651,6 +653,22 @@ class MainWindowTest : public QObject {
         options.TabStrip1()->setCurrentIndex(1);
         clipped << ClippedTexts(options, greek);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    }
+
+    // In either language every separator is its line alone, without the "-" that names it in
+    // the designs and the language files; in Greek Qt's own buttons speak Greek.
+    void separatorsAndQtButtonsInEitherLanguage() {
+        for (const bool greek : {true, false}) {
+            MainWindowHarness h;
+            if (greek) h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+            const Form1& window = h.Start();
+            QStringList separators;
+            for (const QString& name : window.Menus().EntryNames())
+                if (Named(window, name)->isSeparator()) separators << Named(window, name)->text();
+            QCOMPARE(separators, QStringList(6, QString()));
+            QMessageBox box;
+            QCOMPARE(box.addButton(QMessageBox::No)->text() == "&No", !greek);
+        }
     }
 };
 

@@ -169,6 +169,34 @@ QStringList OpenedPictures(const std::string& path, bool resourcesOnly = false) 
     return opened.sort(), opened;
 }
 
+Bytes Encoded(const QImage& picture, const char* format) {
+    QBuffer buffer;  // opened by the writer
+    picture.save(&buffer, format);
+    return Bytes(buffer.data().begin(), buffer.data().end());
+}
+
+// A picture whose left half is red and right half blue.
+QImage RedBlue(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QPainter(&picture).fillRect(0, 0, width / 2, height, Qt::red);
+    return picture;
+}
+
+// An icon with nothing to show, as libraries carry: a 32×32 image of 32 bits, all zero, its mask
+// all set, and a 256×256 PNG of one bit whose only colour in use is transparent.
+Bytes BlankIcon() {
+    Bytes dib = MakeDib(32, 32, 32, false, true);
+    std::fill(dib.begin() + 40, dib.end(), 0);
+    std::fill(dib.end() - 128, dib.end(), 0xFF);
+    QImage blank(256, 256, QImage::Format_Mono);
+    blank.setColorTable({qRgb(255, 255, 255), qRgba(0, 0, 0, 0)});
+    blank.fill(1);
+    Bytes file = MakeIconFile(1, {dib, Encoded(blank, "PNG")});
+    file[22] = file[23] = 0;  // 256 pixels
+    return file;
+}
+
 }  // namespace
 
 class CatalogueTest : public QObject {
@@ -263,9 +291,9 @@ class CatalogueTest : public QObject {
     // a.dll's node lists exactly its own items (not a.dll.bak's, nor a.dll_x's), in the order they
     // were found; icons and bitmaps show their own opaque pixels
     // without a caption, the other kinds the kind symbol filling the 32×32 cell, with the name.
-    // Export entries are enabled for icons and cursors only; a CUR item is exported as the
-    // picture it shows, also after an item before it was deleted. A file that is no picture shows
-    // the picture before it; the list is refilled, not added to.
+    // Export entries are enabled for icons and cursors only; a CUR item is exported as its own
+    // picture, not the symbol it shows, also after an item before it was deleted. A file that is no
+    // picture shows the picture before it; the list is refilled, not added to.
     void everyKindsListing() {
         for (const ResourceKind kind : kAllKinds) {
             const QString k = KindText(kind);
@@ -296,7 +324,7 @@ class CatalogueTest : public QObject {
             f.catalogue.RenderExportPicture(48, f.selected);
             if (kind == K::CUR)
                 QCOMPARE(f.catalogue.ExportCanvas(),
-                         StretchToSquare(ToolbarImageList::KeyedImageAt(u"CUR", 32), 48));
+                         StretchToSquare(QImage(f.Folder(k) + "a.dll_2.CUR"), 48));
         }
         CatalogueFixture f;
         f.Source("BMP", "p", 1, MakeBmp(4, 4));
@@ -355,13 +383,16 @@ class CatalogueTest : public QObject {
         QVERIFY(!LargestIconImage(path) && !NearestIconImage(path, 16));
     }
 
-    // The name always gets the extension, and the file reads back as an icon of exactly the
-    // size asked for, with the item's pixels; the dialog offers the filter of that size. Cancel
+    // The name gets the extension unless it ends with it in any letter case, and the file reads
+    // back as an icon of exactly the size asked for, with the item's pixels; the dialog offers
+    // the icons' filter at every size. Cancel
     // (no name typed), or a name in a folder that does not exist (the dialog stays and says
     // so), writes nothing and keeps the remembered folder.
     void exportIcon() {
         for (const auto& [size, typed, written] : {std::tuple{48, "logo", "logo.ICO"},
-                                                   {32, "logo.ico", "logo.ico.ICO"},
+                                                   {48, "info48.ico", "info48.ico"},
+                                                   {16, "logo.bmp", "logo.bmp.ICO"},
+                                                   {32, "a.Ico", "a.Ico"},
                                                    {32, "", ""},
                                                    {48, "missing/logo", ""}}) {
             CatalogueFixture f;
@@ -378,7 +409,7 @@ class CatalogueTest : public QObject {
                 *typed ? dialog.Command1_Click() : dialog.CancelButton()->click();
             });
             f.catalogue.ExportIcon(size);
-            QCOMPARE(shownFilter, size == 32 ? 0 : 1);
+            QCOMPARE(shownFilter, 0);
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
                      *written ? QStringList{written} : QStringList());
             QCOMPARE(f.boxes.critical + f.boxes.asked,
@@ -395,7 +426,7 @@ class CatalogueTest : public QObject {
     }
 
     // The dialog opens in the remembered folder (or the current one when that is gone) and its
-    // filter decides which files are listed. A double click on x.ICO names x.ICO.ICO; only an
+    // filter decides which files are listed. A double click on x.ICO names x.ICO; only an
     // existing name is asked about, and No keeps it; Enter in the name acts as OK.
     void exportDialog() {
         CatalogueFixture f;
@@ -419,11 +450,11 @@ class CatalogueTest : public QObject {
         f.boxes.answer = false;
         emit dialog.File1()->itemClicked(dialog.File1()->item(0));
         emit dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
-        const QString name = QDir::toNativeSeparators(folder + "/x.ICO.ICO");
+        const QString name = QDir::toNativeSeparators(folder + "/x.ICO");
         QCOMPARE(f.boxes.asked,
                  QStringList{name + " " + f.session.messages.Text(MessageId::AskReplaceFile)});
         QVERIFY(dialog.result() == QDialog::Rejected &&
-                ReadFileBytes(name.toStdString()) == ToBytes("x.ICO.ICO"));
+                ReadFileBytes(name.toStdString()) == ToBytes("x.ICO"));
         dialog.show();
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);
@@ -643,6 +674,102 @@ class CatalogueTest : public QObject {
         QCOMPARE(AllFiles(f), expected);
         QVERIFY(f.tree->SourceNodeKeys().isEmpty() && f.treeView->topLevelItemCount() == 10 &&
                 QDir(f.Folder("ICO")).exists());
+    }
+
+    // A picture shrinks to fit the cell keeping its aspect, centred; a smaller one keeps its
+    // size. Every preview is drawn over the list's background, also a blank icon's (whose
+    // 1-bit 256-pixel image a plain scaling turned black).
+    void previewsFitOverTheListsBackground() {
+        const auto tones = [](const QImage& preview, QRgb background) {
+            QString seen;  // along the middle row, then above and below the middle
+            for (const QPoint at : {QPoint(2, 16), QPoint(10, 16), QPoint(21, 16), QPoint(29, 16),
+                                    QPoint(16, 3), QPoint(16, 28)}) {
+                const QRgb pixel = preview.pixel(at);
+                const bool same = std::abs(qRed(pixel) - qRed(background)) < 40 &&
+                                  std::abs(qGreen(pixel) - qGreen(background)) < 40 &&
+                                  std::abs(qBlue(pixel) - qBlue(background)) < 40;
+                seen += qAlpha(pixel) < 255  ? u't'
+                        : same               ? u'_'
+                        : qRed(pixel) > 128  ? u'r'
+                        : qBlue(pixel) > 128 ? u'b'
+                                             : u'k';
+            }
+            return seen;
+        };
+        const std::tuple<const char*, Bytes, const char*> rows[] = {
+            {"BMP", Encoded(RedBlue(64, 32), "BMP"), "rrbb__"},
+            {"JPG", Encoded(RedBlue(64, 32), "JPG"), "rrbb__"},
+            {"BMP", Encoded(RedBlue(16, 8), "BMP"), "_rb___"},
+            {"ICO", BlankIcon(), "______"},
+            {"WAV", Bytes(10, 0), ""}};
+        for (const auto& [kind, bytes, expected] : rows) {
+            CatalogueFixture f;
+            QPalette palette = f.list->palette();
+            palette.setColor(QPalette::Base, Qt::green);
+            f.list->setPalette(palette);
+            f.Source(kind, "p", 1, bytes);
+            f.ClickNode(kind, "p");
+            const QImage preview = f.catalogue.Items().Picture(1);
+            if (*expected) QCOMPARE(tones(preview, qRgb(0, 255, 0)), QString(expected));
+            QCOMPARE(Painted(preview).first, 32 * 32);  // nothing left transparent
+        }
+    }
+
+    // A cursor is exported as its own picture, not as the symbol the list shows for it. The
+    // dialog shows its folder, and that folder's volume whatever the volume list showed before,
+    // the root volume too.
+    void cursorsExportThemselvesAndTheDialogShowsWhereItIs() {
+        CatalogueFixture f;
+        f.Source("CUR", "arrow.dll", 1, MakeCursor32());
+        f.ClickNode("CUR", "arrow.dll");
+        QVERIFY(f.ClickItem("arrow.dll_1.CUR"));
+        const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
+        const auto shows = [](const Form2& dialog) {
+            return dialog.FolderLabel()->text().remove(QChar(0x200B)) + u'|' +
+                   dialog.Drive1()->currentText();
+        };
+        const auto expected = [](const QString& place) {
+            return QDir::toNativeSeparators(QDir::cleanPath(place)) + u'|' +
+                   QDir::toNativeSeparators(QStorageInfo(place).rootPath());
+        };
+        QStringList shown;
+        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
+            for (const QString& place : {QDir::rootPath(), folder}) {
+                dialog.Drive1()->setCurrentIndex(-1);
+                dialog.SetFolder(place);
+                shown << shows(dialog);
+            }
+            dialog.Text1()->setText("arrow");
+            dialog.Command1_Click();
+        });
+        f.catalogue.ExportIcon(48);
+        QCOMPARE(shown, QStringList({expected(QDir::rootPath()), expected(folder)}));
+        const QImage cursor(f.Folder("CUR") + "arrow.dll_1.CUR");
+        QVERIFY(!cursor.isNull());
+        QCOMPARE(QImage(folder + "/arrow.ICO").convertToFormat(QImage::Format_ARGB32),
+                 StretchToSquare(cursor, 48));
+    }
+
+    // The mask of an exported icon is set exactly where a pixel is fully transparent (readers
+    // that ignore the alpha draw by it), rows from the bottom, each padded to 32 bits.
+    void exportedIconMaskMarksTheTransparentPixels() {
+        QImage image(33, 2, QImage::Format_ARGB32);
+        QString expected;  // top row first
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 33; ++x) {
+                const int alpha = (x + y) % 3 == 0 ? 0 : x % 2 ? 255 : 1;
+                image.setPixel(x, y, qRgba(9, 9, 9, alpha));
+                expected += alpha == 0 ? u'1' : u'0';
+            }
+        const QByteArray bytes = IconFileBytes(image);
+        const int mask = 6 + 16 + 40 + 4 * 33 * 2, stride = 8;
+        QString bits;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 33; ++x)
+                bits +=
+                    quint8(bytes[mask + (1 - y) * stride + x / 8]) & (0x80 >> x % 8) ? u'1' : u'0';
+        QCOMPARE(bits, expected);
+        QCOMPARE(bytes.size(), mask + 2 * stride);
     }
 };
 

@@ -2,6 +2,8 @@
 // encodings, the letter case of file names, the message table and the language dialog.
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QTest>
@@ -12,6 +14,7 @@
 #include "IniString.h"
 #include "MessageTable.h"
 #include "ProgramFolder.h"
+#include "QtTranslation.h"
 #include "RecordingShell.h"
 #include "ScanSettings.h"
 #include "SettingsFakes.h"
@@ -218,6 +221,44 @@ class LanguageFilesTest : public QObject {
         QCOMPARE(shell.opened,
                  (std::vector<std::string>{(app.Path() + "english.ini").toStdString(),
                                            (app.Path() + "ENGLISH.INI").toStdString()}));
+    }
+
+    // Qt's own buttons speak the language in use: Greek for the built-in one, the language a
+    // file's key "Locale" or its name names, English for any other file; choosing a language
+    // switches them at once.
+    void qtTextsFollowTheLanguage() {
+        const ProgramFolder app;
+        app.Write("English.ini", "[Language]\n");
+        app.Write("Mine.ini", "[Language]\nLocale=fr\n");
+        const std::pair<const char*, QLocale::Language> rows[] = {
+            {"English.ini", QLocale::English}, {"Deutsch.ini", QLocale::German},
+            {"GERMAN.ini", QLocale::German},   {"pt_BR.ini", QLocale::Portuguese},
+            {"Ελληνικά.ini", QLocale::Greek},  {"Mine.ini", QLocale::French},
+            {"Customised.ini", QLocale::C}};
+        for (const auto& [name, language] : rows)
+            QVERIFY2(LanguageOf(app.Path() + QString::fromUtf8(name)).language() == language, name);
+        QCOMPARE(LanguageOf("Default").language(), QLocale::Greek);
+
+        const auto buttons = [] {
+            QMessageBox box;
+            return box.addButton(QMessageBox::Yes)->text() + u'|' +
+                   box.addButton(QMessageBox::Cancel)->text();
+        };
+        const QString english = "&Yes|Cancel";
+        static const QRegularExpression kGreek(QStringLiteral("^[^a-zA-Z]+\\|[^a-zA-Z]+$"));
+        ApplyQtTranslation("Default");
+        QVERIFY2(kGreek.match(buttons()).hasMatch(), qPrintable(buttons()));
+        ApplyQtTranslation(app.Path() + "Customised.ini");
+        QCOMPARE(buttons(), english);
+        Choose(app, app.Path() + "English.ini", "Greek");
+        QVERIFY2(kGreek.match(buttons()).hasMatch(), qPrintable(buttons()));
+        Choose(app, "Default", "English.ini");
+        QCOMPARE(buttons(), english);
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+            QSKIP("Qt's German translation is not installed");
+        ApplyQtTranslation(app.Path() + "Deutsch.ini");
+        QCOMPARE(buttons(), "&Ja|Abbrechen");
+        ApplyQtTranslation(app.Path() + "English.ini");
     }
 };
 
