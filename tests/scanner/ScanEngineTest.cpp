@@ -14,6 +14,7 @@
 #include "ItemWriter.h"
 #include "LogFileSink.h"
 #include "NativePath.h"
+#include "NeWriter.h"
 #include "PathHelpers.h"
 #include "PeWriter.h"
 #include "ProgressFigures.h"
@@ -333,6 +334,38 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     ASSERT_FALSE(
         Rescan("in/icons.bin", Compose({Filler(50), two, Filler(50)}), resources).hadFailure);
     EXPECT_EQ(ReadFileBytes(root + "ICO/icons.bin_0.ICO"), WithLineEnd(two));
+}
+
+// 16-bit programs, with their DOS stub or without, and icon libraries give their groups whole, a
+// library's named in the log; a checked scan ends a resource where its structure does.
+TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesWhole) {
+    const std::vector<PeResource> icons = {
+        {kRtIcon, "", 1, 0, MakeIconImage32(8)},
+        {kRtIcon, "", 2, 0, MakePng(64, 64)},
+        {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}, {64, 32, 2, 0}}),
+         "SMILE"}};
+    std::vector<PeResource> program = icons;
+    program.push_back({kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)});
+    Bytes avi = ToBytes("LIST");
+    PutLE32(avi, 8);
+    Append(avi, ToBytes("hdrlavih"));
+    avi = MakeRiff("AVI ", avi);
+    ScanOptions resources;
+    resources.readResources = true;
+    const std::string path = temp.Write(
+        "in/win16.exe",
+        Compose({Filler(101), MakeNe(program), Filler(33), MakeNe(icons, {9, false}), Filler(40),
+                 MakePe({{0, "AVI", 1, 0, Compose({avi, Bytes(99)})}}), Filler(20)}));
+    ASSERT_FALSE(Scan(path, resources).hadFailure);
+    EXPECT_EQ(Kinds(), "BMPICOAVIICO");
+    EXPECT_EQ(
+        std::count_if(observer.lines.begin(), observer.lines.end(),
+                      [](const std::string& line) { return line.ends_with(",  Name: SMILE"); }),
+        1);
+    EXPECT_EQ(ReadFileBytes(root + "ICO/win16.exe_1.ICO")[4], 2);
+    resources.checkItems = true;
+    ASSERT_FALSE(Scan(path, resources).hadFailure);
+    EXPECT_EQ(ReadFileBytes(root + "AVI/win16.exe_2.AVI"), avi);
 }
 
 // Each failure is one log line and the scan goes on; what an item's file could not hold is not
