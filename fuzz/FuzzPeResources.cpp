@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (const auto area = ResourceAreaOf(*image)) BuildAll(area->bytes, WalkResources(*area));
     } else if (const auto ne = NeImage::Read(input)) {
         // The leaves of an NE image count from its first byte, so the area is the whole input.
-        ResourceTable table = WalkNeResources(ne->resourceTable(), size);
+        ResourceTable table = WalkNeResources(*ne, size);
         for (const ResourceLeaf& leaf : table.leaves)
             if (leaf.offset + leaf.size > size) std::abort();
-        TrimRoundedLeaves(input, table);
+        CutToOwnSizes(input, table);
         BuildAll(input, table);
     }
     return 0;

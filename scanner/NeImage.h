@@ -20,10 +20,13 @@ class NeImage {
     std::uint64_t headerOffset() const noexcept { return header_; }
     // The resource table up to the table that follows it, or as much of it as `image` held.
     std::span<const std::uint8_t> resourceTable() const noexcept { return table_; }
+    // Where the resource table ends, from the image's first byte: no resource lies before it.
+    std::uint64_t resourceTableEnd() const noexcept { return tableEnd_; }
 
   private:
     std::uint64_t header_ = 0;
     std::span<const std::uint8_t> table_;
+    std::uint64_t tableEnd_ = 0;
 };
 
 }  // namespace morvane

@@ -19,9 +19,11 @@ constexpr std::size_t kMostProblems = 4;
 
 class NeWalker {
   public:
-    NeWalker(std::span<const std::uint8_t> table, std::uint64_t imageLength,
-             ResourceTable& out) noexcept
-        : table_(table), imageLength_(imageLength), out_(out) {}
+    NeWalker(const NeImage& image, std::uint64_t imageLength, ResourceTable& out) noexcept
+        : table_(image.resourceTable()),
+          dataFrom_(image.resourceTableEnd()),
+          imageLength_(imageLength),
+          out_(out) {}
 
     void Walk();
 
@@ -31,6 +33,7 @@ class NeWalker {
     void Problem(const char* what);
 
     ByteView table_;
+    std::uint64_t dataFrom_;
     std::uint64_t imageLength_;
     ResourceTable& out_;
     std::set<std::pair<std::uint64_t, std::uint16_t>> seen_;  // data offset and type field
@@ -65,6 +68,7 @@ void NeWalker::Entry(std::uint64_t at, const ResourceKey& type, unsigned shift) 
     const std::uint64_t offset = std::uint64_t{table_.U16Or0(at)} << shift;
     const std::uint64_t length = std::uint64_t{table_.U16Or0(at + 2)} << shift;
     if (length == 0 || offset >= imageLength_) return Problem("resource data outside the file");
+    if (offset < dataFrom_) return Problem("resource data inside the headers");
     // A type listed twice, or entries that share data, give one leaf.
     if (!seen_.insert({offset, type.named ? 0 : type.id}).second) return;
     ResourceLeaf leaf;
@@ -88,11 +92,10 @@ ResourceKey NeWalker::Key(std::uint16_t field) const {
 }
 }  // namespace
 
-ResourceTable WalkNeResources(std::span<const std::uint8_t> table,
-                              std::uint64_t imageLength) noexcept {
+ResourceTable WalkNeResources(const NeImage& image, std::uint64_t imageLength) noexcept {
     ResourceTable out;
     try {
-        NeWalker(table, imageLength, out).Walk();
+        NeWalker(image, imageLength, out).Walk();
     } catch (...) {  // only std::bad_alloc can come from the containers
         out.problems.emplace_back("out of memory reading resources");
     }

@@ -6,14 +6,13 @@
 #include <cstdint>
 #include <span>
 
+#include "NeImage.h"
 #include "ResourceWalk.h"
 
 namespace morvane {
 
-// `table` holds the resource table; the image runs `imageLength` bytes from its first byte. The
-// leaves' offsets count from the image's first byte and their sizes are those of the table,
-// rounded up to its alignment (cut at the image's end).
-ResourceTable WalkNeResources(std::span<const std::uint8_t> table,
-                              std::uint64_t imageLength) noexcept;
+// The image runs `imageLength` bytes from its first byte. The leaves' offsets count from there
+// and their sizes are those of the table, rounded up to its alignment (cut at the image's end).
+ResourceTable WalkNeResources(const NeImage& image, std::uint64_t imageLength) noexcept;
 
 }  // namespace morvane

@@ -63,11 +63,13 @@ void ResourcePass::ReadImage(std::int64_t at, std::span<const std::uint8_t> head
 // are read at once, and the leaves moved to count from there.
 void ResourcePass::ReadNe(std::int64_t at, const NeImage& image, bool bare, const Target& target) {
     neHeaders_.insert(at + static_cast<std::int64_t>(image.headerOffset()));
-    ResourceTable table =
-        WalkNeResources(image.resourceTable(), static_cast<std::uint64_t>(target.length - at));
-    // A bare "NE" is only taken for an image once its table gave something.
-    if (!table.problems.empty() && (!bare || !table.leaves.empty()))
+    ResourceTable table = WalkNeResources(image, static_cast<std::uint64_t>(target.length - at));
+    // "NE" without its stub is common in any bytes: it is taken for an image only when its whole
+    // table reads.
+    if (!table.problems.empty()) {
+        if (bare) return;
         target.sink.Failure(make_error_code(ScanErrc::ResourceTableDamaged));
+    }
     if (table.leaves.empty()) return;
     std::uint64_t first = UINT64_MAX, end = 0;
     for (const ResourceLeaf& leaf : table.leaves) {
@@ -81,7 +83,7 @@ void ResourcePass::ReadNe(std::int64_t at, const NeImage& image, bool bare, cons
         leaf.offset -= first;
         return leaf.offset + leaf.size > section_.size();  // the source shrank meanwhile
     });
-    TrimRoundedLeaves(section_, table);
+    CutToOwnSizes(section_, table);
     AddItems(section_, table, at + static_cast<std::int64_t>(first), target);
 }
 

@@ -17,7 +17,7 @@ namespace morvane {
 
 namespace {
 // The image types that groups name; which types are items of which kind, the descriptors say.
-constexpr std::uint32_t kCursor = 1, kIcon = 3, kGroupIcon = 14;
+constexpr std::uint32_t kCursor = 1, kIcon = 3, kGroupCursor = 12, kGroupIcon = 14;
 constexpr std::uint32_t kHotspotBytes = 4;
 
 void Put16(std::vector<std::uint8_t>& to, std::uint32_t v) {
@@ -231,11 +231,16 @@ bool IsIconLibrary(const ResourceTable& table) {
 }
 }  // namespace
 
-void TrimRoundedLeaves(std::span<const std::uint8_t> area, ResourceTable& table) {
-    for (ResourceLeaf& leaf : table.leaves) {
-        const std::uint64_t own = OwnSize(leaf, LeafBytes(area, leaf));
+void CutToOwnSizes(std::span<const std::uint8_t> area, ResourceTable& table) {
+    std::erase_if(table.leaves, [area](ResourceLeaf& leaf) {
+        const ByteView bytes(LeafBytes(area, leaf));
+        const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
+        if (type == kGroupIcon || type == kGroupCursor)
+            return bytes.U16Or0(0) != 0 || bytes.U16Or0(2) != (type == kGroupIcon ? 1 : 2);
+        const std::uint64_t own = OwnSize(leaf, bytes.bytes());
         if (own > 0 && own < leaf.size) leaf.size = static_cast<std::uint32_t>(own);
-    }
+        return own == 0 && (type == kIcon || type == kCursor);
+    });
 }
 
 std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept {

@@ -46,9 +46,10 @@ class WholeResourceBuilder {
     std::unique_ptr<Index> index_;
 };
 
-// Cuts each leaf whose table size is rounded up to an alignment (as an NE table's are) to the size
-// its own header gives: icon and cursor images, bitmaps, RIFF files.
-void TrimRoundedLeaves(std::span<const std::uint8_t> area, ResourceTable& table);
+// For a table whose sizes are rounded up to an alignment, as an NE table's are: cuts each leaf to
+// the size its own header gives (icon and cursor images, bitmaps, RIFF files), and leaves out
+// the icon and cursor images and groups whose header is none.
+void CutToOwnSizes(std::span<const std::uint8_t> area, ResourceTable& table);
 
 // 14 + the bytes before a bitmap resource's pixels; 0 when the information header is unusable.
 std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept;

@@ -43,8 +43,14 @@ Bytes MakeNe(const std::vector<PeResource>& resources, const NeLayout& layout) {
     Bytes ne(header + kNeResourceTable, 0);
     if (layout.stub) ne[0] = 'M', ne[1] = 'Z', ne[0x3C] = 0x40;
     ne[header] = 'N', ne[header + 1] = 'E', ne[header + 0x36] = 2;  // for Windows
-    Set16(ne, header + 0x24, kNeResourceTable);
-    Set16(ne, header + 0x26, kNeResourceTable + table.size());
+    // The segment, resource, resident-name, module and import tables, in the linker's order.
+    const std::size_t end = kNeResourceTable + table.size();
+    for (const auto& [field, at] : {std::pair{0x22, kNeResourceTable},
+                                    {0x24, kNeResourceTable},
+                                    {0x26, end},
+                                    {0x28, end + 1},
+                                    {0x2A, end + 1}})
+        Set16(ne, header + field, at);
     Append(ne, table);
     ne.push_back(0);  // the resident-name table, empty
     for (const auto& [entry, r] : entries) {
