@@ -19,6 +19,7 @@ namespace {
 // The image types that groups name; which types are items of which kind, the descriptors say.
 constexpr std::uint32_t kCursor = 1, kIcon = 3, kGroupCursor = 12, kGroupIcon = 14;
 constexpr std::uint32_t kHotspotBytes = 4;
+constexpr std::uint64_t kLargestSide = 1U << 16;
 
 void Put16(std::vector<std::uint8_t>& to, std::uint32_t v) {
     to.push_back(static_cast<std::uint8_t>(v));
@@ -193,6 +194,7 @@ bool BuildOne(std::span<const std::uint8_t> image, const ImageIndex& index,
     if (withBytes) item.bytes.assign(bytes.begin(), bytes.end());
     return true;
 }
+
 // The bytes a bitmap resource's header asks for: header, colour table or masks, and pixels.
 std::uint64_t BitmapResourceSize(std::span<const std::uint8_t> resource) {
     const std::uint32_t pixels = BitmapPixelOffset(resource);
@@ -206,6 +208,7 @@ std::uint64_t BitmapResourceSize(std::span<const std::uint8_t> resource) {
     const auto height = static_cast<std::int32_t>(core ? v.U16Or0(6) : v.U32Or0(8));
     const std::uint64_t bits = core ? v.U16Or0(10) : v.U16Or0(14);
     const std::uint64_t rows = height < 0 ? 0ULL - static_cast<std::int64_t>(height) : height;
+    if (width > kLargestSide || rows > kLargestSide || bits > 64) return 0;  // none is so large
     return pixels - 14ULL + (width * bits + 31) / 32 * 4 * rows;
 }
 
