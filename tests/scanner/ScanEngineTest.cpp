@@ -523,19 +523,21 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
 // The resource pass's marks at every chunk length around the vector widths: a mark is found
 // exactly when its bytes lie inside the chunk.
 TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
-    // Icon directories (1) and "MZ" (2) across the 16-, 32- and 64-byte block edges, none
-    // overlapping, in order; and near misses (0).
+    // Icon directories (1), "MZ" (2) and "NE" (3) across the 16-, 32- and 64-byte block edges,
+    // none overlapping, in order; and near misses (0).
     const std::vector<std::tuple<std::size_t, Bytes, int>> planted = {
         {0, {0, 0, 1, 0, 2, 0}, 1},   {29, {0, 0, 2, 0, 255, 0}, 1}, {57, {0, 0, 1, 0, 9, 0}, 1},
         {63, {0, 0, 2, 0, 2, 0}, 1},  {126, {0, 0, 1, 0, 3, 0}, 1},  {150, {0, 0, 1, 0, 2, 0}, 1},
         {15, {'M', 'Z'}, 2},          {47, {'M', 'Z'}, 2},           {143, {'M', 'Z'}, 2},
         {40, {0, 0, 1, 0, 1, 0}, 0},  {80, {0, 0, 3, 0, 2, 0}, 0},   {90, {0, 0, 1, 1, 2, 0}, 0},
-        {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0}};
+        {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0},
+        {49, {'N', 'E'}, 3},          {77, {'N', 'E'}, 3},           {158, {'N', 'E'}, 3},
+        {106, {'N', 'Z'}, 0},         {132, {'E', 'N'}, 0}};
     Bytes data(160, 0x33);
     for (const auto& [at, bytes, kind] : planted) std::copy(bytes.begin(), bytes.end(), &data[at]);
     for (const auto& [name, kernel] : Kernels(FindMarks, VECTOR_KERNELS(marks)))
         for (std::size_t size = 0; size <= data.size(); ++size) {
-            std::vector<std::uint32_t> fitting[3];
+            std::vector<std::uint32_t> fitting[4];
             for (const auto& [at, bytes, kind] : planted)
                 if (at + bytes.size() <= size)
                     fitting[kind].push_back(static_cast<std::uint32_t>(at));
@@ -543,6 +545,7 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
             kernel(data.data(), size, marks);
             ASSERT_EQ(marks.directories, fitting[1]) << name << ", " << size;
             ASSERT_EQ(marks.programs, fitting[2]) << name << ", " << size;
+            ASSERT_EQ(marks.bareNe, fitting[3]) << name << ", " << size;
         }
 }
 
