@@ -366,6 +366,11 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
     resources.checkItems = true;
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     EXPECT_EQ(ReadFileBytes(root + "AVI/win16.exe_2.AVI"), avi);
+    // A table whose first entry (the bitmap's) points past the image: told, the rest still read.
+    Bytes damaged = MakeNe(program);
+    damaged[0x40 + kNeResourceTable + 10] = damaged[0x40 + kNeResourceTable + 11] = 0xFF;
+    ASSERT_TRUE(Rescan("in/damaged.exe", damaged, resources).hadFailure);
+    EXPECT_EQ(Kinds(), "ICO");
 }
 
 // Each failure is one log line and the scan goes on; what an item's file could not hold is not
