@@ -79,8 +79,8 @@ void ResourcePass::ReadNe(std::int64_t at, const NeImage& image, bool bare, cons
     if (!ReadResourceBytes(at + static_cast<std::int64_t>(first),
                            static_cast<std::int64_t>(end - first), target))
         return;
-    std::erase_if(table.leaves, [&](ResourceLeaf& leaf) {
-        leaf.offset -= first;
+    for (ResourceLeaf& leaf : table.leaves) leaf.offset -= first;
+    std::erase_if(table.leaves, [&](const ResourceLeaf& leaf) {
         return leaf.offset + leaf.size > section_.size();  // the source shrank meanwhile
     });
     CutToOwnSizes(section_, table);

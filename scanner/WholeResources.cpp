@@ -235,15 +235,19 @@ bool IsIconLibrary(const ResourceTable& table) {
 }  // namespace
 
 void CutToOwnSizes(std::span<const std::uint8_t> area, ResourceTable& table) {
-    std::erase_if(table.leaves, [area](ResourceLeaf& leaf) {
+    std::vector<ResourceLeaf> kept;
+    for (ResourceLeaf& leaf : table.leaves) {
         const ByteView bytes(LeafBytes(area, leaf));
         const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
-        if (type == kGroupIcon || type == kGroupCursor)
-            return bytes.U16Or0(0) != 0 || bytes.U16Or0(2) != (type == kGroupIcon ? 1 : 2);
-        const std::uint64_t own = OwnSize(leaf, bytes.bytes());
+        const bool group = type == kGroupIcon || type == kGroupCursor;
+        if (group && (bytes.U16Or0(0) != 0 || bytes.U16Or0(2) != (type == kGroupIcon ? 1 : 2)))
+            continue;
+        const std::uint64_t own = group ? 0 : OwnSize(leaf, bytes.bytes());
+        if (own == 0 && (type == kIcon || type == kCursor)) continue;
         if (own > 0 && own < leaf.size) leaf.size = static_cast<std::uint32_t>(own);
-        return own == 0 && (type == kIcon || type == kCursor);
-    });
+        kept.push_back(std::move(leaf));
+    }
+    table.leaves = std::move(kept);
 }
 
 std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept {
