@@ -1,10 +1,11 @@
 // Writes the seed corpus of FuzzPeResources: small PE32 and PE32+ images with icon and cursor
-// groups, bitmaps, named types, a missing image and a looping table. make-pe-seeds DIR
+// groups, bitmaps, named types, a missing image and a looping table, and NE images of the same
+// resources with and without their DOS stub. make-pe-seeds DIR
 #include <cstdio>
 #include <fstream>
 #include <string>
 
-#include "PeWriter.h"
+#include "NeWriter.h"
 
 using namespace morvane::test;
 
@@ -26,15 +27,16 @@ int main(int argc, char** argv) {
         {kRtBitmap, "", 2, 0, MakeDib(3, 2, 32, true)},
         {0, "AVI", 1, 0, MakeRiff("AVI ", Filler(16))},
     };
-    int written = 0;
+    std::vector<Bytes> images;
     for (bool plus : {false, true})
-        for (bool loop : {false, true}) {
-            const Bytes pe = MakePe(resources, {plus, loop, 0});
-            std::ofstream out(std::string(argv[1]) + "/pe-" + std::to_string(written++),
-                              std::ios::binary);
-            out.write(reinterpret_cast<const char*>(pe.data()),
-                      static_cast<std::streamsize>(pe.size()));
-            if (!out) return 1;
-        }
+        for (bool loop : {false, true}) images.push_back(MakePe(resources, {plus, loop, 0}));
+    for (unsigned shift : {0U, 4U})
+        for (bool stub : {false, true}) images.push_back(MakeNe(resources, {shift, stub}));
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        std::ofstream out(std::string(argv[1]) + "/image-" + std::to_string(i), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(images[i].data()),
+                  static_cast<std::streamsize>(images[i].size()));
+        if (!out) return 1;
+    }
     return 0;
 }

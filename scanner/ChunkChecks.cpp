@@ -71,16 +71,20 @@ std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd
     const std::int64_t total = std::int64_t{*declared} + kChunkHeader;
     if (total < kRiffHeader + kChunkHeader || total > bytesToEnd) return 0;
     RiffWalk walk;
-    std::int64_t at = kRiffHeader;
+    std::int64_t at = kRiffHeader, end = total;
     while (at < total && item.Has(at, kChunkHeader)) {
-        const std::int64_t size = *item.U32(at + 4);
-        if (!IsChunkId(item, at) || at + kChunkHeader + size > total) return 0;
+        const std::int64_t size = *item.U32(at + 4), next = at + kChunkHeader + size;
+        if (!IsChunkId(item, at)) return 0;
+        // Some writers leave the RIFF's size short of its last chunk: when that chunk is all
+        // there, the item ends where it does.
+        if (next > total && (next > bytesToEnd || !item.Has(at, next - at))) return 0;
+        end = std::max(end, next);
         NoteChunk(item, at, size, kind, walk);
-        at += kChunkHeader + size + (size & 1);  // the last chunk's pad byte may be missing
+        at = next + (size & 1);  // the last chunk's pad byte may be missing
     }
     // Chunks past the view cannot be looked at; a chain that stops short inside it is broken.
     if (at < total && item.Has(0, total)) return 0;
-    return walk.format && walk.data ? total : 0;
+    return walk.format && walk.data ? end : 0;
 }
 
 std::int64_t CheckMidi(ItemView item) noexcept {

@@ -27,6 +27,8 @@ void FinishMarks(const std::uint8_t* data, std::size_t at, std::size_t size, Chu
     for (; at + 1 < size; ++at) {
         if (data[at] == 'M' && data[at + 1] == 'Z')
             marks.programs.push_back(static_cast<std::uint32_t>(at));
+        if (data[at] == 'N' && data[at + 1] == 'E')
+            marks.bareNe.push_back(static_cast<std::uint32_t>(at));
         if (at + 6 <= size && data[at] == 0 && data[at + 1] == 0 &&
             (data[at + 2] == 1 || data[at + 2] == 2) && data[at + 3] == 0 && data[at + 4] >= 2 &&
             data[at + 5] == 0)

@@ -1,6 +1,7 @@
 // The two byte patterns the resource pass looks for in every chunk, found in one pass over it:
-// "MZ", where a program image may start, and "00 00 01|02 00 nn 00" with nn >= 2, where an icon
-// or cursor file of several images may start (the signature table matches only one-image files).
+// "MZ", where a program image may start, "NE", where a 16-bit one's header may, and "00 00 01|02 00
+// nn 00" with nn >= 2, where an icon or cursor file of several images may start (the signature
+// table matches only one-image files).
 #pragma once
 
 #include <cstddef>
@@ -12,10 +13,12 @@ namespace morvane {
 struct ChunkMarks {
     std::vector<std::uint32_t> programs;     // positions of "MZ"
     std::vector<std::uint32_t> directories;  // positions of a directory of several images
+    std::vector<std::uint32_t> bareNe;       // positions of "NE", a 16-bit header without its stub
 
     void Clear() noexcept {
         programs.clear();
         directories.clear();
+        bareNe.clear();
     }
 };
 

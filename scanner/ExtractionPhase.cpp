@@ -27,7 +27,7 @@ std::int64_t ExtractAcceptedItems(const std::vector<AcceptedItem>& accepted,
         std::optional<ItemOrigin> origin;
         if (source.resourceMode) origin = item.built ? ItemOrigin::Resource : ItemOrigin::Signature;
         const FoundItem found{source.path, source.name, item.kind, item.offset + 1,
-                              item.size,   origin,      output};
+                              item.size,   origin,      output,    item.resourceName};
         if (writeError)
             sink.ItemFailed(found, {writeError, !writable});
         else

@@ -20,6 +20,7 @@ struct AcceptedItem {
     bool bareIcon;  // a bare 32x32 icon bitmap: an icon header goes in front
     // A whole resource: its file bytes were made from a program's resource table, not copied.
     std::shared_ptr<const std::vector<std::uint8_t>> built = nullptr;
+    std::string resourceName = {};  // an icon library's group, by its name in the table
 };
 
 // The 22 bytes of an icon file header with one entry for a 32x32, 256-colour image of 2216 bytes.

@@ -55,7 +55,9 @@ std::string LogFileSink::ItemLine(ResourceKind kind, std::int64_t position, std:
 }
 
 void LogFileSink::ItemWritten(const FoundItem& item) {
-    Write(ItemLine(item.kind, item.position, item.size), LogLineKind::Item);
+    std::string line = ItemLine(item.kind, item.position, item.size);
+    if (!item.resourceName.empty()) line += ",  Name: " + std::string(item.resourceName);
+    Write(line, LogLineKind::Item);
 }
 
 // The failure comes before the item's line; a source that could not be read again was logged

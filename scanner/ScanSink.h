@@ -48,7 +48,8 @@ struct FoundItem {
     std::int64_t position;  // 1-based position of the signature
     std::int64_t size;      // the size the rule gave (the file may hold fewer bytes)
     std::optional<ItemOrigin> origin;
-    std::string_view output;  // the item's file
+    std::string_view output;        // the item's file
+    std::string_view resourceName;  // an icon library's group: its name, when it has one
 };
 
 struct ItemFailure {

@@ -61,8 +61,12 @@ void SearchPhase::MeasureCandidates(std::int64_t begin, std::int64_t length,
         if (verdict.accepted() && context.options.checkItems)
             verdict.size = CheckedSize(row, verdict, lookAhead, offset);
         if (verdict.accepted())
-            byRow_[match.row].push_back(
-                {offset, verdict.size, verdict.kind, row.rule == RuleCode::BareIconImage, nullptr});
+            byRow_[match.row].push_back({offset,
+                                         verdict.size,
+                                         verdict.kind,
+                                         row.rule == RuleCode::BareIconImage,
+                                         nullptr,
+                                         {}});
     }
     // Within a chunk, the candidates of one row come before those of the next.
     for (auto& items : byRow_) {
@@ -97,8 +101,8 @@ void SearchPhase::FindImages(SourceFile& source, std::int64_t begin, std::int64_
                              std::int64_t length, const Context& context) {
     const std::int64_t available =
         std::min(length, begin + size + kLookAheadLimit + kHeaderSpan) - begin;
-    resources_.FindImages(window_.At(begin), begin, marks_.programs, available, source, length,
-                          context.sink, context.options, resourceItems_);
+    resources_.FindImages(window_.At(begin), begin, marks_, available,
+                          {source, length, context.sink, context.options, resourceItems_});
 }
 
 // Matches come in offset order, so an item that holds a later candidate was taken before it.

@@ -10,14 +10,16 @@
 #include <string_view>
 #include <tuple>
 
+#include "ItemChecks.h"
 #include "formats/FormatTable.h"
 
 namespace morvane {
 
 namespace {
 // The image types that groups name; which types are items of which kind, the descriptors say.
-constexpr std::uint32_t kCursor = 1, kIcon = 3;
+constexpr std::uint32_t kCursor = 1, kIcon = 3, kGroupCursor = 12, kGroupIcon = 14;
 constexpr std::uint32_t kHotspotBytes = 4;
+constexpr std::uint64_t kLargestSide = 1U << 16;
 
 void Put16(std::vector<std::uint8_t>& to, std::uint32_t v) {
     to.push_back(static_cast<std::uint8_t>(v));
@@ -60,21 +62,46 @@ struct GroupImage {
     std::span<const std::uint8_t> bytes;
 };
 
-// One image of a group entry: an icon keeps the group's fields, a cursor's come from its resource.
+// The side an icon directory entry gives a picture: 1 to 255, or 0 for 256 and more.
+std::uint8_t EntrySide(std::uint32_t side) {
+    return static_cast<std::uint8_t>(side >= 256 ? 0 : side);
+}
+
+// An image's own width and height, which its directory entry must agree with whatever the group
+// says (Wine's cursor groups, for one, give the height of the colour bits alone): a PNG's, or a
+// bitmap header's width and half its height (colour and mask). False when it is neither.
+bool ImageSize(std::span<const std::uint8_t> image, std::uint8_t& width, std::uint8_t& height) {
+    const ByteView v(image);
+    const ItemView png(image);
+    if (png.Matches(0, "\x89PNG\r\n\x1A\n") && png.Has(0, 24)) {
+        width = EntrySide(*png.U32Big(16)), height = EntrySide(*png.U32Big(20));
+        return true;
+    }
+    if (v.U32Or0(0) < 40 || image.size() < 16) return false;
+    const auto signedHeight = static_cast<std::int32_t>(v.U32Or0(8));
+    const std::uint32_t doubled = signedHeight < 0 ? 0U - static_cast<std::uint32_t>(signedHeight)
+                                                   : static_cast<std::uint32_t>(signedHeight);
+    width = EntrySide(v.U32Or0(4)), height = EntrySide(doubled / 2);
+    return true;
+}
+
+// One image of a group entry: an icon keeps the group's fields, a cursor's come from its resource;
+// the width and height of both come from the image itself.
 bool ReadGroupEntry(ByteView entry, std::span<const std::uint8_t> image, bool cursor,
                     GroupImage& out) {
     if (!cursor) {
         std::memcpy(out.fields, entry.bytes().data(), 8);
         out.bytes = image;
-        return true;
+    } else {
+        if (image.size() <= kHotspotBytes) return false;
+        const std::uint16_t width = entry.U16Or0(0), height = entry.U16Or0(2) / 2;
+        out.fields[0] = EntrySide(width);
+        out.fields[1] = EntrySide(height);
+        out.fields[2] = out.fields[3] = 0;
+        std::memcpy(out.fields + 4, image.data(), kHotspotBytes);
+        out.bytes = image.subspan(kHotspotBytes);
     }
-    if (image.size() <= kHotspotBytes) return false;
-    const std::uint16_t width = entry.U16Or0(0), height = entry.U16Or0(2) / 2;
-    out.fields[0] = static_cast<std::uint8_t>(width >= 256 ? 0 : width);
-    out.fields[1] = static_cast<std::uint8_t>(height >= 256 ? 0 : height);
-    out.fields[2] = out.fields[3] = 0;
-    std::memcpy(out.fields + 4, image.data(), kHotspotBytes);
-    out.bytes = image.subspan(kHotspotBytes);
+    ImageSize(out.bytes, out.fields[0], out.fields[1]);
     return true;
 }
 
@@ -167,7 +194,61 @@ bool BuildOne(std::span<const std::uint8_t> image, const ImageIndex& index,
     if (withBytes) item.bytes.assign(bytes.begin(), bytes.end());
     return true;
 }
+
+// The bytes a bitmap resource's header asks for: header, colour table or masks, and pixels.
+std::uint64_t BitmapResourceSize(std::span<const std::uint8_t> resource) {
+    const std::uint32_t pixels = BitmapPixelOffset(resource);
+    if (pixels == 0) return 0;
+    const ByteView v(resource);
+    const bool core = v.U32Or0(0) == 12;
+    const std::uint32_t compression = core ? 0 : v.U32Or0(16);
+    if (compression != 0 && compression != 3 && compression != 6)
+        return v.U32Or0(20) == 0 ? 0 : pixels - 14ULL + v.U32Or0(20);
+    const std::uint64_t width = core ? v.U16Or0(4) : v.U32Or0(4);
+    const auto height = static_cast<std::int32_t>(core ? v.U16Or0(6) : v.U32Or0(8));
+    const std::uint64_t bits = core ? v.U16Or0(10) : v.U16Or0(14);
+    const std::uint64_t rows = height < 0 ? 0ULL - static_cast<std::int64_t>(height) : height;
+    if (width > kLargestSide || rows > kLargestSide || bits > 64) return 0;  // none is so large
+    return pixels - 14ULL + (width * bits + 31) / 32 * 4 * rows;
+}
+
+// The bytes a resource's own header gives it, where it gives any; 0 where it does not.
+std::uint64_t OwnSize(const ResourceLeaf& leaf, std::span<const std::uint8_t> bytes) {
+    const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
+    if (type == kIcon) return static_cast<std::uint64_t>(CheckIconImage(ItemView(bytes)));
+    if (type == kCursor) {
+        const std::int64_t image = CheckIconImage(ItemView(bytes).Sub(kHotspotBytes, INT64_MAX));
+        return image > 0 ? kHotspotBytes + static_cast<std::uint64_t>(image) : 0;
+    }
+    if (KindOfResource(leaf.type) == ResourceKind::BMP) return BitmapResourceSize(bytes);
+    const ItemView v(bytes);
+    return v.Matches(0, "RIFF") ? std::uint64_t{v.U32(4).value_or(0)} + 8 : 0;
+}
+
+// A file of icons and nothing else: its groups are told by name.
+bool IsIconLibrary(const ResourceTable& table) {
+    return !table.leaves.empty() &&
+           std::all_of(table.leaves.begin(), table.leaves.end(), [](const ResourceLeaf& leaf) {
+               return !leaf.type.named && (leaf.type.id == kIcon || leaf.type.id == kGroupIcon);
+           });
+}
 }  // namespace
+
+void CutToOwnSizes(std::span<const std::uint8_t> area, ResourceTable& table) {
+    std::vector<ResourceLeaf> kept;
+    for (ResourceLeaf& leaf : table.leaves) {
+        const ByteView bytes(LeafBytes(area, leaf));
+        const std::uint32_t type = leaf.type.named ? 0 : leaf.type.id;
+        const bool group = type == kGroupIcon || type == kGroupCursor;
+        if (group && (bytes.U16Or0(0) != 0 || bytes.U16Or0(2) != (type == kGroupIcon ? 1 : 2)))
+            continue;
+        const std::uint64_t own = group ? 0 : OwnSize(leaf, bytes.bytes());
+        if (own == 0 && (type == kIcon || type == kCursor)) continue;
+        if (own > 0 && own < leaf.size) leaf.size = static_cast<std::uint32_t>(own);
+        kept.push_back(std::move(leaf));
+    }
+    table.leaves = std::move(kept);
+}
 
 std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept {
     const ByteView v(resource);
@@ -229,11 +310,13 @@ WholeResourceBuilder::~WholeResourceBuilder() = default;
 
 std::vector<WholeResource> WholeResourceBuilder::Plan() const {
     std::vector<WholeResource> items;
+    const bool library = IsIconLibrary(table_);
     for (std::size_t i = 0; i < table_.leaves.size(); ++i) {
         WholeResource item;
         item.leaf = i;
-        if (BuildOne(image_, *index_, table_.leaves[i], item, false))
-            items.push_back(std::move(item));
+        if (!BuildOne(image_, *index_, table_.leaves[i], item, false)) continue;
+        if (library) item.name = table_.leaves[i].name.name;
+        items.push_back(std::move(item));
     }
     return items;
 }

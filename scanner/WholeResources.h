@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "ResourceKind.h"
@@ -24,6 +25,7 @@ struct WholeResource {
     std::vector<std::uint8_t> bytes;  // filled only by WholeResourceBytes' own build
     // The resource bytes it was made of; a signature found inside them is not written again.
     std::vector<ByteRange> covers;
+    std::string name;  // an icon library's group: its resource name, when it has one
 };
 
 // Plans the items of one image's table, in the order of its leaves, without their bytes; an item
@@ -43,6 +45,11 @@ class WholeResourceBuilder {
     const ResourceTable& table_;
     std::unique_ptr<Index> index_;
 };
+
+// For a table whose sizes are rounded up to an alignment, as an NE table's are: cuts each leaf to
+// the size its own header gives (icon and cursor images, bitmaps, RIFF files), and leaves out
+// the icon and cursor images and groups whose header is none.
+void CutToOwnSizes(std::span<const std::uint8_t> area, ResourceTable& table);
 
 // 14 + the bytes before a bitmap resource's pixels; 0 when the information header is unusable.
 std::uint32_t BitmapPixelOffset(std::span<const std::uint8_t> resource) noexcept;

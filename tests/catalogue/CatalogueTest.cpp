@@ -14,6 +14,7 @@
 #include "KindText.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
+#include "NeWriter.h"
 #include "PeWriter.h"
 #include "RecordingShell.h"
 #include "RecordingSink.h"
@@ -477,6 +478,24 @@ class CatalogueTest : public QObject {
         QCOMPARE(OpenedPictures(temp.Write("planted.bin", source)),
                  QStringList({"BMP 5x3", "CUR 32x32", "GIF 1x1", "ICO 32x32", "ICO 32x32",
                               "ICO 32x32", "ICO 32x32", "JPG 7x7", "PNG 2x2"}));
+        // A 16-bit program (its cursor group in Wine's form) and a bare icon library: each file
+        // built from their tables opens at every size.
+        Bytes cursor = {5, 0, 9, 0};
+        Append(cursor, MakeDib(48, 48, 4, false, true));
+        const std::vector<PeResource> icons = {
+            {kRtIcon, "", 1, 0, MakeDib(16, 16, 4, false, true)},
+            {kRtIcon, "", 2, 0, MakePng(32, 32)},
+            {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{16, 4, 1, 0}, {32, 32, 2, 0}}),
+             "A"}};
+        std::vector<PeResource> program = icons;
+        program.push_back({kRtCursor, "", 3, 0, cursor});
+        program.push_back(
+            {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{48, 4, 3, 0}}, true)});
+        program.push_back({kRtBitmap, "", 1, 0, MakeDib(5, 3, 8)});
+        Bytes win16 = MakeNe(program);
+        Append(win16, MakeNe(icons, {9, false}));
+        QCOMPARE(OpenedPictures(temp.Write("win16.exe", win16), true),
+                 QStringList({"BMP 5x3", "CUR 48x48", "ICO 16x16 32x32", "ICO 16x16 32x32"}));
         // And those of a real library, also those built from its resource tables alone.
         const char* const library = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll";
         if (!QFile::exists(library)) QSKIP("no Windows library here");

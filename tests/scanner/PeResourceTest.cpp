@@ -5,6 +5,9 @@
 #include <set>
 
 #include "ByteView.h"
+#include "NeImage.h"
+#include "NeResourceWalk.h"
+#include "NeWriter.h"
 #include "PeImage.h"
 #include "PeWriter.h"
 #include "ResourceWalk.h"
@@ -15,7 +18,8 @@ namespace {
 
 using namespace test;
 
-// An image read as the resource pass reads it; every span points into `pe`, so it stays put.
+// An image read as the resource pass reads it, PE or NE; every span points into `pe`, so it
+// stays put. An NE image's leaves count from its first byte, so the area is the whole image.
 struct Read {
     Bytes pe;
     std::optional<PeImage> image;
@@ -24,14 +28,21 @@ struct Read {
     std::vector<WholeResource> items;
     std::vector<Bytes> files;
 
-    explicit Read(Bytes bytes) : pe(std::move(bytes)), image(PeImage::Read(pe)) {
+    explicit Read(Bytes bytes, bool expectArea = true)
+        : pe(std::move(bytes)), image(PeImage::Read(pe)) {
+        const std::optional<NeImage> ne = image ? std::nullopt : NeImage::Read(pe);
         const auto found = image ? ResourceAreaOf(*image) : std::nullopt;
-        if (!found) {
-            ADD_FAILURE() << "no resource area";
+        if (ne) {
+            area.bytes = pe;
+            table = WalkNeResources(*ne, pe.size());
+            CutToOwnSizes(area.bytes, table);
+        } else if (found) {
+            area = *found;
+            table = WalkResources(area);
+        } else {
+            if (expectArea) ADD_FAILURE() << "no resource area";
             return;
         }
-        area = *found;
-        table = WalkResources(area);
         WholeResourceBuilder builder(area.bytes, table);
         items = builder.Plan();
         for (const WholeResource& item : items) files.push_back(builder.Bytes(item));
@@ -91,6 +102,125 @@ TEST_P(PeFlavour, GroupsBecomeIconAndCursorFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFlavour, testing::Bool());
+
+// Icons of three sizes (one a PNG) in a group, a cursor with its hot spot and a bitmap: what a
+// Windows 3.x program holds. `libraryName`: icons and one named group only, as an .icl holds.
+std::vector<PeResource> ProgramResources(const std::vector<Bytes>& images, const Bytes& cursor,
+                                         const std::string& libraryName = "") {
+    std::vector<PeResource> resources = {
+        {kRtGroupIcon, "", 1, 0,
+         MakeGroupDirectory(false, {{16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}}), libraryName}};
+    for (std::uint32_t i = 0; i < 3; ++i) resources.push_back({kRtIcon, "", i + 1, 0, images[i]});
+    if (!libraryName.empty()) return resources;
+    Bytes hotspot = {5, 0, 9, 0};
+    Append(hotspot, cursor);
+    resources.push_back({kRtCursor, "", 5, 0, hotspot});
+    resources.push_back({kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 5, 0}})});
+    resources.push_back({kRtBitmap, "", 1, 0, MakeDib(5, 3, 8)});
+    return resources;
+}
+
+// 16-bit images with and without their DOS stub, at alignments from none to 512 bytes: every
+// group whole, each image exactly its resource's bytes (not the table's rounded length); an icon
+// library gives one icon file per group, named.
+TEST(NeResources, GroupsAndBitmapsBecomeWholeFiles) {
+    const std::vector<Bytes> images = {MakeDib(16, 16, 4, false, true),
+                                       MakeDib(32, 32, 8, false, true), MakePng(48, 48)};
+    const Bytes cursor = MakeDib(32, 32, 1, false, true), dib = MakeDib(5, 3, 8);
+    for (const NeLayout layout : {NeLayout{4, true}, NeLayout{9, false}, NeLayout{0, true}}) {
+        const Read read(MakeNe(ProgramResources(images, cursor), layout));
+        EXPECT_TRUE(read.table.problems.empty());
+        ASSERT_EQ(read.items.size(), 3U) << layout.shift;
+        EXPECT_EQ((std::vector{read.items[0].kind, read.items[1].kind, read.items[2].kind}),
+                  (std::vector{ResourceKind::BMP, ResourceKind::CUR, ResourceKind::ICO}));
+        EXPECT_EQ(read.files[0], BitmapFile(dib));
+        const Bytes &cur = read.files[1], &ico = read.files[2];
+        EXPECT_EQ(
+            (std::vector<int>{cur[6], cur[7], ByteView(cur).U16Or0(10), ByteView(cur).U16Or0(12)}),
+            (std::vector<int>{32, 32, 5, 9}));
+        EXPECT_TRUE(Same(ImageOf(cur, 0), cursor));
+        ASSERT_EQ(ByteView(ico).U16Or0(4), 3);
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(Same(ImageOf(ico, i), images[i])) << i;
+        EXPECT_EQ(ico.size(), 6 + 3 * 16 + images[0].size() + images[1].size() + images[2].size());
+    }
+    const Read library(MakeNe(ProgramResources(images, cursor, "SMILE"), {3, true}));
+    ASSERT_EQ(library.items.size(), 1U);
+    EXPECT_EQ(library.items[0].name, "SMILE");
+    EXPECT_EQ(ByteView(library.files[0]).U16Or0(4), 3);
+}
+
+// Hostile tables end with what could be read: no item larger than the image, and a problem
+// told where an entry or the alignment is out of bounds.
+TEST(NeResources, HostileTablesEndCleanly) {
+    const Bytes ne = MakeNe(ProgramResources(
+        {MakeDib(16, 16, 4, false, true), MakeDib(32, 32, 8, false, true), MakePng(48, 48)},
+        MakeDib(32, 32, 1, false, true)));
+    const std::size_t table = 0x40 + kNeResourceTable, firstEntry = table + 2 + 8;
+    const auto patched = [&](std::size_t at, std::initializer_list<std::uint8_t> bytes) {
+        Bytes copy = ne;
+        std::copy(bytes.begin(), bytes.end(), copy.begin() + static_cast<std::ptrdiff_t>(at));
+        return copy;
+    };
+    const Bytes overlapping = [&] {  // every entry points at the first one's data
+        Bytes copy = ne;
+        for (std::size_t at = firstEntry + 12; ByteView(copy).U16Or0(at + 6) & 0x8000; at += 12)
+            std::copy_n(ne.begin() + static_cast<std::ptrdiff_t>(firstEntry), 4,
+                        copy.begin() + static_cast<std::ptrdiff_t>(at));
+        return copy;
+    }();
+    const struct {
+        const char* name;
+        Bytes image;
+        bool problem;
+    } rows[] = {
+        {"shift 0: data inside the headers", patched(table, {0, 0}), true},
+        {"shift 31", patched(table, {31, 0}), true},
+        {"count past the image", patched(table + 4, {0xFF, 0x7F}), true},
+        {"entry past the image", patched(firstEntry, {0xFF, 0xFF}), true},
+        {"entries that overlap", overlapping, false},
+        {"a type record that names itself", patched(table + 2, {0x02, 0x00}), false},
+    };
+    for (const auto& row : rows) {
+        const Read read(row.image, false);
+        EXPECT_EQ(!read.table.problems.empty(), row.problem) << row.name;
+        for (const Bytes& file : read.files)
+            EXPECT_LE(file.size(), row.image.size() + 64) << row.name;
+    }
+}
+
+// Every icon and cursor entry gives its image's own width and height, whatever the group says:
+// Wine's cursor groups give the height undoubled, others double it, and an icon group may be
+// wrong about a size altogether.
+TEST(PeResources, DirectoryEntriesAgreeWithTheirImages) {
+    const Bytes large = MakeDib(64, 64, 1, false, true), png = MakePng(256, 256);
+    Bytes cursor = {1, 0, 2, 0};
+    Append(cursor, large);
+    for (const bool wine : {true, false}) {
+        const Read read(
+            MakePe({{kRtCursor, "", 1, 0, cursor},
+                    {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{64, 1, 1, 0}}, wine)},
+                    {kRtIcon, "", 2, 0, large},
+                    {kRtIcon, "", 3, 0, png},
+                    {kRtGroupIcon, "", 1, 0,
+                     MakeGroupDirectory(false, {{32, 1, 2, 0}, {48, 32, 3, 0}})}}));
+        ASSERT_EQ(read.files.size(), 2U);
+        const Bytes &cur = read.files[0], &ico = read.files[1];
+        EXPECT_EQ((std::vector<int>{cur[6], cur[7], ico[6], ico[7], ico[22], ico[23]}),
+                  (std::vector<int>{64, 64, 64, 64, 0, 0}))
+            << wine;
+    }
+}
+
+// A program of resources alone, as Windows keeps its icons in .mun files: a DOS stub, no code,
+// one ".rsrc" section whose raw size is rounded up to the file alignment.
+TEST(PeResources, AResourceOnlyImageIsReadAsAnyOther) {
+    Bytes pe = MakePe({{kRtIcon, "", 1, 0, MakeDib(32, 32, 8, false, true)},
+                       {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}})}},
+                      {false, false, 0xA0});  // the raw data at 0x200
+    const Read read(pe);
+    ASSERT_EQ(read.items.size(), 1U);
+    EXPECT_EQ(read.items[0].kind, ResourceKind::ICO);
+}
 
 TEST(PeResources, BitmapPixelOffsetCountsColourTableAndMasks) {
     const std::vector<std::tuple<int, bool, std::uint32_t>> rows = {

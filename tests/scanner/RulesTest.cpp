@@ -215,6 +215,7 @@ TEST(RulesTest, StructuralChecks) {
         {"wave chunk past the end", K::WAV, Set(wave, 16, {0xFF}), 0},
         {"wave read as avi", K::AVI, wave, 0},
         {"wave cut short", K::WAV, Cut(wave, 4), 0},
+        {"wave whose last chunk runs past its size", K::WAV, Set(wave, 4, {34}), is(wave) - 1},
         {"ani", K::ANI, ani, is(ani)},
         {"ani of cursors", K::ANI, Ani(cursor), is(Ani(cursor))},
         {"ani with a broken icon", K::ANI, Ani(Set(icon, 4, {0})), 0},

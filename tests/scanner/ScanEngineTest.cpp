@@ -14,6 +14,7 @@
 #include "ItemWriter.h"
 #include "LogFileSink.h"
 #include "NativePath.h"
+#include "NeWriter.h"
 #include "PathHelpers.h"
 #include "PeWriter.h"
 #include "ProgressFigures.h"
@@ -335,6 +336,43 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     EXPECT_EQ(ReadFileBytes(root + "ICO/icons.bin_0.ICO"), WithLineEnd(two));
 }
 
+// 16-bit programs, with their DOS stub or without, and icon libraries give their groups whole, a
+// library's named in the log; a checked scan ends a resource where its structure does.
+TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesWhole) {
+    const std::vector<PeResource> icons = {
+        {kRtIcon, "", 1, 0, MakeIconImage32(8)},
+        {kRtIcon, "", 2, 0, MakePng(64, 64)},
+        {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}, {64, 32, 2, 0}}),
+         "SMILE"}};
+    std::vector<PeResource> program = icons;
+    program.push_back({kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)});
+    Bytes avi = ToBytes("LIST");
+    PutLE32(avi, 8);
+    Append(avi, ToBytes("hdrlavih"));
+    avi = MakeRiff("AVI ", avi);
+    ScanOptions resources;
+    resources.readResources = true;
+    const std::string path = temp.Write(
+        "in/win16.exe",
+        Compose({Filler(101), MakeNe(program), Filler(33), MakeNe(icons, {9, false}), Filler(40),
+                 MakePe({{0, "AVI", 1, 0, Compose({avi, Bytes(99)})}}), Filler(20)}));
+    ASSERT_FALSE(Scan(path, resources).hadFailure);
+    EXPECT_EQ(Kinds(), "BMPICOAVIICO");
+    EXPECT_EQ(
+        std::count_if(observer.lines.begin(), observer.lines.end(),
+                      [](const std::string& line) { return line.ends_with(",  Name: SMILE"); }),
+        1);
+    EXPECT_EQ(ReadFileBytes(root + "ICO/win16.exe_1.ICO")[4], 2);
+    resources.checkItems = true;
+    ASSERT_FALSE(Scan(path, resources).hadFailure);
+    EXPECT_EQ(ReadFileBytes(root + "AVI/win16.exe_2.AVI"), avi);
+    // A table whose first entry (the bitmap's) points past the image: told, the rest still read.
+    Bytes damaged = MakeNe(program);
+    damaged[0x40 + kNeResourceTable + 10] = damaged[0x40 + kNeResourceTable + 11] = 0xFF;
+    ASSERT_TRUE(Rescan("in/damaged.exe", damaged, resources).hadFailure);
+    EXPECT_EQ(Kinds(), "ICO");
+}
+
 // Each failure is one log line and the scan goes on; what an item's file could not hold is not
 // left half written; nothing outside the output root is written.
 TEST_F(ScanEngineTest, DiskFailuresAreLoggedAndLoseNothingElse) {
@@ -490,19 +528,21 @@ TEST(SignatureFinderTest, KernelsNeverMissASignatureStart) {
 // The resource pass's marks at every chunk length around the vector widths: a mark is found
 // exactly when its bytes lie inside the chunk.
 TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
-    // Icon directories (1) and "MZ" (2) across the 16-, 32- and 64-byte block edges, none
-    // overlapping, in order; and near misses (0).
+    // Icon directories (1), "MZ" (2) and "NE" (3) across the 16-, 32- and 64-byte block edges,
+    // none overlapping, in order; and near misses (0).
     const std::vector<std::tuple<std::size_t, Bytes, int>> planted = {
         {0, {0, 0, 1, 0, 2, 0}, 1},   {29, {0, 0, 2, 0, 255, 0}, 1}, {57, {0, 0, 1, 0, 9, 0}, 1},
         {63, {0, 0, 2, 0, 2, 0}, 1},  {126, {0, 0, 1, 0, 3, 0}, 1},  {150, {0, 0, 1, 0, 2, 0}, 1},
         {15, {'M', 'Z'}, 2},          {47, {'M', 'Z'}, 2},           {143, {'M', 'Z'}, 2},
         {40, {0, 0, 1, 0, 1, 0}, 0},  {80, {0, 0, 3, 0, 2, 0}, 0},   {90, {0, 0, 1, 1, 2, 0}, 0},
-        {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0}};
+        {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0},
+        {49, {'N', 'E'}, 3},          {77, {'N', 'E'}, 3},           {158, {'N', 'E'}, 3},
+        {106, {'N', 'Z'}, 0},         {132, {'E', 'N'}, 0}};
     Bytes data(160, 0x33);
     for (const auto& [at, bytes, kind] : planted) std::copy(bytes.begin(), bytes.end(), &data[at]);
     for (const auto& [name, kernel] : Kernels(FindMarks, VECTOR_KERNELS(marks)))
         for (std::size_t size = 0; size <= data.size(); ++size) {
-            std::vector<std::uint32_t> fitting[3];
+            std::vector<std::uint32_t> fitting[4];
             for (const auto& [at, bytes, kind] : planted)
                 if (at + bytes.size() <= size)
                     fitting[kind].push_back(static_cast<std::uint32_t>(at));
@@ -510,6 +550,7 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
             kernel(data.data(), size, marks);
             ASSERT_EQ(marks.directories, fitting[1]) << name << ", " << size;
             ASSERT_EQ(marks.programs, fitting[2]) << name << ", " << size;
+            ASSERT_EQ(marks.bareNe, fitting[3]) << name << ", " << size;
         }
 }
 

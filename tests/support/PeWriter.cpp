@@ -114,7 +114,7 @@ Bytes MakeDib(int width, int height, int bits, bool bitfields, bool icon) {
     return dib;
 }
 
-Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries) {
+Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries, bool wine) {
     Bytes dir;
     PutLE16(dir, 0);
     PutLE16(dir, cursor ? 2 : 1);
@@ -122,7 +122,7 @@ Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries) {
     for (const GroupEntry& e : entries) {
         if (cursor) {  // width, then the height of colour and mask together
             PutLE16(dir, static_cast<std::uint32_t>(e.size));
-            PutLE16(dir, static_cast<std::uint32_t>(2 * e.size));
+            PutLE16(dir, static_cast<std::uint32_t>(wine ? e.size : 2 * e.size));
         } else {  // width, height (0 for 256), colour count, reserved
             const auto side = static_cast<std::uint8_t>(e.size >= 256 ? 0 : e.size);
             Append(dir, {side, side, static_cast<std::uint8_t>(e.bits <= 4 ? 1U << e.bits : 0), 0});

@@ -18,6 +18,7 @@ struct PeResource {
     std::uint32_t id = 1;
     std::uint32_t language = 0x409;
     Bytes data;
+    std::string name = {};  // a named resource when not empty (NE images only)
 };
 
 struct PeLayout {
@@ -36,6 +37,7 @@ struct GroupEntry {
     int size, bits;  // size: width and height
     std::uint32_t id, bytes;
 };
-Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries);
+// A cursor group gives the height of colour and mask together, or with `wine` of the colour alone.
+Bytes MakeGroupDirectory(bool cursor, const std::vector<GroupEntry>& entries, bool wine = false);
 
 }  // namespace morvane::test
