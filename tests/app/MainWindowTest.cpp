@@ -18,8 +18,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyleOption>
 #include <QStatusBar>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
