@@ -89,11 +89,19 @@ int PushButtonRoom(const QPushButton& button) {
            button.style()->sizeFromContents(QStyle::CT_PushButton, &option, {}, &button).width();
 }
 
-// What shows less than its whole text, the marker of a missing translation, or (not `greek`) a
-// Greek text left untranslated, as "window/control: text".
+// What shows less than its whole text (also where a frame or the window around it ends first),
+// the marker of a missing translation, or (not `greek`) a Greek text left untranslated, as
+// "window/control: text".
 QStringList ClippedTexts(const QWidget& window, bool greek) {
     static const QRegularExpression kGreek(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
     QStringList clipped;
+    const auto shown = [&window](const QWidget& control) {  // the width its containers leave it
+        int width = control.width();
+        for (const QWidget* c = control.parentWidget(); c;
+             c = c == &window ? nullptr : c->parentWidget())
+            width = std::min(width, c->width() - control.mapTo(c, QPoint()).x());
+        return width;
+    };
     const auto report = [&](const QWidget& control, const QString& text, int needed, int has) {
         if (needed > has || text.contains(u"##") || (!greek && text.contains(kGreek)))
             clipped << QStringLiteral("%1/%2: \"%3\" needs %4 px, has %5")
@@ -107,14 +115,14 @@ QStringList ClippedTexts(const QWidget& window, bool greek) {
             const bool wraps = label->wordWrap();
             report(*label, label->text(),
                    wraps ? label->heightForWidth(label->width()) : label->sizeHint().width(),
-                   wraps ? label->height() : label->width());
+                   wraps ? label->height() : shown(*label));
         } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-            report(*button, button->text(), PushButtonRoom(*button), button->width());
+            report(*button, button->text(), PushButtonRoom(*button), shown(*button));
         } else if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-            report(*check, check->text(), check->sizeHint().width(), check->width());
+            report(*check, check->text(), check->sizeHint().width(), shown(*check));
         } else if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
             report(*tabs, tabs->tabText(0) + u'|' + tabs->tabText(1), tabs->sizeHint().width(),
-                   tabs->width());
+                   shown(*tabs));
         } else if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
             const int popup = std::max(combo->width(), combo->view()->minimumWidth());
             QStyleOptionComboBox box;

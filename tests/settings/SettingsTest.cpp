@@ -201,9 +201,17 @@ class SettingsTest : public QObject {
             if (dialog == nullptr) return;
             title = dialog->windowTitle();
             QTabBar* tabs = dialog->TabStrip1();
+            const auto shownBoxes = [dialog] {  // "1" for each box shown, in number order
+                QString boxes;
+                for (int n = 1; n <= Form5::kCheckCount; ++n)
+                    boxes += dialog->Check(n)->isVisible() ? u'1' : u'0';
+                return boxes;
+            };
             QVERIFY(dialog->Frame1()->isVisible() && !dialog->MeasuringLabel()->isVisible());
+            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(6, u'0'));  // the kinds' boxes
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible());
+            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(6, u'1'));
             QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
         });
         ShowOptionsDialog(nullptr, settings, messages_, QStringLiteral("Settings"));
