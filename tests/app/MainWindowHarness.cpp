@@ -1,8 +1,7 @@
 #include "MainWindowHarness.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "MediaSamples.h"
 

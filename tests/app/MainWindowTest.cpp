@@ -1,31 +1,8 @@
 // The window program on real files: its paths and source browser; the main window's start-up,
 // drops, batches, stops, commands, quit and resize rules; and no caption of any window cut off,
 // in the built-in Greek or in a language whose texts are 40 % longer than the English ones.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPointer>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStatusBar>
-#include <QStyleOption>
-#include <QTabBar>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeWidget>
-#include <QUrl>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "ApplicationIcon.h"
 #include "BoxMessageSink.h"
@@ -210,10 +187,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file"),
                  Named(window, "play_now_menu"));
 
-        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}));
-        QVERIFY(h.ScanEnds());
-        QVERIFY(!Drop(window, {}));
-        QVERIFY(!Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
+        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}) && h.ScanEnds());
+        QVERIFY(!Drop(window, {}) &&
+                !Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
         QVERIFY(h.ScannedSources().isEmpty());
         QVERIFY(Drop(window, {QUrl::fromLocalFile(source)}) && h.ScanEnds());
         QCOMPARE(h.ScannedSources(), QStringList({"my folder/a file.bin"}));
@@ -320,8 +296,7 @@ class MainWindowTest : public QObject {
         QListWidget* files = window.Controls().File1;
         files->setCurrentItem(files->findItems("other.bin", Qt::MatchExactly).value(0));
         window.File1_Click();
-        QVERIFY(Named(window, "play_now_menu")->isEnabled());
-        QVERIFY(h.ScanEnds());
+        QVERIFY(Named(window, "play_now_menu")->isEnabled() && h.ScanEnds());
         QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin"}));
         QCOMPARE(h.commands.calls, QStringList());
         QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), "large.bin(2)");
@@ -426,11 +401,11 @@ class MainWindowTest : public QObject {
                               "ExportIcon 16", "RemoveNode", "ClearCategory", "ClearAllNodes",
                               "ShowOptions Ρυθμίσεις", "ShowLanguages Language", "ShowHelp",
                               "ShowAbout Περί..."}));
-        QVERIFY(window.isVisible() && h.shell.opened.isEmpty() && h.ScannedSources().isEmpty());
+        QVERIFY(window.isVisible() && h.shell.opened.empty() && h.ScannedSources().isEmpty());
         ToolbarButton(toolbar, QStringLiteral("log_file"))->trigger();
         Named(window, "metafrash_menu")->trigger();
-        QCOMPARE(h.shell.opened, QStringList({QString::fromStdString(h.output.path()) + "LOG.txt",
-                                              h.AppFolder() + "English.ini"}));
+        QCOMPARE(h.shell.opened, std::vector<std::string>(
+                                     {h.output.path() + "LOG.txt", h.app.path() + "English.ini"}));
 
         const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
         const std::tuple<const char*, QString, const char*, int, QStringList> exports[] = {
@@ -608,9 +583,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(browser.Files(), QStringList({"three.exe"}));
         emit dir1.itemActivated(dir1.item(dir1.count() - 2));
         QTRY_COMPARE(browser.Folder(), path("A"));
-        QVERIFY(browser.SetFolder(path("A/b")));
-        QVERIFY(!browser.SetFolder(path("A/none")));
-        QVERIFY(!browser.SetFolder(path("A/one.bin")));
+        QVERIFY(browser.SetFolder(path("A/b")) && !browser.SetFolder(path("A/none")) &&
+                !browser.SetFolder(path("A/one.bin")));
         QCOMPARE(QStringList{browser.Folder()} + browser.Files(),
                  QStringList({path("A/b"), "two.dll"}));
 
@@ -640,7 +614,16 @@ class MainWindowTest : public QObject {
         const bool greek = language == u"Default";
         if (!greek) language = h.AppFolder() + language;
         h.Store(QStringLiteral("Language"), language);
-        QStringList clipped = ClippedTexts(h.Start(), greek);
+        const Form1& window = h.Start();
+        QStringList clipped = ClippedTexts(window, greek);
+        // Every separator is its line alone, without the "-" that names it in the designs and
+        // the language files; in Greek Qt's own buttons speak Greek.
+        QStringList separators;
+        for (const QString& name : window.Menus().EntryNames())
+            if (Named(window, name)->isSeparator()) separators << Named(window, name)->text();
+        QCOMPARE(separators, QStringList(6, QString()));
+        QMessageBox box;
+        QCOMPARE(box.addButton(QMessageBox::No)->text() == "&No", !greek);
 
         ScanSettings settings;
         settings.language = language;
@@ -661,22 +644,6 @@ class MainWindowTest : public QObject {
         options.TabStrip1()->setCurrentIndex(1);
         clipped << ClippedTexts(options, greek);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
-    }
-
-    // In either language every separator is its line alone, without the "-" that names it in
-    // the designs and the language files; in Greek Qt's own buttons speak Greek.
-    void separatorsAndQtButtonsInEitherLanguage() {
-        for (const bool greek : {true, false}) {
-            MainWindowHarness h;
-            if (greek) h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
-            const Form1& window = h.Start();
-            QStringList separators;
-            for (const QString& name : window.Menus().EntryNames())
-                if (Named(window, name)->isSeparator()) separators << Named(window, name)->text();
-            QCOMPARE(separators, QStringList(6, QString()));
-            QMessageBox box;
-            QCOMPARE(box.addButton(QMessageBox::No)->text() == "&No", !greek);
-        }
     }
 };
 

@@ -1,12 +1,7 @@
 // Language files: the INI reader against the rules of the platform's profile-string reader,
 // encodings, the letter case of file names, the message table and the language dialog.
-#include <QComboBox>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStringDecoder>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "EnglishLanguageFile.h"
 #include "Form7.h"

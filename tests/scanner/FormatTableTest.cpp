@@ -20,16 +20,16 @@ TEST(FormatTableTest, EveryKindHasItsOwnNameKeyBoxAndPicture) {
         std::string lower(format.name);
         for (char& c : lower) c = static_cast<char>(c - 'A' + 'a');
         EXPECT_EQ(ParseKind(lower), format.kind) << format.name;
-        EXPECT_TRUE(names.insert(std::string(format.name)).second) << format.name;
-        EXPECT_TRUE(keys.insert(std::string(format.settingsKey)).second) << format.name;
-        EXPECT_TRUE(boxes.insert(format.optionBox).second) << format.name;
-        EXPECT_TRUE(pictures.insert(format.toolbarImage).second) << format.name;
+        EXPECT_TRUE(names.insert(std::string(format.name)).second &&
+                    keys.insert(std::string(format.settingsKey)).second &&
+                    boxes.insert(format.optionBox).second &&
+                    pictures.insert(format.toolbarImage).second)
+            << format.name;
     }
-    for (const FormatDescriptor& format : kFormats) {  // a category picture of its own is no item's
-        if (format.categoryImage != format.toolbarImage) {
-            EXPECT_EQ(pictures.count(format.categoryImage), 0u) << format.name;
-        }
-    }
+    for (const FormatDescriptor& format : kFormats)  // a category picture of its own is no item's
+        EXPECT_TRUE(format.categoryImage == format.toolbarImage ||
+                    pictures.count(format.categoryImage) == 0)
+            << format.name;
 }
 
 TEST(FormatTableTest, EverySignatureRowIsListedByTheKindsThatSearchIt) {
@@ -40,8 +40,7 @@ TEST(FormatTableTest, EverySignatureRowIsListedByTheKindsThatSearchIt) {
                 AllSignatureRows()[static_cast<std::size_t>(row.row - 1)];
             EXPECT_EQ(gathered.bytes.data(), row.bytes.data()) << format.name;
             listed.insert(row.row);
-            ScanOptions only;
-            only.enabled.fill(false);
+            ScanOptions only{.enabled = {}};
             only.Enable(format.kind, true);
             const std::vector<SignatureRow> table = BuildSignatureTable(only);
             EXPECT_TRUE(std::any_of(table.begin(), table.end(), [&](const SignatureRow& r) {

@@ -203,8 +203,7 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     EXPECT_EQ(observer.finished, Lines{"a.dll"});
 
     // The same name from another folder replaces outputs; only enabled kinds get nodes.
-    ScanOptions gifOnly;
-    gifOnly.enabled.fill(false);
+    ScanOptions gifOnly{.enabled = {}};
     gifOnly.Enable(K::GIF, true);
     const Bytes other = Compose({Filler(5), gif, Filler(9), bmp, Filler(3)});
     temp.Write("out/GIF/a.dll_0.GIF", Filler(100));
@@ -225,9 +224,7 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
     // 1048577 / round(10485.77), and 1048578 / 10486
     EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1},
                                                                 {"two.bin", kMiB + 1, kMiB + 1}}));
-    ScanOptions capped;
-    capped.chunkCap = 0;
-    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
+    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), {.chunkCap = 0});
     EXPECT_TRUE(observer.progress.empty());
     EXPECT_EQ(observer.lines, (Lines{"----------", "Start: T (" + temp.path() + "zero.bin)",
                                      "0 βρέθηκαν .", "End: T"}));
@@ -254,8 +251,8 @@ TEST_F(ScanEngineTest, ASinksStopAnswerEndsTheSearch) {
 
 TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
     EXPECT_FALSE(Scan(temp.path() + "nothing-here.dll").scanned);
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(root)));
-    EXPECT_TRUE(observer.prepared.empty() && observer.lines.empty());
+    EXPECT_TRUE(!std::filesystem::exists(ToFsPath(root)) && observer.prepared.empty() &&
+                observer.lines.empty());
     EXPECT_FALSE(Scan(temp.MakeFolder("folder.dll")).scanned);  // a folder is not a file either
     temp.Write("out", ToBytes("a file where the output root should be"));
     EXPECT_TRUE(Rescan("a.dll", MakeGif()).foldersFailed);
@@ -283,9 +280,7 @@ TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
     const std::string path =
         temp.Write("in/a.dll", Compose({Filler(100), image32, Filler(50), icon, Filler(50), badPng,
                                         Filler(50), gif, Filler(9)}));
-    ScanOptions options;
-    options.checkItems = true;
-    EXPECT_EQ(Scan(path, options).itemsLogged, 3);
+    EXPECT_EQ(Scan(path, {.checkItems = true}).itemsLogged, 3);
     // The 32-bit bare image at its real size, under a header that says what it is: no colour
     // count, one plane, 32 bits, its size; the icon file whole and not its bare image again; no
     // line breaks.
@@ -313,8 +308,7 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
         {true, false, 7});
     const std::string path =
         temp.Write("in/setup.exe", Compose({Filler(101), pe, Filler(33), MakeGif(), Filler(40)}));
-    ScanOptions resources;
-    resources.readResources = true;
+    ScanOptions resources{.readResources = true};
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     // The GIF is carved; the bitmap and the group come from the table, in its order; neither the
     // bare 32x32 image nor the PNG inside the group is written again.
@@ -350,8 +344,7 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
     PutLE32(avi, 8);
     Append(avi, ToBytes("hdrlavih"));
     avi = MakeRiff("AVI ", avi);
-    ScanOptions resources;
-    resources.readResources = true;
+    ScanOptions resources{.readResources = true};
     const std::string path = temp.Write(
         "in/win16.exe",
         Compose({Filler(101), MakeNe(program), Filler(33), MakeNe(icons, {9, false}), Filler(40),

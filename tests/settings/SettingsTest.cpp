@@ -1,13 +1,7 @@
 // The stored forms of flags and numbers, the options read at start-up and written at exit through
 // real files, and the options dialog: check boxes, limit, pages and a language file's captions.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QTabBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "Form5.h"
 #include "ModalProbe.h"
