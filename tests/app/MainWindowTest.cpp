@@ -190,8 +190,8 @@ class MainWindowTest : public QObject {
         QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}) && h.ScanEnds());
         QVERIFY(!Drop(window, {}) &&
                 !Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
-        QVERIFY(h.ScannedSources().isEmpty());
-        QVERIFY(Drop(window, {QUrl::fromLocalFile(source)}) && h.ScanEnds());
+        QVERIFY(h.ScannedSources().isEmpty() && Drop(window, {QUrl::fromLocalFile(source)}) &&
+                h.ScanEnds());
         QCOMPARE(h.ScannedSources(), QStringList({"my folder/a file.bin"}));
         QVERIFY(test::VisibleProgressWindow() == nullptr);
         QCOMPARE(QStringList({window.Controls().Panel1->text(), window.Browser().Folder(),
@@ -297,9 +297,9 @@ class MainWindowTest : public QObject {
         files->setCurrentItem(files->findItems("other.bin", Qt::MatchExactly).value(0));
         window.File1_Click();
         QVERIFY(Named(window, "play_now_menu")->isEnabled() && h.ScanEnds());
-        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin"}));
-        QCOMPARE(h.commands.calls, QStringList());
-        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), "large.bin(2)");
+        QCOMPARE(
+            h.ScannedSources() + h.commands.calls << window.Tree().Node("GIF#large.bin")->text(0),
+            QStringList({"C/large.bin", "large.bin(2)"}));
         for (const QString& entry : blocked) QVERIFY(Named(window, entry)->isEnabled());
 
         QString counter;
@@ -317,9 +317,8 @@ class MainWindowTest : public QObject {
                               files->visualItemRect(files->item(0)).center());
             QVERIFY(h.ScanEnds());
         }
-        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin", "C/large.bin"}));
-        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), QStringLiteral("large.bin(1)"));
-        QCOMPARE(counter, QStringLiteral("File: 1 / 1"));
+        QCOMPARE(h.ScannedSources() << window.Tree().Node("GIF#large.bin")->text(0) << counter,
+                 QStringList({"C/large.bin", "C/large.bin", "large.bin(1)", "File: 1 / 1"}));
         QVERIFY(offCentre.manhattanLength() <= 8);
     }
 
@@ -329,9 +328,7 @@ class MainWindowTest : public QObject {
     void aRescanLeavesNoUnlistedFile() {
         MainWindowHarness h;
         Bytes media = MakeGif();
-        Append(media, Filler(64));
-        Append(media, MakePng());
-        Append(media, Filler(64));
+        for (const Bytes& part : {Filler(64), MakePng(), Filler(64)}) Append(media, part);
         for (const char* name : {"C/pack.dll.old", "C/pack.dll"}) h.sources.Write(name, media);
         Form1& window = h.Start(h.Source("C/pack.dll.old"));
         QVERIFY(h.ScanEnds());
@@ -344,11 +341,9 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(window.Tree().SourceNodeKeys(),
                  QStringList({"GIF#pack.dll.old", "GIF#pack.dll", "PNG#pack.dll.old"}));
-        QStringList written;
-        for (const std::string& file : ListTree(h.output.path()))
-            written << QString::fromStdString(file);
-        QCOMPARE(written, QStringList({"GIF/pack.dll.old_0.GIF", "GIF/pack.dll_0.GIF", "LOG.txt",
-                                       "PNG/pack.dll.old_1.PNG"}));
+        QCOMPARE(ListTree(h.output.path()),
+                 std::vector<std::string>({"GIF/pack.dll.old_0.GIF", "GIF/pack.dll_0.GIF",
+                                           "LOG.txt", "PNG/pack.dll.old_1.PNG"}));
     }
 
     // The progress window's folder, counter and text as the scanning thread tells them, in the
@@ -462,8 +457,8 @@ class MainWindowTest : public QObject {
                 QCOMPARE(window.Browser().Folder(), h.Source("W"));
                 QTRY_VERIFY(!window.isVisible());
             }
-            QVERIFY(!window.isVisible() && (log.isNull() || !log->isVisible()));
-            QVERIFY(window.LogWindow() == nullptr && h.boxes.shown.isEmpty());
+            QVERIFY(!window.isVisible() && (log.isNull() || !log->isVisible()) &&
+                    window.LogWindow() == nullptr && h.boxes.shown.isEmpty());
             QCOMPARE(showLogWhenDeleting, deleteOnExit ? QString() : "<not asked>");
             QStringList stored;
             for (const char* key :
@@ -490,8 +485,7 @@ class MainWindowTest : public QObject {
         const int taller = scale.ToTwipsY(scale.ToPixelsY(1000));
         ResizeClient(window, kDesignClientWidth + wider, kDesignClientHeight + taller);
         for (TwipsRect* list : {&g.ListView1, &g.TreeView1, &g.File1}) list->height += taller;
-        g.Combo1.top += taller;
-        g.StatusBar1.top += taller;
+        for (TwipsRect* below : {&g.Combo1, &g.StatusBar1}) below->top += taller;
         for (TwipsRect* wide : {&g.ListView1, &g.StatusBar1, &g.Toolbar1}) wide->width += wider;
         g.panel1Width += wider;
         QCOMPARE(window.Geometry(), g);

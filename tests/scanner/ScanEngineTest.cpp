@@ -258,8 +258,8 @@ TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
     EXPECT_TRUE(Rescan("a.dll", MakeGif()).foldersFailed);
     EXPECT_EQ(observer.folders, Lines{root + "ANI"});
     // The nodes stay, since the empty ones are never cleared.
-    EXPECT_EQ(observer.prepared.size(), 10u);
-    EXPECT_TRUE(observer.finished.empty() && observer.lines.empty());
+    EXPECT_TRUE(observer.prepared.size() == 10 && observer.finished.empty() &&
+                observer.lines.empty());
 }
 
 TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
@@ -315,11 +315,10 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
     EXPECT_EQ(Kinds(), "GIFBMPICO");
     const Bytes ico = ReadFileBytes(root + "ICO/setup.exe_2.ICO");
     ASSERT_GT(ico.size(), 6u);
-    EXPECT_EQ(ico[4], 2);
-    EXPECT_EQ(ico[ico.size() - 2], 0x0D);
+    EXPECT_TRUE(ico[4] == 2 && ico[ico.size() - 2] == 0x0D);
     EXPECT_EQ(ReadFileBytes(root + "BMP/setup.exe_1.BMP")[0], 'B');
-    EXPECT_GT(observer.items[1].position, 101);
-    EXPECT_LT(observer.items[1].position, 101 + static_cast<std::int64_t>(pe.size()));
+    EXPECT_TRUE(observer.items[1].position > 101 &&
+                observer.items[1].position < 101 + static_cast<std::int64_t>(pe.size()));
     ASSERT_FALSE(Scan(path).hadFailure);  // without the pass, the same source is carved as before
     EXPECT_EQ(Kinds(), "ICOGIFPNG");
     // A loose icon file of two images is found and written whole, also without cursors.
@@ -340,10 +339,8 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
          "SMILE"}};
     std::vector<PeResource> program = icons;
     program.push_back({kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)});
-    Bytes avi = ToBytes("LIST");
-    PutLE32(avi, 8);
-    Append(avi, ToBytes("hdrlavih"));
-    avi = MakeRiff("AVI ", avi);
+    const Bytes avi =
+        MakeRiff("AVI ", Compose({ToBytes("LIST"), {8, 0, 0, 0}, ToBytes("hdrlavih")}));
     ScanOptions resources{.readResources = true};
     const std::string path = temp.Write(
         "in/win16.exe",
@@ -352,8 +349,8 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     EXPECT_EQ(Kinds(), "BMPICOAVIICO");
     EXPECT_EQ(
-        std::count_if(observer.lines.begin(), observer.lines.end(),
-                      [](const std::string& line) { return line.ends_with(",  Name: SMILE"); }),
+        std::ranges::count_if(observer.lines,
+                              [](const std::string& l) { return l.ends_with(",  Name: SMILE"); }),
         1);
     EXPECT_EQ(ReadFileBytes(root + "ICO/win16.exe_1.ICO")[4], 2);
     resources.checkItems = true;

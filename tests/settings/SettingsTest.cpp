@@ -38,8 +38,6 @@ class SettingsTest : public QObject {
     Q_OBJECT
 
   private:
-    static ScanSettings Load(const SettingsStore& store) { return LoadSettings(store); }
-
     std::unique_ptr<QSettingsStore> FileStore(const QList<std::pair<QString, QString>>& values) {
         auto store = QSettingsStore::OpenFile(app_.Path() + QString::number(++files_) + ".conf");
         for (const auto& [key, value] : values) store->Write(key, value);
@@ -78,7 +76,7 @@ class SettingsTest : public QObject {
     // An empty store gives the defaults; a damaged value takes its own and reading goes on;
     // every option is read by its name.
     void firstStartAndDamagedValues() {
-        QCOMPARE(Load(*FileStore({})), Defaults(QString()));
+        QCOMPARE(LoadSettings(*FileStore({})), Defaults(QString()));
         QVERIFY(ReadShowLog(*FileStore({})));
         for (const char* stored : {"NAI", "OXI", "nai", "True"})
             QCOMPARE(ReadShowLog(*FileStore({{"Show_Log", stored}})), QByteArray(stored) == "NAI");
@@ -96,7 +94,7 @@ class SettingsTest : public QObject {
         expected.SetScans(ResourceKind::PNG, true);
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
-        QCOMPARE(Load(*edited), expected);
+        QCOMPARE(LoadSettings(*edited), expected);
         QVERIFY(ReadShowLog(*edited));
     }
 
@@ -180,8 +178,8 @@ class SettingsTest : public QObject {
                 QCOMPARE(messages_.shown, QStringList());
                 continue;
             }
-            QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647"));
-            QVERIFY(dialog.Frame2()->isVisible() && settings == before);
+            QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647") &&
+                    dialog.Frame2()->isVisible() && settings == before);
             QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
             QVERIFY(!dialog.isVisible() && settings == before);
         }
