@@ -1,8 +1,7 @@
 #include "MainWindowHarness.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "MediaSamples.h"
 
@@ -26,8 +25,7 @@ Form1& MainWindowHarness::Start(const QString& commandLine) {
 
 QString MainWindowHarness::WriteSource(const std::string& relative) const {
     Bytes bytes = Filler(64);
-    Append(bytes, MakeGif());
-    Append(bytes, Filler(64, 2));
+    for (const Bytes& part : {MakeGif(), Filler(64, 2)}) Append(bytes, part);
     return QDir::toNativeSeparators(QString::fromStdString(sources.Write(relative, bytes)));
 }
 

@@ -2,10 +2,7 @@
 // file, sources), its message boxes, shell and later commands recorded: nothing waits for a person.
 #pragma once
 
-#include <QDir>
-#include <QSettings>
-#include <QStringList>
-#include <QTimer>
+#include <QtCore>
 #include <functional>
 #include <memory>
 
@@ -15,8 +12,8 @@
 #include "Form4.h"
 #include "MessageBoxes.h"
 #include "QSettingsStore.h"
+#include "RecordingShell.h"
 #include "Session.h"
-#include "ShellOpen.h"
 #include "TempFolder.h"
 
 namespace morvane::test {
@@ -27,14 +24,6 @@ class RecordingMessageBoxes final : public MessageBoxes {
     void Show(const QString&, const QString& text) override { shown << text; }
     void Critical(const QString&, const QString& text) override { shown << text; }
     bool Ask(const QString&, const QString& text) override { return (shown << text, false); }
-};
-
-class SessionShell final : public ShellOpener {
-  public:
-    QStringList opened;
-    bool Open(const std::string& target) override {
-        return opened << QString::fromStdString(target), true;
-    }
 };
 
 class RecordingCommands final : public CatalogueCommands, public DialogCommands {
@@ -95,7 +84,7 @@ class MainWindowHarness {
 
     TempFolder app, output, sources;
     RecordingMessageBoxes boxes;
-    SessionShell shell;
+    RecordingShell shell;
     Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
 

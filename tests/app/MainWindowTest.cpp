@@ -1,31 +1,8 @@
 // The window program on real files: its paths and source browser; the main window's start-up,
 // drops, batches, stops, commands, quit and resize rules; and no caption of any window cut off,
 // in the built-in Greek or in a language whose texts are 40 % longer than the English ones.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPointer>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStatusBar>
-#include <QStyleOption>
-#include <QTabBar>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeWidget>
-#include <QUrl>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "ApplicationIcon.h"
 #include "BoxMessageSink.h"
@@ -89,11 +66,19 @@ int PushButtonRoom(const QPushButton& button) {
            button.style()->sizeFromContents(QStyle::CT_PushButton, &option, {}, &button).width();
 }
 
-// What shows less than its whole text, the marker of a missing translation, or (not `greek`) a
-// Greek text left untranslated, as "window/control: text".
+// What shows less than its whole text (also where a frame or the window around it ends first),
+// the marker of a missing translation, or (not `greek`) a Greek text left untranslated, as
+// "window/control: text".
 QStringList ClippedTexts(const QWidget& window, bool greek) {
     static const QRegularExpression kGreek(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
     QStringList clipped;
+    const auto shown = [&window](const QWidget& control) {  // the width its containers leave it
+        int width = control.width();
+        for (const QWidget* c = control.parentWidget(); c;
+             c = c == &window ? nullptr : c->parentWidget())
+            width = std::min(width, c->width() - control.mapTo(c, QPoint()).x());
+        return width;
+    };
     const auto report = [&](const QWidget& control, const QString& text, int needed, int has) {
         if (needed > has || text.contains(u"##") || (!greek && text.contains(kGreek)))
             clipped << QStringLiteral("%1/%2: \"%3\" needs %4 px, has %5")
@@ -107,14 +92,14 @@ QStringList ClippedTexts(const QWidget& window, bool greek) {
             const bool wraps = label->wordWrap();
             report(*label, label->text(),
                    wraps ? label->heightForWidth(label->width()) : label->sizeHint().width(),
-                   wraps ? label->height() : label->width());
+                   wraps ? label->height() : shown(*label));
         } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-            report(*button, button->text(), PushButtonRoom(*button), button->width());
+            report(*button, button->text(), PushButtonRoom(*button), shown(*button));
         } else if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-            report(*check, check->text(), check->sizeHint().width(), check->width());
+            report(*check, check->text(), check->sizeHint().width(), shown(*check));
         } else if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
             report(*tabs, tabs->tabText(0) + u'|' + tabs->tabText(1), tabs->sizeHint().width(),
-                   tabs->width());
+                   shown(*tabs));
         } else if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
             const int popup = std::max(combo->width(), combo->view()->minimumWidth());
             QStyleOptionComboBox box;
@@ -202,12 +187,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(ToolbarButton(*window.Controls().Toolbar1, "run_file"),
                  Named(window, "play_now_menu"));
 
-        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}));
-        QVERIFY(h.ScanEnds());
-        QVERIFY(!Drop(window, {}));
-        QVERIFY(!Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
-        QVERIFY(h.ScannedSources().isEmpty());
-        QVERIFY(Drop(window, {QUrl::fromLocalFile(source)}) && h.ScanEnds());
+        QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("no such folder"))}) && h.ScanEnds());
+        QVERIFY(!Drop(window, {}) &&
+                !Drop(window, {QUrl(QStringLiteral("https://example.invalid/a.dll"))}));
+        QVERIFY(h.ScannedSources().isEmpty() && Drop(window, {QUrl::fromLocalFile(source)}) &&
+                h.ScanEnds());
         QCOMPARE(h.ScannedSources(), QStringList({"my folder/a file.bin"}));
         QVERIFY(test::VisibleProgressWindow() == nullptr);
         QCOMPARE(QStringList({window.Controls().Panel1->text(), window.Browser().Folder(),
@@ -312,11 +296,10 @@ class MainWindowTest : public QObject {
         QListWidget* files = window.Controls().File1;
         files->setCurrentItem(files->findItems("other.bin", Qt::MatchExactly).value(0));
         window.File1_Click();
-        QVERIFY(Named(window, "play_now_menu")->isEnabled());
-        QVERIFY(h.ScanEnds());
-        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin"}));
-        QCOMPARE(h.commands.calls, QStringList());
-        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), "large.bin(2)");
+        QVERIFY(Named(window, "play_now_menu")->isEnabled() && h.ScanEnds());
+        QCOMPARE(
+            h.ScannedSources() + h.commands.calls << window.Tree().Node("GIF#large.bin")->text(0),
+            QStringList({"C/large.bin", "large.bin(2)"}));
         for (const QString& entry : blocked) QVERIFY(Named(window, entry)->isEnabled());
 
         QString counter;
@@ -334,9 +317,8 @@ class MainWindowTest : public QObject {
                               files->visualItemRect(files->item(0)).center());
             QVERIFY(h.ScanEnds());
         }
-        QCOMPARE(h.ScannedSources(), QStringList({"C/large.bin", "C/large.bin"}));
-        QCOMPARE(window.Tree().Node("GIF#large.bin")->text(0), QStringLiteral("large.bin(1)"));
-        QCOMPARE(counter, QStringLiteral("File: 1 / 1"));
+        QCOMPARE(h.ScannedSources() << window.Tree().Node("GIF#large.bin")->text(0) << counter,
+                 QStringList({"C/large.bin", "C/large.bin", "large.bin(1)", "File: 1 / 1"}));
         QVERIFY(offCentre.manhattanLength() <= 8);
     }
 
@@ -346,9 +328,7 @@ class MainWindowTest : public QObject {
     void aRescanLeavesNoUnlistedFile() {
         MainWindowHarness h;
         Bytes media = MakeGif();
-        Append(media, Filler(64));
-        Append(media, MakePng());
-        Append(media, Filler(64));
+        for (const Bytes& part : {Filler(64), MakePng(), Filler(64)}) Append(media, part);
         for (const char* name : {"C/pack.dll.old", "C/pack.dll"}) h.sources.Write(name, media);
         Form1& window = h.Start(h.Source("C/pack.dll.old"));
         QVERIFY(h.ScanEnds());
@@ -361,11 +341,9 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(window.Tree().SourceNodeKeys(),
                  QStringList({"GIF#pack.dll.old", "GIF#pack.dll", "PNG#pack.dll.old"}));
-        QStringList written;
-        for (const std::string& file : ListTree(h.output.path()))
-            written << QString::fromStdString(file);
-        QCOMPARE(written, QStringList({"GIF/pack.dll.old_0.GIF", "GIF/pack.dll_0.GIF", "LOG.txt",
-                                       "PNG/pack.dll.old_1.PNG"}));
+        QCOMPARE(ListTree(h.output.path()),
+                 std::vector<std::string>({"GIF/pack.dll.old_0.GIF", "GIF/pack.dll_0.GIF",
+                                           "LOG.txt", "PNG/pack.dll.old_1.PNG"}));
     }
 
     // The progress window's folder, counter and text as the scanning thread tells them, in the
@@ -418,11 +396,11 @@ class MainWindowTest : public QObject {
                               "ExportIcon 16", "RemoveNode", "ClearCategory", "ClearAllNodes",
                               "ShowOptions Ρυθμίσεις", "ShowLanguages Language", "ShowHelp",
                               "ShowAbout Περί..."}));
-        QVERIFY(window.isVisible() && h.shell.opened.isEmpty() && h.ScannedSources().isEmpty());
+        QVERIFY(window.isVisible() && h.shell.opened.empty() && h.ScannedSources().isEmpty());
         ToolbarButton(toolbar, QStringLiteral("log_file"))->trigger();
         Named(window, "metafrash_menu")->trigger();
-        QCOMPARE(h.shell.opened, QStringList({QString::fromStdString(h.output.path()) + "LOG.txt",
-                                              h.AppFolder() + "English.ini"}));
+        QCOMPARE(h.shell.opened, std::vector<std::string>(
+                                     {h.output.path() + "LOG.txt", h.app.path() + "English.ini"}));
 
         const QString ico = QStringLiteral("/out/ICO/a.dll_0.ICO");
         const std::tuple<const char*, QString, const char*, int, QStringList> exports[] = {
@@ -479,8 +457,8 @@ class MainWindowTest : public QObject {
                 QCOMPARE(window.Browser().Folder(), h.Source("W"));
                 QTRY_VERIFY(!window.isVisible());
             }
-            QVERIFY(!window.isVisible() && (log.isNull() || !log->isVisible()));
-            QVERIFY(window.LogWindow() == nullptr && h.boxes.shown.isEmpty());
+            QVERIFY(!window.isVisible() && (log.isNull() || !log->isVisible()) &&
+                    window.LogWindow() == nullptr && h.boxes.shown.isEmpty());
             QCOMPARE(showLogWhenDeleting, deleteOnExit ? QString() : "<not asked>");
             QStringList stored;
             for (const char* key :
@@ -507,8 +485,7 @@ class MainWindowTest : public QObject {
         const int taller = scale.ToTwipsY(scale.ToPixelsY(1000));
         ResizeClient(window, kDesignClientWidth + wider, kDesignClientHeight + taller);
         for (TwipsRect* list : {&g.ListView1, &g.TreeView1, &g.File1}) list->height += taller;
-        g.Combo1.top += taller;
-        g.StatusBar1.top += taller;
+        for (TwipsRect* below : {&g.Combo1, &g.StatusBar1}) below->top += taller;
         for (TwipsRect* wide : {&g.ListView1, &g.StatusBar1, &g.Toolbar1}) wide->width += wider;
         g.panel1Width += wider;
         QCOMPARE(window.Geometry(), g);
@@ -600,9 +577,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(browser.Files(), QStringList({"three.exe"}));
         emit dir1.itemActivated(dir1.item(dir1.count() - 2));
         QTRY_COMPARE(browser.Folder(), path("A"));
-        QVERIFY(browser.SetFolder(path("A/b")));
-        QVERIFY(!browser.SetFolder(path("A/none")));
-        QVERIFY(!browser.SetFolder(path("A/one.bin")));
+        QVERIFY(browser.SetFolder(path("A/b")) && !browser.SetFolder(path("A/none")) &&
+                !browser.SetFolder(path("A/one.bin")));
         QCOMPARE(QStringList{browser.Folder()} + browser.Files(),
                  QStringList({path("A/b"), "two.dll"}));
 
@@ -632,7 +608,16 @@ class MainWindowTest : public QObject {
         const bool greek = language == u"Default";
         if (!greek) language = h.AppFolder() + language;
         h.Store(QStringLiteral("Language"), language);
-        QStringList clipped = ClippedTexts(h.Start(), greek);
+        const Form1& window = h.Start();
+        QStringList clipped = ClippedTexts(window, greek);
+        // Every separator is its line alone, without the "-" that names it in the designs and
+        // the language files; in Greek Qt's own buttons speak Greek.
+        QStringList separators;
+        for (const QString& name : window.Menus().EntryNames())
+            if (Named(window, name)->isSeparator()) separators << Named(window, name)->text();
+        QCOMPARE(separators, QStringList(6, QString()));
+        QMessageBox box;
+        QCOMPARE(box.addButton(QMessageBox::No)->text() == "&No", !greek);
 
         ScanSettings settings;
         settings.language = language;
@@ -653,22 +638,6 @@ class MainWindowTest : public QObject {
         options.TabStrip1()->setCurrentIndex(1);
         clipped << ClippedTexts(options, greek);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
-    }
-
-    // In either language every separator is its line alone, without the "-" that names it in
-    // the designs and the language files; in Greek Qt's own buttons speak Greek.
-    void separatorsAndQtButtonsInEitherLanguage() {
-        for (const bool greek : {true, false}) {
-            MainWindowHarness h;
-            if (greek) h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
-            const Form1& window = h.Start();
-            QStringList separators;
-            for (const QString& name : window.Menus().EntryNames())
-                if (Named(window, name)->isSeparator()) separators << Named(window, name)->text();
-            QCOMPARE(separators, QStringList(6, QString()));
-            QMessageBox box;
-            QCOMPARE(box.addButton(QMessageBox::No)->text() == "&No", !greek);
-        }
     }
 };
 

@@ -59,9 +59,11 @@ struct CatalogueFixture {
         CategoryTree::SetSourceCount(*node, count);
         return node;
     }
-    void ClickNode(const QString& kind, const QString& name) {
+    // A click on the node, then on its item `file` if one is named; false when there is none.
+    bool ClickNode(const QString& kind, const QString& name, const QString& file = {}) {
         treeView->setCurrentItem(tree->Node(kind + u'#' + name));
         emit treeView->itemClicked(treeView->currentItem(), 0);
+        return file.isEmpty() || ClickItem(file);
     }
     // A click on the list item whose file name ends with `file`; false when none has it.
     bool ClickItem(const QString& file) {
@@ -123,14 +125,6 @@ QStringList Scan(CategoryTree& tree, const QString& name, const QList<K>& items,
     return tree.SourceNodeKeys();
 }
 
-Bytes QtPicture(const char* format, int size = 32) {
-    QImage picture(size, size, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    QBuffer buffer;  // opened by the writer
-    picture.save(&buffer, format);
-    return Bytes(buffer.data().begin(), buffer.data().end());
-}
-
 // How many pixels are painted, and the far corner of the painted ones.
 std::pair<int, QPoint> Painted(const QImage& image) {
     int count = 0;
@@ -148,10 +142,8 @@ QStringList OpenedPictures(const std::string& path, bool resourcesOnly = false) 
     TempFolder temp;
     RecordingSink observer;
     StopToken stop;
-    ScanSetup setup;
-    setup.outputRoot = temp.path();
-    ScanEngine(setup).ScanFile(path, {.checkItems = !resourcesOnly, .readResources = true},
-                               observer, stop);
+    ScanEngine({temp.path()})
+        .ScanFile(path, {.checkItems = !resourcesOnly, .readResources = true}, observer, stop);
     QStringList opened;
     for (const RecordedItem& item : observer.items) {
         QString kind = QString::fromLatin1(KindName(item.kind));
@@ -228,9 +220,10 @@ class CatalogueTest : public QObject {
         QCOMPARE(tree.SourceNodeKeys().size(), 10);
         // Adding a scan's nodes closes every category; after the scan ICO to WAV open.
         QString open;
-        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
-        tree.ExpandScannedCategories();
-        for (int i = 0; i < 10; ++i) open += widget.topLevelItem(i)->isExpanded() ? u'1' : u'0';
+        for (int i = 0; i < 20; ++i) {
+            if (i == 10) tree.ExpandScannedCategories();
+            open += widget.topLevelItem(i % 10)->isExpanded() ? u'1' : u'0';
+        }
         QCOMPARE(open, QStringLiteral("0000000000") + "1111111100");
         for (const K kind : {K::ICO, K::ICO, K::ICO, K::BMP}) tree.CountItem(kind, "shell32.dll");
         tree.RemoveEmptySourceNodes();
@@ -299,7 +292,8 @@ class CatalogueTest : public QObject {
         for (const ResourceKind kind : kAllKinds) {
             const QString k = KindText(kind);
             const bool own = k == u"ICO" || k == u"BMP" || k == u"JPG";
-            const Bytes bytes = kind == K::ICO ? MakeIcon32() : QtPicture(qPrintable(k));
+            const Bytes bytes =
+                kind == K::ICO ? MakeIcon32() : Encoded(RedBlue(32, 32), qPrintable(k));
             CatalogueFixture f;
             f.Source(k, "a.dll", 2, bytes);
             for (const QString name :
@@ -362,8 +356,7 @@ class CatalogueTest : public QObject {
         QTRY_VERIFY(f.itemMenu->isVisible());
         QCOMPARE(f.itemMenu->defaultAction(), f.openEntry);
         f.itemMenu->hide();
-        QCOMPARE(f.selected, index);
-        QVERIFY(f.itemMenu->defaultAction() == nullptr);
+        QVERIFY(f.selected == index && f.itemMenu->defaultAction() == nullptr);
     }
 
     // The preview takes an icon file's largest image, an export the nearest size, the larger
@@ -385,32 +378,48 @@ class CatalogueTest : public QObject {
     }
 
     // The name gets the extension unless it ends with it in any letter case, and the file reads
-    // back as an icon of exactly the size asked for, with the item's pixels; the dialog offers
-    // the icons' filter at every size. Cancel
-    // (no name typed), or a name in a folder that does not exist (the dialog stays and says
-    // so), writes nothing and keeps the remembered folder.
+    // back as an icon of exactly the size asked for, with the item's pixels: a cursor's own
+    // picture, not the symbol the list shows for it. The dialog offers the icons' filter at every
+    // size and shows its folder and that folder's volume, whatever the volume list showed
+    // before, the root volume too. Cancel (no name typed), or a name in a folder that does not
+    // exist (the dialog stays and says so), writes nothing and keeps the remembered folder.
     void exportIcon() {
-        for (const auto& [size, typed, written] : {std::tuple{48, "logo", "logo.ICO"},
-                                                   {48, "info48.ico", "info48.ico"},
-                                                   {16, "logo.bmp", "logo.bmp.ICO"},
-                                                   {32, "a.Ico", "a.Ico"},
-                                                   {32, "", ""},
-                                                   {48, "missing/logo", ""}}) {
+        const auto shows = [](const Form2& dialog) {
+            return dialog.FolderLabel()->text().remove(QChar(0x200B)) + u'|' +
+                   dialog.Drive1()->currentText();
+        };
+        const auto expected = [](const QString& place) {
+            return QDir::toNativeSeparators(QDir::cleanPath(place)) + u'|' +
+                   QDir::toNativeSeparators(QStorageInfo(place).rootPath());
+        };
+        for (const auto& [kind, size, typed, written] : {std::tuple{"ICO", 48, "logo", "logo.ICO"},
+                                                         {"ICO", 48, "info48.ico", "info48.ico"},
+                                                         {"ICO", 16, "logo.bmp", "logo.bmp.ICO"},
+                                                         {"ICO", 32, "a.Ico", "a.Ico"},
+                                                         {"ICO", 32, "", ""},
+                                                         {"ICO", 48, "missing/logo", ""},
+                                                         {"CUR", 48, "arrow", "arrow.ICO"}}) {
             CatalogueFixture f;
-            f.Source("ICO", "logo.dll", 1, MakeIcon32());
-            f.ClickNode("ICO", "logo.dll");
-            QVERIFY(f.ClickItem("logo.dll_1.ICO"));
+            const QString item = QStringLiteral("logo.dll_1.") + kind;
+            f.Source(kind, "logo.dll", 1, *kind == 'C' ? MakeCursor32() : MakeIcon32());
+            QVERIFY(f.ClickNode(kind, "logo.dll", item));
             const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
             f.session.settings.lastFolder = "unchanged";
             int shownFilter = -1;
+            QStringList shown;
             f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
                 shownFilter = dialog.Combo1()->currentIndex();
-                dialog.SetFolder(folder);
+                for (const QString& place : {QDir::rootPath(), folder}) {
+                    dialog.Drive1()->setCurrentIndex(-1);
+                    dialog.SetFolder(place);
+                    shown << shows(dialog);
+                }
                 dialog.Text1()->setText(*typed ? typed : "never");
                 *typed ? dialog.Command1_Click() : dialog.CancelButton()->click();
             });
             f.catalogue.ExportIcon(size);
             QCOMPARE(shownFilter, 0);
+            QCOMPARE(shown, QStringList({expected(QDir::rootPath()), expected(folder)}));
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
                      *written ? QStringList{written} : QStringList());
             QCOMPARE(f.boxes.critical + f.boxes.asked,
@@ -419,10 +428,14 @@ class CatalogueTest : public QObject {
             QCOMPARE(QDir::cleanPath(f.session.settings.lastFolder),
                      *written ? QDir::cleanPath(folder) : "unchanged");
             if (!*written) continue;
-            const QImage icon(folder + QDir::separator() + written);
-            const QImage expected = StretchToSquare(f.catalogue.Items().Picture(1), size);
+            const QImage icon =
+                QImage(folder + QDir::separator() + written).convertToFormat(QImage::Format_ARGB32);
+            const QImage picture = StretchToSquare(
+                *kind == 'C' ? QImage(f.Folder(kind) + item) : f.catalogue.Items().Picture(1),
+                size);
             QCOMPARE(icon.size(), QSize(size, size));
-            QCOMPARE(icon.pixel(size / 2, size / 2), expected.pixel(size / 2, size / 2));
+            QCOMPARE(icon.pixel(size / 2, size / 2), picture.pixel(size / 2, size / 2));
+            if (*kind == 'C') QCOMPARE(icon, picture);
         }
     }
 
@@ -468,9 +481,9 @@ class CatalogueTest : public QObject {
     void scannedPicturesOpenWhole() {
         TempFolder temp;
         Bytes source = Filler(64);
-        for (const Bytes& item :
-             {MakeIcon32(), MakeCursor32(), MakeBmp(5, 3), MakePng(), MakeGif(),
-              QtPicture("JPG", 7), MakeIconImage32(4), MakeIconImage32(24), MakeIconImage32(32)}) {
+        for (const Bytes& item : {MakeIcon32(), MakeCursor32(), MakeBmp(5, 3), MakePng(), MakeGif(),
+                                  Encoded(RedBlue(7, 7), "JPG"), MakeIconImage32(4),
+                                  MakeIconImage32(24), MakeIconImage32(32)}) {
             Append(source, item);
             Append(source, {0, 0});  // what the plain JPEG rule wants after its end
             Append(source, Filler(64));
@@ -516,47 +529,42 @@ class CatalogueTest : public QObject {
         f.catalogue.DeleteAllItems();
         f.catalogue.DeleteItem();
         QTreeWidgetItem* node = f.Source("CUR", "c", 2);
-        f.ClickNode("CUR", "c");
-        QVERIFY(f.ClickItem("c_1.CUR"));
+        QVERIFY(f.ClickNode("CUR", "c", "c_1.CUR"));
         QFile::remove(f.Folder("CUR") + "c_1.CUR");
         f.catalogue.DeleteItem();
-        QCOMPARE(f.boxes.shown.size(), 3);
+        QVERIFY(f.boxes.shown.size() == 3 && node->text(0) == "c(2)" && f.list->count() == 2);
         for (const QString& text : f.boxes.shown) QVERIFY2(IsErrorBoxText(text), qPrintable(text));
-        QVERIFY(node->text(0) == "c(2)" && f.list->count() == 2);
 
         node = f.Source("GIF", "x.exe", 3);
         MarkReadOnly((f.Folder("GIF") + "x.exe_2.GIF").toStdString());
-        f.ClickNode("GIF", "x.exe");
-        QVERIFY(f.ClickItem("x.exe_2.GIF") && f.panel1->text().endsWith("x.exe_2.GIF"));
+        QVERIFY(f.ClickNode("GIF", "x.exe", "x.exe_2.GIF") &&
+                f.panel1->text().endsWith("x.exe_2.GIF"));
         f.catalogue.DeleteItem();
         QCOMPARE(f.ListedNames() << node->text(0),
                  (QStringList{"x.exe_1.GIF", "x.exe_3.GIF", "x.exe(2)"}));
         // No item is picked after a delete, and the status bar names no deleted file: a second
         // Delete does nothing. A refill also leaves none picked.
-        QVERIFY(f.selected == 0 && f.list->selectedItems().isEmpty());
-        QVERIFY(f.panel1->text().isEmpty() && f.panel2->text().isEmpty());
+        QVERIFY(f.selected == 0 && f.list->selectedItems().isEmpty() &&
+                f.panel1->text().isEmpty() && f.panel2->text().isEmpty());
         f.catalogue.DeleteItem();
         QVERIFY(f.list->count() == 2 && f.ClickItem("x.exe_3.GIF"));
         f.ClickNode("GIF", "x.exe");
         QCOMPARE(f.selected, 0);
         f.Source("ICO", "one", 1);
-        f.ClickNode("ICO", "one");
-        QVERIFY(f.ClickItem("one_1.ICO"));
+        QVERIFY(f.ClickNode("ICO", "one", "one_1.ICO"));
         f.catalogue.DeleteItem();
-        QVERIFY(f.tree->Node("ICO#one") == nullptr);
-        QVERIFY(f.boxes.asked.size() == 1 && f.boxes.shown.size() == 3);  // only Delete all asked
+        // Only Delete all asked.
+        QVERIFY(!f.tree->Node("ICO#one") && f.boxes.asked.size() == 1 && f.boxes.shown.size() == 3);
 
         f.Source("ICO", "a.dll", 1);
         f.Source("ICO", "a.dll.bak", 1);
-        f.ClickNode("ICO", "a.dll");
-        QVERIFY(f.ClickItem("a.dll_1.ICO"));
+        QVERIFY(f.ClickNode("ICO", "a.dll", "a.dll_1.ICO"));
         f.catalogue.DeleteAllItems();
         QCOMPARE(f.boxes.asked,
                  QStringList(2, f.session.messages.Text(MessageId::AskDeleteAllFiles)));
-        QCOMPARE(f.list->count(), 0);
         QCOMPARE(AllFiles(f), (QStringList{"CUR/c_2.CUR", "GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF",
                                            "ICO/a.dll.bak_1.ICO"}));
-        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr);
+        QVERIFY(f.list->count() == 0 && f.tree->Node("ICO#a.dll") == nullptr);
         QCOMPARE(f.tree->Node("ICO#a.dll.bak")->text(0), "a.dll.bak(1)");
 
         // No to any question leaves everything; Yes to removing a node deletes its files, whatever
@@ -564,8 +572,7 @@ class CatalogueTest : public QObject {
         const QStringList left = AllFiles(f);
         f.boxes.asked.clear();
         f.Source("JPG", "shell32.dll", 2);
-        f.ClickNode("JPG", "shell32.dll");
-        QVERIFY(f.ClickItem("shell32.dll_1.JPG"));
+        QVERIFY(f.ClickNode("JPG", "shell32.dll", "shell32.dll_1.JPG"));
         f.boxes.answer = false;
         f.catalogue.DeleteAllItems();
         f.treeView->setCurrentItem(f.tree->Node("JPG"));
@@ -573,8 +580,8 @@ class CatalogueTest : public QObject {
         f.catalogue.ClearAllNodes();
         f.treeView->setCurrentItem(f.tree->Node("JPG#shell32.dll"));
         f.catalogue.RemoveNode();
-        QCOMPARE(f.boxes.asked.size(), 4);
-        QVERIFY(QFile::exists(f.Folder("JPG") + "shell32.dll_1.JPG") && f.list->count() == 2);
+        QVERIFY(f.boxes.asked.size() == 4 && QFile::exists(f.Folder("JPG") + "shell32.dll_1.JPG") &&
+                f.list->count() == 2);
         f.boxes.answer = true;
         f.ClickNode("ICO", "a.dll.bak");
         f.treeView->setCurrentItem(f.tree->Node("JPG#shell32.dll"));
@@ -657,8 +664,8 @@ class CatalogueTest : public QObject {
             onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
             QCOMPARE(f.boxes.asked.size(), onExit ? 0 : 1);
             QCOMPARE(progress, QStringList(3, onExit ? "Deleting Files..." : ""));
-            QVERIFY(progressText().isEmpty());
-            QVERIFY(f.boxes.shown.size() == 1 && IsErrorBoxText(f.boxes.shown[0]));
+            QVERIFY(progressText().isEmpty() && f.boxes.shown.size() == 1 &&
+                    IsErrorBoxText(f.boxes.shown[0]));
             QCOMPARE(f.boxes.shown[0].section(' ', 0, 0), QString::number(ETXTBSY));
             QCOMPARE(AllFiles(f), left);
             QCOMPARE(f.tree->SourceNodeKeys(),
@@ -734,55 +741,18 @@ class CatalogueTest : public QObject {
         }
     }
 
-    // A cursor is exported as its own picture, not as the symbol the list shows for it. The
-    // dialog shows its folder, and that folder's volume whatever the volume list showed before,
-    // the root volume too.
-    void cursorsExportThemselvesAndTheDialogShowsWhereItIs() {
-        CatalogueFixture f;
-        f.Source("CUR", "arrow.dll", 1, MakeCursor32());
-        f.ClickNode("CUR", "arrow.dll");
-        QVERIFY(f.ClickItem("arrow.dll_1.CUR"));
-        const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
-        const auto shows = [](const Form2& dialog) {
-            return dialog.FolderLabel()->text().remove(QChar(0x200B)) + u'|' +
-                   dialog.Drive1()->currentText();
-        };
-        const auto expected = [](const QString& place) {
-            return QDir::toNativeSeparators(QDir::cleanPath(place)) + u'|' +
-                   QDir::toNativeSeparators(QStorageInfo(place).rootPath());
-        };
-        QStringList shown;
-        f.catalogue.SetExportDialogRunner([&](Form2& dialog) {
-            for (const QString& place : {QDir::rootPath(), folder}) {
-                dialog.Drive1()->setCurrentIndex(-1);
-                dialog.SetFolder(place);
-                shown << shows(dialog);
-            }
-            dialog.Text1()->setText("arrow");
-            dialog.Command1_Click();
-        });
-        f.catalogue.ExportIcon(48);
-        QCOMPARE(shown, QStringList({expected(QDir::rootPath()), expected(folder)}));
-        const QImage cursor(f.Folder("CUR") + "arrow.dll_1.CUR");
-        QVERIFY(!cursor.isNull());
-        QCOMPARE(QImage(folder + "/arrow.ICO").convertToFormat(QImage::Format_ARGB32),
-                 StretchToSquare(cursor, 48));
-    }
-
     // The mask of an exported icon is set exactly where a pixel is fully transparent (readers
     // that ignore the alpha draw by it), rows from the bottom, each padded to 32 bits.
     void exportedIconMaskMarksTheTransparentPixels() {
         QImage image(33, 2, QImage::Format_ARGB32);
-        QString expected;  // top row first
+        QString expected, bits;  // top row first
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 33; ++x) {
-                const int alpha = (x + y) % 3 == 0 ? 0 : x % 2 ? 255 : 1;
-                image.setPixel(x, y, qRgba(9, 9, 9, alpha));
-                expected += alpha == 0 ? u'1' : u'0';
+                image.setPixel(x, y, qRgba(9, 9, 9, (x + y) % 3 == 0 ? 0 : x % 2 ? 255 : 1));
+                expected += (x + y) % 3 == 0 ? u'1' : u'0';
             }
         const QByteArray bytes = IconFileBytes(image);
         const int mask = 6 + 16 + 40 + 4 * 33 * 2, stride = 8;
-        QString bits;
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 33; ++x)
                 bits +=

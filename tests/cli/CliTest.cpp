@@ -11,9 +11,7 @@
 namespace morvane::cli {
 namespace {
 
-ParseResult Parse(std::vector<std::string> arguments) {
-    return ParseCommandLine(arguments);
-}
+const auto Parse = &ParseCommandLine;
 
 TEST(CliOptionsTest, DefaultsAndEveryOption) {
     const ParseResult plain = Parse({"x.dll"});
@@ -57,9 +55,8 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
 }
 
 TEST(JsonTextTest, QuotesEscapesAndRepairsText) {
-    EXPECT_EQ(JsonQuoted("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
-    EXPECT_EQ(JsonQuoted("Αρχεία"), "\"Αρχεία\"");
-    EXPECT_EQ(JsonQuoted("bad\xff\xc3"), "\"bad\\ufffd\\ufffd\"");
+    EXPECT_EQ(JsonQuoted("a\"b\\c\n\x01") + JsonQuoted("Αρχεία") + JsonQuoted("bad\xff\xc3"),
+              "\"a\\\"b\\\\c\\n\\u0001\"\"Αρχεία\"\"bad\\ufffd\\ufffd\"");
 }
 
 }  // namespace

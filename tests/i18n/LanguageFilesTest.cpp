@@ -1,12 +1,7 @@
 // Language files: the INI reader against the rules of the platform's profile-string reader,
 // encodings, the letter case of file names, the message table and the language dialog.
-#include <QComboBox>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStringDecoder>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "EnglishLanguageFile.h"
 #include "Form7.h"
@@ -108,10 +103,17 @@ class LanguageFilesTest : public QObject {
         }
     }
 
-    // A file found in another letter case is read; a folder is no file; the exact name wins.
+    // A file found in another letter case is read; a folder is no file; the exact name wins. The
+    // translation command opens the English file in its letter case, or by name when absent.
     void fileNamesIgnoreLetterCaseButPreferTheExactName() {
         const ProgramFolder folder;
-        folder.Write("English.ini", "[Language]\nk=File\n");
+        test::RecordingShell shell;
+        OpenEnglishLanguageFile(folder.Path());
+        folder.Write("ENGLISH.INI", "[Language]\nk=File\n");
+        OpenEnglishLanguageFile(folder.Path());
+        QCOMPARE(shell.opened,
+                 (std::vector<std::string>{(folder.Path() + "english.ini").toStdString(),
+                                           (folder.Path() + "ENGLISH.INI").toStdString()}));
         QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "english.ini"), "File");
         QVERIFY(QDir(folder.Path()).mkdir("Folder.ini"));
         for (const char* name : {"folder.ini", "Folder.ini", "sub/english.ini", "absent.ini", ""})
@@ -209,18 +211,6 @@ class LanguageFilesTest : public QObject {
                               "Next time your language will be 'BA'.",
                               "Οι ρυθμίσεις θα εφαρμοστούν την επόμενη φορά που θα ανοιχθεί το "
                               "πρόγραμμα."}));
-    }
-
-    // The translation command opens the English file in its letter case, or by name when absent.
-    void translationCommand() {
-        const ProgramFolder app;
-        test::RecordingShell shell;
-        OpenEnglishLanguageFile(app.Path());
-        app.Write("ENGLISH.INI");
-        OpenEnglishLanguageFile(app.Path());
-        QCOMPARE(shell.opened,
-                 (std::vector<std::string>{(app.Path() + "english.ini").toStdString(),
-                                           (app.Path() + "ENGLISH.INI").toStdString()}));
     }
 
     // Qt's own buttons speak the language in use: Greek for the built-in one, the language a

@@ -20,16 +20,16 @@ TEST(FormatTableTest, EveryKindHasItsOwnNameKeyBoxAndPicture) {
         std::string lower(format.name);
         for (char& c : lower) c = static_cast<char>(c - 'A' + 'a');
         EXPECT_EQ(ParseKind(lower), format.kind) << format.name;
-        EXPECT_TRUE(names.insert(std::string(format.name)).second) << format.name;
-        EXPECT_TRUE(keys.insert(std::string(format.settingsKey)).second) << format.name;
-        EXPECT_TRUE(boxes.insert(format.optionBox).second) << format.name;
-        EXPECT_TRUE(pictures.insert(format.toolbarImage).second) << format.name;
+        EXPECT_TRUE(names.insert(std::string(format.name)).second &&
+                    keys.insert(std::string(format.settingsKey)).second &&
+                    boxes.insert(format.optionBox).second &&
+                    pictures.insert(format.toolbarImage).second)
+            << format.name;
     }
-    for (const FormatDescriptor& format : kFormats) {  // a category picture of its own is no item's
-        if (format.categoryImage != format.toolbarImage) {
-            EXPECT_EQ(pictures.count(format.categoryImage), 0u) << format.name;
-        }
-    }
+    for (const FormatDescriptor& format : kFormats)  // a category picture of its own is no item's
+        EXPECT_TRUE(format.categoryImage == format.toolbarImage ||
+                    pictures.count(format.categoryImage) == 0)
+            << format.name;
 }
 
 TEST(FormatTableTest, EverySignatureRowIsListedByTheKindsThatSearchIt) {
@@ -40,8 +40,7 @@ TEST(FormatTableTest, EverySignatureRowIsListedByTheKindsThatSearchIt) {
                 AllSignatureRows()[static_cast<std::size_t>(row.row - 1)];
             EXPECT_EQ(gathered.bytes.data(), row.bytes.data()) << format.name;
             listed.insert(row.row);
-            ScanOptions only;
-            only.enabled.fill(false);
+            ScanOptions only{.enabled = {}};
             only.Enable(format.kind, true);
             const std::vector<SignatureRow> table = BuildSignatureTable(only);
             EXPECT_TRUE(std::any_of(table.begin(), table.end(), [&](const SignatureRow& r) {
@@ -58,21 +57,16 @@ TEST(FormatTableTest, UntypedResourcesAreToldApartByTheirFirstBytes) {
         std::copy(format.resources.leading.begin(), format.resources.leading.end(), bytes.begin());
         std::copy(format.riff.form.begin(), format.riff.form.end(), bytes.begin() + 8);
         ResourceKind kind{};
-        EXPECT_TRUE(KindBySignature(bytes, kind)) << format.name;
-        EXPECT_EQ(kind, format.kind) << format.name;
+        EXPECT_TRUE(KindBySignature(bytes, kind) && kind == format.kind) << format.name;
     }
 }
 
 // Twelve fingerprints that fold into no family of another: buckets must be shared, by families
 // of different shifts.
-constexpr std::array<std::uint8_t, 6> Pattern(int k) {
-    std::array<std::uint8_t, 6> bytes{};
-    for (int j = 0; j < 6; ++j) bytes[j] = static_cast<std::uint8_t>(0x11 * (j + 1) + k);
-    return bytes;
-}
 constexpr std::array<std::array<std::uint8_t, 6>, 12> kPatterns = [] {
     std::array<std::array<std::uint8_t, 6>, 12> all{};
-    for (int k = 0; k < 12; ++k) all[k] = Pattern(k);
+    for (int k = 0; k < 12; ++k)
+        for (int j = 0; j < 6; ++j) all[k][j] = static_cast<std::uint8_t>(0x11 * (j + 1) + k);
     return all;
 }();
 constexpr std::array<SignatureRow, 12> kManyRows = [] {

@@ -43,15 +43,16 @@ TEST(PathHelpersTest, FileNamesFoldersAndTheProgramFolder) {
 }
 
 TEST(WildcardTest, StarsQuestionMarksAndCase) {
-    // Pattern, a space, name. "*.*" is every name, with a dot or without; case never counts.
+    // Pattern, a space, name. "*.*" is every name, with a dot or without; case never counts; a
+    // pattern's first letter counts as much as any other.
     std::string matched;
-    for (std::string row :
-         {"*.* README", "*.DLL shell32.dll", "*.exe a.b.EXE", "a?c* abcdef", "* ",
-          "*a*b*c xxaxxbxxbxc", "*.DLL shell32.dll.bak", "a?c ac", "*a*b*c xxaxxbxxbx"}) {
+    for (std::string row : {"*.* README", "*.DLL shell32.dll", "*.exe a.b.EXE", "a?c* abcdef", "* ",
+                            "*a*b*c xxaxxbxxbxc", "*.DLL shell32.dll.bak", "a?c ac",
+                            "*a*b*c xxaxxbxxbx", "shell*.dll xhell32.dll", "b?c* abcdef"}) {
         const std::size_t space = row.find(' ');
         matched += WildcardMatch(row.substr(0, space), row.substr(space + 1)) ? 'y' : 'n';
     }
-    EXPECT_EQ(matched, "yyyyyynnn");
+    EXPECT_EQ(matched, "yyyyyynnnnn");
 }
 
 }  // namespace

@@ -59,58 +59,15 @@ std::span<const std::uint8_t> ImageOf(const Bytes& file, int index) {
     return v.Slice(v.U32Or0(6 + 16 * index + 12), v.U32Or0(6 + 16 * index + 8));
 }
 
-class PeFlavour : public testing::TestWithParam<bool> {};
-
-// Each group becomes one file with every image unchanged; the images are not written on their
-// own, and a cursor takes each hot spot from its resource.
-TEST_P(PeFlavour, GroupsBecomeIconAndCursorFiles) {
-    const std::vector<Bytes> images = {MakeDib(16, 16, 4, false, true),
-                                       MakeDib(32, 32, 8, false, true),
-                                       MakeDib(48, 48, 32, false, true), MakePng(256, 256)};
-    const std::vector<GroupEntry> entries = {
-        {16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}, {256, 32, 4, 0}};
-    const Bytes directory = MakeGroupDirectory(false, entries),
-                image = MakeDib(32, 32, 1, false, true);
-    std::vector<PeResource> resources = {
-        {kRtGroupIcon, "", 7, 0x409, directory},
-        {kRtCursor, "", 2, 0, Bytes{5, 0, 9, 0}},
-        {kRtGroupCursor, "", 1, 0, MakeGroupDirectory(true, {{32, 1, 2, 0}})}};
-    Append(resources[1].data, image);
-    for (std::uint32_t i = 0; i < 4; ++i)
-        resources.push_back({kRtIcon, "", i + 1, 0x409, images[i]});
-    const Read read(MakePe(resources, {GetParam(), false, 3}));
-    EXPECT_EQ(read.image->isPe32Plus(), GetParam());
-    EXPECT_TRUE(read.table.problems.empty());
-    ASSERT_EQ(read.items.size(), 2U);
-    const Bytes &cursor = read.files[0], &icon = read.files[1];
-    EXPECT_EQ(read.items[0].kind, ResourceKind::CUR);
-    EXPECT_EQ(read.items[1].kind, ResourceKind::ICO);
-    EXPECT_EQ(ByteView(icon).U16Or0(4), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Same(ImageOf(icon, i), images[i])) << i;
-        EXPECT_EQ(icon[6 + 16 * i], entries[i].size & 0xFF) << i;
-    }
-    const ResourceLeaf& group = read.table.leaves[read.items[1].leaf];
-    EXPECT_TRUE(Same(read.area.bytes.subspan(group.offset, directory.size()), directory));
-    EXPECT_EQ(read.items[1].position, group.offset);
-    EXPECT_EQ(read.items[1].covers.size(), 5U);
-    const ByteView v(cursor);
-    // Type 2; 32 wide and high (the group holds the doubled height); hot spot 5, 9.
-    EXPECT_EQ((std::vector<int>{v.U16Or0(2), cursor[6], cursor[7], v.U16Or0(10), v.U16Or0(12)}),
-              (std::vector<int>{2, 32, 32, 5, 9}));
-    EXPECT_TRUE(Same(ImageOf(cursor, 0), image));
-}
-
-INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFlavour, testing::Bool());
-
-// Icons of three sizes (one a PNG) in a group, a cursor with its hot spot and a bitmap: what a
-// Windows 3.x program holds. `libraryName`: icons and one named group only, as an .icl holds.
+// Icons of three sizes (one a PNG 256 pixels wide) in a group, a cursor with its hot spot and a
+// bitmap: what a program holds. `libraryName`: icons and one named group only, as an .icl holds.
 std::vector<PeResource> ProgramResources(const std::vector<Bytes>& images, const Bytes& cursor,
                                          const std::string& libraryName = "") {
     std::vector<PeResource> resources = {
-        {kRtGroupIcon, "", 1, 0,
-         MakeGroupDirectory(false, {{16, 4, 1, 0}, {32, 8, 2, 0}, {48, 32, 3, 0}}), libraryName}};
-    for (std::uint32_t i = 0; i < 3; ++i) resources.push_back({kRtIcon, "", i + 1, 0, images[i]});
+        {kRtGroupIcon, "", 7, 0x409,
+         MakeGroupDirectory(false, {{16, 4, 1, 0}, {32, 8, 2, 0}, {256, 32, 3, 0}}), libraryName}};
+    for (std::uint32_t i = 0; i < 3; ++i)
+        resources.push_back({kRtIcon, "", i + 1, 0x409, images[i]});
     if (!libraryName.empty()) return resources;
     Bytes hotspot = {5, 0, 9, 0};
     Append(hotspot, cursor);
@@ -120,40 +77,59 @@ std::vector<PeResource> ProgramResources(const std::vector<Bytes>& images, const
     return resources;
 }
 
-// 16-bit images with and without their DOS stub, at alignments from none to 512 bytes: every
-// group whole, each image exactly its resource's bytes (not the table's rounded length); an icon
-// library gives one icon file per group, named.
-TEST(NeResources, GroupsAndBitmapsBecomeWholeFiles) {
+// 32- and 64-bit PE images of resources alone, and 16-bit images with and without their DOS stub at
+// alignments from none to 512 bytes: each group becomes one file with every image exactly its
+// resource's bytes (not the table's rounded length), the images not written on their own; a cursor
+// takes its hot spot from its resource. An icon library gives one icon file per group, named.
+TEST(Resources, GroupsAndBitmapsBecomeWholeFiles) {
     const std::vector<Bytes> images = {MakeDib(16, 16, 4, false, true),
-                                       MakeDib(32, 32, 8, false, true), MakePng(48, 48)};
+                                       MakeDib(32, 32, 8, false, true), MakePng(256, 2)};
     const Bytes cursor = MakeDib(32, 32, 1, false, true), dib = MakeDib(5, 3, 8);
-    for (const NeLayout layout : {NeLayout{4, true}, NeLayout{9, false}, NeLayout{0, true}}) {
-        const Read read(MakeNe(ProgramResources(images, cursor), layout));
-        EXPECT_TRUE(read.table.problems.empty());
-        ASSERT_EQ(read.items.size(), 3U) << layout.shift;
+    const std::vector<PeResource> program = ProgramResources(images, cursor);
+    std::vector<std::pair<std::string, Bytes>> flavours = {
+        {"PE32", MakePe(program, {false, false, 3})},
+        {"PE32+", MakePe(program, {true, false, 3})},
+        // As Windows keeps its icons in .mun files: the raw data at 0x200, its raw size rounded up
+        // to the file alignment.
+        {"PE32 .mun", MakePe(program, {false, false, 0xA0})}};
+    for (const NeLayout layout : {NeLayout{4, true}, NeLayout{9, false}, NeLayout{0, true}})
+        flavours.push_back({"NE " + std::to_string(layout.shift), MakeNe(program, layout)});
+    for (const auto& [name, bytes] : flavours) {
+        const Read read(bytes);
+        EXPECT_EQ(read.image && read.image->isPe32Plus(), name == "PE32+");
+        EXPECT_TRUE(read.table.problems.empty()) << name;
+        ASSERT_EQ(read.items.size(), 3U) << name;
         EXPECT_EQ((std::vector{read.items[0].kind, read.items[1].kind, read.items[2].kind}),
                   (std::vector{ResourceKind::BMP, ResourceKind::CUR, ResourceKind::ICO}));
         EXPECT_EQ(read.files[0], BitmapFile(dib));
         const Bytes &cur = read.files[1], &ico = read.files[2];
-        EXPECT_EQ(
-            (std::vector<int>{cur[6], cur[7], ByteView(cur).U16Or0(10), ByteView(cur).U16Or0(12)}),
-            (std::vector<int>{32, 32, 5, 9}));
+        const ByteView c(cur);
+        // Type 2; 32 wide and high (the group holds the doubled height); hot spot 5, 9.
+        EXPECT_EQ((std::vector<int>{c.U16Or0(2), cur[6], cur[7], c.U16Or0(10), c.U16Or0(12)}),
+                  (std::vector<int>{2, 32, 32, 5, 9}));
         EXPECT_TRUE(Same(ImageOf(cur, 0), cursor));
         ASSERT_EQ(ByteView(ico).U16Or0(4), 3);
-        for (int i = 0; i < 3; ++i) EXPECT_TRUE(Same(ImageOf(ico, i), images[i])) << i;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(Same(ImageOf(ico, i), images[i]) && ico[6 + 16 * i] == (16 << i) % 64)
+                << name << i;
         EXPECT_EQ(ico.size(), 6 + 3 * 16 + images[0].size() + images[1].size() + images[2].size());
+        // The icon file stands where its group's directory is and covers it and its images.
+        const ResourceLeaf& group = read.table.leaves[read.items[2].leaf];
+        EXPECT_TRUE(
+            Same(read.area.bytes.subspan(group.offset, program[0].data.size()), program[0].data));
+        EXPECT_EQ(read.items[2].position, group.offset);
+        EXPECT_EQ(read.items[2].covers.size(), 4U) << name;
     }
     const Read library(MakeNe(ProgramResources(images, cursor, "SMILE"), {3, true}));
     ASSERT_EQ(library.items.size(), 1U);
-    EXPECT_EQ(library.items[0].name, "SMILE");
-    EXPECT_EQ(ByteView(library.files[0]).U16Or0(4), 3);
+    EXPECT_TRUE(library.items[0].name == "SMILE" && ByteView(library.files[0]).U16Or0(4) == 3);
 }
 
 // Hostile tables end with what could be read: no item larger than the image, and a problem
 // told where an entry or the alignment is out of bounds.
 TEST(NeResources, HostileTablesEndCleanly) {
     const Bytes ne = MakeNe(ProgramResources(
-        {MakeDib(16, 16, 4, false, true), MakeDib(32, 32, 8, false, true), MakePng(48, 48)},
+        {MakeDib(16, 16, 4, false, true), MakeDib(32, 32, 8, false, true), MakePng(256, 2)},
         MakeDib(32, 32, 1, false, true)));
     const std::size_t table = 0x40 + kNeResourceTable, firstEntry = table + 2 + 8;
     const auto patched = [&](std::size_t at, std::initializer_list<std::uint8_t> bytes) {
@@ -211,17 +187,6 @@ TEST(PeResources, DirectoryEntriesAgreeWithTheirImages) {
     }
 }
 
-// A program of resources alone, as Windows keeps its icons in .mun files: a DOS stub, no code,
-// one ".rsrc" section whose raw size is rounded up to the file alignment.
-TEST(PeResources, AResourceOnlyImageIsReadAsAnyOther) {
-    Bytes pe = MakePe({{kRtIcon, "", 1, 0, MakeDib(32, 32, 8, false, true)},
-                       {kRtGroupIcon, "", 1, 0, MakeGroupDirectory(false, {{32, 8, 1, 0}})}},
-                      {false, false, 0xA0});  // the raw data at 0x200
-    const Read read(pe);
-    ASSERT_EQ(read.items.size(), 1U);
-    EXPECT_EQ(read.items[0].kind, ResourceKind::ICO);
-}
-
 TEST(PeResources, BitmapPixelOffsetCountsColourTableAndMasks) {
     const std::vector<std::tuple<int, bool, std::uint32_t>> rows = {
         {1, false, 14 + 40 + 8}, {4, false, 14 + 40 + 64}, {8, false, 14 + 40 + 1024},
@@ -232,9 +197,8 @@ TEST(PeResources, BitmapPixelOffsetCountsColourTableAndMasks) {
         const Read read(MakePe({{kRtBitmap, "", 1, 0, dib}}));
         ASSERT_EQ(read.items.size(), 1U);
         const Bytes& file = read.files[0];
-        EXPECT_EQ(read.items[0].kind, ResourceKind::BMP);
-        EXPECT_EQ(file[0], 'B');
-        EXPECT_EQ(ByteView(file).U32Or0(2), file.size());
+        EXPECT_TRUE(read.items[0].kind == ResourceKind::BMP && file[0] == 'B' &&
+                    ByteView(file).U32Or0(2) == file.size());
         EXPECT_EQ(ByteView(file).U32Or0(10), pixelOffset) << bits;
         EXPECT_TRUE(Same(std::span(file).subspan(14), dib));
     }

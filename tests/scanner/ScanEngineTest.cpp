@@ -203,8 +203,7 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     EXPECT_EQ(observer.finished, Lines{"a.dll"});
 
     // The same name from another folder replaces outputs; only enabled kinds get nodes.
-    ScanOptions gifOnly;
-    gifOnly.enabled.fill(false);
+    ScanOptions gifOnly{.enabled = {}};
     gifOnly.Enable(K::GIF, true);
     const Bytes other = Compose({Filler(5), gif, Filler(9), bmp, Filler(3)});
     temp.Write("out/GIF/a.dll_0.GIF", Filler(100));
@@ -225,9 +224,7 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
     // 1048577 / round(10485.77), and 1048578 / 10486
     EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1},
                                                                 {"two.bin", kMiB + 1, kMiB + 1}}));
-    ScanOptions capped;
-    capped.chunkCap = 0;
-    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), capped);
+    Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), {.chunkCap = 0});
     EXPECT_TRUE(observer.progress.empty());
     EXPECT_EQ(observer.lines, (Lines{"----------", "Start: T (" + temp.path() + "zero.bin)",
                                      "0 βρέθηκαν .", "End: T"}));
@@ -254,15 +251,15 @@ TEST_F(ScanEngineTest, ASinksStopAnswerEndsTheSearch) {
 
 TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
     EXPECT_FALSE(Scan(temp.path() + "nothing-here.dll").scanned);
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(root)));
-    EXPECT_TRUE(observer.prepared.empty() && observer.lines.empty());
+    EXPECT_TRUE(!std::filesystem::exists(ToFsPath(root)) && observer.prepared.empty() &&
+                observer.lines.empty());
     EXPECT_FALSE(Scan(temp.MakeFolder("folder.dll")).scanned);  // a folder is not a file either
     temp.Write("out", ToBytes("a file where the output root should be"));
     EXPECT_TRUE(Rescan("a.dll", MakeGif()).foldersFailed);
     EXPECT_EQ(observer.folders, Lines{root + "ANI"});
     // The nodes stay, since the empty ones are never cleared.
-    EXPECT_EQ(observer.prepared.size(), 10u);
-    EXPECT_TRUE(observer.finished.empty() && observer.lines.empty());
+    EXPECT_TRUE(observer.prepared.size() == 10 && observer.finished.empty() &&
+                observer.lines.empty());
 }
 
 TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
@@ -283,9 +280,7 @@ TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
     const std::string path =
         temp.Write("in/a.dll", Compose({Filler(100), image32, Filler(50), icon, Filler(50), badPng,
                                         Filler(50), gif, Filler(9)}));
-    ScanOptions options;
-    options.checkItems = true;
-    EXPECT_EQ(Scan(path, options).itemsLogged, 3);
+    EXPECT_EQ(Scan(path, {.checkItems = true}).itemsLogged, 3);
     // The 32-bit bare image at its real size, under a header that says what it is: no colour
     // count, one plane, 32 bits, its size; the icon file whole and not its bare image again; no
     // line breaks.
@@ -313,19 +308,17 @@ TEST_F(ScanEngineTest, ResourcePassGivesWholeItemsAfterTheCarvedOnesAndNoFragmen
         {true, false, 7});
     const std::string path =
         temp.Write("in/setup.exe", Compose({Filler(101), pe, Filler(33), MakeGif(), Filler(40)}));
-    ScanOptions resources;
-    resources.readResources = true;
+    ScanOptions resources{.readResources = true};
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     // The GIF is carved; the bitmap and the group come from the table, in its order; neither the
     // bare 32x32 image nor the PNG inside the group is written again.
     EXPECT_EQ(Kinds(), "GIFBMPICO");
     const Bytes ico = ReadFileBytes(root + "ICO/setup.exe_2.ICO");
     ASSERT_GT(ico.size(), 6u);
-    EXPECT_EQ(ico[4], 2);
-    EXPECT_EQ(ico[ico.size() - 2], 0x0D);
+    EXPECT_TRUE(ico[4] == 2 && ico[ico.size() - 2] == 0x0D);
     EXPECT_EQ(ReadFileBytes(root + "BMP/setup.exe_1.BMP")[0], 'B');
-    EXPECT_GT(observer.items[1].position, 101);
-    EXPECT_LT(observer.items[1].position, 101 + static_cast<std::int64_t>(pe.size()));
+    EXPECT_TRUE(observer.items[1].position > 101 &&
+                observer.items[1].position < 101 + static_cast<std::int64_t>(pe.size()));
     ASSERT_FALSE(Scan(path).hadFailure);  // without the pass, the same source is carved as before
     EXPECT_EQ(Kinds(), "ICOGIFPNG");
     // A loose icon file of two images is found and written whole, also without cursors.
@@ -346,12 +339,9 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
          "SMILE"}};
     std::vector<PeResource> program = icons;
     program.push_back({kRtBitmap, "", 1, 0, MakeDib(3, 3, 4)});
-    Bytes avi = ToBytes("LIST");
-    PutLE32(avi, 8);
-    Append(avi, ToBytes("hdrlavih"));
-    avi = MakeRiff("AVI ", avi);
-    ScanOptions resources;
-    resources.readResources = true;
+    const Bytes avi =
+        MakeRiff("AVI ", Compose({ToBytes("LIST"), {8, 0, 0, 0}, ToBytes("hdrlavih")}));
+    ScanOptions resources{.readResources = true};
     const std::string path = temp.Write(
         "in/win16.exe",
         Compose({Filler(101), MakeNe(program), Filler(33), MakeNe(icons, {9, false}), Filler(40),
@@ -359,8 +349,8 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
     ASSERT_FALSE(Scan(path, resources).hadFailure);
     EXPECT_EQ(Kinds(), "BMPICOAVIICO");
     EXPECT_EQ(
-        std::count_if(observer.lines.begin(), observer.lines.end(),
-                      [](const std::string& line) { return line.ends_with(",  Name: SMILE"); }),
+        std::ranges::count_if(observer.lines,
+                              [](const std::string& l) { return l.ends_with(",  Name: SMILE"); }),
         1);
     EXPECT_EQ(ReadFileBytes(root + "ICO/win16.exe_1.ICO")[4], 2);
     resources.checkItems = true;

@@ -1,13 +1,7 @@
 // The stored forms of flags and numbers, the options read at start-up and written at exit through
 // real files, and the options dialog: check boxes, limit, pages and a language file's captions.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QTabBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "Form5.h"
 #include "ModalProbe.h"
@@ -44,8 +38,6 @@ class SettingsTest : public QObject {
     Q_OBJECT
 
   private:
-    static ScanSettings Load(const SettingsStore& store) { return LoadSettings(store); }
-
     std::unique_ptr<QSettingsStore> FileStore(const QList<std::pair<QString, QString>>& values) {
         auto store = QSettingsStore::OpenFile(app_.Path() + QString::number(++files_) + ".conf");
         for (const auto& [key, value] : values) store->Write(key, value);
@@ -84,7 +76,7 @@ class SettingsTest : public QObject {
     // An empty store gives the defaults; a damaged value takes its own and reading goes on;
     // every option is read by its name.
     void firstStartAndDamagedValues() {
-        QCOMPARE(Load(*FileStore({})), Defaults(QString()));
+        QCOMPARE(LoadSettings(*FileStore({})), Defaults(QString()));
         QVERIFY(ReadShowLog(*FileStore({})));
         for (const char* stored : {"NAI", "OXI", "nai", "True"})
             QCOMPARE(ReadShowLog(*FileStore({{"Show_Log", stored}})), QByteArray(stored) == "NAI");
@@ -102,7 +94,7 @@ class SettingsTest : public QObject {
         expected.SetScans(ResourceKind::PNG, true);
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
-        QCOMPARE(Load(*edited), expected);
+        QCOMPARE(LoadSettings(*edited), expected);
         QVERIFY(ReadShowLog(*edited));
     }
 
@@ -186,8 +178,8 @@ class SettingsTest : public QObject {
                 QCOMPARE(messages_.shown, QStringList());
                 continue;
             }
-            QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647"));
-            QVERIFY(dialog.Frame2()->isVisible() && settings == before);
+            QVERIFY(messages_.shown.size() == 1 && messages_.shown[0].contains(u"2147483647") &&
+                    dialog.Frame2()->isVisible() && settings == before);
             QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
             QVERIFY(!dialog.isVisible() && settings == before);
         }
@@ -201,9 +193,17 @@ class SettingsTest : public QObject {
             if (dialog == nullptr) return;
             title = dialog->windowTitle();
             QTabBar* tabs = dialog->TabStrip1();
+            const auto shownBoxes = [dialog] {  // "1" for each box shown, in number order
+                QString boxes;
+                for (int n = 1; n <= Form5::kCheckCount; ++n)
+                    boxes += dialog->Check(n)->isVisible() ? u'1' : u'0';
+                return boxes;
+            };
             QVERIFY(dialog->Frame1()->isVisible() && !dialog->MeasuringLabel()->isVisible());
+            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(6, u'0'));  // the kinds' boxes
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible());
+            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(6, u'1'));
             QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
         });
         ShowOptionsDialog(nullptr, settings, messages_, QStringLiteral("Settings"));

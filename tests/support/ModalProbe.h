@@ -3,9 +3,7 @@
 // waits for a person.
 #pragma once
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
 
 namespace morvane::test {

@@ -2,11 +2,7 @@
 // program's own folder does, and small files (language files, help pages) are written into it.
 #pragma once
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtCore>
 
 namespace morvane::test {
 

@@ -99,8 +99,8 @@ class SmallWindowsTest : public QObject {
         QTest::mouseClick(form4.StopButton(), Qt::LeftButton);
         form4.Command1_Click();
         QVERIFY(stops.count() == 1 && !form4.StopButton()->isEnabled() && form4.StopPressed());
-        QVERIFY(!other.close());
-        QVERIFY(closeStops.count() == 1 && other.isVisible() && other.StopPressed());
+        QVERIFY(!other.close() && closeStops.count() == 1 && other.isVisible() &&
+                other.StopPressed());
     }
 
     // Greek for the built-in language only; the title joins the menu caption to the name, or is
