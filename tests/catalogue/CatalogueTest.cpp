@@ -659,6 +659,9 @@ class CatalogueTest : public QObject {
                     return std::make_error_code(std::errc::text_file_busy);
                 return RemoveItemFile(path);
             });
+            // Another source whose name begins with b.dll's keeps its files.
+            for (const char* other : {"GIF/b.dll.old_1.GIF", "BMP/b.dll2_1.BMP"})
+                f.output.Write(other, Bytes(3, 1));
             QStringList left = AllFiles(f);
             for (const QString kind : {"BMP", "GIF"}) left.removeAll(kind + "/b.dll_1." + kind);
             onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
