@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "BreakablePath.h"
 #include "CaptionFit.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
@@ -25,13 +26,6 @@ namespace {
 QString WithSeparator(const QString& folder) {
     return folder.endsWith(QDir::separator()) || folder.endsWith(u'/') ? folder
                                                                        : folder + QDir::separator();
-}
-
-// The path with a break allowed after each separator, so that a long one wraps in its label
-// rather than widening the dialog.
-QString WrappablePath(const QString& path) {
-    QString wrappable = path;
-    return wrappable.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
 }
 
 // Volume roots, the system's root first.
@@ -108,7 +102,7 @@ void Form2::showEvent(QShowEvent* event) {
 
 void Form2::SetFolder(const QString& folder) {
     folder_ = QDir::toNativeSeparators(QDir::cleanPath(folder));
-    label1_->setText(WrappablePath(folder_));
+    label1_->setText(BreakablePath(folder_));
     ShowVolume();
     FillDir1();
     FillFile1();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "BreakablePath.h"
 #include "CaptionFit.h"
 #include "LanguageText.h"
 #include "ShellOpen.h"
@@ -105,11 +106,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::ShowOutputFolder(const QString& note) {
-    // A path has no blanks to break at, so it may break after each separator.
-    QString breakable = note;
-    breakable.replace(u'/', QStringLiteral("/\u200B"));
-    breakable.replace(u'\\', QStringLiteral("\\\u200B"));
-    lblOutputFolder_->setText(breakable);
+    lblOutputFolder_->setText(BreakablePath(note));
     lblOutputFolder_->setVisible(!note.isEmpty());
 }
 
