@@ -78,9 +78,8 @@ void Catalogue::ListView1_Click() {
     session_.selectedItem = 0;
     const int index = items_->SelectedIndex();
     session_.selectedItem = index;
-    const QListWidgetItem* item = items_->Item(index);
-    if (item == nullptr) return;
-    const QString path = item->data(kListItemKeyRole).toString();
+    const QString path = items_->Path(index);
+    if (path.isEmpty()) return;
     parts_.Panel1->setText(path);
     const QFileInfo file(path);
     parts_.Panel2->setText(
@@ -89,10 +88,9 @@ void Catalogue::ListView1_Click() {
 
 bool Catalogue::PrepareItemMenu() {
     if (Selected() < 1) return false;
-    const QListWidgetItem* item = items_->Item(Selected());
-    if (item == nullptr) return false;
-    const std::optional<ResourceKind> kind =
-        KindOfItemFile(item->data(kListItemKeyRole).toString());
+    const QString path = items_->Path(Selected());
+    if (path.isEmpty()) return false;
+    const std::optional<ResourceKind> kind = KindOfItemFile(path);
     const bool picture = kind && FormatOf(*kind).exportsAsPicture;
     for (QAction* entry : parts_.exportEntries)
         if (entry != nullptr) entry->setEnabled(picture);
@@ -113,9 +111,8 @@ bool Catalogue::eventFilter(QObject* watched, QEvent* event) {
 // An index that names no item any more opens nothing.
 void Catalogue::OpenItem() {
     if (Selected() <= 0) return;
-    const QListWidgetItem* item = items_->Item(Selected());
-    if (item == nullptr) return;
-    session_.shell.Open(item->data(kListItemKeyRole).toString().toStdString());
+    const QString path = items_->Path(Selected());
+    if (!path.isEmpty()) session_.shell.Open(path.toStdString());
 }
 
 void Catalogue::ExportIcon(int size) {
@@ -138,8 +135,7 @@ void Catalogue::ExportIcon(int size) {
 // of several sizes the one nearest the size asked for. The list's picture stands in only for a
 // file that no longer reads.
 void Catalogue::RenderExportPicture(int size, int index) {
-    const QListWidgetItem* item = items_->Item(index);
-    const QString path = item ? item->data(kListItemKeyRole).toString() : QString();
+    const QString path = items_->Path(index);
     QImage picture = NearestIconImage(path, size).value_or(QImage());
     if (picture.isNull() && !path.isEmpty()) picture = QImageReader(path).read();
     if (picture.isNull()) picture = items_->Picture(index);

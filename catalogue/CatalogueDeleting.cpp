@@ -49,9 +49,8 @@ void Catalogue::DeleteItem() {
     const int index = Selected();
     if (index < 1) return;
     Run([&]() -> std::error_code {
-        const QListWidgetItem* item = items_->Item(index);
-        if (item == nullptr) return CatalogueFault::NoSuchItem;
-        const QString path = item->data(kListItemKeyRole).toString();
+        const QString path = items_->Path(index);
+        if (path.isEmpty()) return CatalogueFault::NoSuchItem;
         if (const std::error_code error = remover_(path.toStdString())) return error;
         items_->RemoveItem(index);
         // The list would move its current item to the next one without showing it selected.
@@ -70,7 +69,7 @@ void Catalogue::DeleteItem() {
 // From the last item to the first; `lastPath` ends as the path of item 1, or empty.
 std::error_code Catalogue::DeleteListedItems(QString& lastPath) {
     for (int i = items_->Count(); i >= 1; --i) {
-        lastPath = items_->Item(i)->data(kListItemKeyRole).toString();
+        lastPath = items_->Path(i);
         if (const std::error_code error = remover_(lastPath.toStdString())) return error;
         items_->RemoveItem(i);
     }
