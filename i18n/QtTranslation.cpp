@@ -40,15 +40,14 @@ std::unique_ptr<QTranslator> TranslatorFor(const QLocale& locale) {
 }
 }  // namespace
 
-QLocale LanguageOf(const QString& language) {
-    const LanguageText text(language);
-    if (text.IsDefault()) return QLocale(QLocale::Greek);
-    const QLocale declared = NamedLocale(text.Lookup(u"Locale"));
+QLocale LanguageOf(const LanguageText& language) {
+    if (language.IsDefault()) return QLocale(QLocale::Greek);
+    const QLocale declared = NamedLocale(language.Lookup(u"Locale"));
     if (declared.language() != QLocale::C) return declared;
-    return NamedLocale(QFileInfo(language).completeBaseName());
+    return NamedLocale(QFileInfo(language.Language()).completeBaseName());
 }
 
-void ApplyQtTranslation(const QString& language) {
+void ApplyQtTranslation(const LanguageText& language) {
     QCoreApplication* application = QCoreApplication::instance();
     if (application == nullptr) return;
     // Its destruction takes the old translation out of the application.

@@ -7,16 +7,18 @@
 #include <QLocale>
 #include <QString>
 
+#include "LanguageText.h"
+
 namespace morvane {
 
 // The language a language value is written in: Greek for "Default"; for a file, the language
 // its key "Locale" names (a code such as "de" or "pt_BR"), else the one its name names, in
 // English, in that language itself or as a code ("German.ini", "Deutsch.ini", "de.ini"). The C
 // locale when neither says.
-QLocale LanguageOf(const QString& language);
+QLocale LanguageOf(const LanguageText& language);
 
 // Replaces the translation of Qt's texts by the one for `language`; none when its language is
 // unknown or the system has no translation for it (Qt's texts stay English then).
-void ApplyQtTranslation(const QString& language);
+void ApplyQtTranslation(const LanguageText& language);
 
 }  // namespace morvane

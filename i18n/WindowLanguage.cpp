@@ -19,8 +19,8 @@ void ApplyToolbarTooltips(const QObject& Form1, const QList<ToolbarTooltip>& too
 MessageTable ApplyMainWindowLanguage(QObject& Form1, const QStringList& controls,
                                      const QString& language,
                                      const QList<ToolbarTooltip>& tooltips) {
-    ApplyQtTranslation(language);
     const LanguageText text(language);
+    ApplyQtTranslation(text);
     if (!text.IsDefault()) {
         RunCaptionPass(Form1, kMainWindowPrefix, controls, text);
         // Every tooltip follows its menu entry, translated or not, once a file is in use.

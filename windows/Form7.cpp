@@ -65,7 +65,7 @@ void Form7::Command1_Click() {
     if (change) {
         settings_.language = change->language;
         // Qt's texts follow at once, as the dialogs opened from now on do.
-        ApplyQtTranslation(settings_.language);
+        ApplyQtTranslation(LanguageText(settings_.language));
         messages_.ShowMessage(change->message);
     }
     accept();

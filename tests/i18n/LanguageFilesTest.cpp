@@ -226,8 +226,10 @@ class LanguageFilesTest : public QObject {
             {"Ελληνικά.ini", QLocale::Greek},  {"Mine.ini", QLocale::French},
             {"Customised.ini", QLocale::C}};
         for (const auto& [name, language] : rows)
-            QVERIFY2(LanguageOf(app.Path() + QString::fromUtf8(name)).language() == language, name);
-        QCOMPARE(LanguageOf("Default").language(), QLocale::Greek);
+            QVERIFY2(LanguageOf(LanguageText(app.Path() + QString::fromUtf8(name))).language() ==
+                         language,
+                     name);
+        QCOMPARE(LanguageOf(LanguageText("Default")).language(), QLocale::Greek);
 
         const auto buttons = [] {
             QMessageBox box;
@@ -236,9 +238,9 @@ class LanguageFilesTest : public QObject {
         };
         const QString english = "&Yes|Cancel";
         static const QRegularExpression kGreek(QStringLiteral("^[^a-zA-Z]+\\|[^a-zA-Z]+$"));
-        ApplyQtTranslation("Default");
+        ApplyQtTranslation(LanguageText("Default"));
         QVERIFY2(kGreek.match(buttons()).hasMatch(), qPrintable(buttons()));
-        ApplyQtTranslation(app.Path() + "Customised.ini");
+        ApplyQtTranslation(LanguageText(app.Path() + "Customised.ini"));
         QCOMPARE(buttons(), english);
         Choose(app, app.Path() + "English.ini", "Greek");
         QVERIFY2(kGreek.match(buttons()).hasMatch(), qPrintable(buttons()));
@@ -246,9 +248,9 @@ class LanguageFilesTest : public QObject {
         QCOMPARE(buttons(), english);
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
             QSKIP("Qt's German translation is not installed");
-        ApplyQtTranslation(app.Path() + "Deutsch.ini");
+        ApplyQtTranslation(LanguageText(app.Path() + "Deutsch.ini"));
         QCOMPARE(buttons(), "&Ja|Abbrechen");
-        ApplyQtTranslation(app.Path() + "English.ini");
+        ApplyQtTranslation(LanguageText(app.Path() + "English.ini"));
     }
 };
 
