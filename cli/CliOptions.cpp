@@ -46,9 +46,8 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [--json] "
-           "[-q] "
-           "PATH\n"
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [-D] "
+           "[-j N] [--json] [-q] PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
            "\n"
@@ -67,6 +66,12 @@ std::string UsageText() {
            "              also write whole icons, cursors and bitmaps from the resource tables\n"
            "              of programs and libraries (16-bit ones and .icl icon libraries too),\n"
            "              and icon files of several images\n"
+           "  -D, --distinct\n"
+           "              write each distinct item once in the run: an item whose bytes equal\n"
+           "              one written before is logged with that file's name, not written\n"
+           "  -j N, --threads N\n"
+           "              search on N threads (default 0: one per processor); the output is\n"
+           "              the same for any N\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -107,8 +112,17 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.scan.checkItems = true;
         } else if (arg == "-R" || arg == "--resources") {
             options.scan.readResources = true;
+        } else if (arg == "-D" || arg == "--distinct") {
+            options.scan.distinctItems = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "-j" || arg == "--threads") {
+            const std::optional<std::int32_t> threads =
+                value(text) ? ParseLimit(text) : std::nullopt;
+            if (!threads || *threads < 0 || *threads > kMostThreads)
+                return {std::nullopt, "option " + arg + " needs a thread count from 0 to " +
+                                          std::to_string(kMostThreads)};
+            options.scan.threads = *threads;
         } else if (arg == "-o" || arg == "-k" || arg == "-l" || arg == "-p") {
             if (!value(text)) return {std::nullopt, "option " + arg + " needs a value"};
             if (arg == "-o") {

@@ -12,7 +12,11 @@ namespace morvane::cli {
 struct CliOptions {
     std::string path;
     std::string outputFolder;  // empty: the current folder
-    ScanOptions scan;
+    ScanOptions scan = [] {
+        ScanOptions byDefault;
+        byDefault.threads = 0;  // one per processor
+        return byDefault;
+    }();
     bool recursive = false;
     std::string pattern = "*";
     bool json = false;

@@ -70,7 +70,9 @@ int RunTerminalScan(const CliOptions& options, std::FILE* items, std::FILE* erro
     SinkPair sinks(log, terminal);
     ScanEngine engine(std::move(setup));
     bool failed = false;
-    for (const std::string& source : CollectSources(options)) {
+    const std::vector<std::string> sources = CollectSources(options);
+    engine.PlanAhead(sources, options.scan);
+    for (const std::string& source : sources) {
         if (stop.StopRequested()) break;  // interrupted: what was found so far is written
         const ScanSummary summary = engine.ScanFile(source, options.scan, sinks, stop);
         failed = failed || summary.foldersFailed;

@@ -8,15 +8,19 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FileSystem.h"
+#include "ItemWriter.h"
 #include "ScanOptions.h"
 #include "ScanSink.h"
 #include "StopToken.h"
 
 namespace morvane {
 
+class PageSearch;
 class SearchPhase;
+class SearchPool;
 
 struct ScanSummary {
     bool scanned = false;          // false: no file at the path, nothing was done
@@ -41,9 +45,24 @@ class ScanEngine {
     ScanSummary ScanFile(const std::string& path, const ScanOptions& options, ScanSink& sink,
                          StopToken& stop);
 
+    // The sources the caller will scan next, in this order and with these options: with more
+    // than one thread they are searched while earlier ones are written. The outcome of each scan
+    // is the same as without a plan. An empty plan forgets what was planned.
+    void PlanAhead(const std::vector<std::string>& paths, const ScanOptions& options);
+
+    // The threads `options` asks for: its count, or one per processor.
+    static int ThreadCount(const ScanOptions& options) noexcept;
+
   private:
+    const std::vector<AcceptedItem>& Search(const std::string& path, SourceFile& source,
+                                            std::int64_t length, const ScanOptions& options,
+                                            ScanSink& sink, StopToken& stop);
+    SearchPool* Pool(const ScanOptions& options);
+
     ScanSetup setup_;
     std::unique_ptr<SearchPhase> search_;
+    std::unique_ptr<PageSearch> pageSearch_;  // of a scan on the caller's thread
+    std::unique_ptr<SearchPool> pool_;        // of a scan on several
 };
 
 }  // namespace morvane

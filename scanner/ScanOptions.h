@@ -8,6 +8,9 @@
 
 namespace morvane {
 
+// The most threads a scan may be asked for.
+inline constexpr std::int32_t kMostThreads = 256;
+
 struct ScanOptions {
     // Indexed by KindIndex(); all kinds are searched by default.
     std::array<bool, kKindCount> enabled = [] {
@@ -23,6 +26,12 @@ struct ScanOptions {
     // The resource pass: whole items from the resource tables of PE images, and icon and cursor
     // files of several images. Off, the scan is exactly the signature search.
     bool readResources = false;
+    // How many threads search: 0 takes one per processor. The outcome is the same for any count.
+    std::int32_t threads = 1;
+    // Within a run, an item whose bytes equal one written before is told, not written again.
+    bool distinctItems = false;
+
+    bool operator==(const ScanOptions&) const = default;
 
     bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
     void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }

@@ -1,70 +1,64 @@
-// The first half of a scan: reads the source chunk by chunk, finds the enabled signatures and
-// measures each candidate by its format's rule. Its buffers live as long as the engine, so they
-// are allocated once however many files are scanned.
+// The first half of a scan: takes what each chunk of the source was found to hold, in file order,
+// and keeps what one pass over the whole source keeps. A candidate inside resource bytes already
+// written whole is dropped, and in a checked scan one inside an item already taken; images are
+// taken by ResourcePass. Progress and failures are told here, in the order of the chunks, so the
+// outcome is the same whichever threads searched them.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
-#include "ChunkMarks.h"
+#include "ChunkFindings.h"
 #include "FileSystem.h"
+#include "ImageReader.h"
 #include "ItemWriter.h"
-#include "LookAhead.h"
-#include "MarkerCursors.h"
-#include "MidiChainMemo.h"
-#include "Recognisers.h"
 #include "ResourcePass.h"
 #include "ScanOptions.h"
 #include "ScanSink.h"
-#include "SignatureFinder.h"
 #include "SignatureTable.h"
-#include "SourceWindow.h"
 #include "StopToken.h"
 
 namespace morvane {
 
-// Sources are searched this many bytes at a time.
-inline constexpr std::int64_t kChunkSize = 1024 * 1024;
-
 class SearchPhase {
   public:
-    SearchPhase();
-
     struct Context {
         const ScanOptions& options;
-        const std::vector<SignatureRow>& table;
         ScanSink& sink;
         StopToken& stop;
         std::string_view name;  // the source's file name, for the progress reports
     };
+    // The findings of page n of the source (see PageSearch); each page is asked for once, in order.
+    using Pages = std::function<std::vector<ChunkFindings>(std::int64_t page)>;
 
-    // Searches `source` (of `length` bytes); a read failure is told and ends the search with
-    // what was accepted so far. The accepted items come in the order chunk, table row, position.
+    // Takes the chunks of `source` (of `length` bytes) up to the first that could not be read (that
+    // failure is told) or a stop. The accepted items come in the order chunk, table row, position;
+    // a program's whole resources follow the carved items of the chunk where it starts.
     const std::vector<AcceptedItem>& Run(SourceFile& source, std::int64_t length,
-                                         const Context& context);
+                                         const Context& context, const Pages& pages);
 
   private:
-    void MeasureCandidates(std::int64_t begin, std::int64_t length, const Context& context);
+    // False when the search ends with this chunk.
+    bool TakeChunk(ChunkFindings& chunk, std::int64_t length, const Context& context);
+    void TakeImages(std::vector<ImageFinding>& images, std::int64_t length, const Context& context);
+    void TakeCandidates(const std::vector<CandidateFinding>& candidates, const Context& context);
     // The size a checked scan takes for an accepted candidate; 0 drops it.
-    std::int64_t CheckedSize(const SignatureRow& row, const Verdict& verdict, const LookAhead& a,
-                             std::int64_t offset);
-    void AddSeveralImageFiles(std::int64_t begin, const Context& context);
-    void FindImages(SourceFile& source, std::int64_t begin, std::int64_t size, std::int64_t length,
-                    const Context& context);
+    std::int64_t CheckedSize(const CandidateFinding& candidate);
+    // An image a page left unread.
+    std::optional<ImageFinding> ReadDeferred(const ImageFinding& image, std::int64_t length,
+                                             const ScanOptions& options);
 
-    SourceWindow window_;
-    MarkerCursors cursors_{window_};
-    MidiChainMemo midi_;
-    SignatureFinder finder_;
-    std::vector<SignatureMatch> matches_;
+    SourceFile* source_ = nullptr;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
+    std::vector<AcceptedItem> resourceItems_;  // of the chunk being taken
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
-    ChunkMarks marks_;             // of the chunk being searched, in resource mode
     ResourcePass resources_;
-    std::vector<AcceptedItem> resourceItems_;  // of the chunk being searched
+    ImageReader deferredReader_;
+    std::vector<std::uint8_t> headers_;
 };
 
 }  // namespace morvane
