@@ -27,6 +27,14 @@ class MemoryFileSystem final : public FileSystem {
         files.erase(path);
         return {};
     }
+    std::error_code Rename(const std::string& from, const std::string& to) override {
+        auto node = files.extract(from);
+        if (node.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
+        node.key() = to;
+        files.erase(to);
+        files.insert(std::move(node));
+        return {};
+    }
 };
 
 }  // namespace morvane::test

@@ -49,6 +49,8 @@ class FileSystem {
     // Makes sure a folder exists, creating every missing level.
     virtual std::error_code CreateFolders(const std::string& path) = 0;
     virtual std::error_code RemoveFile(const std::string& path) = 0;
+    // Gives a file another name in the same folder, replacing a file of that name.
+    virtual std::error_code Rename(const std::string& from, const std::string& to) = 0;
 };
 
 // The real disk.

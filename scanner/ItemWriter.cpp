@@ -78,13 +78,47 @@ std::error_code ItemWriter::Write(SourceFile* source, std::int64_t sourceLength,
     return error;
 }
 
+std::error_code ItemWriter::Read(SourceFile* source, std::int64_t sourceLength,
+                                 const AcceptedItem& item, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    if (item.built) {
+        bytes = *item.built;
+    } else {
+        if (source == nullptr) return make_error_code(std::errc::bad_file_descriptor);
+        const std::int64_t present =
+            std::clamp<std::int64_t>(sourceLength - item.offset, 0, item.size);
+        buffer_.resize(static_cast<std::size_t>(present));
+        const ReadResult read = source->ReadAt(item.offset, buffer_.data(), buffer_.size());
+        if (read.error) return read.error;
+        if (read.bytes < buffer_.size()) return make_error_code(ScanErrc::SourceShrank);
+        if (item.bareIcon) {
+            const auto header = BareIconHeader(item, buffer_.data(), buffer_.size());
+            bytes.assign(header.begin(), header.end());
+            bytes.insert(bytes.end(), std::begin(kBitmapHeaderStart), std::end(kBitmapHeaderStart));
+        }
+        bytes.insert(bytes.end(), buffer_.begin(), buffer_.end());
+    }
+    if (lineBreakAfter_) bytes.insert(bytes.end(), std::begin(kLineEnd), std::end(kLineEnd));
+    return {};
+}
+
+std::error_code ItemWriter::WriteRead(const std::vector<std::uint8_t>& bytes,
+                                      const std::string& outputPath) {
+    return WriteBytes(bytes, false, outputPath);
+}
+
 std::error_code ItemWriter::WriteBuilt(const std::vector<std::uint8_t>& bytes,
+                                       const std::string& outputPath) {
+    return WriteBytes(bytes, lineBreakAfter_, outputPath);
+}
+
+std::error_code ItemWriter::WriteBytes(const std::vector<std::uint8_t>& bytes, bool lineBreakAfter,
                                        const std::string& outputPath) {
     std::error_code error;
     std::unique_ptr<OutputFile> out = fileSystem_.CreateOutput(outputPath, error);
     if (!out) return error;
     error = out->Write(bytes.data(), bytes.size());
-    if (!error) error = EndItem(*out);
+    if (!error && lineBreakAfter) error = EndItem(*out);
     const std::error_code closeError = out->Close();
     if (!error) error = closeError;
     if (error) fileSystem_.RemoveFile(outputPath);

@@ -44,7 +44,16 @@ class ItemWriter {
     std::error_code Write(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
                           const std::string& outputPath);
 
+    // The bytes Write would write, in `bytes`: for comparing an item before it is written.
+    std::error_code Read(SourceFile* source, std::int64_t sourceLength, const AcceptedItem& item,
+                         std::vector<std::uint8_t>& bytes);
+    // Writes bytes Read gave, as they are.
+    std::error_code WriteRead(const std::vector<std::uint8_t>& bytes,
+                              const std::string& outputPath);
+
   private:
+    std::error_code WriteBytes(const std::vector<std::uint8_t>& bytes, bool lineBreakAfter,
+                               const std::string& outputPath);
     std::error_code WriteBuilt(const std::vector<std::uint8_t>& bytes,
                                const std::string& outputPath);
     std::error_code Copy(SourceFile& source, std::int64_t from, std::int64_t count,

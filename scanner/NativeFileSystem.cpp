@@ -179,6 +179,12 @@ class NativeFs final : public FileSystem {
         return error;
     }
 
+    std::error_code Rename(const std::string& from, const std::string& to) override {
+        std::error_code error;
+        std::filesystem::rename(ToFsPath(from), ToFsPath(to), error);
+        return error;
+    }
+
   private:
     static std::unique_ptr<OutputFile> OpenForWriting(const std::string& path, int flags,
                                                       std::error_code& error) {

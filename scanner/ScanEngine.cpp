@@ -1,10 +1,12 @@
 #include "ScanEngine.h"
 
 #include <algorithm>
+#include <random>
 #include <thread>
 #include <vector>
 
-#include "ExtractionPhase.h"
+#include "AheadScan.h"
+#include "ItemExtraction.h"
 #include "KindFolders.h"
 #include "PageSearch.h"
 #include "PathHelpers.h"
@@ -14,13 +16,28 @@
 
 namespace morvane {
 
+namespace {
+// Items scanned ahead are written under their name and this until their turn; the number keeps
+// two programs scanning into one folder apart.
+std::string AheadSuffix() {
+    std::random_device random;
+    return ".part-" + std::to_string(random()) + std::to_string(random());
+}
+}  // namespace
+
 ScanEngine::ScanEngine(ScanSetup setup)
-    : setup_(std::move(setup)), search_(std::make_unique<SearchPhase>()) {}
+    : setup_(std::move(setup)),
+      search_(std::make_unique<SearchPhase>()),
+      distinct_(std::make_unique<DistinctItems>(*setup_.fileSystem)) {}
 ScanEngine::~ScanEngine() = default;
 
 int ScanEngine::ThreadCount(const ScanOptions& options) noexcept {
     if (options.threads > 0) return options.threads;
     return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
+void ScanEngine::StartRun() {
+    distinct_->Clear();
 }
 
 ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& options,
@@ -40,22 +57,14 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     }
     sink.SearchBegun(start);
 
+    const Scanned scanned{path, name, options, sink, stop};
     std::error_code error;
-    std::int64_t length = 0;
-    static const std::vector<AcceptedItem> kNothing;
-    const std::vector<AcceptedItem>* accepted = &kNothing;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
-        length = source->Length();
-        accepted = &Search(path, *source, length, options, sink, stop);
+        summary.itemsLogged = Scan(scanned, *source);
     } else {
         sink.Failure(error);
     }
-
-    const ExtractionSource source{path, name, length, options.readResources, options.checkItems};
-    const std::int64_t found =
-        ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, sink);
-    sink.SourceEnded({name, found});
-    summary.itemsLogged = found;
+    sink.SourceEnded({name, summary.itemsLogged});
     return summary;
 }
 
@@ -67,35 +76,53 @@ void ScanEngine::PlanAhead(const std::vector<std::string>& paths, const ScanOpti
 }
 
 // On one thread the pages are searched as they are taken; on several, the pool searches them
-// ahead, and the sources planned after this one too.
-const std::vector<AcceptedItem>& ScanEngine::Search(const std::string& path, SourceFile& source,
-                                                    std::int64_t length, const ScanOptions& options,
-                                                    ScanSink& sink, StopToken& stop) {
-    const std::string name = FileNameOfPath(path);
-    const SearchPhase::Context context{options, sink, stop, name};
+// ahead, and the sources planned after this one too. A source scanned ahead is only told.
+std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
+    const std::int64_t length = source.Length();
+    const ScanOptions& options = scanned.options;
+    ItemExtraction extraction(
+        {scanned.path, scanned.name, length, options.readResources, options.checkItems},
+        {setup_.outputRoot, *setup_.fileSystem, options.distinctItems ? distinct_.get() : nullptr});
+    const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
+    const auto write = [&](const std::vector<AcceptedItem>& accepted) {
+        extraction.WriteUpTo(accepted);
+    };
+    const std::vector<AcceptedItem>* accepted = nullptr;
     if (SearchPool* pool = Pool(options)) {
-        const auto taken = pool->Take(path, length, options);
-        const auto& accepted = search_->Run(source, length, context, [&](std::int64_t page) {
-            return pool->TakePage(*taken, page);
-        });
-        pool->Release(taken);
-        return accepted;
+        SearchPool::Taken taken = pool->Take(scanned.path, length, options);
+        if (taken.ahead) {
+            AheadScan& ahead = *taken.ahead;
+            const std::size_t kept = ahead.record.Replay(scanned.sink, scanned.stop, scanned.name,
+                                                         ahead.accepted.size());
+            pool->Release(taken.source);
+            return ahead.extraction->Tell(ahead.accepted, kept, scanned.sink);
+        }
+        accepted = &search_->Run(
+            source, length, context,
+            [&](std::int64_t page) { return pool->TakePage(*taken.source, page); }, write);
+        pool->Release(taken.source);
+    } else {
+        if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
+        const std::vector<SignatureRow> table = BuildSignatureTable(options);
+        const std::int64_t chunks = ChunkCount(length, options);
+        accepted = &search_->Run(
+            source, length, context,
+            [&](std::int64_t page) {
+                const std::int64_t first = page * kPageChunks;
+                return pageSearch_->Search({source, length, options, table, first,
+                                            std::min(kPageChunks, chunks - first), page > 0});
+            },
+            write);
     }
-    if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
-    const std::vector<SignatureRow> table = BuildSignatureTable(options);
-    const std::int64_t chunks = ChunkCount(length, options);
-    return search_->Run(source, length, context, [&](std::int64_t page) {
-        const std::int64_t first = page * kPageChunks;
-        return pageSearch_->Search({source, length, options, table, first,
-                                    std::min(kPageChunks, chunks - first), page > 0});
-    });
+    return extraction.Tell(*accepted, accepted->size(), scanned.sink);
 }
 
 SearchPool* ScanEngine::Pool(const ScanOptions& options) {
     const int threads = ThreadCount(options);
     if (threads <= 1) return nullptr;
     if (!pool_ || pool_->threads() != threads)
-        pool_ = std::make_unique<SearchPool>(threads, *setup_.fileSystem);
+        pool_ = std::make_unique<SearchPool>(
+            threads, SearchPool::Output{*setup_.fileSystem, setup_.outputRoot, AheadSuffix()});
     return pool_.get();
 }
 

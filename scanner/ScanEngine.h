@@ -18,6 +18,7 @@
 
 namespace morvane {
 
+class DistinctItems;
 class PageSearch;
 class SearchPhase;
 class SearchPool;
@@ -50,19 +51,30 @@ class ScanEngine {
     // is the same as without a plan. An empty plan forgets what was planned.
     void PlanAhead(const std::vector<std::string>& paths, const ScanOptions& options);
 
+    // A new run of scans begins: a run of distinct items compares its items only with one
+    // another, not with those of earlier runs.
+    void StartRun();
+
     // The threads `options` asks for: its count, or one per processor.
     static int ThreadCount(const ScanOptions& options) noexcept;
 
   private:
-    const std::vector<AcceptedItem>& Search(const std::string& path, SourceFile& source,
-                                            std::int64_t length, const ScanOptions& options,
-                                            ScanSink& sink, StopToken& stop);
+    struct Scanned {
+        const std::string& path;
+        const std::string& name;
+        const ScanOptions& options;
+        ScanSink& sink;
+        StopToken& stop;
+    };
+    // Searches the source and writes its items; returns how many were told.
+    std::int64_t Scan(const Scanned& scanned, SourceFile& source);
     SearchPool* Pool(const ScanOptions& options);
 
     ScanSetup setup_;
     std::unique_ptr<SearchPhase> search_;
-    std::unique_ptr<PageSearch> pageSearch_;  // of a scan on the caller's thread
-    std::unique_ptr<SearchPool> pool_;        // of a scan on several
+    std::unique_ptr<DistinctItems> distinct_;  // of the run
+    std::unique_ptr<PageSearch> pageSearch_;   // of a scan on the caller's thread
+    std::unique_ptr<SearchPool> pool_;         // of a scan on several
 };
 
 }  // namespace morvane

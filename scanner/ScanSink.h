@@ -50,6 +50,9 @@ struct FoundItem {
     std::optional<ItemOrigin> origin;
     std::string_view output;        // the item's file
     std::string_view resourceName;  // an icon library's group: its name, when it has one
+    // A run of distinct items: the file written before with the same bytes; this item's own file
+    // (`output`) was then not written.
+    std::string_view sameAs = {};
 };
 
 struct ItemFailure {

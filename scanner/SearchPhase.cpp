@@ -7,8 +7,10 @@
 namespace morvane {
 
 const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64_t length,
-                                                  const Context& context, const Pages& pages) {
+                                                  const Context& context, const Pages& pages,
+                                                  const Taken& taken) {
     source_ = &source;
+    endedUnread_ = false;
     accepted_.clear();
     checkedEnd_ = 0;
     resources_.Reset();
@@ -19,6 +21,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
         if (chunk % kPageChunks == 0) page = pages(chunk / kPageChunks);
         const auto index = static_cast<std::size_t>(chunk % kPageChunks);
         if (index >= page.size() || !TakeChunk(page[index], length, context)) break;
+        taken(accepted_);
     }
     source_ = nullptr;
     return accepted_;
@@ -26,6 +29,7 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
 
 bool SearchPhase::TakeChunk(ChunkFindings& chunk, std::int64_t length, const Context& context) {
     if (chunk.readError) {
+        endedUnread_ = true;
         context.sink.Failure(chunk.readError);
         return false;
     }

@@ -33,12 +33,17 @@ class SearchPhase {
     };
     // The findings of page n of the source (see PageSearch); each page is asked for once, in order.
     using Pages = std::function<std::vector<ChunkFindings>(std::int64_t page)>;
+    // Told the items accepted so far after each chunk is taken.
+    using Taken = std::function<void(const std::vector<AcceptedItem>& accepted)>;
 
     // Takes the chunks of `source` (of `length` bytes) up to the first that could not be read (that
     // failure is told) or a stop. The accepted items come in the order chunk, table row, position;
     // a program's whole resources follow the carved items of the chunk where it starts.
     const std::vector<AcceptedItem>& Run(SourceFile& source, std::int64_t length,
-                                         const Context& context, const Pages& pages);
+                                         const Context& context, const Pages& pages,
+                                         const Taken& taken);
+    // Whether the last search ended at a chunk it could not read.
+    bool EndedUnread() const noexcept { return endedUnread_; }
 
   private:
     // False when the search ends with this chunk.
@@ -55,6 +60,7 @@ class SearchPhase {
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
     std::vector<AcceptedItem> resourceItems_;  // of the chunk being taken
+    bool endedUnread_ = false;
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
     ResourcePass resources_;
     ImageReader deferredReader_;

@@ -1,8 +1,9 @@
-// Threads that search pages of sources for whoever takes them in order: the pages of the source
-// being taken first, then those of the sources planned to come after it, a bounded number ahead.
-// Each thread has one PageSearch (its window is the pool's memory), opens the source itself, and
-// hands its findings back; nothing is told from here, so the outcome is the threads' count's
-// no more than the single thread's.
+// Threads that search pages of sources for whoever takes the sources in order: the pages of the
+// source being taken first, then those of the sources planned to come after it, a bounded number
+// ahead. A planned source whose pages are all searched is scanned ahead as well (AheadScan), unless
+// the run compares items across sources. Each thread has its own PageSearch and SearchPhase and
+// opens the sources itself; nothing is told from here, so the outcome is the same for any count of
+// threads.
 #pragma once
 
 #include <condition_variable>
@@ -14,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "AheadScan.h"
 #include "ChunkFindings.h"
 #include "FileSystem.h"
 #include "ScanOptions.h"
@@ -21,9 +23,16 @@
 
 namespace morvane {
 
+class PageSearch;
+
 class SearchPool {
   public:
-    SearchPool(int threads, FileSystem& fileSystem);
+    struct Output {
+        FileSystem& fileSystem;
+        std::string outputRoot;
+        std::string aheadSuffix;  // of the names items scanned ahead are written under
+    };
+    SearchPool(int threads, Output output);
     ~SearchPool();
     SearchPool(const SearchPool&) = delete;
     SearchPool& operator=(const SearchPool&) = delete;
@@ -32,18 +41,20 @@ class SearchPool {
 
     // The sources to be taken next, in this order, after those planned already.
     void Plan(const std::vector<std::string>& paths, const ScanOptions& options);
-    // Forgets every source planned and not taken; pages being searched for them are thrown away.
+    // Forgets every source planned and not taken, and removes what was written ahead for them.
     void DropPlan();
 
     class Source;
-    // The search of `path`, which is `length` bytes long: the planned one when it is the next
-    // planned, or a new one (what was planned before it is dropped). Keep it until every page
-    // wanted has been taken.
-    std::shared_ptr<Source> Take(const std::string& path, std::int64_t length,
-                                 const ScanOptions& options);
-    // Page `page` of a source taken, once it has been searched.
+    struct Taken {
+        std::shared_ptr<Source> source;
+        std::unique_ptr<AheadScan> ahead;  // when it was scanned ahead: only to be told
+    };
+    // The source at `path`, `length` bytes long: the one planned next when it is that, or a new
+    // one (what was planned before it is dropped). Waits while it is being scanned ahead.
+    Taken Take(const std::string& path, std::int64_t length, const ScanOptions& options);
+    // Page `page` of a source taken and not scanned ahead, once it has been searched.
     std::vector<ChunkFindings> TakePage(Source& source, std::int64_t page);
-    // The source taken is done with: its pages not taken are thrown away.
+    // The source taken is done with.
     void Release(const std::shared_ptr<Source>& source);
 
   private:
@@ -53,18 +64,21 @@ class SearchPool {
     };
     struct Task {
         std::shared_ptr<Source> source;
-        std::int64_t page = -1;
+        std::int64_t page = -1;  // -1 with a source: scan it ahead
     };
     void Work();
-    Task NextTask();  // under mutex_; none when `page` is -1
-    void Search(class PageSearch& search, const Task& task);
+    bool NextTask(Task& task);  // under mutex_
+    void Search(PageSearch& search, const Task& task);
+    std::unique_ptr<AheadScan> ScanSourceAhead(SearchPhase& search, const Task& task);
     std::shared_ptr<Source> NewSource(const std::string& path, std::int64_t length,
                                       const ScanOptions& options);
-    // Moves planned sources into the queue while fewer than `ahead` pages wait there.
-    void Admit(std::int64_t ahead);
+    // Moves planned sources into the queue while fewer than `most` pages and scans wait there.
+    void Admit(std::int64_t most);
+    std::int64_t Waiting() const;
     void Drop(std::deque<std::shared_ptr<Source>>::iterator end);
+    std::int64_t MostAhead() const noexcept;
 
-    FileSystem& fileSystem_;
+    Output output_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::shared_ptr<Source>> queue_;               // the source taken (if any) first

@@ -91,6 +91,9 @@ class FaultyDisk final : public FileSystem {
     std::error_code RemoveFile(const std::string& path) override {
         return written.insert(path), Disk().RemoveFile(path);
     }
+    std::error_code Rename(const std::string& from, const std::string& to) override {
+        return written.insert(to), Disk().Rename(from, to);
+    }
 
   private:
     static FileSystem& Disk() { return NativeFileSystem(); }

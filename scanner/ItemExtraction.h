@@ -1,0 +1,76 @@
+// The second half of a scan: every accepted item is written to its kind folder in the order the
+// search took them, as soon as it has taken them, and the sink is told of them once the search is
+// over, so that it hears of every chunk before any item. Items written ahead of their source's
+// turn go under a name of their own and are renamed into place when they are told; those whose
+// turn never comes are removed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "DistinctItems.h"
+#include "FileSystem.h"
+#include "ItemWriter.h"
+#include "ScanSink.h"
+
+namespace morvane {
+
+struct ExtractionSource {
+    std::string path;     // the source, with its folder
+    std::string name;     // its file name, the stem of every output name
+    std::int64_t length;  // its length when the search read it
+    // Items then tell whether a resource table or a signature found them.
+    bool resourceMode = false;
+    // Checked items: each file ends where its structure does, without the line break after it.
+    bool checkedItems = false;
+};
+
+class ItemExtraction {
+  public:
+    struct Setup {
+        std::string outputRoot;
+        FileSystem& fileSystem;
+        // Set when the run writes each distinct item once.
+        DistinctItems* distinct = nullptr;
+        // Set when the items are written ahead: added to each item's name until it is told.
+        std::string aheadSuffix = {};
+    };
+    ItemExtraction(ExtractionSource source, Setup setup);
+    ~ItemExtraction();
+    ItemExtraction(const ItemExtraction&) = delete;
+    ItemExtraction& operator=(const ItemExtraction&) = delete;
+
+    // Writes the items of `accepted` that are not written yet.
+    void WriteUpTo(const std::vector<AcceptedItem>& accepted);
+    // Tells the first `count` items written (an item written ahead is first renamed into place)
+    // and removes the other items written ahead. Returns `count`.
+    std::int64_t Tell(const std::vector<AcceptedItem>& accepted, std::size_t count, ScanSink& sink);
+    // Removes every item written ahead and not told.
+    void Discard();
+
+  private:
+    struct Outcome {
+        std::error_code error;
+        bool sourceUnreadable = false;  // the error is the source's, told once
+        std::string sameAs = {};        // the equal item written before, which it is not
+        std::string aheadPath = {};     // its file, written ahead and not yet told
+    };
+    Outcome Write(const AcceptedItem& item, const std::string& output);
+    Outcome WriteDistinct(const AcceptedItem& item, const std::string& output);
+    std::string Output(const AcceptedItem& item, std::size_t index) const;
+
+    ExtractionSource source_;
+    Setup setup_;
+    ItemWriter writer_;
+    bool opened_ = false;
+    std::unique_ptr<SourceFile> file_;
+    std::error_code openError_;
+    std::vector<Outcome> outcomes_;
+    std::size_t told_ = 0;
+    std::vector<std::uint8_t> bytes_;
+};
+
+}  // namespace morvane
