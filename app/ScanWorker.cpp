@@ -39,10 +39,12 @@ void ScanWorker::RequestStop() {
 void ScanWorker::Run(const ScanJob& job) {
     LogFileSink log({NativeFileSystem(), outputRoot_, job.foundWord, LocalDateTimeText, &sink_});
     SinkPair sinks(log, sink_);
+    engine_.StartRun();
     if (!job.file.empty())
         ScanOne(job.file, job, sinks);
     else
         RunFolder(job, sinks);
+    engine_.PlanAhead({}, job.options);  // what a stop left planned is not scanned
 }
 
 void ScanWorker::RunFolder(const ScanJob& job, ScanSink& sinks) {
@@ -57,10 +59,13 @@ void ScanWorker::RunFolder(const ScanJob& job, ScanSink& sinks) {
     for (const std::string& folder : folders) {
         const std::string prefix = WithTrailingSeparator(folder);
         const std::vector<std::string> files = ListFiles(prefix, job.pattern);
+        std::vector<std::string> paths;
+        for (const std::string& file : files) paths.push_back(prefix + file);
+        engine_.PlanAhead(paths, job.options);
         sink_.FolderBegun(folder);
         for (std::size_t j = 0; j < files.size(); ++j) {
             sink_.FileBegun(j + 1, files.size());
-            ScanOne(prefix + files[j], job, sinks);
+            ScanOne(paths[j], job, sinks);
             if (runStop_->StopRequested()) return;
         }
         if (runStop_->StopRequested()) return;

@@ -84,6 +84,7 @@ SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
 }
 
 void WindowSink::ItemWritten(const FoundItem& item) {
+    if (!item.sameAs.empty()) return;  // its file was not written: it has no place in the tree
     leftovers_.ItemWritten(item.kind, Text(item.name), Text(item.output));
     posted_.Post([this, kind = item.kind, name = std::string(item.name)] {
         windows_.tree->CountItem(kind, Text(name));

@@ -19,7 +19,7 @@ std::string TerminalSink::JsonLine(const FoundItem& item) {
            ", \"kind\": " + JsonQuoted(KindName(item.kind)) +
            ", \"position\": " + std::to_string(item.position) +
            ", \"size\": " + std::to_string(item.size) + ", \"output\": " + JsonQuoted(item.output) +
-           from + "}";
+           from + (item.sameAs.empty() ? "" : ", \"same_as\": " + JsonQuoted(item.sameAs)) + "}";
 }
 
 std::string TerminalSink::FolderMessage(const FoldersFailure& failure) {

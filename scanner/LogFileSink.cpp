@@ -57,6 +57,12 @@ std::string LogFileSink::ItemLine(ResourceKind kind, std::int64_t position, std:
 void LogFileSink::ItemWritten(const FoundItem& item) {
     std::string line = ItemLine(item.kind, item.position, item.size);
     if (!item.resourceName.empty()) line += ",  Name: " + std::string(item.resourceName);
+    if (!item.sameAs.empty()) {
+        // Named from the output folder, where both files lie.
+        std::string_view earlier = item.sameAs;
+        if (earlier.starts_with(setup_.outputRoot)) earlier.remove_prefix(setup_.outputRoot.size());
+        line += ",  Same as: " + std::string(earlier);
+    }
     Write(line, LogLineKind::Item);
 }
 

@@ -8,6 +8,8 @@ ScanOptions ScanSettings::ToScanOptions() const noexcept {
     options.chunkCap = ScanOptions::ChunkCapFor(limitSearch, limitSearchValue);
     options.readResources = readResources;
     options.checkItems = checkItems;
+    options.distinctItems = distinctItems;
+    options.threads = scanThreads;
     return options;
 }
 

@@ -22,6 +22,8 @@ struct ScanSettings {
     std::int32_t limitSearchValue = 0;  // MiB, used when limitSearch is on
     bool readResources = false;         // whole items from program resource tables
     bool checkItems = false;            // only items whose structure is whole
+    bool distinctItems = false;         // each distinct item once in a run
+    std::int32_t scanThreads = 0;       // threads that search; 0: one per processor
     QString language;                   // "Default" or the full path of a language file
 
     // A default-made record is the state before loading: flags off, 0, empty texts.

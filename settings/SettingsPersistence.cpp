@@ -59,6 +59,10 @@ ScanSettings LoadSettings(const SettingsStore& store) {
     settings.limitSearchValue = read.Integer(kKeyLimitSearchValue, kDefaultLimitSearchValue);
     settings.readResources = read.Boolean(kKeyReadResources, false);
     settings.checkItems = read.Boolean(kKeyCheckItems, false);
+    settings.distinctItems = read.Boolean(kKeyDistinctItems, false);
+    // A count no scan can take is unusable, like any damaged value.
+    const std::int32_t threads = read.Integer(kKeyScanThreads, 0);
+    settings.scanThreads = threads >= 0 && threads <= kMostThreads ? threads : 0;
 
     settings.language = read.Text(kKeyLanguage, {});
     return settings;
@@ -85,6 +89,8 @@ std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& se
     store.Write(kKeyLimitSearchValue, StoredInteger(settings.limitSearchValue));
     store.Write(kKeyReadResources, StoredBoolean(settings.readResources));
     store.Write(kKeyCheckItems, StoredBoolean(settings.checkItems));
+    store.Write(kKeyDistinctItems, StoredBoolean(settings.distinctItems));
+    store.Write(kKeyScanThreads, StoredInteger(settings.scanThreads));
     return store.Flush();
 }
 

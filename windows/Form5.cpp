@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "LimitRow.h"
 #include "LimitText.h"
 #include "MessageSink.h"
+#include "ScanOptions.h"
 #include "ScanSettings.h"
 #include "StoredForms.h"
 #include "Twips.h"
@@ -44,6 +46,9 @@ bool& ReadResources(ScanSettings& settings) {
 }
 bool& CheckItems(ScanSettings& settings) {
     return settings.checkItems;
+}
+bool& DistinctItems(ScanSettings& settings) {
+    return settings.distinctItems;
 }
 
 struct OptionBox {
@@ -76,7 +81,7 @@ OptionBox KindBox(ResourceKind kind, int row) {
         FormatOf(kind).optionBox, true, caption, 120, 240 + 360 * row, 4000, 255, nullptr, kind};
 }
 
-constexpr std::array<GeneralBox, 6> kGeneralBoxes = {{
+constexpr std::array<GeneralBox, 7> kGeneralBoxes = {{
     {14, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
     {11, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
     {12, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255, &MakeFolderForEachFile},
@@ -84,6 +89,8 @@ constexpr std::array<GeneralBox, 6> kGeneralBoxes = {{
     {15, "Ολόκληρα εικονίδια, δρομείς και εικόνες από τους πόρους προγραμμάτων", 240, 2520, 4215,
      255, &ReadResources},
     {16, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
+    {17, "Κάθε διαφορετικό αρχείο μία φορά σε κάθε αναζήτηση", 240, 3480, 4215, 255,
+     &DistinctItems},
 }};
 
 // Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,
@@ -112,12 +119,15 @@ constexpr int kLimitRowHeight = 285;
 constexpr int kText1Width = 735;
 constexpr int kLabel1Top = 2085;
 constexpr int kLabel1Width = 375;
-
+// The threads row, under the general boxes: its caption, then the count.
+constexpr int kThreadsRowTop = 3960;
+constexpr int kThreadsRowHeight = 285;
+constexpr int kText2Width = 735;
 QStringList CaptionedControls() {
     QStringList names{QStringLiteral("Frame1"), QStringLiteral("Frame2")};
     for (const OptionBox& box : OptionBoxes()) names << QStringLiteral("Check%1").arg(box.number);
-    names << QStringLiteral("Label1") << QStringLiteral("Label2") << QStringLiteral("Command2")
-          << QStringLiteral("Command1");
+    names << QStringLiteral("Label1") << QStringLiteral("Label2") << QStringLiteral("Label3")
+          << QStringLiteral("Command2") << QStringLiteral("Command1");
     return names;
 }
 
@@ -141,7 +151,7 @@ Form5::Form5(ScanSettings& settings, MessageSink& messages, QWidget* parent)
 
 void Form5::CreateControls() {
     const TwipsScale scale = TwipsScale::Of(*this);
-    scale.FixDialog(*this, 5115, 5280, true);
+    scale.FixDialog(*this, 5115, 5760, true);
 
     tabStrip1_ = new QTabBar(this);
     tabStrip1_->setObjectName(QStringLiteral("TabStrip1"));
@@ -154,7 +164,7 @@ void Form5::CreateControls() {
     auto* body = new QFrame(this);
     body->setObjectName(QStringLiteral("TabStrip1Body"));
     body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    const QRect strip = scale.ToPixels({120, 120, 4815, 4455});
+    const QRect strip = scale.ToPixels({120, 120, 4815, 4935});
     body->setGeometry(strip.left(), tabStrip1_->geometry().bottom(), strip.width(),
                       strip.bottom() - tabStrip1_->geometry().bottom());
     connect(tabStrip1_, &QTabBar::currentChanged, this, &Form5::TabStrip1_Click);
@@ -164,12 +174,12 @@ void Form5::CreateControls() {
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("Command2"));
     okButton_->setDefault(true);
-    scale.Place(*okButton_, {3720, 4800, 1215, 375});
+    scale.Place(*okButton_, {3720, 5280, 1215, 375});
     connect(okButton_, &QPushButton::clicked, this, &Form5::Command2_Click);
 
     cancelButton_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
     cancelButton_->setObjectName(QStringLiteral("Command1"));
-    scale.Place(*cancelButton_, {120, 4800, 1215, 375});
+    scale.Place(*cancelButton_, {120, 5280, 1215, 375});
     connect(cancelButton_, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
@@ -177,10 +187,10 @@ void Form5::CreatePages() {
     const TwipsScale scale = TwipsScale::Of(*this);
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    scale.Place(*frame1_, {240, 480, 4575, 3975});
+    scale.Place(*frame1_, {240, 480, 4575, 4455});
     frame2_ = new QGroupBox(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    scale.Place(*frame2_, {240, 480, 4575, 4455});
+    scale.Place(*frame2_, {240, 480, 4575, 4935});
     frame2_->hide();
 
     for (const OptionBox& box : OptionBoxes()) {
@@ -196,6 +206,14 @@ void Form5::CreatePages() {
     label1_ = new QLabel(QStringLiteral("ΜΒ."), frame2_);
     label1_->setObjectName(QStringLiteral("Label1"));
     scale.Place(*label1_, {3960, kLabel1Top, kLabel1Width, kLimitRowHeight});
+    label3_ = new QLabel(QStringLiteral("Νήματα αναζήτησης (0: ένα ανά επεξεργαστή):"), frame2_);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    scale.Place(*label3_, {240, kThreadsRowTop + 30, 2775, kThreadsRowHeight});
+    text2_ = new QSpinBox(frame2_);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->setRange(0, kMostThreads);
+    label3_->setBuddy(text2_);
+    scale.Place(*text2_, {3120, kThreadsRowTop, kText2Width, kThreadsRowHeight});
     measuringLabel_ = new QLabel(QStringLiteral("Label2"), frame2_);
     measuringLabel_->setObjectName(QStringLiteral("Label2"));
     scale.Place(*measuringLabel_, {240, 2520, 480, 195});
@@ -215,7 +233,9 @@ void Form5::Form_Load() {
     ApplyLanguage(settings_.language);
     for (const OptionBox& box : OptionBoxes()) Check(box.number)->setChecked(box.Flag(settings_));
     text1_->setText(StoredInteger(settings_.limitSearchValue));
+    text2_->setValue(settings_.scanThreads);
     LayOutLimitRow();
+    LayOutThreadsRow();
     GrowToCaptions(*this);
     // The two pages lie on top of each other, so both take the width the wider one grew to.
     frame1_->setGeometry(frame1_->geometry().united(frame2_->geometry()));
@@ -238,6 +258,16 @@ void Form5::LayOutLimitRow() {
     scale.Place(*check13, {kCheck13Left, kLimitRowTop, row.check13Width, kLimitRowHeight});
     scale.Place(*text1_, {row.text1Left, kLimitRowTop, kText1Width, kLimitRowHeight});
     scale.Place(*label1_, {row.label1Left, kLabel1Top, kLabel1Width, kLimitRowHeight});
+}
+
+// The count follows its caption, which a language file may make longer than designed.
+void Form5::LayOutThreadsRow() {
+    const TwipsScale scale = TwipsScale::Of(*this);
+    const int captionWidth =
+        scale.ToTwipsX(label3_->fontMetrics().horizontalAdvance(label3_->text()) + 8);
+    scale.Place(*label3_, {240, kThreadsRowTop + 30, captionWidth, kThreadsRowHeight});
+    scale.Place(*text2_, {std::max(3120, 240 + captionWidth + 120), kThreadsRowTop, kText2Width,
+                          kThreadsRowHeight});
 }
 
 // The strip and its body stay as wide as the pages that grew for their captions.
@@ -272,6 +302,7 @@ void Form5::Command2_Click() {
     for (const OptionBox& box : OptionBoxes())
         box.Flag(settings_) = Check(box.number)->checkState() != Qt::Unchecked;
     settings_.limitSearchValue = limit.value;
+    settings_.scanThreads = text2_->value();
     accept();
 }
 

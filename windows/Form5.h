@@ -14,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabBar;
 
 namespace morvane {
@@ -25,9 +26,9 @@ class Form5 final : public QDialog {
     Q_OBJECT
 
   public:
-    // Check1 to Check10 and Check17 on are the kinds' (each descriptor names its own),
-    // Check11 to Check16 the general options.
-    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 6;
+    // Check1 to Check10 are the kinds' (each descriptor names its own), Check11 to Check17 the
+    // general options.
+    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 7;
 
     // Builds the dialog from `settings` in the language of `settings`; OK writes back into it.
     // `messages` hears of a limit that cannot be stored.
@@ -36,10 +37,12 @@ class Form5 final : public QDialog {
     QTabBar* TabStrip1() const { return tabStrip1_; }
     QGroupBox* Frame1() const { return frame1_; }
     QGroupBox* Frame2() const { return frame2_; }
-    // Check1 to Check14 by their number.
+    // Check1 to Check17 by their number.
     QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number - 1)); }
     QLineEdit* Text1() const { return text1_; }
     QLabel* Label1() const { return label1_; }
+    QLabel* Label3() const { return label3_; }                   // the threads row's caption
+    QSpinBox* Text2() const { return text2_; }                   // the threads row's count
     QLabel* MeasuringLabel() const { return measuringLabel_; }   // Label2, hidden
     QPushButton* CancelButton() const { return cancelButton_; }  // Command1
     QPushButton* OkButton() const { return okButton_; }          // Command2
@@ -60,6 +63,7 @@ class Form5 final : public QDialog {
     void CreateControls();
     void CreatePages();
     void LayOutLimitRow();
+    void LayOutThreadsRow();
     void WrapPagesInTabStrip();
 
     ScanSettings& settings_;
@@ -70,6 +74,8 @@ class Form5 final : public QDialog {
     std::array<QCheckBox*, kCheckCount> checks_{};
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QSpinBox* text2_ = nullptr;
     QLabel* measuringLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* okButton_ = nullptr;

@@ -19,16 +19,20 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     const CliOptions& p = *plain.options;
     EXPECT_EQ(p.path + " " + p.pattern + " " + std::to_string(p.scan.chunkCap), "x.dll * 500");
     for (bool on : p.scan.enabled) EXPECT_TRUE(on);
-    EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.recursive || p.json || p.quiet);
+    EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.recursive || p.json || p.quiet ||
+                 p.scan.distinctItems);
+    EXPECT_EQ(p.scan.threads, 0);  // one per processor
 
     const ParseResult full = Parse({"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL",
-                                    "--json", "-q", "-C", "dir"});
+                                    "--json", "-q", "-C", "-D", "-j", "3", "dir"});
     ASSERT_TRUE(full.options) << full.error;
     const CliOptions& o = *full.options;
     EXPECT_EQ(
         o.outputFolder + " " + o.pattern + " " + o.path + " " + std::to_string(o.scan.chunkCap),
         "out *.DLL dir 7");
-    EXPECT_TRUE(o.recursive && o.json && o.quiet && o.scan.checkItems);
+    EXPECT_TRUE(o.recursive && o.json && o.quiet && o.scan.checkItems && o.scan.distinctItems);
+    EXPECT_EQ(o.scan.threads, 3);
+    EXPECT_EQ(Parse({"--threads", "256", "--distinct", "f"}).options->scan.threads, 256);
     EXPECT_TRUE(o.scan.IsEnabled(ResourceKind::GIF) && o.scan.IsEnabled(ResourceKind::PNG));
     EXPECT_FALSE(o.scan.IsEnabled(ResourceKind::ICO) || o.scan.IsEnabled(ResourceKind::AVI));
 
@@ -48,6 +52,9 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
         {{"-l", "12.5", "f"}, "the limit '12.5' is not a whole number"},
         {{"-l", "99999999999", "f"}, "the limit '99999999999' is not a whole number"},
         {{"-o"}, "option -o needs a value"},
+        {{"-j", "257", "f"}, "option -j needs a thread count from 0 to 256"},
+        {{"f", "--threads", "-1"}, "option --threads needs a thread count from 0 to 256"},
+        {{"f", "-j"}, "option -j needs a thread count from 0 to 256"},
         {{"-x", "f"}, "unknown option -x"},
         {{"a", "b"}, "more than one PATH given ('a', 'b')"}};
     for (const auto& [arguments, error] : rows) EXPECT_EQ(Parse(arguments).error, error);

@@ -96,6 +96,17 @@ TEST_F(TerminalToolTest, AFolderStandsForItsMatchingFiles) {
     EXPECT_EQ(ListTree(dir + "deep/GIF"),
               (std::vector<std::string>{"A.dll_0.GIF", "C.dll_0.GIF", "b.DLL_0.GIF", "c.exe_0.GIF",
                                         "d.dll_0.GIF"}));
+    // Distinct items on three threads: the first source's GIF is written, the others name it.
+    EXPECT_EQ(Run("--json -D -j 3 -q -o once -r src"), 0) << ErrorText();
+    EXPECT_EQ(ListTree(dir + "once/GIF"), std::vector<std::string>{"A.dll_0.GIF"});
+    const auto count = [&](const std::string& text) {
+        std::size_t found = 0;
+        for (std::size_t at = out.find(text); at != std::string::npos; at = out.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("\"same_as\": "), 4u) << out;
+    EXPECT_EQ(count("A.dll_0.GIF\"}"), 5u) << out;  // its own line's output, and four others
 }
 
 }  // namespace

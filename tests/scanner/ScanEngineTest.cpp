@@ -11,6 +11,7 @@
 #include <set>
 
 #include "ChunkMarks.h"
+#include "DenseSource.h"
 #include "ItemWriter.h"
 #include "LogFileSink.h"
 #include "NativePath.h"
@@ -36,11 +37,6 @@ using Items = std::vector<ReferenceItem>;
 using K = ResourceKind;
 constexpr std::int64_t kMiB = 1024 * 1024;
 
-Bytes Compose(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) Append(all, part);
-    return all;
-}
 Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count) {
     return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from),
                  bytes.begin() + static_cast<std::ptrdiff_t>(from + count));
@@ -408,34 +404,6 @@ TEST_F(ScanEngineTest, DiskFailuresAreLoggedAndLoseNothingElse) {
         for (const std::string& path : disk.written) EXPECT_EQ(path.rfind(root, 0), 0u) << path;
     }
     EXPECT_EQ(observer.lines.front(), refused);  // the log could not be opened, yet all was shown
-}
-
-// Signatures, end markers, whole items and short fillers, drawn at random.
-Bytes DenseSource(std::size_t size, std::uint32_t seed) {
-    static const std::vector<Bytes> pieces = [] {
-        std::vector<Bytes> all;
-        for (const SignatureRow& row : AllSignatureRows())
-            all.emplace_back(row.bytes.begin(), row.bytes.end());
-        using namespace std::literals;
-        for (std::string_view marker :
-             {"\x00\x3B"sv, "\xFF\xDA"sv, "\xFF\xD9\0\0"sv, "MTrk\0\0"sv, "\0\0\xFF\x2F\0"sv,
-              "IEND\xAE\x42\x60\x82"sv, "JFIF"sv, "WAVE"sv, "AVI "sv, "ACON"sv, "\0\0\x28\0"sv,
-              "\x28"sv, "\x40"sv, "\x10\0"sv})
-            all.push_back(ToBytes(marker));
-        for (const Bytes& item : {MakeGif(), MakePng(), MakeBmp(), MakeIcon32(), MakeCursor32(),
-                                  MakeMidi(3), MakeRiff("WAVE", Bytes(30, 1))})
-            all.push_back(item);
-        return all;
-    }();
-    Bytes source;
-    std::uint32_t state = seed;
-    while (source.size() < size) {
-        state = state * 1664525u + 1013904223u;
-        Append(source, (state >> 28) < 5 ? Filler((state >> 8) % 40, state)
-                                         : pieces[(state >> 12) % pieces.size()]);
-    }
-    source.resize(size);
-    return source;
 }
 
 // The engine (one pass, shared marker cursors, remembered MIDI chains, a sliding window) against

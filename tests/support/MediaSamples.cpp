@@ -42,6 +42,12 @@ Bytes ToBytes(std::string_view text) {
 void Append(Bytes& to, const Bytes& more) {
     to.insert(to.end(), more.begin(), more.end());
 }
+
+Bytes Compose(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) Append(all, part);
+    return all;
+}
 void PutLE16(Bytes& to, std::uint32_t value) {
     to.push_back(static_cast<std::uint8_t>(value));
     to.push_back(static_cast<std::uint8_t>(value >> 8));

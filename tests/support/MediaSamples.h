@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes ToBytes(std::string_view text);
 void Append(Bytes& to, const Bytes& more);
+Bytes Compose(std::initializer_list<Bytes> parts);  // the parts one after the other
 void PutLE16(Bytes& to, std::uint32_t value);
 void PutLE32(Bytes& to, std::uint32_t value);
 
