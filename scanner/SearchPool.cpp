@@ -42,7 +42,7 @@ class SearchPool::Source {
     }
 };
 
-SearchPool::SearchPool(int threads, Output output) : output_(std::move(output)) {
+SearchPool::SearchPool(int threads, Output output) : threads_(threads), output_(std::move(output)) {
     for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
 }
 

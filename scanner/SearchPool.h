@@ -37,7 +37,7 @@ class SearchPool {
     SearchPool(const SearchPool&) = delete;
     SearchPool& operator=(const SearchPool&) = delete;
 
-    int threads() const noexcept { return static_cast<int>(workers_.size()); }
+    int threads() const noexcept { return threads_; }
 
     // The sources to be taken next, in this order, after those planned already.
     void Plan(const std::vector<std::string>& paths, const ScanOptions& options);
@@ -78,6 +78,7 @@ class SearchPool {
     void Drop(std::deque<std::shared_ptr<Source>>::iterator end);
     std::int64_t MostAhead() const noexcept;
 
+    const int threads_;
     Output output_;
     std::mutex mutex_;
     std::condition_variable changed_;

@@ -346,6 +346,23 @@ class MainWindowTest : public QObject {
                                            "LOG.txt", "PNG/pack.dll.old_1.PNG"}));
     }
 
+    // Distinct items on: a source whose items all equal an earlier one's gets neither node nor
+    // file.
+    void distinctItemsGetNoNode() {
+        MainWindowHarness h;
+        h.Store(QStringLiteral("distinct_items"), QStringLiteral("True"));
+        Bytes media = MakeGif();
+        Append(media, Filler(64));
+        for (const char* name : {"D/a.bin", "D/b.bin"}) h.sources.Write(name, media);
+        Form1& window = h.Start();
+        QVERIFY(window.Browser().SetFolder(h.Source("D")));
+        window.show_all_files_Click();
+        QVERIFY(h.ScanEnds());
+        QCOMPARE(window.Tree().SourceNodeKeys(), QStringList({"GIF#a.bin"}));
+        QCOMPARE(ListTree(h.output.path()),
+                 std::vector<std::string>({"GIF/a.bin_0.GIF", "LOG.txt"}));
+    }
+
     // The progress window's folder, counter and text as the scanning thread tells them, in the
     // built-in language, the digits grouped as the system groups them; the bar keeps its value
     // when a report gives none.
