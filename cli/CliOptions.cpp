@@ -67,6 +67,16 @@ std::string UsageText() {
            "              also write whole icons, cursors and bitmaps from the resource tables\n"
            "              of programs and libraries (16-bit ones and .icl icon libraries too),\n"
            "              and icon files of several images\n"
+           "  -U, --unpack\n"
+           "              also open the containers found in each file, at its start or anywhere\n"
+           "              inside it (zip and the documents and packages built on it, 7z, cab,\n"
+           "              rar, ISO 9660, tar, cpio, gzip, bzip2, xz, zstd and lzma streams,\n"
+           "              and OLE compound files such as MSI packages), and scan every file\n"
+           "              they hold, opening containers inside containers up to 8 deep\n"
+           "  --unpack-ratio N\n"
+           "              unpack at most N times each file's size from it (default: 64)\n"
+           "  --unpack-max MIB\n"
+           "              and at most MIB mebibytes from each file (default: 4096)\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -107,6 +117,18 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.scan.checkItems = true;
         } else if (arg == "-R" || arg == "--resources") {
             options.scan.readResources = true;
+        } else if (arg == "-U" || arg == "--unpack") {
+            options.scan.unpackContainers = true;
+        } else if (arg == "--unpack-ratio" || arg == "--unpack-max") {
+            if (!value(text)) return {std::nullopt, "option " + arg + " needs a value"};
+            const std::optional<std::int32_t> number = ParseLimit(text);
+            if (!number || *number < 1)
+                return {std::nullopt,
+                        "the value '" + text + "' of " + arg + " is not a whole number from 1 up"};
+            if (arg == "--unpack-ratio")
+                options.scan.unpackRatio = *number;
+            else
+                options.scan.unpackByteCap = std::int64_t{*number} << 20;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "-o" || arg == "-k" || arg == "-l" || arg == "-p") {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ struct ExtractionSource {
     bool resourceMode = false;
     // Checked items: each file ends where its structure does, without the line break after it.
     bool checkedItems = false;
+    // An entry of a container: it is read from here rather than opened again by its path, its
+    // items are numbered on from `firstNumber`, and they name the entry.
+    SourceFile* open = nullptr;
+    std::int64_t firstNumber = 0;
+    std::span<const std::string> inside = {};
 };
 
 // Returns how many items were told: every accepted item, whether or not its file could be made.

@@ -57,7 +57,19 @@ std::string LogFileSink::ItemLine(ResourceKind kind, std::int64_t position, std:
 void LogFileSink::ItemWritten(const FoundItem& item) {
     std::string line = ItemLine(item.kind, item.position, item.size);
     if (!item.resourceName.empty()) line += ",  Name: " + std::string(item.resourceName);
+    if (!item.inside.empty()) line += ",  Inside: " + InsideText(item.name, item.inside);
     Write(line, LogLineKind::Item);
+}
+
+std::string LogFileSink::InsideText(std::string_view source, std::span<const std::string> inside) {
+    std::string text(source);
+    for (const std::string& entry : inside) text += " > " + entry;
+    return text;
+}
+
+void LogFileSink::ContainerFailed(const ContainerFailure& failure) {
+    hadFailure_ = true;
+    Write(FailureText(failure.why) + ": " + std::string(failure.where), LogLineKind::Failure);
 }
 
 // The failure comes before the item's line; a source that could not be read again was logged

@@ -7,6 +7,7 @@
 #include "PathHelpers.h"
 #include "SearchPhase.h"
 #include "SignatureTable.h"
+#include "containers/UnpackContainers.h"
 
 namespace morvane {
 
@@ -44,8 +45,12 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     }
 
     const ExtractionSource source{path, name, length, options.readResources, options.checkItems};
-    const std::int64_t found =
+    std::int64_t found =
         ExtractAcceptedItems(*accepted, source, setup_.outputRoot, fileSystem, sink);
+    if (options.unpackContainers && length > 0)
+        found += UnpackContainers(
+            {path, name, options, table, sink, stop, found, setup_.outputRoot, fileSystem},
+            *search_);
     sink.SourceEnded({name, found});
     summary.itemsLogged = found;
     return summary;

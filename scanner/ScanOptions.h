@@ -23,6 +23,13 @@ struct ScanOptions {
     // The resource pass: whole items from the resource tables of PE images, and icon and cursor
     // files of several images. Off, the scan is exactly the signature search.
     bool readResources = false;
+    // Containers (archives, cabinets, compound files, installers) found in a source are opened
+    // and every file they hold is scanned in turn. Off, no container is looked for.
+    bool unpackContainers = false;
+    // Per source, the most bytes unpacked from its containers: this many times its size, and
+    // never more than `unpackByteCap`.
+    std::int64_t unpackRatio = 64;
+    std::int64_t unpackByteCap = std::int64_t{4} << 30;
 
     bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
     void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }

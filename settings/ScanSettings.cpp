@@ -8,6 +8,7 @@ ScanOptions ScanSettings::ToScanOptions() const noexcept {
     options.chunkCap = ScanOptions::ChunkCapFor(limitSearch, limitSearchValue);
     options.readResources = readResources;
     options.checkItems = checkItems;
+    options.unpackContainers = unpackContainers;
     return options;
 }
 

@@ -22,6 +22,7 @@ struct ScanSettings {
     std::int32_t limitSearchValue = 0;  // MiB, used when limitSearch is on
     bool readResources = false;         // whole items from program resource tables
     bool checkItems = false;            // only items whose structure is whole
+    bool unpackContainers = false;      // the files inside archives, installers, compound files
     QString language;                   // "Default" or the full path of a language file
 
     // A default-made record is the state before loading: flags off, 0, empty texts.

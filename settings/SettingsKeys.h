@@ -24,6 +24,7 @@ inline constexpr QStringView kKeyLimitSearchValue = u"limit_search_value";
 inline constexpr QStringView kKeyLanguage = u"Language";
 inline constexpr QStringView kKeyReadResources = u"read_resources";
 inline constexpr QStringView kKeyCheckItems = u"check_items";
+inline constexpr QStringView kKeyUnpackContainers = u"unpack_containers";
 
 // The kind flags are read and written in kStoredKindOrder (formats/FormatOrders.h), which is not
 // the order of the category tree; each under its descriptor's key ("SCAN_ICO").

@@ -59,6 +59,7 @@ ScanSettings LoadSettings(const SettingsStore& store) {
     settings.limitSearchValue = read.Integer(kKeyLimitSearchValue, kDefaultLimitSearchValue);
     settings.readResources = read.Boolean(kKeyReadResources, false);
     settings.checkItems = read.Boolean(kKeyCheckItems, false);
+    settings.unpackContainers = read.Boolean(kKeyUnpackContainers, false);
 
     settings.language = read.Text(kKeyLanguage, {});
     return settings;
@@ -85,6 +86,7 @@ std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& se
     store.Write(kKeyLimitSearchValue, StoredInteger(settings.limitSearchValue));
     store.Write(kKeyReadResources, StoredBoolean(settings.readResources));
     store.Write(kKeyCheckItems, StoredBoolean(settings.checkItems));
+    store.Write(kKeyUnpackContainers, StoredBoolean(settings.unpackContainers));
     return store.Flush();
 }
 

@@ -11,7 +11,8 @@
 namespace morvane {
 
 // Reads every option in the record's order, each absent or unusable value taking its default
-// ("C:\" for the folder, true for the flags but "limit_search", "read_resources" and "check_items",
+// ("C:\" for the folder, true for the flags but "limit_search", "read_resources", "check_items"
+// and "unpack_containers",
 // 100 for the limit, and an empty language, which the start-up's language check turns into the
 // program folder's "English.ini"). The language is returned as stored: that check, which needs
 // the language files, is the start-up's. "Show_Log" is read separately with ReadShowLog.

@@ -45,6 +45,9 @@ bool& ReadResources(ScanSettings& settings) {
 bool& CheckItems(ScanSettings& settings) {
     return settings.checkItems;
 }
+bool& UnpackContainers(ScanSettings& settings) {
+    return settings.unpackContainers;
+}
 
 struct OptionBox {
     int number;  // CheckN
@@ -76,7 +79,7 @@ OptionBox KindBox(ResourceKind kind, int row) {
         FormatOf(kind).optionBox, true, caption, 120, 240 + 360 * row, 4000, 255, nullptr, kind};
 }
 
-constexpr std::array<GeneralBox, 6> kGeneralBoxes = {{
+constexpr std::array<GeneralBox, 7> kGeneralBoxes = {{
     {14, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
     {11, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
     {12, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255, &MakeFolderForEachFile},
@@ -84,6 +87,7 @@ constexpr std::array<GeneralBox, 6> kGeneralBoxes = {{
     {15, "Ολόκληρα εικονίδια, δρομείς και εικόνες από τους πόρους προγραμμάτων", 240, 2520, 4215,
      255, &ReadResources},
     {16, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
+    {17, "Άνοιγμα αρχειοθηκών, εγκαταστατών και εγγράφων", 240, 3480, 4215, 255, &UnpackContainers},
 }};
 
 // Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,

@@ -25,9 +25,9 @@ class Form5 final : public QDialog {
     Q_OBJECT
 
   public:
-    // Check1 to Check10 and Check17 on are the kinds' (each descriptor names its own),
-    // Check11 to Check16 the general options.
-    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 6;
+    // Check1 to Check10 and Check18 on are the kinds' (each descriptor names its own),
+    // Check11 to Check17 the general options.
+    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 7;
 
     // Builds the dialog from `settings` in the language of `settings`; OK writes back into it.
     // `messages` hears of a limit that cannot be stored.
