@@ -31,7 +31,9 @@ std::error_code EntryError(archive* a) {
     if (Mentions(text, "nsupported") || Mentions(text, "not supported") ||
         Mentions(text, "nknown compression") || Mentions(text, "Unrecognized"))
         return make_error_code(ScanErrc::EntryMethodUnknown);
-    if (Mentions(text, "runcated") || Mentions(text, "remature") || Mentions(text, "nexpected end"))
+    // zlib's "buffer error" (-5): the compressed data stopped before the stream's end.
+    if (Mentions(text, "runcated") || Mentions(text, "remature") ||
+        Mentions(text, "nexpected end") || Mentions(text, "failed (-5)"))
         return make_error_code(ScanErrc::EntryTruncated);
     return make_error_code(ScanErrc::ContainerDamaged);
 }
@@ -89,7 +91,7 @@ class ArchiveReader final : public ContainerReader {
         if (archive_ != nullptr) archive_read_free(archive_);
     }
 
-    bool Open(ContainerFormat format) {
+    bool Open(ContainerFormat format, bool& empty) {
         archive_ = archive_read_new();
         if (archive_ == nullptr) return false;
         Support(archive_, format);
@@ -100,6 +102,7 @@ class ArchiveReader final : public ContainerReader {
         if (archive_read_open1(archive_) != ARCHIVE_OK) return false;
         // The first header tells whether the format's reader took the bytes.
         first_ = archive_read_next_header(archive_, &entry_);
+        empty = first_ == ARCHIVE_EOF;
         return first_ == ARCHIVE_OK || first_ == ARCHIVE_WARN;
     }
 
@@ -181,9 +184,9 @@ bool ArchivesReadable() noexcept {
 }
 
 std::unique_ptr<ContainerReader> OpenArchive(SourceFile& source, std::int64_t length,
-                                             const ContainerCandidate& candidate) {
+                                             const ContainerCandidate& candidate, bool& empty) {
     auto reader = std::make_unique<ArchiveReader>(source, candidate.offset, length);
-    if (!reader->Open(candidate.format)) return nullptr;
+    if (!reader->Open(candidate.format, empty)) return nullptr;
     return reader;
 }
 
@@ -197,7 +200,8 @@ bool ArchivesReadable() noexcept {
     return false;
 }
 
-std::unique_ptr<ContainerReader> OpenArchive(SourceFile&, std::int64_t, const ContainerCandidate&) {
+std::unique_ptr<ContainerReader> OpenArchive(SourceFile&, std::int64_t, const ContainerCandidate&,
+                                             bool&) {
     return nullptr;
 }
 

@@ -11,8 +11,9 @@ namespace morvane {
 // Whether this build has libarchive.
 bool ArchivesReadable() noexcept;
 
-// The archive at the candidate, or none when libarchive does not take it (or is missing).
+// The archive at the candidate, or none when libarchive does not take it (or is missing);
+// `empty` tells an archive without entries from bytes that are no archive.
 std::unique_ptr<ContainerReader> OpenArchive(SourceFile& source, std::int64_t length,
-                                             const ContainerCandidate& candidate);
+                                             const ContainerCandidate& candidate, bool& empty);
 
 }  // namespace morvane

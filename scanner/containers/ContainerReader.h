@@ -32,11 +32,17 @@ class ContainerReader {
     virtual std::int64_t Extent() const = 0;
 };
 
+// Why a candidate gave no reader.
+enum class OpenFailure {
+    NotThere,     // no container, or an empty one: a signature's bytes can occur by chance
+    Damaged,      // a signature too long to be chance, in front of bytes that do not read
+    Unavailable,  // this build has no reader for the format
+};
+
 // A reader for the container the candidate points at in `source` (of `length` bytes), or none
-// when there is no such container there. `unavailable` is set when this build has no reader for
-// the candidate's format.
+// with `failure` saying why.
 std::unique_ptr<ContainerReader> OpenContainer(SourceFile& source, std::int64_t length,
                                                const ContainerCandidate& candidate,
-                                               bool& unavailable);
+                                               OpenFailure& failure);
 
 }  // namespace morvane

@@ -48,11 +48,11 @@ void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, in
     for (const ContainerCandidate& candidate : candidates) {
         if (limitReached_ || stop_.StopRequested()) return;
         if (candidate.offset < covered) continue;
-        bool unavailable = false;
-        std::unique_ptr<ContainerReader> reader =
-            OpenContainer(source, length, candidate, unavailable);
-        if (unavailable && !std::exchange(unavailableTold_, true))
+        OpenFailure failure = OpenFailure::NotThere;
+        std::unique_ptr<ContainerReader> reader = OpenContainer(source, length, candidate, failure);
+        if (failure == OpenFailure::Unavailable && !std::exchange(unavailableTold_, true))
             Tell(ScanErrc::UnpackUnavailable);
+        if (failure == OpenFailure::Damaged) Tell(ScanErrc::ContainerDamaged);
         if (!reader) continue;
         if (level > limits_.depth) {
             Tell(ScanErrc::ContainersTooDeep);
