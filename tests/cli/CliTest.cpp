@@ -7,6 +7,7 @@
 
 #include "CliOptions.h"
 #include "JsonText.h"
+#include "TerminalSink.h"
 
 namespace morvane::cli {
 namespace {
@@ -19,7 +20,9 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     const CliOptions& p = *plain.options;
     EXPECT_EQ(p.path + " " + p.pattern + " " + std::to_string(p.scan.chunkCap), "x.dll * 500");
     for (bool on : p.scan.enabled) EXPECT_TRUE(on);
-    EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.recursive || p.json || p.quiet);
+    EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.scan.unpackContainers ||
+                 p.recursive || p.json || p.quiet);
+    EXPECT_EQ(p.scan.unpackRatio * 1000 + (p.scan.unpackByteCap >> 30), 64004);
 
     const ParseResult full = Parse({"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL",
                                     "--json", "-q", "-C", "dir"});
@@ -37,6 +40,12 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
                 Parse({"--check", "f"}).options->scan.checkItems &&
                 Parse({"--help"}).options->help);
     EXPECT_EQ(Parse({"--", "-odd-name"}).options->path, "-odd-name");
+    const ParseResult unpack = Parse({"-U", "--unpack-ratio", "3", "--unpack-max", "5", "f"});
+    ASSERT_TRUE(unpack.options) << unpack.error;
+    EXPECT_TRUE(unpack.options->scan.unpackContainers &&
+                Parse({"--unpack", "f"}).options->scan.unpackContainers);
+    EXPECT_EQ(unpack.options->scan.unpackRatio, 3);
+    EXPECT_EQ(unpack.options->scan.unpackByteCap, 5 * 1024 * 1024);
     EXPECT_EQ(Parse({"-l", "-3", "f"}).options->scan.chunkCap, -3);
 }
 
@@ -49,6 +58,9 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
         {{"-l", "99999999999", "f"}, "the limit '99999999999' is not a whole number"},
         {{"-o"}, "option -o needs a value"},
         {{"-x", "f"}, "unknown option -x"},
+        {{"--unpack-ratio", "0", "f"},
+         "the value '0' of --unpack-ratio is not a whole number from 1 up"},
+        {{"--unpack-max"}, "option --unpack-max needs a value"},
         {{"a", "b"}, "more than one PATH given ('a', 'b')"}};
     for (const auto& [arguments, error] : rows) EXPECT_EQ(Parse(arguments).error, error);
     EXPECT_EQ(Parse({"-k", "", "f"}).error.rfind("unknown kind ''", 0), 0u);
@@ -57,6 +69,20 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
 TEST(JsonTextTest, QuotesEscapesAndRepairsText) {
     EXPECT_EQ(JsonQuoted("a\"b\\c\n\x01") + JsonQuoted("Αρχεία") + JsonQuoted("bad\xff\xc3"),
               "\"a\\\"b\\\\c\\n\\u0001\"\"Αρχεία\"\"bad\\ufffd\\ufffd\"");
+}
+
+// An item from a container gives the path to it as a list, from the source's name inward.
+TEST(JsonTextTest, ItemsFromContainersListTheirPath) {
+    const std::vector<std::string> inside = {"data.cab", "pics/a \"b\".bmp"};
+    FoundItem item{
+        "d/setup.exe", "setup.exe", ResourceKind::BMP, 5, 9, {}, "o/BMP/setup.exe_3.BMP", {},
+        inside};
+    EXPECT_EQ(TerminalSink::JsonLine(item),
+              "{\"source\": \"d/setup.exe\", \"kind\": \"BMP\", \"position\": 5, \"size\": 9, "
+              "\"output\": \"o/BMP/setup.exe_3.BMP\", \"inside\": [\"setup.exe\", \"data.cab\", "
+              "\"pics/a \\\"b\\\".bmp\"]}");
+    item.inside = {};
+    EXPECT_EQ(TerminalSink::JsonLine(item).find("inside"), std::string::npos);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ ScanSettings Defaults(const QString& language) {
 // Every option on, as the options dialog's tests start.
 ScanSettings AllOn() {
     ScanSettings s = Defaults(QStringLiteral("Default"));
-    s.limitSearch = s.readResources = s.checkItems = true;
+    s.limitSearch = s.readResources = s.checkItems = s.unpackContainers = true;
     return s;
 }
 }  // namespace
@@ -85,6 +85,7 @@ class SettingsTest : public QObject {
             "edited.conf",
             "[Morvane]\nSCAN_ICO=False\nSCAN_GIF=yes\nSCAN_JPG=fALSE\nlimit_search=1\n"
             "limit_search_value=3000000000\nread_resources=tRUE\ncheck_items=True\n"
+            "unpack_containers=TRUE\n"
             "SCAN_PNG=a, b\nLastFolder=a, b\nLanguage=a, b\nShow_Log=a, b\nSCAN_BMP=0\n"
             "SCAN_WAV=0\nSCAN_AVI=0\nSCAN_CUR=0\nSCAN_MID=0\nSCAN_ANI=0\nDelete_On_Exit=0\n"
             "SCAN_SUB-FOLDERS=0\nmake_folder_for_each_file=0\n"));
@@ -94,6 +95,7 @@ class SettingsTest : public QObject {
         expected.SetScans(ResourceKind::PNG, true);
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
+        expected.unpackContainers = true;
         QCOMPARE(LoadSettings(*edited), expected);
         QVERIFY(ReadShowLog(*edited));
     }

@@ -1,0 +1,229 @@
+// Containers made by the system's own archivers around planted media: every kind gives the media
+// back byte for byte from inside, nested containers and containers at odd offsets are found, and
+// each limit or damage is one log line with the rest of the source still scanned.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "LogFileSink.h"
+#include "RecordingSink.h"
+#include "ScanEngine.h"
+#include "SinkPair.h"
+#include "TempFolder.h"
+
+namespace morvane {
+namespace {
+
+using namespace test;
+
+Bytes Compose(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) Append(all, part);
+    return all;
+}
+
+bool HasTool(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+class ContainerTest : public ::testing::Test {
+  protected:
+    TempFolder temp;
+    std::string root = temp.path() + "out/";
+    RecordingSink observer;
+    StopToken stop;
+    // Three items that a checked scan writes exactly as they are.
+    const Bytes icon = MakeIcon32(), png = MakePng(7, 5), bmp = MakeBmp(3, 3);
+    const Bytes media = Compose({Filler(100), icon, Filler(61), png, Filler(30), bmp, Filler(20)});
+
+    // Runs `command` in the temporary folder; false when it fails.
+    bool Run(const std::string& command) const {
+        return std::system(
+                   ("cd '" + temp.path() + "' && (" + command + ") >/dev/null 2>&1").c_str()) == 0;
+    }
+
+    void Scan(const std::string& name, ScanOptions options = {}) {
+        observer = {};
+        options.checkItems = true;
+        options.unpackContainers = true;
+        LogFileSink log(
+            {NativeFileSystem(), root, "found", [] { return std::string("T"); }, &observer});
+        SinkPair sinks(log, observer);
+        ScanEngine({root}).ScanFile(temp.path() + name, options, sinks, stop);
+    }
+
+    // The items that came from inside a container, each as "inside:KIND".
+    std::vector<std::string> Unpacked() const {
+        std::vector<std::string> found;
+        for (const RecordedItem& item : observer.items)
+            if (!item.inside.empty())
+                found.push_back(item.inside + ":" + std::string(KindName(item.kind)));
+        return found;
+    }
+
+    // Whether the three planted items were written byte for byte from the entry `inside`.
+    void ExpectMedia(const std::string& inside) const {
+        std::vector<Bytes> written;
+        for (const RecordedItem& item : observer.items)
+            if (item.inside == inside) written.push_back(ReadFileBytes(item.output));
+        EXPECT_EQ(written, (std::vector<Bytes>{icon, bmp, png}))
+            << inside << " " << testing::PrintToString(Unpacked());
+    }
+};
+
+struct ContainerRow {
+    const char* tool;
+    const char* command;  // makes "c" from media.bin in the temporary folder
+    const char* inside;   // the name the planted media has inside it
+};
+
+TEST_F(ContainerTest, EachKindOfContainerGivesThePlantedItemsByteForByte) {
+    const std::vector<ContainerRow> rows = {
+        {"zip", "zip -q c media.bin && mv c.zip c", "media.bin"},
+        {"7zz", "7zz a -bso0 c.7z media.bin && mv c.7z c", "media.bin"},
+        {"gcab", "gcab -c -z c media.bin", "media.bin"},
+        {"tar", "tar czf c media.bin", "media.bin"},
+        {"tar", "tar cJf c media.bin", "media.bin"},
+        {"bzip2", "bzip2 -c media.bin > c", "data"},
+        {"zstd", "zstd -q -c media.bin > c", "data"},
+        {"cpio", "echo media.bin | cpio -o -H newc > c", "media.bin"},
+        {"xorriso", "mkdir -p iso && cp media.bin iso && xorriso -as mkisofs -quiet -o c iso",
+         "media.bin"},
+    };
+    temp.Write("media.bin", media);
+    for (const ContainerRow& row : rows) {
+        if (!HasTool(row.tool)) {
+            std::printf("skipped without %s: %s\n", row.tool, row.command);
+            continue;
+        }
+        ASSERT_TRUE(Run(std::string("rm -f c && ") + row.command)) << row.command;
+        Scan("c");
+        ExpectMedia(row.inside);
+        EXPECT_TRUE(observer.failures.empty()) << row.command;
+    }
+}
+
+// An MSI holds its icons as streams of the Icon table and its files in a cabinet it embeds.
+TEST_F(ContainerTest, MsiPackagesGiveTheirIconTableAndTheirEmbeddedCabinet) {
+    if (!HasTool("wixl")) GTEST_SKIP() << "wixl is not installed";
+    temp.Write("app.ico", icon);
+    temp.Write("media.bin", media);
+    temp.Write("p.wxs", ToBytes(R"(<?xml version="1.0" encoding="utf-8"?>
+<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
+ <Product Id="*" Name="P" Language="1033" Version="1.0.0" Manufacturer="M"
+          UpgradeCode="12345678-1234-1234-1234-123456789012">
+  <Package InstallerVersion="200" Compressed="yes"/>
+  <Media Id="1" Cabinet="data.cab" EmbedCab="yes"/>
+  <Icon Id="app.ico" SourceFile="app.ico"/>
+  <Property Id="ARPPRODUCTICON" Value="app.ico"/>
+  <Directory Id="TARGETDIR" Name="SourceDir"><Directory Id="ProgramFilesFolder">
+   <Directory Id="D" Name="P"><Component Id="C" Guid="12345678-1234-1234-1234-123456789013">
+    <File Id="media" Name="media.bin" Source="media.bin"/></Component></Directory>
+  </Directory></Directory>
+  <Feature Id="F" Level="1"><ComponentRef Id="C"/></Feature>
+ </Product>
+</Wix>)"));
+    ASSERT_TRUE(Run("wixl -o p.msi p.wxs"));
+    Scan("p.msi");
+    ExpectMedia("data.cab > media");
+    bool iconStream = false;
+    for (const RecordedItem& item : observer.items)
+        iconStream |= item.inside == "Icon.app.ico" && ReadFileBytes(item.output) == icon;
+    EXPECT_TRUE(iconStream);
+}
+
+// A cabinet in a zip appended at an odd offset to a program: found, named by both entries, and
+// numbered after the program's own item.
+TEST_F(ContainerTest, ContainersInsideContainersAtOddOffsetsAreOpenedAndNumberedAfterTheSource) {
+    if (!HasTool("zip") || !HasTool("gcab")) GTEST_SKIP() << "zip or gcab is not installed";
+    temp.Write("media.bin", media);
+    ASSERT_TRUE(Run("gcab -c -z inner.cab media.bin && zip -q -0 outer.zip inner.cab"));
+    const Bytes gif = MakeGif();
+    temp.Write("setup.exe", Compose({Filler(1001), gif, Filler(77),
+                                     ReadFileBytes(temp.path() + "outer.zip"), Filler(17)}));
+    Scan("setup.exe");
+    EXPECT_EQ(Unpacked(),
+              (std::vector<std::string>{"inner.cab > media.bin:ICO", "inner.cab > media.bin:BMP",
+                                        "inner.cab > media.bin:PNG"}));
+    ASSERT_EQ(observer.items.size(), 4u);
+    EXPECT_EQ(observer.items[0].output, root + "GIF/setup.exe_0.GIF");
+    EXPECT_EQ(observer.items[3].output, root + "PNG/setup.exe_3.PNG");
+    EXPECT_NE(std::find(observer.lines.begin(), observer.lines.end(),
+                        "PNG file found at offset: 2400,  Size: 178,  Inside: setup.exe > "
+                        "inner.cab > media.bin"),
+              observer.lines.end())
+        << testing::PrintToString(observer.lines);
+    // Without the option the same source gives only its own item.
+    observer = {};
+    ScanEngine({root}).ScanFile(temp.path() + "setup.exe", {.checkItems = true}, observer, stop);
+    EXPECT_EQ(observer.items.size(), 1u);
+}
+
+// Nine zips nested: the ninth is not opened, and the eight around it are.
+TEST_F(ContainerTest, TheNinthNestedContainerIsLeftUnopenedWithOneLogLine) {
+    if (!HasTool("zip")) GTEST_SKIP() << "zip is not installed";
+    temp.Write("z0", media);
+    std::string command = "true";
+    for (int level = 1; level <= 9; ++level) {
+        temp.Write("g" + std::to_string(level), Compose({Bytes(300, 0), MakeGif(), Bytes(300, 0)}));
+        command += " && zip -q z" + std::to_string(level) + ".zip z" + std::to_string(level - 1) +
+                   " g" + std::to_string(level) + " && mv z" + std::to_string(level) + ".zip z" +
+                   std::to_string(level);
+    }
+    ASSERT_TRUE(Run(command));
+    Scan("z9");
+    // z9 to z2 give their GIF; z1, the ninth level, holds g1 and the media, which stay unread.
+    EXPECT_EQ(observer.items.size(), 8u) << testing::PrintToString(Unpacked());
+    EXPECT_EQ(observer.failures,
+              (std::vector<std::string>{"1011 - A container nested more than 8 deep was not "
+                                        "opened: z9 > z8 > z7 > z6 > z5 > z4 > z3 > z2 > z1"}));
+}
+
+// Bad entries and bombs: each is one line, and what else the source holds is still found.
+TEST_F(ContainerTest, DamagedEncryptedAndOversizedEntriesAreOneLineEachAndLoseNothingElse) {
+    if (!HasTool("zip") || !HasTool("7zz")) GTEST_SKIP() << "zip or 7zz is not installed";
+    temp.Write("media.bin", media);
+    temp.Write("big.bin", Compose({Filler(300000, 2), Filler(300000, 3)}));
+    temp.Write("letters", Bytes(50 * 1024 * 1024, 'A'));
+    ASSERT_TRUE(
+        Run("zip -q plain.zip media.bin && zip -q -P secret plain.zip big.bin && "
+            "zip -q cut.zip media.bin big.bin && 7zz a -bso0 whole.7z media.bin && "
+            "gzip -c letters > bomb.gz"));
+    const auto bytes = [&](const std::string& name) { return ReadFileBytes(temp.path() + name); };
+    const Bytes cut = bytes("cut.zip"), whole7z = bytes("whole.7z");
+    const Bytes gif = MakeGif();
+    struct Row {
+        std::string name;
+        Bytes source;
+        std::string failure;
+        std::size_t items;  // the GIF in front and the media's three when they are read
+    };
+    const std::vector<Row> rows = {
+        {"encrypted", Compose({gif, bytes("plain.zip")}),
+         "1006 - An encrypted entry was not unpacked: encrypted > big.bin", 4},
+        {"truncated", Compose({gif, Bytes(cut.begin(), cut.end() - 200000)}),
+         "1008 - An entry ends early; only its unpacked part was scanned: truncated > big.bin", 4},
+        {"damaged", Compose({gif, Bytes(whole7z.begin(), whole7z.begin() + 40)}),
+         "1009 - A container is damaged; the rest of it was not read: damaged", 1},
+        {"bomb", Compose({gif, bytes("bomb.gz")}),
+         "1012 - The source's unpack limit was reached; its remaining entries were not read: "
+         "bomb > letters",
+         1},
+    };
+    for (const Row& row : rows) {
+        temp.Write(row.name, row.source);
+        Scan(row.name);
+        EXPECT_EQ(observer.failures, std::vector<std::string>{row.failure});
+        EXPECT_EQ(observer.items.size(), row.items) << row.name;
+    }
+    // The unpack limit is the source's, however its containers share it out.
+    temp.Write("two", Compose({bytes("plain.zip"), bytes("whole.7z")}));
+    Scan("two", {.unpackByteCap = 1000});
+    EXPECT_EQ(observer.failures.size(), 1u);
+    EXPECT_TRUE(observer.items.empty());
+}
+
+}  // namespace
+}  // namespace morvane
