@@ -114,7 +114,7 @@ class SettingsTest : public QObject {
         QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), s, false));
         QSettings direct(path, QSettings::IniFormat);
         direct.beginGroup("Morvane");
-        QCOMPARE(direct.childKeys().size(), 20);
+        QCOMPARE(direct.childKeys().size(), 21);
         QStringList texts;
         for (const char* key : {"Show_Log", "SCAN_ICO", "SCAN_CUR", "limit_search_value"})
             texts << direct.value(key).toString();
@@ -202,10 +202,10 @@ class SettingsTest : public QObject {
                 return boxes;
             };
             QVERIFY(dialog->Frame1()->isVisible() && !dialog->MeasuringLabel()->isVisible());
-            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(6, u'0'));  // the kinds' boxes
+            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(7, u'0'));  // the kinds' boxes
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible());
-            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(6, u'1'));
+            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(7, u'1'));
             QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
         });
         ShowOptionsDialog(nullptr, settings, messages_, QStringLiteral("Settings"));
