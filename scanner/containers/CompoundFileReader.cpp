@@ -65,8 +65,9 @@ class CompoundFileReader final : public ContainerReader {
         if ((shift_ != 9 && shift_ != 12) || Le16(header + 0x20) != kMiniShift) return false;
         sectorSize_ = std::size_t{1} << shift_;
         miniCutoff_ = Le32(header + 0x38);
+        // The header takes the first sector's room; sector 0 follows it.
         sectors_ = static_cast<std::uint32_t>(
-            std::min<std::int64_t>((file_.Length() >> shift_), 0x7FFFFFFF));
+            std::clamp<std::int64_t>((file_.Length() >> shift_) - 1, 0, 0x7FFFFFFF));
         return ReadFat(header) && ReadDirectory(Le32(header + 0x30)) &&
                ReadMiniFat(Le32(header + 0x3C));
     }
