@@ -2,6 +2,7 @@
 
 #include "containers/ArchiveReader.h"
 #include "containers/CompoundFileReader.h"
+#include "containers/NsisReader.h"
 
 namespace morvane {
 
@@ -30,7 +31,7 @@ std::unique_ptr<ContainerReader> OpenFormat(SourceFile& source, std::int64_t len
         case ContainerFormat::CompoundFile:
             return OpenCompoundFile(source, length, candidate.offset);
         case ContainerFormat::Nsis:
-            return nullptr;
+            return OpenNsis(source, length, candidate.offset, failure);
         default:
             if (!ArchivesReadable()) {
                 failure = OpenFailure::Unavailable;
