@@ -134,6 +134,50 @@ TEST_F(ContainerTest, MsiPackagesGiveTheirIconTableAndTheirEmbeddedCabinet) {
     EXPECT_TRUE(iconStream);
 }
 
+// NSIS installers made by makensis, solid and file by file, LZMA and deflate; bzip2, which NSIS
+// writes in a form of its own, is one line.
+TEST_F(ContainerTest, NsisInstallersGiveTheFilesTheirScriptExtracts) {
+    if (!HasTool("makensis")) GTEST_SKIP() << "makensis is not installed";
+    temp.Write("media.bin", media);
+    for (const char* compressor : {"/SOLID lzma", "lzma", "zlib", "/SOLID zlib", "bzip2"}) {
+        const std::string script = std::string("OutFile setup.exe\nSetCompressor ") + compressor +
+                                   "\nRequestExecutionLevel user\nSection\nSetOutPath "
+                                   "$PLUGINSDIR\nFile media.bin\nSectionEnd\n";
+        temp.Write("s.nsi", ToBytes(script));
+        ASSERT_TRUE(Run("makensis -V1 s.nsi")) << compressor;
+        Scan("setup.exe");
+        if (std::string(compressor) == "bzip2") {
+            EXPECT_EQ(observer.failures,
+                      std::vector<std::string>{"1007 - An entry packed by a method this program "
+                                               "cannot unpack was not read: setup.exe"});
+            EXPECT_TRUE(Unpacked().empty());
+        } else {
+            ExpectMedia("$PLUGINSDIR/media.bin");
+            EXPECT_TRUE(observer.failures.empty()) << compressor;
+        }
+    }
+}
+
+// Debian's win32-loader installer keeps two bitmaps LZMA-packed after its stub: each is written
+// whole, as the archive tool extracts it, beside the stub's own items.
+TEST_F(ContainerTest, Win32LoaderGivesItsPayloadBitmaps) {
+    const std::string installer = "/usr/share/win32/win32-loader.exe";
+    if (!FileExists(installer)) GTEST_SKIP() << "the win32-loader package is not installed";
+    temp.Write("win32-loader.exe", ReadFileBytes(installer));
+    Scan("win32-loader.exe", {});
+    std::vector<std::int64_t> bitmaps;
+    for (const RecordedItem& item : observer.items)
+        if (item.kind == ResourceKind::BMP && item.inside == "$5") {
+            const Bytes bytes = ReadFileBytes(item.output);
+            // A whole bitmap: its header's size is its length.
+            ASSERT_GT(bytes.size(), 6u);
+            EXPECT_EQ(bytes[2] | bytes[3] << 8 | bytes[4] << 16, static_cast<int>(bytes.size()));
+            bitmaps.push_back(static_cast<std::int64_t>(bytes.size()));
+        }
+    EXPECT_EQ(bitmaps, (std::vector<std::int64_t>{24694, 25974}));
+    EXPECT_TRUE(observer.failures.empty());
+}
+
 // A cabinet in a zip appended at an odd offset to a program: found, named by both entries, and
 // numbered after the program's own item.
 TEST_F(ContainerTest, ContainersInsideContainersAtOddOffsetsAreOpenedAndNumberedAfterTheSource) {
