@@ -3,6 +3,7 @@
 // each limit or damage is one log line with the rest of the source still scanned.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -202,6 +203,34 @@ TEST_F(ContainerTest, ContainersInsideContainersAtOddOffsetsAreOpenedAndNumbered
     // Without the option the same source gives only its own item.
     observer = {};
     ScanEngine({root}).ScanFile(temp.path() + "setup.exe", {.checkItems = true}, observer, stop);
+    EXPECT_EQ(observer.items.size(), 1u);
+}
+
+// An image whose one file is the whole image (here with a GIF after it): that file is scanned once,
+// and the image inside it is not opened again. (A quine zip
+// does the same through its deflate stream; an ISO's extent can simply point at sector 0.)
+TEST_F(ContainerTest, AContainerThatHoldsItselfIsOpenedOnce) {
+    if (!HasTool("xorriso")) GTEST_SKIP() << "xorriso is not installed";
+    temp.Write("d/self.bin", Filler(3000));
+    ASSERT_TRUE(Run("xorriso -as mkisofs -quiet -o q.iso d"));
+    Bytes image = ReadFileBytes(temp.path() + "q.iso");
+    const std::string name = "SELF.BIN;1";
+    const auto found = std::search(image.begin(), image.end(), name.begin(), name.end());
+    ASSERT_NE(found, image.end());
+    // The directory record's extent (both-endian) and data length, 33 bytes before the name.
+    const std::size_t record = static_cast<std::size_t>(found - image.begin()) - 33;
+    const auto size = static_cast<std::uint32_t>(image.size());
+    for (int i = 0; i < 4; ++i) {
+        image[record + 2 + i] = image[record + 9 - i] = 0;
+        image[record + 10 + i] = image[record + 17 - i] =
+            static_cast<std::uint8_t>(size >> (8 * i));
+    }
+    temp.Write("q2.iso", Compose({image, MakeGif(), Filler(10)}));
+    Scan("q2.iso");
+    EXPECT_EQ(observer.failures,
+              std::vector<std::string>{"1010 - An entry holds its own container and was not "
+                                       "opened again: q2.iso > self.bin > self.bin"});
+    // The image, read once as the file inside it, is not read again; the GIF after it is found.
     EXPECT_EQ(observer.items.size(), 1u);
 }
 
