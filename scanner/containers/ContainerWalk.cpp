@@ -43,7 +43,8 @@ void ContainerWalk::Run(SourceFile& source, std::int64_t length) {
 
 void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, int level) {
     std::vector<ContainerCandidate> candidates;
-    if (std::error_code error = FindContainers(source, length, candidates)) sink_.Failure(error);
+    const std::int64_t searched = std::min(length, limits_.searched);
+    if (std::error_code error = FindContainers(source, searched, candidates)) sink_.Failure(error);
     std::int64_t covered = 0;  // candidates before this lie inside a container already read
     for (const ContainerCandidate& candidate : candidates) {
         if (limitReached_ || stop_.StopRequested()) return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ struct WalkLimits {
     std::int64_t bytes = 0;                        // unpacked from the whole source
     std::int64_t entries = 100000;                 // read from the whole source
     std::int64_t memory = std::int64_t{64} << 20;  // entries held in memory at once
+    // Containers are looked for in this many first bytes of a source or an entry.
+    std::int64_t searched = std::numeric_limits<std::int64_t>::max();
 };
 
 class ContainerWalk {

@@ -75,6 +75,8 @@ std::int64_t UnpackContainers(const UnpackRequest& request, SearchPhase& search)
                  length > INT64_MAX / std::max<std::int64_t>(request.options.unpackRatio, 1)
                      ? INT64_MAX
                      : length * request.options.unpackRatio);
+    // Containers are looked for where the search looks for items: in the first chunks only.
+    limits.searched = std::max<std::int64_t>(request.options.chunkCap, 0) * kChunkSize;
     EngineEntries entries(request, search);
     ContainerWalk walk(request.name, limits, request.sink, request.stop, entries);
     walk.Run(*source, length);
