@@ -11,6 +11,7 @@
 #include "containers/CompoundFileReader.h"
 #include "containers/ContainerFinder.h"
 #include "containers/ContainerReader.h"
+#include "containers/NsisReader.h"
 
 using namespace morvane;
 
@@ -54,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the signature first.
     if (auto reader = OpenCompoundFile(*source, length, 0)) ReadAll(*reader);
     CompoundEntryName({data, size}, size / 2);
+    NsisString({data, size}, 0, (size & 1) != 0);
     return 0;
 }

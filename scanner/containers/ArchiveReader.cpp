@@ -131,7 +131,12 @@ class ArchiveReader final : public ContainerReader {
         return {static_cast<std::size_t>(got), {}};
     }
 
-    std::int64_t Extent() const override { return furthest_; }
+    // The bytes the format has taken from the source, not those read ahead of it: a zip's
+    // reader stops at its central directory, so a container appended after it is still found.
+    std::int64_t Extent() const override {
+        const la_int64_t consumed = archive_filter_bytes(archive_, -1);
+        return consumed > 0 ? consumed : furthest_;
+    }
 
   private:
     static constexpr int kNoFirst = -100;

@@ -179,22 +179,24 @@ TEST_F(ContainerTest, Win32LoaderGivesItsPayloadBitmaps) {
     EXPECT_TRUE(observer.failures.empty());
 }
 
-// A cabinet in a zip appended at an odd offset to a program: found, named by both entries, and
-// numbered after the program's own item.
+// A cabinet in a zip appended at an odd offset to a program, and the same cabinet after the zip:
+// both found, named by their entries, and numbered after the program's own item.
 TEST_F(ContainerTest, ContainersInsideContainersAtOddOffsetsAreOpenedAndNumberedAfterTheSource) {
     if (!HasTool("zip") || !HasTool("gcab")) GTEST_SKIP() << "zip or gcab is not installed";
     temp.Write("media.bin", media);
     ASSERT_TRUE(Run("gcab -c -z inner.cab media.bin && zip -q -0 outer.zip inner.cab"));
     const Bytes gif = MakeGif();
-    temp.Write("setup.exe", Compose({Filler(1001), gif, Filler(77),
-                                     ReadFileBytes(temp.path() + "outer.zip"), Filler(17)}));
+    temp.Write("setup.exe",
+               Compose({Filler(1001), gif, Filler(77), ReadFileBytes(temp.path() + "outer.zip"),
+                        Filler(17), ReadFileBytes(temp.path() + "inner.cab")}));
     Scan("setup.exe");
     EXPECT_EQ(Unpacked(),
               (std::vector<std::string>{"inner.cab > media.bin:ICO", "inner.cab > media.bin:BMP",
-                                        "inner.cab > media.bin:PNG"}));
-    ASSERT_EQ(observer.items.size(), 4u);
+                                        "inner.cab > media.bin:PNG", "media.bin:ICO",
+                                        "media.bin:BMP", "media.bin:PNG"}));
+    ASSERT_EQ(observer.items.size(), 7u);
     EXPECT_EQ(observer.items[0].output, root + "GIF/setup.exe_0.GIF");
-    EXPECT_EQ(observer.items[3].output, root + "PNG/setup.exe_3.PNG");
+    EXPECT_EQ(observer.items[6].output, root + "PNG/setup.exe_6.PNG");
     EXPECT_NE(std::find(observer.lines.begin(), observer.lines.end(),
                         "PNG file found at offset: 2400,  Size: 178,  Inside: setup.exe > "
                         "inner.cab > media.bin"),
