@@ -38,7 +38,8 @@ class ScanErrorCategory final : public std::error_category {
                 return "The source's containers hold more than 100000 entries; the rest were not "
                        "read";
             case ScanErrc::UnpackUnavailable:
-                return "This build cannot unpack archives; only compound files were opened";
+                return "This build cannot unpack archives or packed installers; compound files "
+                       "are still opened";
         }
         return "Unknown scanner error";
     }

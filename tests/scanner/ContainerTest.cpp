@@ -13,6 +13,7 @@
 #include "ScanEngine.h"
 #include "SinkPair.h"
 #include "TempFolder.h"
+#include "containers/EntryBuffer.h"
 
 namespace morvane {
 namespace {
@@ -298,6 +299,28 @@ TEST_F(ContainerTest, DamagedEncryptedAndOversizedEntriesAreOneLineEachAndLoseNo
     Scan("two", {.unpackByteCap = 1000});
     EXPECT_EQ(observer.failures.size(), 1u);
     EXPECT_TRUE(observer.items.empty());
+}
+
+// Entries share one memory allowance; one that would pass it moves to a scratch file, reads back
+// the same, and gives the allowance back when it goes.
+TEST(EntryBufferTest, AnEntryPastTheAllowanceMovesToAScratchFile) {
+    std::int64_t allowance = 100;
+    const Bytes bytes = Filler(250, 7);
+    {
+        EntryBuffer small(allowance), large(allowance);
+        ASSERT_FALSE(small.Append(bytes.data(), 60));
+        EXPECT_EQ(allowance, 40);
+        for (std::size_t at = 0; at < bytes.size(); at += 50)
+            ASSERT_FALSE(large.Append(bytes.data() + at, 50));
+        EXPECT_EQ(allowance, 40);  // the large one holds none of it
+        Bytes back(bytes.size() + 10);
+        const ReadResult got = large.ReadAt(0, back.data(), back.size());
+        EXPECT_EQ(Bytes(back.begin(), back.begin() + static_cast<std::ptrdiff_t>(got.bytes)),
+                  bytes);
+        EXPECT_EQ(large.ReadAt(240, back.data(), 20).bytes, 10u);
+        EXPECT_EQ(small.ReadAt(59, back.data(), 5).bytes, 1u);
+    }
+    EXPECT_EQ(allowance, 100);
 }
 
 }  // namespace
