@@ -180,6 +180,27 @@ TEST_F(ContainerTest, Win32LoaderGivesItsPayloadBitmaps) {
     EXPECT_TRUE(observer.failures.empty());
 }
 
+// A cabinet of Wine's shell32.dll gives, with the resource pass, every icon group the library
+// itself gives.
+TEST_F(ContainerTest, ACabinetOfALibraryGivesTheLibrarysIconGroups) {
+    const std::string library = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/shell32.dll";
+    if (!FileExists(library) || !HasTool("gcab")) GTEST_SKIP() << "no Wine shell32.dll or gcab";
+    temp.Write("shell32.dll", ReadFileBytes(library));
+    ASSERT_TRUE(Run("gcab -c -z shell.cab shell32.dll"));
+    const auto groups = [&](const std::string& source, bool inside) {
+        Scan(source, {.readResources = true});
+        std::vector<Bytes> found;
+        for (const RecordedItem& item : observer.items)
+            if (item.fromResource && item.kind == ResourceKind::ICO &&
+                item.inside.empty() != inside)
+                found.push_back(ReadFileBytes(item.output));
+        return found;
+    };
+    const std::vector<Bytes> direct = groups("shell32.dll", false);
+    EXPECT_GT(direct.size(), 10u);
+    EXPECT_EQ(groups("shell.cab", true), direct);
+}
+
 // A cabinet in a zip appended at an odd offset to a program, and the same cabinet after the zip:
 // both found, named by their entries, and numbered after the program's own item.
 TEST_F(ContainerTest, ContainersInsideContainersAtOddOffsetsAreOpenedAndNumberedAfterTheSource) {
