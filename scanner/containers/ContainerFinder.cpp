@@ -126,7 +126,9 @@ void FindCandidates(std::span<const std::uint8_t> bytes, std::size_t searched, s
 
 std::error_code FindContainers(SourceFile& source, std::int64_t length,
                                std::vector<ContainerCandidate>& out) {
-    std::vector<std::uint8_t> buffer(kPiece + kLookAhead);
+    // Entries are mostly small: the buffer is no larger than the source needs.
+    std::vector<std::uint8_t> buffer(
+        static_cast<std::size_t>(std::min<std::int64_t>(length, kPiece)) + kLookAhead);
     std::error_code failure;
     for (std::int64_t base = 0; base < length && out.size() < kCandidateLimit;
          base += static_cast<std::int64_t>(kPiece)) {
