@@ -62,6 +62,7 @@ class EngineEntries final : public EntryScanner {
 }  // namespace
 
 std::int64_t UnpackContainers(const UnpackRequest& request, SearchPhase& search) {
+    if (request.stop.StopRequested()) return 0;
     std::error_code error;
     std::unique_ptr<SourceFile> source = request.fileSystem.OpenSource(request.path, error);
     if (!source) {

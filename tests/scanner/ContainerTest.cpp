@@ -13,6 +13,7 @@
 #include "ScanEngine.h"
 #include "SinkPair.h"
 #include "TempFolder.h"
+#include "containers/ContainerWalk.h"
 #include "containers/EntryBuffer.h"
 
 namespace morvane {
@@ -320,6 +321,38 @@ TEST_F(ContainerTest, DamagedEncryptedAndOversizedEntriesAreOneLineEachAndLoseNo
     Scan("two", {.unpackByteCap = 1000});
     EXPECT_EQ(observer.failures.size(), 1u);
     EXPECT_TRUE(observer.items.empty());
+}
+
+// The walk reads no more entries than its limit from a whole source, however its containers
+// share them out, and says so once.
+TEST_F(ContainerTest, TheEntryLimitIsTheSourcesAndToldOnce) {
+    if (!HasTool("zip")) GTEST_SKIP() << "zip is not installed";
+    for (const char* name : {"a", "b", "c"}) temp.Write(name, ToBytes(name));
+    ASSERT_TRUE(Run("zip -q one.zip a b && zip -q two.zip c a b"));
+    temp.Write("both", Compose({ReadFileBytes(temp.path() + "one.zip"),
+                                ReadFileBytes(temp.path() + "two.zip")}));
+    struct Names final : EntryScanner {
+        std::vector<std::string> seen;
+        void ScanEntry(SourceFile&, std::span<const std::string> inside) override {
+            seen.push_back(inside.back());
+        }
+    } names;
+    struct Failures final : ScanSink {
+        std::vector<std::string> told;
+        void ContainerFailed(const ContainerFailure& f) override {
+            told.push_back(std::string(f.where) + ": " + std::to_string(f.why.value()));
+        }
+    } failures;
+    std::error_code error;
+    auto source = NativeFileSystem().OpenSource(temp.path() + "both", error);
+    ASSERT_TRUE(source);
+    WalkLimits limits;
+    limits.bytes = 1000;
+    limits.entries = 3;
+    ContainerWalk walk("both", limits, failures, stop, names);
+    walk.Run(*source, source->Length());
+    EXPECT_EQ(names.seen, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(failures.told, std::vector<std::string>{"both: 1013"});
 }
 
 // Entries share one memory allowance; one that would pass it moves to a scratch file, reads back
