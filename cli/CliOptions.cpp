@@ -46,8 +46,8 @@ std::optional<std::int32_t> ParseLimit(const std::string& text) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [-D] "
-           "[-j N] [--json] [-q] PATH\n"
+    return "Usage: morvane-scan [-o DIR] [-k KINDS] [-l MIB] [-r] [-p PATTERN] [-R] [-C] [-U] "
+           "[-D] [-j N] [--json] [-q] PATH\n"
            "Carves icons, cursors, animated cursors, bitmaps, JPEG, GIF and PNG pictures, wave\n"
            "sounds, AVI videos and MIDI songs out of PATH (a file, or every file of a folder).\n"
            "\n"
@@ -72,6 +72,16 @@ std::string UsageText() {
            "  -j N, --threads N\n"
            "              search on N threads (default 0: one per processor); the output is\n"
            "              the same for any N\n"
+           "  -U, --unpack\n"
+           "              also open the containers found in each file, at its start or anywhere\n"
+           "              inside it (zip and the documents and packages built on it, 7z, cab,\n"
+           "              rar, ISO 9660, tar, cpio, gzip, bzip2, xz, zstd and lzma streams,\n"
+           "              and OLE compound files such as MSI packages), and scan every file\n"
+           "              they hold, opening containers inside containers up to 8 deep\n"
+           "  --unpack-ratio N\n"
+           "              unpack at most N times each file's size from it (default: 64)\n"
+           "  --unpack-max MIB\n"
+           "              and at most MIB mebibytes from each file (default: 4096)\n"
            "  --json      print one JSON object per extracted item on standard output\n"
            "  -q          no progress bar\n"
            "  --help      show this text\n"
@@ -114,6 +124,18 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
             options.scan.readResources = true;
         } else if (arg == "-D" || arg == "--distinct") {
             options.scan.distinctItems = true;
+        } else if (arg == "-U" || arg == "--unpack") {
+            options.scan.unpackContainers = true;
+        } else if (arg == "--unpack-ratio" || arg == "--unpack-max") {
+            if (!value(text)) return {std::nullopt, "option " + arg + " needs a value"};
+            const std::optional<std::int32_t> number = ParseLimit(text);
+            if (!number || *number < 1)
+                return {std::nullopt,
+                        "the value '" + text + "' of " + arg + " is not a whole number from 1 up"};
+            if (arg == "--unpack-ratio")
+                options.scan.unpackRatio = *number;
+            else
+                options.scan.unpackByteCap = std::int64_t{*number} << 20;
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "-j" || arg == "--threads") {

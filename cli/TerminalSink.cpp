@@ -15,11 +15,18 @@ std::string TerminalSink::JsonLine(const FoundItem& item) {
     if (item.origin)
         from = *item.origin == ItemOrigin::Resource ? ", \"from\": \"resource\""
                                                     : ", \"from\": \"signature\"";
+    std::string inside;
+    if (!item.inside.empty()) {
+        inside = ", \"inside\": [" + JsonQuoted(item.name);
+        for (const std::string& entry : item.inside) inside += ", " + JsonQuoted(entry);
+        inside += "]";
+    }
     return "{\"source\": " + JsonQuoted(item.source) +
            ", \"kind\": " + JsonQuoted(KindName(item.kind)) +
            ", \"position\": " + std::to_string(item.position) +
            ", \"size\": " + std::to_string(item.size) + ", \"output\": " + JsonQuoted(item.output) +
-           from + (item.sameAs.empty() ? "" : ", \"same_as\": " + JsonQuoted(item.sameAs)) + "}";
+           from + inside +
+           (item.sameAs.empty() ? "" : ", \"same_as\": " + JsonQuoted(item.sameAs)) + "}";
 }
 
 std::string TerminalSink::FolderMessage(const FoldersFailure& failure) {

@@ -12,6 +12,10 @@ set(CMAKE_RC_COMPILER ${MORVANE_MINGW_PREFIX}-windres)
 
 # Headers and libraries come from the MinGW sysroot only; build tools from the host.
 set(CMAKE_FIND_ROOT_PATH /usr/${MORVANE_MINGW_PREFIX})
+# The libraries scripts/build-windows-deps makes (libarchive and what it unpacks with).
+if(MORVANE_WINDOWS_DEPS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${MORVANE_WINDOWS_DEPS})
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -12,18 +12,19 @@ ItemExtraction::~ItemExtraction() {
 }
 
 std::string ItemExtraction::Output(const AcceptedItem& item, std::size_t index) const {
-    return OutputName(setup_.outputRoot, item.kind, source_.name, static_cast<std::int64_t>(index));
+    return OutputName(setup_.outputRoot, item.kind, source_.name,
+                      source_.firstNumber + static_cast<std::int64_t>(index));
 }
 
 void ItemExtraction::WriteUpTo(const std::vector<AcceptedItem>& accepted) {
     for (std::size_t i = outcomes_.size(); i < accepted.size(); ++i) {
-        if (!opened_) {
+        if (!opened_ && source_.open == nullptr) {
             opened_ = true;
             file_ = setup_.fileSystem.OpenSource(source_.path, openError_);
         }
         const AcceptedItem& item = accepted[i];
         // Without the source every item fails with the one error already told.
-        if (!file_ && !item.built) {
+        if (!Reader() && !item.built) {
             outcomes_.push_back({openError_, true, {}});
             continue;
         }
@@ -35,12 +36,12 @@ void ItemExtraction::WriteUpTo(const std::vector<AcceptedItem>& accepted) {
 }
 
 ItemExtraction::Outcome ItemExtraction::Write(const AcceptedItem& item, const std::string& output) {
-    return {writer_.Write(file_.get(), source_.length, item, output), false, {}};
+    return {writer_.Write(Reader(), source_.length, item, output), false, {}};
 }
 
 ItemExtraction::Outcome ItemExtraction::WriteDistinct(const AcceptedItem& item,
                                                       const std::string& output) {
-    if (const std::error_code error = writer_.Read(file_.get(), source_.length, item, bytes_))
+    if (const std::error_code error = writer_.Read(Reader(), source_.length, item, bytes_))
         return {error, false, {}};
     if (std::optional<std::string> earlier = setup_.distinct->Earlier(bytes_))
         return {{}, false, std::move(*earlier)};
@@ -64,9 +65,9 @@ std::int64_t ItemExtraction::Tell(const std::vector<AcceptedItem>& accepted, std
         std::optional<ItemOrigin> origin;
         if (source_.resourceMode)
             origin = item.built ? ItemOrigin::Resource : ItemOrigin::Signature;
-        const FoundItem found{source_.path,    source_.name,      item.kind,
-                              item.offset + 1, item.size,         origin,
-                              output,          item.resourceName, outcome.sameAs};
+        const FoundItem found{source_.path,   source_.name,  item.kind, item.offset + 1,
+                              item.size,      origin,        output,    item.resourceName,
+                              outcome.sameAs, source_.inside};
         if (outcome.error)
             sink.ItemFailed(found, {outcome.error, outcome.sourceUnreadable});
         else

@@ -26,6 +26,11 @@ struct ExtractionSource {
     bool resourceMode = false;
     // Checked items: each file ends where its structure does, without the line break after it.
     bool checkedItems = false;
+    // An entry of a container: it is read from here rather than opened again by its path, its
+    // items are numbered on from `firstNumber`, and they name the entry.
+    SourceFile* open = nullptr;
+    std::int64_t firstNumber = 0;
+    std::vector<std::string> inside = {};
 };
 
 class ItemExtraction {
@@ -61,6 +66,7 @@ class ItemExtraction {
     Outcome Write(const AcceptedItem& item, const std::string& output);
     Outcome WriteDistinct(const AcceptedItem& item, const std::string& output);
     std::string Output(const AcceptedItem& item, std::size_t index) const;
+    SourceFile* Reader() const noexcept { return source_.open ? source_.open : file_.get(); }
 
     ExtractionSource source_;
     Setup setup_;

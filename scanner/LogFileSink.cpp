@@ -63,7 +63,19 @@ void LogFileSink::ItemWritten(const FoundItem& item) {
         if (earlier.starts_with(setup_.outputRoot)) earlier.remove_prefix(setup_.outputRoot.size());
         line += ",  Same as: " + std::string(earlier);
     }
+    if (!item.inside.empty()) line += ",  Inside: " + InsideText(item.name, item.inside);
     Write(line, LogLineKind::Item);
+}
+
+std::string LogFileSink::InsideText(std::string_view source, std::span<const std::string> inside) {
+    std::string text(source);
+    for (const std::string& entry : inside) text += " > " + entry;
+    return text;
+}
+
+void LogFileSink::ContainerFailed(const ContainerFailure& failure) {
+    hadFailure_ = true;
+    Write(FailureText(failure.why) + ": " + std::string(failure.where), LogLineKind::Failure);
 }
 
 // The failure comes before the item's line; a source that could not be read again was logged

@@ -43,6 +43,7 @@ class LogFileSink final : public ScanSink {
     // the listener; the lines then reach only the listener.
     void SearchBegun(const SourceStart& start) override;
     void Failure(const std::error_code& error) override;
+    void ContainerFailed(const ContainerFailure& failure) override;
     void ItemWritten(const FoundItem& item) override;
     void ItemFailed(const FoundItem& item, const ItemFailure& failure) override;
     // The count and end lines, then the log is closed.
@@ -52,6 +53,8 @@ class LogFileSink final : public ScanSink {
     bool HadFailure() const noexcept { return hadFailure_; }
 
     static std::string ItemLine(ResourceKind kind, std::int64_t position, std::int64_t size);
+    // "setup.exe > $PLUGINSDIR/modern-wizard.bmp": a source's name, then entries inward.
+    static std::string InsideText(std::string_view source, std::span<const std::string> inside);
 
   private:
     void Write(std::string_view line, LogLineKind kind);

@@ -13,6 +13,7 @@
 #include "SearchPhase.h"
 #include "SearchPool.h"
 #include "SignatureTable.h"
+#include "containers/UnpackContainers.h"
 
 namespace morvane {
 
@@ -61,6 +62,9 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     std::error_code error;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
         summary.itemsLogged = Scan(scanned, *source);
+        // The files its containers hold, after the source's own items.
+        if (options.unpackContainers && source->Length() > 0)
+            summary.itemsLogged += UnpackContainers(scanned, summary.itemsLogged);
     } else {
         sink.Failure(error);
     }
@@ -102,19 +106,50 @@ std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
             [&](std::int64_t page) { return pool->TakePage(*taken.source, page); }, write);
         pool->Release(taken.source);
     } else {
-        if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
-        const std::vector<SignatureRow> table = BuildSignatureTable(options);
-        const std::int64_t chunks = ChunkCount(length, options);
-        accepted = &search_->Run(
-            source, length, context,
-            [&](std::int64_t page) {
-                const std::int64_t first = page * kPageChunks;
-                return pageSearch_->Search({source, length, options, table, first,
-                                            std::min(kPageChunks, chunks - first), page > 0});
-            },
-            write);
+        accepted = &SearchHere(source, length, context, write);
     }
     return extraction.Tell(*accepted, accepted->size(), scanned.sink);
+}
+
+// The pages searched on this thread, one after the other, as they are taken.
+const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std::int64_t length,
+                                                        const SearchPhase::Context& context,
+                                                        const SearchPhase::Taken& taken) {
+    if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
+    const ScanOptions& options = context.options;
+    const std::vector<SignatureRow> table = BuildSignatureTable(options);
+    const std::int64_t chunks = ChunkCount(length, options);
+    return search_->Run(
+        source, length, context,
+        [&](std::int64_t page) {
+            const std::int64_t first = page * kPageChunks;
+            return pageSearch_->Search({source, length, options, table, first,
+                                        std::min(kPageChunks, chunks - first), page > 0});
+        },
+        taken);
+}
+
+// Each entry is searched here and its items written as the source's, numbered on after its own.
+std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t found) {
+    const ScanOptions& options = scanned.options;
+    const EntryScan scanEntry = [&](SourceFile& searched, SourceFile& entry,
+                                    std::int64_t firstNumber, std::span<const std::string> inside) {
+        ExtractionSource held{scanned.path, scanned.name, entry.Length(), options.readResources,
+                              options.checkItems};
+        held.open = &entry;
+        held.firstNumber = firstNumber;
+        held.inside.assign(inside.begin(), inside.end());
+        ItemExtraction extraction(std::move(held),
+                                  {setup_.outputRoot, *setup_.fileSystem,
+                                   options.distinctItems ? distinct_.get() : nullptr});
+        const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
+        const std::vector<AcceptedItem>& accepted = SearchHere(
+            searched, searched.Length(), context,
+            [&](const std::vector<AcceptedItem>& taken) { extraction.WriteUpTo(taken); });
+        return extraction.Tell(accepted, accepted.size(), scanned.sink);
+    };
+    return morvane::UnpackContainers({scanned.path, scanned.name, options, scanned.sink,
+                                      scanned.stop, found, *setup_.fileSystem, scanEntry});
 }
 
 SearchPool* ScanEngine::Pool(const ScanOptions& options) {

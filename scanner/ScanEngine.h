@@ -14,13 +14,13 @@
 #include "ItemWriter.h"
 #include "ScanOptions.h"
 #include "ScanSink.h"
+#include "SearchPhase.h"
 #include "StopToken.h"
 
 namespace morvane {
 
 class DistinctItems;
 class PageSearch;
-class SearchPhase;
 class SearchPool;
 
 struct ScanSummary {
@@ -68,6 +68,11 @@ class ScanEngine {
     };
     // Searches the source and writes its items; returns how many were told.
     std::int64_t Scan(const Scanned& scanned, SourceFile& source);
+    const std::vector<AcceptedItem>& SearchHere(SourceFile& source, std::int64_t length,
+                                                const SearchPhase::Context& context,
+                                                const SearchPhase::Taken& taken);
+    // The items of the files the source's containers hold; `found` of its own came before.
+    std::int64_t UnpackContainers(const Scanned& scanned, std::int64_t found);
     SearchPool* Pool(const ScanOptions& options);
 
     ScanSetup setup_;

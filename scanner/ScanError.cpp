@@ -20,6 +20,26 @@ class ScanErrorCategory final : public std::error_category {
                 return "Part of a program's resource table could not be read";
             case ScanErrc::ResourceSectionTooLarge:
                 return "A program's resource section is too large to read";
+            case ScanErrc::EntryEncrypted:
+                return "An encrypted entry was not unpacked";
+            case ScanErrc::EntryMethodUnknown:
+                return "An entry packed by a method this program cannot unpack was not read";
+            case ScanErrc::EntryTruncated:
+                return "An entry ends early; only its unpacked part was scanned";
+            case ScanErrc::ContainerDamaged:
+                return "A container is damaged; the rest of it was not read";
+            case ScanErrc::ContainerHoldsItself:
+                return "An entry holds its own container and was not opened again";
+            case ScanErrc::ContainersTooDeep:
+                return "A container nested more than 8 deep was not opened";
+            case ScanErrc::UnpackLimitReached:
+                return "The source's unpack limit was reached; its remaining entries were not read";
+            case ScanErrc::EntryLimitReached:
+                return "The source's containers hold more than 100000 entries; the rest were not "
+                       "read";
+            case ScanErrc::UnpackUnavailable:
+                return "This build cannot unpack archives or packed installers; compound files "
+                       "are still opened";
         }
         return "Unknown scanner error";
     }

@@ -12,6 +12,16 @@ enum class ScanErrc {
     NotARegularFile = 1003,
     ResourceTableDamaged = 1004,  // part of a program's resource table points outside it
     ResourceSectionTooLarge = 1005,
+    // What a container's entries can come to instead of being scanned.
+    EntryEncrypted = 1006,
+    EntryMethodUnknown = 1007,
+    EntryTruncated = 1008,  // the part that was unpacked is scanned
+    ContainerDamaged = 1009,
+    ContainerHoldsItself = 1010,
+    ContainersTooDeep = 1011,
+    UnpackLimitReached = 1012,
+    EntryLimitReached = 1013,
+    UnpackUnavailable = 1014,
 };
 
 const std::error_category& ScanCategory() noexcept;

@@ -32,6 +32,13 @@ struct ScanOptions {
     bool distinctItems = false;
 
     bool operator==(const ScanOptions&) const = default;
+    // Containers (archives, cabinets, compound files, installers) found in a source are opened
+    // and every file they hold is scanned in turn. Off, no container is looked for.
+    bool unpackContainers = false;
+    // Per source, the most bytes unpacked from its containers: this many times its size, and
+    // never more than `unpackByteCap`.
+    std::int64_t unpackRatio = 64;
+    std::int64_t unpackByteCap = std::int64_t{4} << 30;
 
     bool IsEnabled(ResourceKind kind) const noexcept { return enabled[KindIndex(kind)]; }
     void Enable(ResourceKind kind, bool on) noexcept { enabled[KindIndex(kind)] = on; }

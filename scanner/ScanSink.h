@@ -2,11 +2,15 @@
 // the LOG.txt writer) implements the events it cares about; every event has a do-nothing default.
 // The events of one source come in this order: SourceBegun; then either FoldersFailed, which ends
 // the source, or SearchBegun, Progress once per chunk, Failure whenever something could not be
-// read or written, one ItemWritten or ItemFailed per accepted item, and SourceEnded.
+// read or written, one ItemWritten or ItemFailed per accepted item, and SourceEnded. With
+// containers unpacked, the items of their entries (and ContainerFailed for what could not be
+// read) come after the source's own items and before SourceEnded.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -53,6 +57,15 @@ struct FoundItem {
     // A run of distinct items: the file written before with the same bytes; this item's own file
     // (`output`) was then not written.
     std::string_view sameAs = {};
+    // The entry of a container that holds the item, as the names from the source inward (an
+    // entry inside an entry of a container names both); empty for an item of the source itself.
+    std::span<const std::string> inside = {};
+};
+
+// A container, or one of its entries, that could not be read or was left unread.
+struct ContainerFailure {
+    std::string_view where;  // "setup.exe > data.cab > icon.ico": the source, then entries
+    std::error_code why;
 };
 
 struct ItemFailure {
@@ -82,6 +95,8 @@ class ScanSink {
     }
     // Something could not be read or written; the scan goes on with its next step.
     virtual void Failure(const std::error_code& error) { (void)error; }
+    // With containers unpacked: something inside the source was left out; the rest goes on.
+    virtual void ContainerFailed(const ContainerFailure& failure) { (void)failure; }
     virtual void ItemWritten(const FoundItem& item) { (void)item; }
     virtual void ItemFailed(const FoundItem& item, const ItemFailure& failure) {
         (void)item, (void)failure;

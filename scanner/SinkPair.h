@@ -31,6 +31,10 @@ class SinkPair final : public ScanSink {
         first_.Failure(error);
         second_.Failure(error);
     }
+    void ContainerFailed(const ContainerFailure& failure) override {
+        first_.ContainerFailed(failure);
+        second_.ContainerFailed(failure);
+    }
     void ItemWritten(const FoundItem& item) override {
         first_.ItemWritten(item);
         second_.ItemWritten(item);

@@ -10,6 +10,7 @@ ScanOptions ScanSettings::ToScanOptions() const noexcept {
     options.checkItems = checkItems;
     options.distinctItems = distinctItems;
     options.threads = scanThreads;
+    options.unpackContainers = unpackContainers;
     return options;
 }
 

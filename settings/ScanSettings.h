@@ -24,6 +24,7 @@ struct ScanSettings {
     bool checkItems = false;            // only items whose structure is whole
     bool distinctItems = false;         // each distinct item once in a run
     std::int32_t scanThreads = 0;       // threads that search; 0: one per processor
+    bool unpackContainers = false;      // the files inside archives, installers, compound files
     QString language;                   // "Default" or the full path of a language file
 
     // A default-made record is the state before loading: flags off, 0, empty texts.

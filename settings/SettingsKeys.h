@@ -26,6 +26,7 @@ inline constexpr QStringView kKeyReadResources = u"read_resources";
 inline constexpr QStringView kKeyCheckItems = u"check_items";
 inline constexpr QStringView kKeyDistinctItems = u"distinct_items";
 inline constexpr QStringView kKeyScanThreads = u"scan_threads";  // 0: one per processor
+inline constexpr QStringView kKeyUnpackContainers = u"unpack_containers";
 
 // The kind flags are read and written in kStoredKindOrder (formats/FormatOrders.h), which is not
 // the order of the category tree; each under its descriptor's key ("SCAN_ICO").

@@ -63,6 +63,7 @@ ScanSettings LoadSettings(const SettingsStore& store) {
     // A count no scan can take is unusable, like any damaged value.
     const std::int32_t threads = read.Integer(kKeyScanThreads, 0);
     settings.scanThreads = threads >= 0 && threads <= kMostThreads ? threads : 0;
+    settings.unpackContainers = read.Boolean(kKeyUnpackContainers, false);
 
     settings.language = read.Text(kKeyLanguage, {});
     return settings;
@@ -91,6 +92,7 @@ std::optional<QString> SaveSettings(SettingsStore& store, const ScanSettings& se
     store.Write(kKeyCheckItems, StoredBoolean(settings.checkItems));
     store.Write(kKeyDistinctItems, StoredBoolean(settings.distinctItems));
     store.Write(kKeyScanThreads, StoredInteger(settings.scanThreads));
+    store.Write(kKeyUnpackContainers, StoredBoolean(settings.unpackContainers));
     return store.Flush();
 }
 

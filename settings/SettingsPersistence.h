@@ -12,8 +12,8 @@ namespace morvane {
 
 // Reads every option in the record's order, each absent or unusable value taking its default
 // ("C:\" for the folder, true for the flags but "limit_search", "read_resources", "check_items"
-// and "distinct_items", 100 for the limit, 0 (one per processor) for a thread count outside 0 to
-// 256, and an empty language, which the start-up's language check turns into the
+// "distinct_items" and "unpack_containers", 100 for the limit, 0 (one per processor) for a thread
+// count outside 0 to 256, and an empty language, which the start-up's language check turns into the
 // program folder's "English.ini"). The language is returned as stored: that check, which needs
 // the language files, is the start-up's. "Show_Log" is read separately with ReadShowLog.
 ScanSettings LoadSettings(const SettingsStore& store);

@@ -50,6 +50,9 @@ bool& CheckItems(ScanSettings& settings) {
 bool& DistinctItems(ScanSettings& settings) {
     return settings.distinctItems;
 }
+bool& UnpackContainers(ScanSettings& settings) {
+    return settings.unpackContainers;
+}
 
 struct OptionBox {
     int number;  // CheckN
@@ -81,7 +84,7 @@ OptionBox KindBox(ResourceKind kind, int row) {
         FormatOf(kind).optionBox, true, caption, 120, 240 + 360 * row, 4000, 255, nullptr, kind};
 }
 
-constexpr std::array<GeneralBox, 7> kGeneralBoxes = {{
+constexpr std::array<GeneralBox, 8> kGeneralBoxes = {{
     {14, "Διαγραφή όλων των αρχείων κατα την έξοδο.", 240, 600, 4215, 255, &DeleteOnExit},
     {11, "Αναζήτηση και σε υπο-καταλόγους.", 240, 1080, 3375, 255, &ScanSubFolders},
     {12, "Δημιουργία φακέλου για κάθε αρχείο.", 240, 1560, 3615, 255, &MakeFolderForEachFile},
@@ -91,6 +94,7 @@ constexpr std::array<GeneralBox, 7> kGeneralBoxes = {{
     {16, "Μόνο ακέραια αρχεία που ανοίγουν", 240, 3000, 4215, 255, &CheckItems},
     {17, "Κάθε διαφορετικό αρχείο μία φορά σε κάθε αναζήτηση", 240, 3480, 4215, 255,
      &DistinctItems},
+    {18, "Άνοιγμα αρχειοθηκών, εγκαταστατών και εγγράφων", 240, 3960, 4215, 255, &UnpackContainers},
 }};
 
 // Paired by control name; the kinds are not in the order of the store (Check3 is JPEG,
@@ -120,7 +124,7 @@ constexpr int kText1Width = 735;
 constexpr int kLabel1Top = 2085;
 constexpr int kLabel1Width = 375;
 // The threads row, under the general boxes: its caption, then the count.
-constexpr int kThreadsRowTop = 3960;
+constexpr int kThreadsRowTop = 4440;
 constexpr int kThreadsRowHeight = 285;
 constexpr int kText2Width = 735;
 QStringList CaptionedControls() {
@@ -151,7 +155,7 @@ Form5::Form5(ScanSettings& settings, MessageSink& messages, QWidget* parent)
 
 void Form5::CreateControls() {
     const TwipsScale scale = TwipsScale::Of(*this);
-    scale.FixDialog(*this, 5115, 5760, true);
+    scale.FixDialog(*this, 5115, 6240, true);
 
     tabStrip1_ = new QTabBar(this);
     tabStrip1_->setObjectName(QStringLiteral("TabStrip1"));
@@ -164,7 +168,7 @@ void Form5::CreateControls() {
     auto* body = new QFrame(this);
     body->setObjectName(QStringLiteral("TabStrip1Body"));
     body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    const QRect strip = scale.ToPixels({120, 120, 4815, 4935});
+    const QRect strip = scale.ToPixels({120, 120, 4815, 5415});
     body->setGeometry(strip.left(), tabStrip1_->geometry().bottom(), strip.width(),
                       strip.bottom() - tabStrip1_->geometry().bottom());
     connect(tabStrip1_, &QTabBar::currentChanged, this, &Form5::TabStrip1_Click);
@@ -174,12 +178,12 @@ void Form5::CreateControls() {
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("Command2"));
     okButton_->setDefault(true);
-    scale.Place(*okButton_, {3720, 5280, 1215, 375});
+    scale.Place(*okButton_, {3720, 5760, 1215, 375});
     connect(okButton_, &QPushButton::clicked, this, &Form5::Command2_Click);
 
     cancelButton_ = new QPushButton(QStringLiteral("Ακύρωση"), this);
     cancelButton_->setObjectName(QStringLiteral("Command1"));
-    scale.Place(*cancelButton_, {120, 5280, 1215, 375});
+    scale.Place(*cancelButton_, {120, 5760, 1215, 375});
     connect(cancelButton_, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
 
@@ -187,10 +191,10 @@ void Form5::CreatePages() {
     const TwipsScale scale = TwipsScale::Of(*this);
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    scale.Place(*frame1_, {240, 480, 4575, 4455});
+    scale.Place(*frame1_, {240, 480, 4575, 4935});
     frame2_ = new QGroupBox(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    scale.Place(*frame2_, {240, 480, 4575, 4935});
+    scale.Place(*frame2_, {240, 480, 4575, 5415});
     frame2_->hide();
 
     for (const OptionBox& box : OptionBoxes()) {

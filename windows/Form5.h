@@ -26,9 +26,9 @@ class Form5 final : public QDialog {
     Q_OBJECT
 
   public:
-    // Check1 to Check10 are the kinds' (each descriptor names its own), Check11 to Check17 the
+    // Check1 to Check10 are the kinds' (each descriptor names its own), Check11 to Check18 the
     // general options.
-    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 7;
+    static constexpr int kCheckCount = static_cast<int>(kKindCount) + 8;
 
     // Builds the dialog from `settings` in the language of `settings`; OK writes back into it.
     // `messages` hears of a limit that cannot be stored.
@@ -37,7 +37,7 @@ class Form5 final : public QDialog {
     QTabBar* TabStrip1() const { return tabStrip1_; }
     QGroupBox* Frame1() const { return frame1_; }
     QGroupBox* Frame2() const { return frame2_; }
-    // Check1 to Check17 by their number.
+    // Check1 to Check18 by their number.
     QCheckBox* Check(int number) const { return checks_.at(static_cast<std::size_t>(number - 1)); }
     QLineEdit* Text1() const { return text1_; }
     QLabel* Label1() const { return label1_; }

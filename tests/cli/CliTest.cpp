@@ -7,6 +7,7 @@
 
 #include "CliOptions.h"
 #include "JsonText.h"
+#include "TerminalSink.h"
 
 namespace morvane::cli {
 namespace {
@@ -22,6 +23,9 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
     EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.recursive || p.json || p.quiet ||
                  p.scan.distinctItems);
     EXPECT_EQ(p.scan.threads, 0);  // one per processor
+    EXPECT_FALSE(p.scan.readResources || p.scan.checkItems || p.scan.unpackContainers ||
+                 p.recursive || p.json || p.quiet);
+    EXPECT_EQ(p.scan.unpackRatio * 1000 + (p.scan.unpackByteCap >> 30), 64004);
 
     const ParseResult full = Parse({"-o", "out", "-k", "gif,Png", "-l", "7", "-r", "-p", "*.DLL",
                                     "--json", "-q", "-C", "-D", "-j", "3", "dir"});
@@ -41,6 +45,12 @@ TEST(CliOptionsTest, DefaultsAndEveryOption) {
                 Parse({"--check", "f"}).options->scan.checkItems &&
                 Parse({"--help"}).options->help);
     EXPECT_EQ(Parse({"--", "-odd-name"}).options->path, "-odd-name");
+    const ParseResult unpack = Parse({"-U", "--unpack-ratio", "3", "--unpack-max", "5", "f"});
+    ASSERT_TRUE(unpack.options) << unpack.error;
+    EXPECT_TRUE(unpack.options->scan.unpackContainers &&
+                Parse({"--unpack", "f"}).options->scan.unpackContainers);
+    EXPECT_EQ(unpack.options->scan.unpackRatio, 3);
+    EXPECT_EQ(unpack.options->scan.unpackByteCap, 5 * 1024 * 1024);
     EXPECT_EQ(Parse({"-l", "-3", "f"}).options->scan.chunkCap, -3);
 }
 
@@ -56,6 +66,9 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
         {{"f", "--threads", "-1"}, "option --threads needs a thread count from 0 to 256"},
         {{"f", "-j"}, "option -j needs a thread count from 0 to 256"},
         {{"-x", "f"}, "unknown option -x"},
+        {{"--unpack-ratio", "0", "f"},
+         "the value '0' of --unpack-ratio is not a whole number from 1 up"},
+        {{"--unpack-max"}, "option --unpack-max needs a value"},
         {{"a", "b"}, "more than one PATH given ('a', 'b')"}};
     for (const auto& [arguments, error] : rows) EXPECT_EQ(Parse(arguments).error, error);
     EXPECT_EQ(Parse({"-k", "", "f"}).error.rfind("unknown kind ''", 0), 0u);
@@ -64,6 +77,20 @@ TEST(CliOptionsTest, UsageErrorsNameTheProblem) {
 TEST(JsonTextTest, QuotesEscapesAndRepairsText) {
     EXPECT_EQ(JsonQuoted("a\"b\\c\n\x01") + JsonQuoted("Αρχεία") + JsonQuoted("bad\xff\xc3"),
               "\"a\\\"b\\\\c\\n\\u0001\"\"Αρχεία\"\"bad\\ufffd\\ufffd\"");
+}
+
+// An item from a container gives the path to it as a list, from the source's name inward.
+TEST(JsonTextTest, ItemsFromContainersListTheirPath) {
+    const std::vector<std::string> inside = {"data.cab", "pics/a \"b\".bmp"};
+    FoundItem item{
+        "d/setup.exe", "setup.exe", ResourceKind::BMP, 5, 9, {}, "o/BMP/setup.exe_3.BMP", {}, {},
+        inside};
+    EXPECT_EQ(TerminalSink::JsonLine(item),
+              "{\"source\": \"d/setup.exe\", \"kind\": \"BMP\", \"position\": 5, \"size\": 9, "
+              "\"output\": \"o/BMP/setup.exe_3.BMP\", \"inside\": [\"setup.exe\", \"data.cab\", "
+              "\"pics/a \\\"b\\\".bmp\"]}");
+    item.inside = {};
+    EXPECT_EQ(TerminalSink::JsonLine(item).find("inside"), std::string::npos);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ ScanSettings Defaults(const QString& language) {
 // Every option on, as the options dialog's tests start.
 ScanSettings AllOn() {
     ScanSettings s = Defaults(QStringLiteral("Default"));
-    s.limitSearch = s.readResources = s.checkItems = s.distinctItems = true;
+    s.limitSearch = s.readResources = s.checkItems = s.distinctItems = s.unpackContainers = true;
     s.scanThreads = 3;
     return s;
 }
@@ -86,6 +86,7 @@ class SettingsTest : public QObject {
             "edited.conf",
             "[Morvane]\nSCAN_ICO=False\nSCAN_GIF=yes\nSCAN_JPG=fALSE\nlimit_search=1\n"
             "limit_search_value=3000000000\nread_resources=tRUE\ncheck_items=True\n"
+            "unpack_containers=TRUE\n"
             "SCAN_PNG=a, b\nLastFolder=a, b\nLanguage=a, b\nShow_Log=a, b\nSCAN_BMP=0\n"
             "SCAN_WAV=0\nSCAN_AVI=0\nSCAN_CUR=0\nSCAN_MID=0\nSCAN_ANI=0\nDelete_On_Exit=0\n"
             "SCAN_SUB-FOLDERS=0\nmake_folder_for_each_file=0\ndistinct_items=true\n"
@@ -97,6 +98,7 @@ class SettingsTest : public QObject {
         expected.deleteOnExit = expected.scanSubFolders = expected.makeFolderForEachFile = false;
         expected.limitSearch = expected.readResources = expected.checkItems = true;
         expected.distinctItems = true;  // and 257 threads are more than a scan takes: 0
+        expected.unpackContainers = true;
         QCOMPARE(LoadSettings(*edited), expected);
         QCOMPARE(LoadSettings(*FileStore({{"scan_threads", "-1"}})).scanThreads, 0);
         QCOMPARE(LoadSettings(*FileStore({{"scan_threads", "256"}})).scanThreads, 256);
@@ -119,7 +121,7 @@ class SettingsTest : public QObject {
         QVERIFY(!SaveSettings(*QSettingsStore::OpenFile(path), s, false));
         QSettings direct(path, QSettings::IniFormat);
         direct.beginGroup("Morvane");
-        QCOMPARE(direct.childKeys().size(), 22);
+        QCOMPARE(direct.childKeys().size(), 23);
         QStringList texts;
         for (const char* key : {"Show_Log", "SCAN_ICO", "SCAN_CUR", "limit_search_value",
                                 "distinct_items", "scan_threads"})
@@ -209,18 +211,18 @@ class SettingsTest : public QObject {
                 return boxes;
             };
             QVERIFY(dialog->Frame1()->isVisible() && !dialog->MeasuringLabel()->isVisible());
-            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(7, u'0'));  // the kinds' boxes
+            QCOMPARE(shownBoxes(), QString(10, u'1') + QString(8, u'0'));  // the kinds' boxes
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             QVERIFY(!dialog->Frame1()->isVisible() && dialog->Text1()->isVisible() &&
                     dialog->Text2()->isVisible());
-            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(7, u'1'));
+            QCOMPARE(shownBoxes(), QString(10, u'0') + QString(8, u'1'));
             // Every row of the page lies inside it, the threads row last.
             const QRect page = dialog->Frame2()->rect();
             for (const QWidget* row :
-                 {static_cast<QWidget*>(dialog->Check(17)), static_cast<QWidget*>(dialog->Text2()),
+                 {static_cast<QWidget*>(dialog->Check(18)), static_cast<QWidget*>(dialog->Text2()),
                   static_cast<QWidget*>(dialog->Label3())})
                 QVERIFY2(page.contains(row->geometry()), qPrintable(row->objectName()));
-            QVERIFY(dialog->Text2()->geometry().top() > dialog->Check(17)->geometry().bottom() &&
+            QVERIFY(dialog->Text2()->geometry().top() > dialog->Check(18)->geometry().bottom() &&
                     dialog->Text2()->geometry().left() > dialog->Label3()->geometry().right());
             QCOMPARE(dialog->Frame2()->geometry(), dialog->Frame1()->geometry());
         });

@@ -17,6 +17,7 @@ struct RecordedItem {
     std::string output;
     bool written;
     bool fromResource = false;  // built from a resource table, not carved at a signature
+    std::string inside = {};    // the entries that hold it, "a.zip > b.cab > c.bin"
     bool operator==(const RecordedItem&) const = default;
 };
 
@@ -60,8 +61,10 @@ class RecordingSink : public ScanSink, public LogLineListener {
   private:
     void Record(const FoundItem& i, bool written) {
         ++counts[std::string(KindName(i.kind)) + "#" + std::string(i.name)];
+        std::string inside;
+        for (const std::string& entry : i.inside) inside += (inside.empty() ? "" : " > ") + entry;
         items.push_back({std::string(i.source), i.kind, i.position, i.size, std::string(i.output),
-                         written, i.origin == ItemOrigin::Resource});
+                         written, i.origin == ItemOrigin::Resource, inside});
     }
 };
 

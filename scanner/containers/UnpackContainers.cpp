@@ -1,0 +1,72 @@
+#include "containers/UnpackContainers.h"
+
+#include <algorithm>
+
+#include "PageSearch.h"
+#include "containers/ContainerWalk.h"
+
+namespace morvane {
+
+namespace {
+// An entry followed by one zero byte. The size rules were made for media inside other files and
+// never take an item that reaches its source's last byte; an entry is often one whole picture, so
+// it is searched with a byte after it. Its items are still cut at its own end when written.
+class PaddedEntry final : public SourceFile {
+  public:
+    explicit PaddedEntry(SourceFile& entry) : entry_(entry), length_(entry.Length()) {}
+    std::int64_t Length() const override { return length_ + 1; }
+    ReadResult ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t count) override {
+        ReadResult got = entry_.ReadAt(offset, into, count);
+        if (!got.error && got.bytes < count &&
+            offset + static_cast<std::int64_t>(got.bytes) == length_)
+            into[got.bytes++] = 0;
+        return got;
+    }
+
+  private:
+    SourceFile& entry_;
+    std::int64_t length_;
+};
+
+// Each entry goes through the same two phases as a source, read from memory or scratch.
+class EngineEntries final : public EntryScanner {
+  public:
+    explicit EngineEntries(const UnpackRequest& request) : request_(request) {}
+
+    void ScanEntry(SourceFile& entry, std::span<const std::string> inside) override {
+        PaddedEntry padded(entry);
+        found_ += request_.scanEntry(padded, entry, request_.firstNumber + found_, inside);
+    }
+
+    std::int64_t found() const noexcept { return found_; }
+
+  private:
+    const UnpackRequest& request_;
+    std::int64_t found_ = 0;
+};
+}  // namespace
+
+std::int64_t UnpackContainers(const UnpackRequest& request) {
+    if (request.stop.StopRequested()) return 0;
+    std::error_code error;
+    std::unique_ptr<SourceFile> source = request.fileSystem.OpenSource(request.path, error);
+    if (!source) {
+        request.sink.Failure(error);
+        return 0;
+    }
+    const std::int64_t length = source->Length();
+    WalkLimits limits;
+    limits.bytes =
+        std::min(request.options.unpackByteCap,
+                 length > INT64_MAX / std::max<std::int64_t>(request.options.unpackRatio, 1)
+                     ? INT64_MAX
+                     : length * request.options.unpackRatio);
+    // Containers are looked for where the search looks for items: in the first chunks only.
+    limits.searched = std::max<std::int64_t>(request.options.chunkCap, 0) * kChunkSize;
+    EngineEntries entries(request);
+    ContainerWalk walk(request.name, limits, request.sink, request.stop, entries);
+    walk.Run(*source, length);
+    return entries.found();
+}
+
+}  // namespace morvane

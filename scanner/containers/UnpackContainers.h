@@ -1,0 +1,40 @@
+// The engine's step for containers: after a source's own items, the files its containers hold
+// are searched and written as items of that source, numbered on after its own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "FileSystem.h"
+#include "ScanOptions.h"
+#include "ScanSink.h"
+#include "SignatureTable.h"
+#include "StopToken.h"
+
+namespace morvane {
+
+// Searches an entry through `searched` (the entry with one zero byte after it) and writes its
+// items, read from `entry` and numbered on from `firstNumber`, as items of the source that holds
+// it; returns how many it told.
+using EntryScan =
+    std::function<std::int64_t(SourceFile& searched, SourceFile& entry, std::int64_t firstNumber,
+                               std::span<const std::string> inside)>;
+
+struct UnpackRequest {
+    const std::string& path;  // the source, with its folder
+    const std::string& name;  // its file name
+    const ScanOptions& options;
+    ScanSink& sink;
+    StopToken& stop;
+    std::int64_t firstNumber;  // the number of the source's first item from a container
+    FileSystem& fileSystem;
+    const EntryScan& scanEntry;
+};
+
+// Returns how many items the containers gave.
+std::int64_t UnpackContainers(const UnpackRequest& request);
+
+}  // namespace morvane
