@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScanError.h"
+#include "containers/PackedFields.h"
 #include "containers/SourceSlice.h"
 
 namespace morvane {
@@ -18,26 +19,6 @@ constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kHeaderFatEntries = 109;
 constexpr int kMiniShift = 6;
 constexpr std::uint8_t kStorage = 1, kStream = 2, kRoot = 5;
-
-std::uint32_t Le32(const std::uint8_t* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-std::uint16_t Le16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-void AppendUtf8(std::string& to, std::uint32_t c) {
-    if (c < 0x80) {
-        to += static_cast<char>(c);
-    } else if (c < 0x800) {
-        to += static_cast<char>(0xC0 | c >> 6);
-        to += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        to += static_cast<char>(0xE0 | c >> 12);
-        to += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        to += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 struct Stream {
     std::string path;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ScanError.h"
+#include "containers/PackedFields.h"
 #include "containers/PackedStream.h"
 
 namespace morvane {
@@ -27,23 +28,6 @@ constexpr std::array<const char*, 32> kVariables = {
     "8",        "9",    "R0",         "R1",      "R2",      "R3",         "R4",     "R5",
     "R6",       "R7",   "R8",         "R9",      "CMDLINE", "INSTDIR",    "OUTDIR", "EXEDIR",
     "LANGUAGE", "TEMP", "PLUGINSDIR", "EXEPATH", "EXEFILE", "HWNDPARENT", "_CLICK", "_OUTDIR"};
-
-std::uint32_t Le32(const std::uint8_t* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void AppendUtf8(std::string& to, std::uint32_t c) {
-    if (c < 0x80) {
-        to += static_cast<char>(c);
-    } else if (c < 0x800) {
-        to += static_cast<char>(0xC0 | c >> 6);
-        to += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        to += static_cast<char>(0xE0 | c >> 12);
-        to += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        to += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 bool IsLzma(const std::uint8_t* p) {
     return p[0] == 0x5D && p[1] == 0 && p[2] == 0;
