@@ -29,6 +29,7 @@ class ParallelScanTest : public ::testing::Test {
   protected:
     TempFolder temp;
     RecordingSink observer;
+    FileSystem* disk = &NativeFileSystem();
     int runs = 0;
 
     // Scans `sources` in order into a fresh folder as the terminal tool does, each planned ahead,
@@ -40,11 +41,10 @@ class ParallelScanTest : public ::testing::Test {
         const std::string root = temp.path() + "out" + std::to_string(++runs) + kPathSeparator;
         observer = {};
         observer.stopAfter = stopAfter;
-        LogFileSink log(
-            {NativeFileSystem(), root, "found", [] { return std::string("T"); }, &observer});
+        LogFileSink log({*disk, root, "found", [] { return std::string("T"); }, &observer});
         SinkPair sinks(log, observer);
         {
-            ScanEngine engine({root});
+            ScanEngine engine({root, disk});
             engine.PlanAhead(sources, options);
             for (const std::string& source : sources) {
                 if (stop.StopRequested()) break;
@@ -169,6 +169,60 @@ TEST_F(ParallelScanTest, AStopLeavesAPrefixOfWhatOneThreadWrites) {
         EXPECT_EQ(tree.size(), files + tree.count("LOG.txt"))
             << "only the items logged, and the log";
     }
+}
+
+// An item scanned ahead that cannot be renamed into place is told as failed, like any item that
+// could not be written, and leaves no file under the name it waited under. The first source is
+// slow to look at, so that the others are all scanned ahead meanwhile.
+TEST_F(ParallelScanTest, AnItemThatCannotTakeItsNameIsAFailure) {
+    struct RefusingNames final : FileSystem {
+        std::string first;
+        bool IsFile(const std::string& path) override {
+            if (path == first) std::this_thread::sleep_for(std::chrono::seconds(1));
+            return Disk().IsFile(path);
+        }
+        std::unique_ptr<SourceFile> OpenSource(const std::string& path,
+                                               std::error_code& error) override {
+            return Disk().OpenSource(path, error);
+        }
+        std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
+                                                 std::error_code& error) override {
+            return Disk().CreateOutput(path, error);
+        }
+        std::unique_ptr<OutputFile> OpenAppend(const std::string& path,
+                                               std::error_code& error) override {
+            return Disk().OpenAppend(path, error);
+        }
+        std::int64_t FileSize(const std::string& path, std::error_code& error) override {
+            return Disk().FileSize(path, error);
+        }
+        std::error_code CreateFolders(const std::string& path) override {
+            return Disk().CreateFolders(path);
+        }
+        std::error_code RemoveFile(const std::string& path) override {
+            return Disk().RemoveFile(path);
+        }
+        std::error_code Rename(const std::string&, const std::string&) override {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+        static FileSystem& Disk() { return NativeFileSystem(); }
+    };
+    const std::vector<std::string> sources = SmallSources(temp);
+    RefusingNames refusing;
+    refusing.first = sources[0];
+    disk = &refusing;
+    const Tree tree = ScanAll(sources, {}, 4);
+    std::size_t failed = 0;
+    for (const RecordedItem& item : observer.items) {
+        const std::string file = item.output.substr(item.output.rfind(kPathSeparator) - 3);
+        EXPECT_EQ(tree.count(file.substr(0, 3) + "/" + file.substr(4)), item.written ? 1u : 0u);
+        failed += item.written ? 0 : 1;
+    }
+    EXPECT_GT(failed, 0u);
+    const std::string refused =
+        "13 - " + std::make_error_code(std::errc::permission_denied).message();
+    EXPECT_EQ(observer.failures, std::vector<std::string>(failed, refused));
+    EXPECT_EQ(tree.size(), observer.items.size() - failed + 1) << "no name waited under is left";
 }
 
 // The first of equal items is written, whichever source it is in; the others name it in the log
