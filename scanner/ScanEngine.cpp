@@ -86,7 +86,7 @@ std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
     const ScanOptions& options = scanned.options;
     ItemExtraction extraction(
         {scanned.path, scanned.name, length, options.readResources, options.checkItems},
-        {setup_.outputRoot, *setup_.fileSystem, options.distinctItems ? distinct_.get() : nullptr});
+        ExtractionSetup(options));
     const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
     const auto write = [&](const std::vector<AcceptedItem>& accepted) {
         extraction.WriteUpTo(accepted);
@@ -111,19 +111,25 @@ std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
     return extraction.Tell(*accepted, accepted->size(), scanned.sink);
 }
 
+// Items go to the output root; a run of distinct items compares them with the run's.
+ItemExtraction::Setup ScanEngine::ExtractionSetup(const ScanOptions& options) {
+    return {setup_.outputRoot, *setup_.fileSystem,
+            options.distinctItems ? distinct_.get() : nullptr};
+}
+
 // The pages searched on this thread, one after the other, as they are taken.
 const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std::int64_t length,
                                                         const SearchPhase::Context& context,
                                                         const SearchPhase::Taken& taken) {
     if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
     const ScanOptions& options = context.options;
-    const std::vector<SignatureRow> table = BuildSignatureTable(options);
+    const auto table = tables_.For(options);
     const std::int64_t chunks = ChunkCount(length, options);
     return search_->Run(
         source, length, context,
         [&](std::int64_t page) {
             const std::int64_t first = page * kPageChunks;
-            return pageSearch_->Search({source, length, options, table, first,
+            return pageSearch_->Search({source, length, options, *table, first,
                                         std::min(kPageChunks, chunks - first), page > 0});
         },
         taken);
@@ -139,9 +145,7 @@ std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t f
         held.open = &entry;
         held.firstNumber = firstNumber;
         held.inside.assign(inside.begin(), inside.end());
-        ItemExtraction extraction(std::move(held),
-                                  {setup_.outputRoot, *setup_.fileSystem,
-                                   options.distinctItems ? distinct_.get() : nullptr});
+        ItemExtraction extraction(std::move(held), ExtractionSetup(options));
         const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
         const std::vector<AcceptedItem>& accepted = SearchHere(
             searched, searched.Length(), context,

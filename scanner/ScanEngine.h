@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "FileSystem.h"
+#include "ItemExtraction.h"
 #include "ItemWriter.h"
 #include "ScanOptions.h"
 #include "ScanSink.h"
 #include "SearchPhase.h"
+#include "SignatureTable.h"
 #include "StopToken.h"
 
 namespace morvane {
@@ -74,11 +76,13 @@ class ScanEngine {
     // The items of the files the source's containers hold; `found` of its own came before.
     std::int64_t UnpackContainers(const Scanned& scanned, std::int64_t found);
     SearchPool* Pool(const ScanOptions& options);
+    ItemExtraction::Setup ExtractionSetup(const ScanOptions& options);
 
     ScanSetup setup_;
     std::unique_ptr<SearchPhase> search_;
     std::unique_ptr<DistinctItems> distinct_;  // of the run
     std::unique_ptr<PageSearch> pageSearch_;   // of a scan on the caller's thread
+    SignatureTableCache tables_;               // for pageSearch_
     std::unique_ptr<SearchPool> pool_;         // of a scan on several
 };
 

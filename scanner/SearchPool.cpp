@@ -166,11 +166,7 @@ std::shared_ptr<SearchPool::Source> SearchPool::NewSource(const std::string& pat
     auto source = std::make_shared<Source>();
     source->path = path;
     source->options = options;
-    if (!table_ || !(*tableOptions_ == options)) {
-        table_ = std::make_shared<const std::vector<SignatureRow>>(BuildSignatureTable(options));
-        tableOptions_ = std::make_shared<const ScanOptions>(options);
-    }
-    source->table = table_;
+    source->table = tables_.For(options);
     source->length = length;
     source->chunkCount = length < 0 ? 0 : ChunkCount(length, options);
     const std::int64_t pages = (source->chunkCount + kPageChunks - 1) / kPageChunks;

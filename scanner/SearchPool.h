@@ -82,10 +82,9 @@ class SearchPool {
     Output output_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::shared_ptr<Source>> queue_;               // the source taken (if any) first
-    std::deque<Planned> planned_;                             // to come after the queue
-    std::shared_ptr<const std::vector<SignatureRow>> table_;  // of the options last planned
-    std::shared_ptr<const ScanOptions> tableOptions_;
+    std::deque<std::shared_ptr<Source>> queue_;  // the source taken (if any) first
+    std::deque<Planned> planned_;                // to come after the queue
+    SignatureTableCache tables_;
     bool quit_ = false;
     std::vector<std::thread> workers_;
 };

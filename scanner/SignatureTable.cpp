@@ -24,4 +24,13 @@ std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options) {
     return table;
 }
 
+std::shared_ptr<const std::vector<SignatureRow>> SignatureTableCache::For(
+    const ScanOptions& options) {
+    if (!table_ || enabled_ != options.enabled) {
+        table_ = std::make_shared<const std::vector<SignatureRow>>(BuildSignatureTable(options));
+        enabled_ = options.enabled;
+    }
+    return table_;
+}
+
 }  // namespace morvane

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -62,5 +63,16 @@ std::span<const SignatureRow> AllSignatureRows() noexcept;
 // The rows enabled by the options, in row order: a row is searched when any kind that lists it
 // is enabled.
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options);
+
+// The table of the kinds last asked for, built again only when they change; whoever holds a table
+// keeps it while the cache moves on.
+class SignatureTableCache {
+  public:
+    std::shared_ptr<const std::vector<SignatureRow>> For(const ScanOptions& options);
+
+  private:
+    std::shared_ptr<const std::vector<SignatureRow>> table_;
+    std::array<bool, kKindCount> enabled_{};
+};
 
 }  // namespace morvane
