@@ -75,7 +75,11 @@ class LzmaStream final : public PackedStream {
         lzma_filter filters[2] = {{LZMA_FILTER_LZMA1, nullptr}, {LZMA_VLI_UNKNOWN, nullptr}};
         if (lzma_properties_decode(&filters[0], nullptr, properties, kPropertiesSize) != LZMA_OK)
             return false;
-        const lzma_ret status = lzma_raw_decoder(&stream_, filters);
+        // The decoder allocates its whole dictionary at once: one larger than any NSIS writes is
+        // damage, not a reason to take gigabytes.
+        const bool fits = static_cast<const lzma_options_lzma*>(filters[0].options)->dict_size <=
+                          kLargestDictionary;
+        const lzma_ret status = fits ? lzma_raw_decoder(&stream_, filters) : LZMA_OPTIONS_ERROR;
         free(filters[0].options);
         return status == LZMA_OK;
     }
@@ -104,6 +108,8 @@ class LzmaStream final : public PackedStream {
 
   private:
     static constexpr std::size_t kPropertiesSize = 5;
+    // Eight times the NSIS default, and the memory an entry may take before it moves to disk.
+    static constexpr std::uint32_t kLargestDictionary = 64U << 20;
     PackedInput input_;
     lzma_stream stream_ = LZMA_STREAM_INIT;
     bool inputDone_ = false;
