@@ -206,6 +206,21 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (exitDeletion_ == ExitDeletion::Running) {
+        event->ignore();
+        return;
+    }
+    // The files go first, off the window's thread; the close comes again when they are gone.
+    if (loaded_ && !unloaded_ && session_.settings.deleteOnExit &&
+        exitDeletion_ == ExitDeletion::NotStarted) {
+        exitDeletion_ = ExitDeletion::Running;
+        event->ignore();
+        catalogue_.DeleteOnExit([this] {
+            exitDeletion_ = ExitDeletion::Done;
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        });
+        return;
+    }
     if (!unloaded_) {
         unloaded_ = true;
         Form_QueryUnload();
@@ -218,7 +233,6 @@ void Form1::Form_QueryUnload() {
     // Without a completed start-up there is nothing of the user's to save, and writing the
     // empty record would overwrite the stored options.
     if (!loaded_) return;
-    if (session_.settings.deleteOnExit) catalogue_.DeleteOnExit();
     const bool logShown = Entry(CommandId::ShowLogWindow)->isChecked();
     if (const std::optional<QString> failure =
             SaveSettings(setup_.store, session_.settings, logShown))

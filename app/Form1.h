@@ -88,6 +88,7 @@ class Form1 final : public QMainWindow {
     void ApplyLanguage(const QString& language);
     void FitSourceColumn();
     void HandleCommandLine(const QString& text);
+    // Saves the options; the files to delete at exit are gone by then.
     void Form_QueryUnload();
     void Form_Unload();
     void ApplyGeometry();
@@ -111,6 +112,8 @@ class Form1 final : public QMainWindow {
     bool loaded_ = false;
     bool closePending_ = false;
     bool unloaded_ = false;
+    enum class ExitDeletion { NotStarted, Running, Done };
+    ExitDeletion exitDeletion_ = ExitDeletion::NotStarted;
 };
 
 }  // namespace morvane

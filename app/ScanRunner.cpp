@@ -30,7 +30,7 @@ QString WithoutTrailingSeparator(QString folder) {
 ScanRunner::ScanRunner(const Session& session, Setup setup)
     : session_(session),
       setup_(std::move(setup)),
-      sink_(setup_.windows, session_.outputRoot),
+      sink_(setup_.windows),
       engine_(ScanSetup{session_.outputRoot}),
       worker_(engine_, session_.outputRoot, sink_) {
     // About as often as a screen refreshes: what a run tells in between is shown at once.
@@ -101,7 +101,6 @@ void ScanRunner::Start(ScanJob job, std::unique_ptr<Form4> form4) {
     scanning_ = true;
     form4_ = std::move(form4);
     sink_.SetProgressWindow(form4_.get());
-    sink_.RunStarting();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     showTimer_.start();
     emit ScanStarted();

@@ -53,7 +53,8 @@ void ScanWorker::RunFolder(const ScanJob& job, ScanSink& sinks) {
         sink_.FolderListing(job.folder);
         // Listed with its separator, so that a bare drive ("C:") means its root and not the
         // drive's current folder.
-        const std::vector<std::string> found = CollectSubFolders(WithTrailingSeparator(job.folder));
+        const std::vector<std::string> found =
+            WithoutKindFolders(CollectSubFolders(WithTrailingSeparator(job.folder)), outputRoot_);
         folders.insert(folders.end(), found.begin() + (found.empty() ? 0 : 1), found.end());
     }
     for (const std::string& folder : folders) {

@@ -1,5 +1,6 @@
 #include "WindowSink.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -7,6 +8,7 @@
 #include "CategoryTree.h"
 #include "Form3.h"
 #include "Form4.h"
+#include "ItemFiles.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
 #include "ProgressFigures.h"
@@ -23,15 +25,9 @@ QString Grouped(std::int64_t n) {
 }
 }  // namespace
 
-WindowSink::WindowSink(Windows windows, const std::string& outputRoot)
-    : windows_(std::move(windows)), leftovers_(QString::fromStdString(outputRoot)) {}
-
-void WindowSink::RunStarting() {
-    leftovers_.RunStarting(windows_.tree->SourceNodeKeys());
-}
+WindowSink::WindowSink(Windows windows) : windows_(std::move(windows)) {}
 
 void WindowSink::SourceBegun(const SourceStart& start) {
-    leftovers_.SourceBegun(Text(start.name));
     posted_.Post([this, name = std::string(start.name), options = start.options] {
         windows_.tree->AddSourceFileNodes(Text(name), options);
     });
@@ -85,19 +81,26 @@ SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
 
 void WindowSink::ItemWritten(const FoundItem& item) {
     if (!item.sameAs.empty()) return;  // its file was not written: it has no place in the tree
-    leftovers_.ItemWritten(item.kind, Text(item.name), Text(item.output));
-    posted_.Post([this, kind = item.kind, name = std::string(item.name)] {
-        windows_.tree->CountItem(kind, Text(name));
-    });
+    posted_.Post(
+        [this, kind = item.kind, name = std::string(item.name), output = std::string(item.output)] {
+            windows_.tree->CountItem(kind, Text(name), Text(output));
+        });
 }
 
+// The log says what failed; the node counts the item only where some of it was written, as the
+// node's count, list and deletions all mean its files.
 void WindowSink::ItemFailed(const FoundItem& item, const ItemFailure&) {
-    ItemWritten(item);  // counted all the same: the log says what failed
+    if (QFileInfo::exists(Text(item.output))) ItemWritten(item);
 }
 
+// A rescan that ran to its end replaces the earlier scan's files; one that was stopped keeps
+// those it did not write again.
 void WindowSink::SourceEnded(const SourceEnd& end) {
-    leftovers_.SourceEnded(Text(end.name));
-    posted_.Post([this] { windows_.tree->RemoveEmptySourceNodes(); });
+    posted_.Post([this, name = std::string(end.name), stopped = end.stoppedAt.has_value()] {
+        for (const QString& file : windows_.tree->EndSourceFileNodes(Text(name), stopped))
+            (void)RemoveItemFile(file.toStdString());
+        windows_.tree->RemoveEmptySourceNodes();
+    });
 }
 
 // The last line is selected after a scan's closing lines, once for all the scans shown together.

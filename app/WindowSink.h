@@ -13,7 +13,6 @@
 
 #include "LogLineListener.h"
 #include "PostedEvents.h"
-#include "RescanLeftovers.h"
 #include "ScanSink.h"
 
 namespace morvane {
@@ -36,11 +35,7 @@ class WindowSink final : public ScanSink, public LogLineListener {
         const MessageTable* messages = nullptr;
     };
 
-    // `outputRoot` ends with the path separator.
-    WindowSink(Windows windows, const std::string& outputRoot);
-
-    // Before a run starts, on the window's thread.
-    void RunStarting();
+    explicit WindowSink(Windows windows);
 
     // The progress window of the run; nullptr between runs. On the window's thread only.
     void SetProgressWindow(Form4* form4) { form4_ = form4; }
@@ -70,7 +65,6 @@ class WindowSink final : public ScanSink, public LogLineListener {
 
     PostedEvents posted_;
     Windows windows_;
-    RescanLeftovers leftovers_;  // on the scanning thread
     Form4* form4_ = nullptr;
     // A message box holds the scan until it is answered, as it would on one thread.
     std::mutex mutex_;

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
+#include <QTreeWidgetItem>
 
 #include "CatalogueError.h"
 #include "CategoryTree.h"
@@ -23,6 +25,7 @@
 #include "KindText.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
+#include "PrintableText.h"
 #include "ScanSettings.h"
 #include "ShellOpen.h"
 #include "formats/FormatTable.h"
@@ -47,6 +50,7 @@ Catalogue::Catalogue(Session& session, CatalogueParts parts)
     connect(parts_.itemMenu, &QMenu::aboutToHide, this,
             [this] { parts_.itemMenu->setDefaultAction(nullptr); });
     connect(parts_.tree, &CategoryTree::SourceNodeClicked, this, &Catalogue::ListSourceItems);
+    connect(parts_.tree, &CategoryTree::SelectionMoved, this, &Catalogue::FollowSelection);
     connect(parts_.ListView1, &QListWidget::itemClicked, this, [this] {
         ListView1_ItemClick();
         ListView1_Click();
@@ -62,12 +66,43 @@ Catalogue::Catalogue(Session& session, CatalogueParts parts)
 
 Catalogue::~Catalogue() = default;
 
+// The node's own files, those that are still there: a file removed behind the program's back
+// is no item to show.
 void Catalogue::ListSourceItems(ResourceKind kind, const QString& name) {
-    const QString folder = KindFolder(kind);
+    const QString key = SourceNodeKey(kind, name);
+    const QTreeWidgetItem* node = parts_.tree->Node(key);
+    QStringList files;
+    if (node != nullptr)
+        for (const QString& file : CategoryTree::Files(*node))
+            if (QFileInfo::exists(file)) files.append(file);
+    listedKey_ = node != nullptr ? key : QString();
+    parts_.Panel1->clear();
+    parts_.Panel2->clear();
     if (ShowsOwnPicture(kind))
-        items_->ListPictureItems(folder, name, kind);
+        items_->ListPictureItems(files);
     else
-        items_->ListGenericItems(folder, name, kind);
+        items_->ListGenericItems(files, kind);
+}
+
+void Catalogue::FollowSelection(QTreeWidgetItem* node) {
+    const std::optional<SourceKey> key =
+        node != nullptr ? SplitSourceKey(CategoryTree::Key(*node)) : std::nullopt;
+    if (key)
+        ListSourceItems(key->kind, key->name);
+    else
+        ClearList();
+}
+
+void Catalogue::ClearList() {
+    listedKey_.clear();
+    items_->Clear();
+    session_.selectedItem = 0;
+    parts_.Panel1->clear();
+    parts_.Panel2->clear();
+}
+
+QTreeWidgetItem* Catalogue::ListedNode() const {
+    return listedKey_.isEmpty() ? nullptr : parts_.tree->Node(listedKey_);
 }
 
 void Catalogue::ListView1_ItemClick() {
@@ -80,7 +115,8 @@ void Catalogue::ListView1_Click() {
     session_.selectedItem = index;
     const QString path = items_->Path(index);
     if (path.isEmpty()) return;
-    parts_.Panel1->setText(path);
+    shownPath_ = path;
+    parts_.Panel1->setText(QString::fromStdString(Printable(path.toStdString())));
     const QFileInfo file(path);
     parts_.Panel2->setText(
         file.exists() ? QLocale().toString(file.size()) + QStringLiteral(" bytes.") : QString());
@@ -142,18 +178,37 @@ void Catalogue::RenderExportPicture(int size, int index) {
     exportCanvas_ = StretchToSquare(picture, size);
 }
 
-// The progress window says what is going on while the tree's files are deleted; whatever
-// happens, the window goes and the program may end.
-void Catalogue::DeleteOnExit() {
-    auto form4 = std::make_unique<Form4>(session_.appTitle);
+// The progress window says what is going on while the tree's files are deleted on a thread of
+// their own, from the node added last down to the first, as the clearing commands go; the
+// window's thread goes on drawing. Whatever happens, the window goes and the program may end.
+void Catalogue::DeleteOnExit(std::function<void()> done) {
+    auto form4 = std::make_shared<Form4>(session_.appTitle);
     form4->HideBarAndButton();
     form4->Label3()->setText(QString());
     form4->Label1()->setText(QStringLiteral("Deleting Files..."));
     CentreOver(*form4, parts_.mainWindow);
-    form4->ShowPainted();
+    form4->show();
     silentClear_ = true;
-    ClearAllNodes();
-    form4->hide();
+    auto files = std::make_shared<std::vector<std::string>>();
+    const QList<QTreeWidgetItem*> nodes = SourceNodesInAddedOrder(parts_.tree->TreeView1());
+    for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
+        const QStringList own = CategoryTree::Files(**it);
+        for (auto file = own.rbegin(); file != own.rend(); ++file)
+            files->push_back(file->toStdString());
+    }
+    auto error = std::make_shared<std::error_code>();
+    QThread* deleting = QThread::create(
+        [files, error, remover = remover_] { *error = RemoveExistingFiles(*files, remover); });
+    connect(deleting, &QThread::finished, this, [this, deleting, form4, error, done] {
+        deleting->deleteLater();
+        // The nodes go with their files; after a failure the tree still shows what is left.
+        for (QTreeWidgetItem* node : SourceNodes(parts_.tree->TreeView1())) DropGoneFiles(node);
+        if (ListedNode() == nullptr) ClearList();
+        Run([&] { return *error; });
+        form4->hide();
+        if (done) done();
+    });
+    deleting->start();
 }
 
 QString Catalogue::KindFolder(ResourceKind kind) const {

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QTreeWidgetItem>
 #include <functional>
 #include <memory>
 #include <system_error>
@@ -62,21 +63,27 @@ class Catalogue final : public QObject, public CatalogueCommands {
     void RemoveNode() override;
     void ClearCategory() override;
     void ClearAllNodes() override;
-    void DeleteOnExit() override;
+    void DeleteOnExit(std::function<void()> done) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ListSourceItems(ResourceKind kind, const QString& name);
+    // Lists the items of the node now selected, or none, and clears the status bar.
+    void FollowSelection(QTreeWidgetItem* node);
+    void ClearList();
+    // Forgets the node's files that are gone; the node goes when none is left.
+    static void DropGoneFiles(QTreeWidgetItem* node);
+    // The node whose items the list shows; nullptr when it shows none.
+    QTreeWidgetItem* ListedNode() const;
     // Runs a command under the one error handler.
     void Run(const std::function<std::error_code()>& command);
     bool Ask(const QString& question) const;
-    std::error_code DeleteListedItems(QString& lastPath);
     std::error_code ClearSourceNode(QTreeWidgetItem* node);
     std::error_code ClearSourceNodes(const QString& keyStart);
-    std::error_code RemoveNodeOfKey(const QString& key);
     QString KindFolder(ResourceKind kind) const;
+    QString NodeQuestion(const QTreeWidgetItem& node) const;
     QString Message(MessageId id) const;
     int Selected() const { return session_.selectedItem; }
 
@@ -88,6 +95,8 @@ class Catalogue final : public QObject, public CatalogueCommands {
     ItemFileRemover remover_ = RemoveItemFile;
     std::function<void(Form2&)> runDialog_;
     QImage exportCanvas_;
+    QString listedKey_;
+    QString shownPath_;  // of the item the status bar names
     bool silentClear_ = false;
 };
 

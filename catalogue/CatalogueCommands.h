@@ -2,6 +2,8 @@
 // toolbar and the tree's pop-up, and leaves carrying them out to the catalogue.
 #pragma once
 
+#include <functional>
+
 namespace morvane {
 
 class CatalogueCommands {
@@ -16,8 +18,9 @@ class CatalogueCommands {
     virtual void RemoveNode() = 0;
     virtual void ClearCategory() = 0;
     virtual void ClearAllNodes() = 0;
-    // The first step of closing the program when "Delete_On_Exit" is set.
-    virtual void DeleteOnExit() = 0;
+    // The first step of closing the program when "Delete_On_Exit" is set: the tree's files are
+    // deleted off the window's thread, and `done` is called on it once they are.
+    virtual void DeleteOnExit(std::function<void()> done) = 0;
 };
 
 }  // namespace morvane

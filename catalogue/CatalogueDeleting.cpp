@@ -1,5 +1,6 @@
-// The catalogue's deleting commands. Each runs under the one error handler: the first failure
-// is reported and ends the command, and what was done before it stays done.
+// The catalogue's deleting commands. Each acts on the files the tree's nodes hold, the files this
+// run's scans wrote, and runs under the one error handler: the first failure is reported and ends
+// the command, and what was done before it stays done.
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -17,24 +18,23 @@
 namespace morvane {
 
 namespace {
-// The key of the source node an item file counts in: its kind from its extension, its source
-// from its name. Empty, and so no node, for a file of no kind.
-QString SourceNodeKeyOfItem(const QString& path) {
-    const std::optional<ResourceKind> kind = KindOfItemFile(path);
-    return kind ? SourceNodeKey(*kind, SourceNameOfItem(path)) : QString();
-}
-
 QTreeWidgetItem* SelectedNode(const QTreeWidget& tree) {
     const QList<QTreeWidgetItem*> selected = tree.selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
+}
+
+std::vector<std::string> FilesOf(const QTreeWidgetItem& node) {
+    std::vector<std::string> files;
+    for (const QString& file : CategoryTree::Files(node)) files.push_back(file.toStdString());
+    return files;
 }
 }  // namespace
 
 // Whatever the command did, the status bar shows no file it deleted.
 void Catalogue::Run(const std::function<std::error_code()>& command) {
     const std::error_code error = command();
-    const QString shown = parts_.Panel1->text();
-    if (!shown.isEmpty() && !QFileInfo::exists(shown)) {
+    if (!shownPath_.isEmpty() && !QFileInfo::exists(shownPath_)) {
+        shownPath_.clear();
         parts_.Panel1->clear();
         parts_.Panel2->clear();
     }
@@ -43,6 +43,22 @@ void Catalogue::Run(const std::function<std::error_code()>& command) {
 
 bool Catalogue::Ask(const QString& question) const {
     return session_.boxes.Ask(session_.appTitle, question);
+}
+
+// The question names the kind as well as the source, as the node's text does.
+QString Catalogue::NodeQuestion(const QTreeWidgetItem& node) const {
+    const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(node));
+    return Message(MessageId::AskDeleteNode) + u' ' + (key ? KindText(key->kind) : QString()) +
+           u' ' + node.text(0);
+}
+
+void Catalogue::DropGoneFiles(QTreeWidgetItem* node) {
+    QStringList files = CategoryTree::Files(*node);
+    files.removeIf([](const QString& file) { return !QFileInfo::exists(file); });
+    if (files.isEmpty())
+        delete node;
+    else
+        CategoryTree::SetFiles(*node, files);
 }
 
 void Catalogue::DeleteItem() {
@@ -55,70 +71,45 @@ void Catalogue::DeleteItem() {
         items_->RemoveItem(index);
         // The list would move its current item to the next one without showing it selected.
         items_->ClearSelection();
-        QTreeWidgetItem* node = parts_.tree->Node(SourceNodeKeyOfItem(path));
+        QTreeWidgetItem* node = ListedNode();
         if (node == nullptr) return CatalogueFault::NoSuchNode;
-        const int count = CategoryTree::SourceCount(*node);
-        if (count == 1)
-            delete node;
+        QStringList files = CategoryTree::Files(*node);
+        files.removeAll(path);
+        if (files.isEmpty())
+            delete node;  // the tree selects another node, and the list follows
         else
-            CategoryTree::SetSourceCount(*node, count - 1);
+            CategoryTree::SetFiles(*node, files);
         return {};
     });
 }
 
-// From the last item to the first; `lastPath` ends as the path of item 1, or empty.
-std::error_code Catalogue::DeleteListedItems(QString& lastPath) {
-    for (int i = items_->Count(); i >= 1; --i) {
-        lastPath = items_->Path(i);
-        if (const std::error_code error = remover_(lastPath.toStdString())) return error;
-        items_->RemoveItem(i);
-    }
-    return {};
-}
-
-std::error_code Catalogue::RemoveNodeOfKey(const QString& key) {
-    QTreeWidgetItem* node = parts_.tree->Node(key);
-    if (node == nullptr || !key.contains(u'#')) return CatalogueFault::NoSuchNode;
-    delete node;
-    return {};
-}
-
+// The listed node's items, asked as Remove asks: the node is named.
 void Catalogue::DeleteAllItems() {
     if (Selected() < 1) return;
-    if (!Ask(Message(MessageId::AskDeleteAllFiles))) return;
-    Run([&]() -> std::error_code {
-        QString last;
-        if (const std::error_code error = DeleteListedItems(last)) return error;
-        return RemoveNodeOfKey(SourceNodeKeyOfItem(last));
-    });
+    QTreeWidgetItem* node = ListedNode();
+    if (node == nullptr) return;
+    if (!Ask(NodeQuestion(*node))) return;
+    Run([&] { return ClearSourceNode(node); });
 }
 
-// The selected node's files, found by its key as the clearing commands find them: the list may
-// show another node's items. The question names the kind as well as the source.
+// The selected node's files: the list may show another node's items.
 void Catalogue::RemoveNode() {
     QTreeWidgetItem* selected = SelectedNode(parts_.tree->TreeView1());
-    if (selected == nullptr) return;
-    const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(*selected));
-    if (!key) return;  // a category node
-    if (!Ask(Message(MessageId::AskDeleteNode) + u' ' + KindText(key->kind) + u' ' +
-             selected->text(0)))
-        return;
-    const bool listed = items_->Count() > 0 && SameSourceName(SourceNodeKeyOfItem(items_->Path(1)),
-                                                              CategoryTree::Key(*selected));
-    Run([&]() -> std::error_code {
-        if (const std::error_code error = ClearSourceNode(selected)) return error;
-        if (listed) items_->Clear();
-        return {};
-    });
+    if (selected == nullptr || !SplitSourceKey(CategoryTree::Key(*selected))) return;
+    if (!Ask(NodeQuestion(*selected))) return;
+    Run([&] { return ClearSourceNode(selected); });
 }
 
-// Every file of the node's name pattern in its kind folder, then the node.
+// The node's own files, then the node. After a failure the node keeps the files left.
 std::error_code Catalogue::ClearSourceNode(QTreeWidgetItem* node) {
-    const std::optional<SourceKey> key = SplitSourceKey(CategoryTree::Key(*node));
-    if (!key) return CatalogueFault::NoSuchNode;
-    const QString folder = KindFolder(key->kind);
-    for (const QString& file : MatchingItemFiles(folder, key->name, key->kind))
-        if (const std::error_code error = remover_((folder + file).toStdString())) return error;
+    if (!SplitSourceKey(CategoryTree::Key(*node))) return CatalogueFault::NoSuchNode;
+    const bool listed = node == ListedNode();
+    const std::error_code error = RemoveExistingFiles(FilesOf(*node), remover_);
+    if (listed) ClearList();
+    if (error) {
+        DropGoneFiles(node);
+        return error;
+    }
     delete node;
     return {};
 }
@@ -132,7 +123,7 @@ std::error_code Catalogue::ClearSourceNodes(const QString& keyStart) {
         if (!CategoryTree::Key(**it).startsWith(keyStart)) continue;
         if (const std::error_code error = ClearSourceNode(*it)) return error;
     }
-    items_->Clear();
+    ClearList();
     return {};
 }
 

@@ -7,8 +7,13 @@
 #include <algorithm>
 #include <array>
 
+#include <QFileInfo>
+#include <QSet>
+
 #include "ItemFiles.h"
 #include "KindText.h"
+#include "PrintableText.h"
+#include "SourceNode.h"
 #include "ToolbarImageList.h"
 #include "formats/FormatOrders.h"
 
@@ -22,6 +27,15 @@ constexpr int kCountRole = Qt::UserRole + 2;
 // A source node's place in the order nodes were added: the node index of a tree that appends
 // every node to one collection, which the clearing commands walk from the highest down.
 constexpr int kAddedRole = Qt::UserRole + 3;
+
+// Item files by their number, as their source gave them.
+void SortByItemNumber(QStringList& files, const SourceKey& key) {
+    const auto number = [&](const QString& file) {
+        return ItemNumber(QFileInfo(file).fileName(), key.name, key.kind).value_or(0);
+    };
+    std::stable_sort(files.begin(), files.end(),
+                     [&](const QString& a, const QString& b) { return number(a) < number(b); });
+}
 
 }  // namespace
 
@@ -62,6 +76,8 @@ CategoryTree::CategoryTree(QTreeWidget& TreeView1, const ToolbarImageList& image
     viewport_->installEventFilter(this);
     connect(&tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* node, int) { NodeClick(node); });
+    connect(&tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node, QTreeWidgetItem*) { emit SelectionMoved(node); });
 }
 
 void CategoryTree::AddCategoryNodes(const QString& categoryWord) {
@@ -75,24 +91,63 @@ void CategoryTree::AddCategoryNodes(const QString& categoryWord) {
     }
 }
 
+QString CategoryTree::Folded(const QString& name) {
+    return kFileNameCase == Qt::CaseInsensitive ? name.toCaseFolded() : name;
+}
+
 void CategoryTree::AddSourceFileNodes(const QString& name, const ScanOptions& options) {
-    for (const ResourceKind kind : kAllKinds) delete Node(SourceNodeKey(kind, name));
-    for (const ResourceKind kind : kNodeOrder) {
-        if (!options.IsEnabled(kind)) continue;
-        QTreeWidgetItem* category = Category(kind);
-        if (category == nullptr) continue;
-        auto* node = new QTreeWidgetItem(category);
-        node->setData(0, kKeyRole, SourceNodeKey(kind, name));
-        node->setData(0, kAddedRole, ++addedNodes_);
-        SetSourceCount(*node, 0);
+    auto& held = held_[Folded(name)];
+    for (const ResourceKind kind : kAllKinds) {
+        QTreeWidgetItem* earlier = Node(SourceNodeKey(kind, name));
+        if (earlier == nullptr) continue;
+        if (const QStringList files = Files(*earlier); !files.isEmpty())
+            held.emplace_back(kind, files);
+        delete earlier;
     }
+    for (const ResourceKind kind : kNodeOrder)
+        if (options.IsEnabled(kind)) AddSourceNode(kind, name);
     for (int i = 0; i < tree_.topLevelItemCount(); ++i) tree_.topLevelItem(i)->setExpanded(false);
 }
 
-void CategoryTree::CountItem(ResourceKind kind, const QString& name) {
-    QTreeWidgetItem* node = Node(SourceNodeKey(kind, name));
+QTreeWidgetItem* CategoryTree::AddSourceNode(ResourceKind kind, const QString& name) {
+    QTreeWidgetItem* category = Category(kind);
+    if (category == nullptr) return nullptr;
+    auto* node = new SourceNode(category);
+    node->setData(0, kKeyRole, SourceNodeKey(kind, name));
+    node->setData(0, kAddedRole, ++addedNodes_);
+    SetSourceCount(*node, 0);
+    return node;
+}
+
+void CategoryTree::CountItem(ResourceKind kind, const QString& name, const QString& file) {
+    SourceNode* node = SourceNode::Of(Node(SourceNodeKey(kind, name)));
     if (node == nullptr) return;
-    SetSourceCount(*node, SourceCount(*node) + 1);
+    node->files.append(file);
+    SetSourceCount(*node, static_cast<int>(node->files.size()));
+}
+
+QStringList CategoryTree::EndSourceFileNodes(const QString& name, bool stopped) {
+    QStringList leftovers;
+    for (auto& [kind, files] : held_.take(Folded(name))) {
+        QTreeWidgetItem* node = Node(SourceNodeKey(kind, name));
+        const QStringList written = node != nullptr ? Files(*node) : QStringList();
+        QSet<QString> writtenAgain;
+        for (const QString& file : written) writtenAgain.insert(Folded(file));
+        QStringList kept = written;
+        for (const QString& file : files) {
+            if (writtenAgain.contains(Folded(file))) continue;
+            if (stopped)
+                kept.append(file);
+            else
+                leftovers.append(file);
+        }
+        if (!stopped || kept.size() == written.size()) continue;
+        if (node == nullptr) node = AddSourceNode(kind, name);
+        if (node == nullptr) continue;
+        SortByItemNumber(kept, {kind, name});
+        SetFiles(*node, kept);
+    }
+    return leftovers;
 }
 
 void CategoryTree::RemoveEmptySourceNodes() {
@@ -106,10 +161,23 @@ int CategoryTree::SourceCount(const QTreeWidgetItem& node) {
     return node.data(0, kCountRole).toInt();
 }
 
+// The name is shown with its control characters written out: it comes from the file scanned.
 void CategoryTree::SetSourceCount(QTreeWidgetItem& node, int count) {
     const std::optional<SourceKey> key = SplitSourceKey(Key(node));
+    const QString name =
+        key ? QString::fromStdString(Printable(key->name.toStdString())) : QString();
     node.setData(0, kCountRole, count);
-    node.setText(0, (key ? key->name : QString()) + u'(' + QString::number(count) + u')');
+    node.setText(0, name + u'(' + QString::number(count) + u')');
+}
+
+QStringList CategoryTree::Files(const QTreeWidgetItem& node) {
+    const SourceNode* source = SourceNode::Of(&node);
+    return source != nullptr ? source->files : QStringList();
+}
+
+void CategoryTree::SetFiles(QTreeWidgetItem& node, const QStringList& files) {
+    if (SourceNode* source = SourceNode::Of(&node)) source->files = files;
+    SetSourceCount(node, static_cast<int>(files.size()));
 }
 
 void CategoryTree::ExpandScannedCategories() {

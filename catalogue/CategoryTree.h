@@ -1,12 +1,17 @@
 // CategoryTree: the ten category nodes of TreeView1 and the per-file nodes under them, each
 // found by its key. It is bookkeeping on top of the output folders: the scans tell it what they
-// wrote, and it never looks at the disk itself.
+// wrote, and it never looks at the disk itself. Each source node holds the files this run's scans
+// wrote for it, which are what it counts, lists and deletes: never a file of an earlier run, nor
+// one of the user's that merely looks like an item.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "ResourceKind.h"
 #include "ScanOptions.h"
@@ -47,10 +52,13 @@ class CategoryTree final : public QObject {
 
     // Before a file is scanned: its earlier nodes go (those of exactly `name`, by the file
     // system's rule for letter case), each enabled kind gets a node at count 0, and the
-    // categories are collapsed.
+    // categories are collapsed. The earlier nodes' files are held until the scan ends.
     void AddSourceFileNodes(const QString& name, const ScanOptions& options);
-    // One more item of `kind` was written from `name`; a missing node is left alone.
-    void CountItem(ResourceKind kind, const QString& name);
+    // One more item of `kind` was written from `name`, into `file`; a missing node is left alone.
+    void CountItem(ResourceKind kind, const QString& name, const QString& file);
+    // The scan of `name` ended. The files of its earlier scan that this one did not write again
+    // are returned, for the caller to remove; a stopped scan keeps them in its nodes instead.
+    QStringList EndSourceFileNodes(const QString& name, bool stopped);
     // Removes every source node whose count is 0.
     void RemoveEmptySourceNodes();
     // After a scan: the categories ICO to WAV open, MID and AVI closed.
@@ -63,6 +71,10 @@ class CategoryTree final : public QObject {
     // A source node's count; setting it also writes the text, name and count.
     static int SourceCount(const QTreeWidgetItem& node);
     static void SetSourceCount(QTreeWidgetItem& node, int count);
+    // The files a source node holds, in the order their source gave them.
+    static QStringList Files(const QTreeWidgetItem& node);
+    // Sets them, and the count with them.
+    static void SetFiles(QTreeWidgetItem& node, const QStringList& files);
     // The keys of all source nodes, category by category.
     QStringList SourceNodeKeys() const;
 
@@ -76,6 +88,9 @@ class CategoryTree final : public QObject {
   signals:
     // A source node was clicked; its items are to be listed.
     void SourceNodeClicked(ResourceKind kind, const QString& name);
+    // Another node (or none) is selected now, by a click, a key, or because the node selected
+    // before was removed: the list is to show that node's items, or none.
+    void SelectionMoved(QTreeWidgetItem* node);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,6 +98,9 @@ class CategoryTree final : public QObject {
   private:
     void NodeClick(QTreeWidgetItem* node);
     QTreeWidgetItem* Category(ResourceKind kind) const;
+    QTreeWidgetItem* AddSourceNode(ResourceKind kind, const QString& name);
+    // A source name as the file system compares names.
+    static QString Folded(const QString& name);
 
     QTreeWidget& tree_;
     QObject* viewport_;
@@ -93,6 +111,8 @@ class CategoryTree final : public QObject {
     QAction* clearNode_ = nullptr;
     // How many source nodes were added in this run: the next one's place in that order.
     qint64 addedNodes_ = 0;
+    // The files of the earlier nodes of sources being scanned, by folded name, then by kind.
+    QHash<QString, std::vector<std::pair<ResourceKind, QStringList>>> held_;
 };
 
 }  // namespace morvane

@@ -66,4 +66,14 @@ std::error_code RemoveItemFile(const std::string& path) {
     return error;
 }
 
+std::error_code RemoveExistingFiles(const std::vector<std::string>& files,
+                                    const ItemFileRemover& remover) {
+    for (const std::string& file : files) {
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::u8path(file), error)) continue;
+        if (const std::error_code failure = remover(file)) return failure;
+    }
+    return {};
+}
+
 }  // namespace morvane

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "ResourceKind.h"
 
@@ -41,6 +42,10 @@ QString SourceNameOfItem(const QString& path);
 
 // Deletes one file; the error code says why it could not be deleted.
 using ItemFileRemover = std::function<std::error_code(const std::string& path)>;
+
+// Removes those of `files` that are there, in order, with `remover`; stops at the first failure.
+std::error_code RemoveExistingFiles(const std::vector<std::string>& files,
+                                    const ItemFileRemover& remover);
 
 // Makes the file writable first, so that a read-only file goes like any other; a file that is
 // already gone is an error, as it means the catalogue and the disk disagree.

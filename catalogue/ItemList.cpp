@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QListWidget>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "ItemFiles.h"
 #include "KindText.h"
 #include "ListItemKey.h"
+#include "PrintableText.h"
 #include "ToolbarImageList.h"
 
 namespace morvane {
@@ -41,19 +43,19 @@ ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
     previewCanvas_.fill(Qt::transparent);
 }
 
-void ItemList::ListGenericItems(const QString& folder, const QString& name, ResourceKind kind) {
+void ItemList::ListGenericItems(const QStringList& files, ResourceKind kind) {
     StartListing();
     // The toolbar's symbol of the kind, drawn at the list's size rather than stretched.
     const QImage picture =
         OverListBackground(list_, ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize));
-    for (const QString& file : MatchingItemFiles(folder, name, kind))
-        AddItem(folder + file, file, picture);
+    for (const QString& file : files)
+        AddItem(file, QString::fromStdString(Printable(QFileInfo(file).fileName().toStdString())),
+                picture);
 }
 
-void ItemList::ListPictureItems(const QString& folder, const QString& name, ResourceKind kind) {
+void ItemList::ListPictureItems(const QStringList& files) {
     StartListing();
-    for (const QString& file : MatchingItemFiles(folder, name, kind))
-        AddItem(folder + file, QString(), LoadIntoPreviewCanvas(folder + file));
+    for (const QString& file : files) AddItem(file, QString(), LoadIntoPreviewCanvas(file));
 }
 
 void ItemList::Clear() {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "ResourceKind.h"
 
@@ -22,10 +23,10 @@ class ItemList {
 
     // The kinds without a preview: each item shows its kind's symbol and its file name. Every
     // picture is drawn over the list's background.
-    void ListGenericItems(const QString& folder, const QString& name, ResourceKind kind);
+    void ListGenericItems(const QStringList& files, ResourceKind kind);
     // ICO, BMP and JPG: each item shows its own picture, shrunk to fit 32×32 keeping its aspect,
     // and no name. A file that cannot be read as a picture shows the picture loaded before it.
-    void ListPictureItems(const QString& folder, const QString& name, ResourceKind kind);
+    void ListPictureItems(const QStringList& files);
     // Every item and every picture goes.
     void Clear();
 

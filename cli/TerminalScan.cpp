@@ -40,13 +40,15 @@ std::string OutputRoot(const CliOptions& options) {
 
 }  // namespace
 
+// The kind folders of the output are left out, as a batch is to search what was there before it.
 std::vector<std::string> CollectSources(const CliOptions& options) {
     const std::string path = InPlatformForm(options.path);
     std::error_code error;
     if (!std::filesystem::is_directory(ToFsPath(path), error)) return {WithFolder(path)};
     std::vector<std::string> sources;
     const std::vector<std::string> folders =
-        options.recursive ? CollectSubFolders(path) : std::vector<std::string>{path};
+        options.recursive ? WithoutKindFolders(CollectSubFolders(path), OutputRoot(options))
+                          : std::vector<std::string>{path};
     for (const std::string& folder : folders)
         for (const std::string& name : ListFiles(folder, options.pattern))
             sources.push_back(WithTrailingSeparator(folder) + name);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "JsonText.h"
+#include "PrintableText.h"
 #include "ProgressFigures.h"
 
 namespace morvane::cli {
@@ -52,8 +53,9 @@ SinkAnswer TerminalSink::Progress(const ScanProgress& progress) {
         progress.total > 0 ? static_cast<int>(progress.done * 100 / progress.total) : 100;
     std::string bar(static_cast<std::size_t>(percent * kBarWidth / 100), '#');
     bar.resize(kBarWidth, '.');
+    const std::string name = Printable(progress.name);
     std::fprintf(progress_, "\r\x1b[K%.*s [%s] %s / %s bytes, %lld items",
-                 static_cast<int>(progress.name.size()), progress.name.data(), bar.c_str(),
+                 static_cast<int>(name.size()), name.data(), bar.c_str(),
                  GroupDigits(progress.done, ",").c_str(), GroupDigits(progress.total, ",").c_str(),
                  static_cast<long long>(itemsExtracted_ + progress.itemsFound));
     std::fflush(progress_);
@@ -66,7 +68,8 @@ void TerminalSink::FoldersFailed(const FoldersFailure& failure) {
 }
 
 void TerminalSink::LogLine(std::string_view line, LogLineKind kind) {
-    if (kind == LogLineKind::Failure) Tell(line);
+    // Failures, and how much of a source was left unsearched.
+    if (kind == LogLineKind::Failure || kind == LogLineKind::Note) Tell(line);
 }
 
 void TerminalSink::Tell(std::string_view message) {

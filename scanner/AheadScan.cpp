@@ -1,7 +1,6 @@
 #include "AheadScan.h"
 
 #include "KindFolders.h"
-#include "PathHelpers.h"
 
 namespace morvane {
 
@@ -9,7 +8,7 @@ std::unique_ptr<AheadScan> ScanAhead(const AheadSource& source, const AheadOutpu
                                      SearchPhase& search) {
     if (CreateKindFolders(output.fileSystem, output.outputRoot)) return nullptr;
     auto ahead = std::make_unique<AheadScan>();
-    const std::string name = FileNameOfPath(source.path);
+    const std::string& name = source.name;
     const ScanOptions& options = source.options;
     ahead->extraction = std::make_unique<ItemExtraction>(
         ExtractionSource{source.path, name, source.length, options.readResources,

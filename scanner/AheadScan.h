@@ -27,6 +27,7 @@ struct AheadScan {
 
 struct AheadSource {
     const std::string& path;
+    const std::string& name;  // the stem of its items' names
     std::int64_t length;
     const ScanOptions& options;
     std::vector<std::vector<ChunkFindings>>& pages;  // every page, searched

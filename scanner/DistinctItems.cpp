@@ -17,7 +17,7 @@ std::optional<std::string> DistinctItems::Earlier(std::span<const std::uint8_t> 
     const auto found = byDigest_.find(Digest(bytes));
     if (found == byDigest_.end()) return std::nullopt;
     for (const std::string& path : found->second)
-        if (HoldsExactly(path, bytes)) return path;
+        if (FileHoldsExactly(fileSystem_, path, bytes, buffer_)) return path;
     return std::nullopt;
 }
 
@@ -26,15 +26,15 @@ void DistinctItems::Remember(std::span<const std::uint8_t> bytes, const std::str
     if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
 }
 
-// An earlier file changed or removed since it was written is no longer the same.
-bool DistinctItems::HoldsExactly(const std::string& path, std::span<const std::uint8_t> bytes) {
+bool FileHoldsExactly(FileSystem& fileSystem, const std::string& path,
+                      std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer) {
     std::error_code error;
-    const std::unique_ptr<SourceFile> file = fileSystem_.OpenSource(path, error);
+    const std::unique_ptr<SourceFile> file = fileSystem.OpenSource(path, error);
     if (!file || file->Length() != static_cast<std::int64_t>(bytes.size())) return false;
-    buffer_.resize(bytes.size() + 1);
-    const ReadResult read = file->ReadAt(0, buffer_.data(), buffer_.size());
+    buffer.resize(bytes.size() + 1);
+    const ReadResult read = file->ReadAt(0, buffer.data(), buffer.size());
     return !read.error && read.bytes == bytes.size() &&
-           std::equal(bytes.begin(), bytes.end(), buffer_.begin());
+           std::equal(bytes.begin(), bytes.end(), buffer.begin());
 }
 
 }  // namespace morvane

@@ -14,6 +14,11 @@
 
 namespace morvane {
 
+// Whether the file at `path` holds exactly `bytes`; `buffer` is scratch space. A file changed or
+// removed since it was written no longer does.
+bool FileHoldsExactly(FileSystem& fileSystem, const std::string& path,
+                      std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer);
+
 class DistinctItems {
   public:
     explicit DistinctItems(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
@@ -26,8 +31,6 @@ class DistinctItems {
     void Remember(std::span<const std::uint8_t> bytes, const std::string& path);
 
   private:
-    bool HoldsExactly(const std::string& path, std::span<const std::uint8_t> bytes);
-
     FileSystem& fileSystem_;
     std::unordered_map<std::uint64_t, std::vector<std::string>> byDigest_;
     std::vector<std::uint8_t> buffer_;

@@ -1,5 +1,7 @@
 #include "ItemExtraction.h"
 
+#include <algorithm>
+
 namespace morvane {
 
 ItemExtraction::ItemExtraction(ExtractionSource source, Setup setup)
@@ -11,9 +13,8 @@ ItemExtraction::~ItemExtraction() {
     Discard();
 }
 
-std::string ItemExtraction::Output(const AcceptedItem& item, std::size_t index) const {
-    return OutputName(setup_.outputRoot, item.kind, source_.name,
-                      source_.firstNumber + static_cast<std::int64_t>(index));
+std::string ItemExtraction::NextOutput(const AcceptedItem& item) {
+    return OutputName(setup_.outputRoot, item.kind, source_.name, source_.firstNumber + named_++);
 }
 
 void ItemExtraction::WriteUpTo(const std::vector<AcceptedItem>& accepted) {
@@ -25,43 +26,98 @@ void ItemExtraction::WriteUpTo(const std::vector<AcceptedItem>& accepted) {
         const AcceptedItem& item = accepted[i];
         // Without the source every item fails with the one error already told.
         if (!Reader() && !item.built) {
-            outcomes_.push_back({openError_, true, {}});
+            outcomes_.push_back({openError_, true});
+            outcomes_.back().output = NextOutput(item);
             continue;
         }
-        const std::string output = Output(item, i) + setup_.aheadSuffix;
-        outcomes_.push_back(setup_.distinct ? WriteDistinct(item, output) : Write(item, output));
-        if (!setup_.aheadSuffix.empty() && !outcomes_.back().error)
-            outcomes_.back().aheadPath = output;
+        outcomes_.push_back(Take(item));
+        if (!setup_.aheadSuffix.empty() && !outcomes_.back().error &&
+            !outcomes_.back().output.empty())
+            outcomes_.back().aheadPath = outcomes_.back().output + setup_.aheadSuffix;
     }
 }
 
-ItemExtraction::Outcome ItemExtraction::Write(const AcceptedItem& item, const std::string& output) {
-    return {writer_.Write(Reader(), source_.length, item, output), false, {}};
+ItemExtraction::Outcome ItemExtraction::Take(const AcceptedItem& item) {
+    if (setup_.distinct == nullptr && !LooksForEchoes())
+        return Write(item, NextOutput(item) + setup_.aheadSuffix);
+    return WriteRead(item);
 }
 
-ItemExtraction::Outcome ItemExtraction::WriteDistinct(const AcceptedItem& item,
-                                                      const std::string& output) {
-    if (const std::error_code error = writer_.Read(Reader(), source_.length, item, bytes_))
-        return {error, false, {}};
-    if (std::optional<std::string> earlier = setup_.distinct->Earlier(bytes_))
-        return {{}, false, std::move(*earlier)};
-    const std::error_code error = writer_.WriteRead(bytes_, output);
-    if (!error) setup_.distinct->Remember(bytes_, output);
-    return {error, false, {}};
+ItemExtraction::Outcome ItemExtraction::Write(const AcceptedItem& item, const std::string& output) {
+    Outcome outcome{writer_.Write(Reader(), source_.length, item, output)};
+    outcome.output = output.substr(0, output.size() - setup_.aheadSuffix.size());
+    return outcome;
+}
+
+// The item's bytes are read first, to be compared with those of the enclosing data's items and,
+// in a run of distinct items, with every item written before.
+ItemExtraction::Outcome ItemExtraction::WriteRead(const AcceptedItem& item) {
+    Outcome outcome;
+    outcome.error = writer_.Read(Reader(), source_.length, item, bytes_);
+    if (!outcome.error && LooksForEchoes()) {
+        // The part of the item past the entry's end is not in its file, nor is its line break
+        // then where the enclosing data's copy has it.
+        const std::int64_t past =
+            item.built ? 0 : std::max<std::int64_t>(0, item.offset + item.size - source_.length);
+        const std::size_t lineBreak = past > 0 && !source_.checkedItems ? 2 : 0;
+        const std::span<const std::uint8_t> common(
+            bytes_.data(), bytes_.size() - std::min(lineBreak, bytes_.size()));
+        const std::int64_t whole = static_cast<std::int64_t>(bytes_.size()) + past;
+        if (std::optional<std::string> echo =
+                setup_.enclosing->Echo(source_.inside.size(), common, whole)) {
+            outcome.echoOf = std::move(*echo);
+            outcome.fileSize = whole;  // of the enclosing data's copy, which stands for it
+            return outcome;
+        }
+    }
+    outcome.output = NextOutput(item);
+    if (outcome.error) return outcome;
+    outcome.fileSize = static_cast<std::int64_t>(bytes_.size());
+    if (setup_.distinct != nullptr) {
+        if (std::optional<std::string> earlier = setup_.distinct->Earlier(bytes_)) {
+            outcome.sameAs = std::move(*earlier);
+            return outcome;
+        }
+    }
+    outcome.error = writer_.WriteRead(bytes_, outcome.output + setup_.aheadSuffix);
+    if (!outcome.error && setup_.distinct != nullptr)
+        setup_.distinct->Remember(bytes_, outcome.output + setup_.aheadSuffix);
+    return outcome;
+}
+
+// What an item's file holds, for the entries inside this data to be compared with.
+void ItemExtraction::Hold(const Outcome& outcome) {
+    if (setup_.enclosing == nullptr || outcome.error) return;
+    const std::string& path = outcome.echoOf.empty()
+                                  ? (outcome.sameAs.empty() ? outcome.output : outcome.sameAs)
+                                  : outcome.echoOf;
+    std::int64_t size = outcome.fileSize;
+    if (size < 0) {
+        std::error_code error;
+        size = setup_.fileSystem.FileSize(path, error);
+        if (error) return;
+    }
+    setup_.enclosing->Hold(source_.inside.size(), path, size);
 }
 
 std::int64_t ItemExtraction::Tell(const std::vector<AcceptedItem>& accepted, std::size_t count,
                                   ScanSink& sink) {
     if (count > 0 && opened_ && !file_) sink.Failure(openError_);
+    std::int64_t told = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const AcceptedItem& item = accepted[i];
         Outcome& outcome = outcomes_[i];
-        const std::string output = Output(item, i);
+        if (outcome.output.empty()) {  // the enclosing data's item, told with it
+            Hold(outcome);
+            continue;
+        }
+        const std::string& output = outcome.output;
         if (!outcome.aheadPath.empty()) {
             outcome.error = setup_.fileSystem.Rename(outcome.aheadPath, output);
             if (outcome.error) setup_.fileSystem.RemoveFile(outcome.aheadPath);
             outcome.aheadPath.clear();
         }
+        Hold(outcome);
         std::optional<ItemOrigin> origin;
         if (source_.resourceMode)
             origin = item.built ? ItemOrigin::Resource : ItemOrigin::Signature;
@@ -72,10 +128,11 @@ std::int64_t ItemExtraction::Tell(const std::vector<AcceptedItem>& accepted, std
             sink.ItemFailed(found, {outcome.error, outcome.sourceUnreadable});
         else
             sink.ItemWritten(found);
+        ++told;
     }
     told_ = count;
     Discard();
-    return static_cast<std::int64_t>(count);
+    return told;
 }
 
 void ItemExtraction::Discard() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DistinctItems.h"
+#include "EnclosingItems.h"
 #include "FileSystem.h"
 #include "ItemWriter.h"
 #include "ScanSink.h"
@@ -42,6 +43,9 @@ class ItemExtraction {
         DistinctItems* distinct = nullptr;
         // Set when the items are written ahead: added to each item's name until it is told.
         std::string aheadSuffix = {};
+        // Set when containers are opened: the items told are held there for the entries inside
+        // this data, and an entry's item that its enclosing data gave already is left out.
+        EnclosingItems* enclosing = nullptr;
     };
     ItemExtraction(ExtractionSource source, Setup setup);
     ~ItemExtraction();
@@ -51,8 +55,11 @@ class ItemExtraction {
     // Writes the items of `accepted` that are not written yet.
     void WriteUpTo(const std::vector<AcceptedItem>& accepted);
     // Tells the first `count` items written (an item written ahead is first renamed into place)
-    // and removes the other items written ahead. Returns `count`.
+    // and removes the other items written ahead. Returns how many were told: `count`, less the
+    // items the enclosing data gave already.
     std::int64_t Tell(const std::vector<AcceptedItem>& accepted, std::size_t count, ScanSink& sink);
+    // Where the items told are held, for a scan written ahead before containers were opened.
+    void HoldTold(EnclosingItems* enclosing) noexcept { setup_.enclosing = enclosing; }
     // Removes every item written ahead and not told.
     void Discard();
 
@@ -62,10 +69,19 @@ class ItemExtraction {
         bool sourceUnreadable = false;  // the error is the source's, told once
         std::string sameAs = {};        // the equal item written before, which it is not
         std::string aheadPath = {};     // its file, written ahead and not yet told
+        std::string output = {};        // its name; empty for an item the enclosing data gave
+        std::string echoOf = {};        // that item's file
+        std::int64_t fileSize = -1;     // of its file, when known
     };
+    Outcome Take(const AcceptedItem& item);
     Outcome Write(const AcceptedItem& item, const std::string& output);
-    Outcome WriteDistinct(const AcceptedItem& item, const std::string& output);
-    std::string Output(const AcceptedItem& item, std::size_t index) const;
+    Outcome WriteRead(const AcceptedItem& item);
+    void Hold(const Outcome& outcome);
+    // The next item's name: numbered on from the last item named.
+    std::string NextOutput(const AcceptedItem& item);
+    bool LooksForEchoes() const noexcept {
+        return setup_.enclosing != nullptr && !source_.inside.empty();
+    }
     SourceFile* Reader() const noexcept { return source_.open ? source_.open : file_.get(); }
 
     ExtractionSource source_;
@@ -76,6 +92,7 @@ class ItemExtraction {
     std::error_code openError_;
     std::vector<Outcome> outcomes_;
     std::size_t told_ = 0;
+    std::int64_t named_ = 0;
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <string>
 
+#include "PrintableText.h"
 #include "ScanError.h"
 
 namespace morvane {
@@ -46,7 +47,7 @@ std::unique_ptr<OutputFile> LogFileSink::OpenLog(const std::string& path) {
 void LogFileSink::SearchBegun(const SourceStart& start) {
     file_ = OpenLog(setup_.outputRoot + std::string(kLogFileName));
     Write("----------", LogLineKind::Separator);
-    Write("Start: " + setup_.clock() + " (" + std::string(start.path) + ")", LogLineKind::Start);
+    Write("Start: " + setup_.clock() + " (" + Printable(start.path) + ")", LogLineKind::Start);
 }
 
 std::string LogFileSink::ItemLine(ResourceKind kind, std::int64_t position, std::int64_t size) {
@@ -56,26 +57,26 @@ std::string LogFileSink::ItemLine(ResourceKind kind, std::int64_t position, std:
 
 void LogFileSink::ItemWritten(const FoundItem& item) {
     std::string line = ItemLine(item.kind, item.position, item.size);
-    if (!item.resourceName.empty()) line += ",  Name: " + std::string(item.resourceName);
+    if (!item.resourceName.empty()) line += ",  Name: " + Printable(item.resourceName);
     if (!item.sameAs.empty()) {
         // Named from the output folder, where both files lie.
         std::string_view earlier = item.sameAs;
         if (earlier.starts_with(setup_.outputRoot)) earlier.remove_prefix(setup_.outputRoot.size());
-        line += ",  Same as: " + std::string(earlier);
+        line += ",  Same as: " + Printable(earlier);
     }
     if (!item.inside.empty()) line += ",  Inside: " + InsideText(item.name, item.inside);
     Write(line, LogLineKind::Item);
 }
 
 std::string LogFileSink::InsideText(std::string_view source, std::span<const std::string> inside) {
-    std::string text(source);
-    for (const std::string& entry : inside) text += " > " + entry;
+    std::string text = Printable(source);
+    for (const std::string& entry : inside) text += " > " + Printable(entry);
     return text;
 }
 
 void LogFileSink::ContainerFailed(const ContainerFailure& failure) {
     hadFailure_ = true;
-    Write(FailureText(failure.why) + ": " + std::string(failure.where), LogLineKind::Failure);
+    Write(FailureText(failure.why) + ": " + Printable(failure.where), LogLineKind::Failure);
 }
 
 // The failure comes before the item's line; a source that could not be read again was logged
@@ -90,7 +91,17 @@ void LogFileSink::Failure(const std::error_code& error) {
     Write(FailureText(error), LogLineKind::Failure);
 }
 
+// A source searched only in part says how far, before its count: stopped, or capped by the
+// search limit.
 void LogFileSink::SourceEnded(const SourceEnd& end) {
+    if (end.stoppedAt)
+        Write("Stopped after " + std::to_string(*end.stoppedAt) + " of " +
+                  std::to_string(end.searched) + " bytes.",
+              LogLineKind::Note);
+    if (end.searched < end.length)
+        Write("Searched the first " + std::to_string(end.searched) + " of " +
+                  std::to_string(end.length) + " bytes (search limit).",
+              LogLineKind::Note);
     Write(std::to_string(end.itemCount) + " " + setup_.foundWord + " .", LogLineKind::Count);
     Write("End: " + setup_.clock(), LogLineKind::End);
     if (file_) {

@@ -6,7 +6,8 @@
 
 namespace morvane {
 
-enum class LogLineKind { Separator, Start, Item, Failure, Count, End };
+// A note says how much of a source was searched, when that is not all of it.
+enum class LogLineKind { Separator, Start, Item, Failure, Note, Count, End };
 
 class LogLineListener {
   public:

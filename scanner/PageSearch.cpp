@@ -21,6 +21,10 @@ std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcep
     return std::clamp<std::int64_t>(options.chunkCap, 0, chunks);
 }
 
+std::int64_t SearchedLength(std::int64_t length, const ScanOptions& options) noexcept {
+    return std::min(length, ChunkCount(length, options) * kChunkSize);
+}
+
 PageSearch::PageSearch() : window_(kWindowCapacity) {}
 
 std::vector<ChunkFindings> PageSearch::Search(const Page& page) {

@@ -31,6 +31,8 @@ inline constexpr std::int64_t kPageChunks = 16;
 // How many chunks of a source of `length` bytes are searched (at least one, which reports an
 // empty source's progress).
 std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcept;
+// How many bytes of such a source those chunks hold: its length, or less when capped.
+std::int64_t SearchedLength(std::int64_t length, const ScanOptions& options) noexcept;
 
 class PageSearch {
   public:

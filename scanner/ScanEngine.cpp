@@ -1,10 +1,10 @@
 #include "ScanEngine.h"
 
 #include <algorithm>
-#include <random>
 #include <thread>
 #include <vector>
 
+#include "AheadLeftovers.h"
 #include "AheadScan.h"
 #include "ItemExtraction.h"
 #include "KindFolders.h"
@@ -17,19 +17,11 @@
 
 namespace morvane {
 
-namespace {
-// Items scanned ahead are written under their name and this until their turn; the number keeps
-// two programs scanning into one folder apart.
-std::string AheadSuffix() {
-    std::random_device random;
-    return ".part-" + std::to_string(random()) + std::to_string(random());
-}
-}  // namespace
-
 ScanEngine::ScanEngine(ScanSetup setup)
     : setup_(std::move(setup)),
       search_(std::make_unique<SearchPhase>()),
-      distinct_(std::make_unique<DistinctItems>(*setup_.fileSystem)) {}
+      distinct_(std::make_unique<DistinctItems>(*setup_.fileSystem)),
+      enclosing_(std::make_unique<EnclosingItems>(*setup_.fileSystem)) {}
 ScanEngine::~ScanEngine() = default;
 
 int ScanEngine::ThreadCount(const ScanOptions& options) noexcept {
@@ -48,7 +40,7 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     if (!fileSystem.IsFile(path)) return summary;
     summary.scanned = true;
 
-    const std::string name = FileNameOfPath(path);
+    const std::string name = names_.NameOf(path);
     const SourceStart start{path, name, options};
     sink.SourceBegun(start);
     if (auto failure = CreateKindFolders(fileSystem, setup_.outputRoot)) {
@@ -56,34 +48,49 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
         summary.foldersFailed = true;
         return summary;
     }
+    // What a killed run left waiting ahead goes before this run writes anything.
+    if (!leftoversRemoved_) {
+        leftoversRemoved_ = true;
+        RemoveAheadLeftovers(setup_.outputRoot);
+    }
     sink.SearchBegun(start);
 
     const Scanned scanned{path, name, options, sink, stop};
+    SourceEnd end{name, 0};
     std::error_code error;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
-        summary.itemsLogged = Scan(scanned, *source);
+        const Told told = Scan(scanned, *source);
+        summary.itemsLogged = told.items;
+        end.length = source->Length();
+        end.searched = SearchedLength(end.length, options);
+        if (told.stoppedAt >= 0) end.stoppedAt = told.stoppedAt;
         // The files its containers hold, after the source's own items.
-        if (options.unpackContainers && source->Length() > 0)
+        if (options.unpackContainers && end.length > 0 && !end.stoppedAt) {
             summary.itemsLogged += UnpackContainers(scanned, summary.itemsLogged);
+            // A stop made meanwhile left some of them unread.
+            if (stop.StopRequested()) end.stoppedAt = end.searched;
+        }
     } else {
         sink.Failure(error);
     }
-    sink.SourceEnded({name, summary.itemsLogged});
+    end.itemCount = summary.itemsLogged;
+    sink.SourceEnded(end);
     return summary;
 }
 
 void ScanEngine::PlanAhead(const std::vector<std::string>& paths, const ScanOptions& options) {
     if (SearchPool* pool = Pool(options)) {
         pool->DropPlan();
-        pool->Plan(paths, options);
+        pool->Plan(paths, names_.Foresee(paths), options);
     }
 }
 
 // On one thread the pages are searched as they are taken; on several, the pool searches them
 // ahead, and the sources planned after this one too. A source scanned ahead is only told.
-std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
+ScanEngine::Told ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
     const std::int64_t length = source.Length();
     const ScanOptions& options = scanned.options;
+    enclosing_->BeginLevel(0);
     ItemExtraction extraction(
         {scanned.path, scanned.name, length, options.readResources, options.checkItems},
         ExtractionSetup(options));
@@ -93,13 +100,15 @@ std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
     };
     const std::vector<AcceptedItem>* accepted = nullptr;
     if (SearchPool* pool = Pool(options)) {
-        SearchPool::Taken taken = pool->Take(scanned.path, length, options);
+        SearchPool::Taken taken = pool->Take(scanned.path, scanned.name, length, options);
         if (taken.ahead) {
             AheadScan& ahead = *taken.ahead;
-            const std::size_t kept = ahead.record.Replay(scanned.sink, scanned.stop, scanned.name,
-                                                         ahead.accepted.size());
+            ahead.extraction->HoldTold(ExtractionSetup(options).enclosing);
+            const SearchRecord::Replayed replayed = ahead.record.Replay(
+                scanned.sink, scanned.stop, scanned.name, ahead.accepted.size());
             pool->Release(taken.source);
-            return ahead.extraction->Tell(ahead.accepted, kept, scanned.sink);
+            return {ahead.extraction->Tell(ahead.accepted, replayed.kept, scanned.sink),
+                    replayed.stoppedAt};
         }
         accepted = &search_->Run(
             source, length, context,
@@ -108,13 +117,16 @@ std::int64_t ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
     } else {
         accepted = &SearchHere(source, length, context, write);
     }
-    return extraction.Tell(*accepted, accepted->size(), scanned.sink);
+    return {extraction.Tell(*accepted, accepted->size(), scanned.sink), search_->StoppedAt()};
 }
 
 // Items go to the output root; a run of distinct items compares them with the run's.
 ItemExtraction::Setup ScanEngine::ExtractionSetup(const ScanOptions& options) {
-    return {setup_.outputRoot, *setup_.fileSystem,
-            options.distinctItems ? distinct_.get() : nullptr};
+    return {setup_.outputRoot,
+            *setup_.fileSystem,
+            options.distinctItems ? distinct_.get() : nullptr,
+            {},
+            options.unpackContainers ? enclosing_.get() : nullptr};
 }
 
 // The pages searched on this thread, one after the other, as they are taken.
@@ -145,6 +157,7 @@ std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t f
         held.open = &entry;
         held.firstNumber = firstNumber;
         held.inside.assign(inside.begin(), inside.end());
+        enclosing_->BeginLevel(inside.size());
         ItemExtraction extraction(std::move(held), ExtractionSetup(options));
         const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
         const std::vector<AcceptedItem>& accepted = SearchHere(

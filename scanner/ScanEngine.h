@@ -17,11 +17,13 @@
 #include "ScanSink.h"
 #include "SearchPhase.h"
 #include "SignatureTable.h"
+#include "SourceNames.h"
 #include "StopToken.h"
 
 namespace morvane {
 
 class DistinctItems;
+class EnclosingItems;
 class PageSearch;
 class SearchPool;
 
@@ -54,7 +56,8 @@ class ScanEngine {
     void PlanAhead(const std::vector<std::string>& paths, const ScanOptions& options);
 
     // A new run of scans begins: a run of distinct items compares its items only with one
-    // another, not with those of earlier runs.
+    // another, not with those of earlier runs. The sources keep their names (SourceNames) for
+    // the engine's whole life, which is one run of a program.
     void StartRun();
 
     // The threads `options` asks for: its count, or one per processor.
@@ -68,8 +71,12 @@ class ScanEngine {
         ScanSink& sink;
         StopToken& stop;
     };
-    // Searches the source and writes its items; returns how many were told.
-    std::int64_t Scan(const Scanned& scanned, SourceFile& source);
+    struct Told {
+        std::int64_t items = 0;
+        std::int64_t stoppedAt = -1;  // the bytes searched before a stop ended the search
+    };
+    // Searches the source and writes its items; says how many were told.
+    Told Scan(const Scanned& scanned, SourceFile& source);
     const std::vector<AcceptedItem>& SearchHere(SourceFile& source, std::int64_t length,
                                                 const SearchPhase::Context& context,
                                                 const SearchPhase::Taken& taken);
@@ -80,10 +87,13 @@ class ScanEngine {
 
     ScanSetup setup_;
     std::unique_ptr<SearchPhase> search_;
-    std::unique_ptr<DistinctItems> distinct_;  // of the run
-    std::unique_ptr<PageSearch> pageSearch_;   // of a scan on the caller's thread
-    SignatureTableCache tables_;               // for pageSearch_
-    std::unique_ptr<SearchPool> pool_;         // of a scan on several
+    std::unique_ptr<DistinctItems> distinct_;    // of the run
+    std::unique_ptr<EnclosingItems> enclosing_;  // of the source and the entries being read
+    std::unique_ptr<PageSearch> pageSearch_;     // of a scan on the caller's thread
+    SignatureTableCache tables_;                 // for pageSearch_
+    SourceNames names_;
+    bool leftoversRemoved_ = false;
+    std::unique_ptr<SearchPool> pool_;  // of a scan on several
 };
 
 }  // namespace morvane

@@ -41,7 +41,7 @@ struct FoldersFailure {
 struct ScanProgress {
     std::string_view name;    // the source's file name
     std::int64_t done;        // 1-based position of the last byte of the chunk about to be searched
-    std::int64_t total;       // the source's length
+    std::int64_t total;       // the bytes to search: the source's length, or the cap on it
     std::int64_t itemsFound;  // candidates of this source accepted so far
 };
 
@@ -76,7 +76,11 @@ struct ItemFailure {
 
 struct SourceEnd {
     std::string_view name;
-    std::int64_t itemCount;  // items found, whether or not their files could be made
+    std::int64_t itemCount;     // items found, whether or not their files could be made
+    std::int64_t length = 0;    // of the source
+    std::int64_t searched = 0;  // the bytes the search was to read: fewer than `length` when capped
+    // A stop ended the scan before its end: the bytes searched by then.
+    std::optional<std::int64_t> stoppedAt = std::nullopt;
 };
 
 class ScanSink {

@@ -11,13 +11,17 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
                                                   const Taken& taken) {
     source_ = &source;
     endedUnread_ = false;
+    stoppedAt_ = -1;
     accepted_.clear();
     checkedEnd_ = 0;
     resources_.Reset();
     const std::int64_t count = ChunkCount(length, context.options);
     std::vector<ChunkFindings> page;
     for (std::int64_t chunk = 0; chunk < count; ++chunk) {
-        if (context.stop.StopRequested()) break;
+        if (context.stop.StopRequested()) {
+            stoppedAt_ = chunk * kChunkSize;
+            break;
+        }
         if (chunk % kPageChunks == 0) page = pages(chunk / kPageChunks);
         const auto index = static_cast<std::size_t>(chunk % kPageChunks);
         if (index >= page.size() || !TakeChunk(page[index], length, context)) break;
@@ -33,7 +37,8 @@ bool SearchPhase::TakeChunk(ChunkFindings& chunk, std::int64_t length, const Con
         context.sink.Failure(chunk.readError);
         return false;
     }
-    const ScanProgress progress{context.name, chunk.begin + chunk.size, length,
+    const ScanProgress progress{context.name, chunk.begin + chunk.size,
+                                SearchedLength(length, context.options),
                                 static_cast<std::int64_t>(accepted_.size())};
     if (context.sink.Progress(progress) == SinkAnswer::Stop) context.stop.RequestStop();
     if (context.options.readResources) TakeImages(chunk.images, length, context);

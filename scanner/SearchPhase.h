@@ -44,6 +44,8 @@ class SearchPhase {
                                          const Taken& taken);
     // Whether the last search ended at a chunk it could not read.
     bool EndedUnread() const noexcept { return endedUnread_; }
+    // Where a stop ended the last search: the bytes searched before it; -1 when none did.
+    std::int64_t StoppedAt() const noexcept { return stoppedAt_; }
 
   private:
     // False when the search ends with this chunk.
@@ -61,6 +63,7 @@ class SearchPhase {
     std::vector<AcceptedItem> accepted_;
     std::vector<AcceptedItem> resourceItems_;  // of the chunk being taken
     bool endedUnread_ = false;
+    std::int64_t stoppedAt_ = -1;
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
     ResourcePass resources_;
     ImageReader deferredReader_;

@@ -18,6 +18,8 @@ class SearchPool::Source {
     enum class Stage { Searching, ScanningAhead, ScannedAhead, Taken };
 
     std::string path;
+    std::string name;
+    std::uint64_t serial = 0;  // keeps apart the names of two sources written ahead at once
     ScanOptions options;
     std::shared_ptr<const std::vector<SignatureRow>> table;
     std::int64_t length = -1;  // -1: unknown, nothing is searched ahead
@@ -57,11 +59,13 @@ SearchPool::~SearchPool() {
     for (std::thread& worker : workers_) worker.join();
 }
 
-void SearchPool::Plan(const std::vector<std::string>& paths, const ScanOptions& options) {
+void SearchPool::Plan(const std::vector<std::string>& paths, const std::vector<std::string>& names,
+                      const ScanOptions& options) {
     const auto shared = std::make_shared<const ScanOptions>(options);
     {
         const std::lock_guard lock(mutex_);
-        for (const std::string& path : paths) planned_.push_back({path, shared});
+        for (std::size_t i = 0; i < paths.size() && i < names.size(); ++i)
+            planned_.push_back({paths[i], names[i], shared});
     }
     changed_.notify_all();
 }
@@ -75,24 +79,27 @@ void SearchPool::DropPlan() {
     Drop(queue_.end() - (taken ? 1 : 0));
 }
 
-SearchPool::Taken SearchPool::Take(const std::string& path, std::int64_t length,
-                                   const ScanOptions& options) {
+SearchPool::Taken SearchPool::Take(const std::string& path, const std::string& name,
+                                   std::int64_t length, const ScanOptions& options) {
     std::unique_lock lock(mutex_);
     Admit(1);
-    const auto same = [&](const std::shared_ptr<Source>& s) { return s->path == path; };
+    // A source planned under another name than it is taken under wrote its items under that one.
+    const auto same = [&](const std::shared_ptr<Source>& s) {
+        return s->path == path && s->name == name;
+    };
+    const Planned taking{path, name, std::make_shared<const ScanOptions>(options)};
     const auto found = std::find_if(queue_.begin(), queue_.end(), same);
     if (found != queue_.end()) Drop(found);
     if (!queue_.empty() && same(queue_.front()) &&
         (queue_.front()->length != length || !(queue_.front()->options == options)))
         Drop(queue_.begin() + 1);
-    if (queue_.empty() || !same(queue_.front()))
-        queue_.push_front(NewSource(path, length, options));
+    if (queue_.empty() || !same(queue_.front())) queue_.push_front(NewSource(taking, length));
     std::shared_ptr<Source> source = queue_.front();
     changed_.wait(lock, [&] { return source->stage != Source::Stage::ScanningAhead; });
     if (source->stage == Source::Stage::ScannedAhead && !source->ahead) {
         // Its scan ahead could not make the kind folders: it is searched again, in its turn.
         Drop(queue_.begin() + 1);
-        queue_.push_front(NewSource(path, length, options));
+        queue_.push_front(NewSource(taking, length));
         source = queue_.front();
     }
     source->stage = Source::Stage::Taken;
@@ -154,18 +161,20 @@ void SearchPool::Admit(std::int64_t most) {
         planned_.pop_front();
         std::error_code error;
         const std::int64_t length = output_.fileSystem.FileSize(next.path, error);
-        queue_.push_back(NewSource(next.path, error ? -1 : length, *next.options));
+        queue_.push_back(NewSource(next, error ? -1 : length));
         for (std::int64_t page = 0; page < queue_.back()->PageCount(); ++page)
             waiting += queue_.back()->PageBytes(page);
     }
 }
 
-std::shared_ptr<SearchPool::Source> SearchPool::NewSource(const std::string& path,
-                                                          std::int64_t length,
-                                                          const ScanOptions& options) {
+std::shared_ptr<SearchPool::Source> SearchPool::NewSource(const Planned& planned,
+                                                          std::int64_t length) {
     auto source = std::make_shared<Source>();
-    source->path = path;
-    source->options = options;
+    source->path = planned.path;
+    source->name = planned.name;
+    source->serial = ++sources_;
+    source->options = *planned.options;
+    const ScanOptions& options = source->options;
     source->table = tables_.For(options);
     source->length = length;
     source->chunkCount = length < 0 ? 0 : ChunkCount(length, options);
@@ -246,8 +255,10 @@ void SearchPool::Search(PageSearch& search, const Task& task) {
 // Runs without the lock: the pages of a source being scanned ahead are this thread's.
 std::unique_ptr<AheadScan> SearchPool::ScanSourceAhead(SearchPhase& search, const Task& task) {
     Source& source = *task.source;
-    return ScanAhead({source.path, source.length, source.options, source.pages, source.cancel},
-                     {output_.fileSystem, output_.outputRoot, output_.aheadSuffix}, search);
+    const std::string suffix = output_.aheadSuffix + "-" + std::to_string(source.serial);
+    return ScanAhead(
+        {source.path, source.name, source.length, source.options, source.pages, source.cancel},
+        {output_.fileSystem, output_.outputRoot, suffix}, search);
 }
 
 }  // namespace morvane

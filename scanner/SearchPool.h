@@ -39,8 +39,10 @@ class SearchPool {
 
     int threads() const noexcept { return threads_; }
 
-    // The sources to be taken next, in this order, after those planned already.
-    void Plan(const std::vector<std::string>& paths, const ScanOptions& options);
+    // The sources to be taken next, in this order, after those planned already, each with the
+    // name its items are written under.
+    void Plan(const std::vector<std::string>& paths, const std::vector<std::string>& names,
+              const ScanOptions& options);
     // Forgets every source planned and not taken, and removes what was written ahead for them.
     void DropPlan();
 
@@ -49,9 +51,11 @@ class SearchPool {
         std::shared_ptr<Source> source;
         std::unique_ptr<AheadScan> ahead;  // when it was scanned ahead: only to be told
     };
-    // The source at `path`, `length` bytes long: the one planned next when it is that, or a new
-    // one (what was planned before it is dropped). Waits while it is being scanned ahead.
-    Taken Take(const std::string& path, std::int64_t length, const ScanOptions& options);
+    // The source at `path` named `name`, `length` bytes long: the one planned next when it is
+    // that, or a new one (what was planned before it is dropped). Waits while it is being
+    // scanned ahead.
+    Taken Take(const std::string& path, const std::string& name, std::int64_t length,
+               const ScanOptions& options);
     // Page `page` of a source taken and not scanned ahead, once it has been searched.
     std::vector<ChunkFindings> TakePage(Source& source, std::int64_t page);
     // The source taken is done with.
@@ -60,6 +64,7 @@ class SearchPool {
   private:
     struct Planned {
         std::string path;
+        std::string name;
         std::shared_ptr<const ScanOptions> options;
     };
     struct Task {
@@ -70,8 +75,7 @@ class SearchPool {
     bool NextTask(Task& task);  // under mutex_
     void Search(PageSearch& search, const Task& task);
     std::unique_ptr<AheadScan> ScanSourceAhead(SearchPhase& search, const Task& task);
-    std::shared_ptr<Source> NewSource(const std::string& path, std::int64_t length,
-                                      const ScanOptions& options);
+    std::shared_ptr<Source> NewSource(const Planned& planned, std::int64_t length);
     // Moves planned sources into the queue while fewer than `most` pages and scans wait there.
     void Admit(std::int64_t most);
     std::int64_t Waiting() const;
@@ -86,6 +90,7 @@ class SearchPool {
     std::deque<Planned> planned_;                // to come after the queue
     SignatureTableCache tables_;
     bool quit_ = false;
+    std::uint64_t sources_ = 0;  // made so far, under mutex_
     std::vector<std::thread> workers_;
 };
 

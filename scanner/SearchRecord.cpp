@@ -11,13 +11,15 @@ void SearchRecord::Failure(const std::error_code& error) {
     events_.push_back({false, 0, 0, 0, error});
 }
 
-std::size_t SearchRecord::Replay(ScanSink& sink, StopToken& stop, std::string_view name,
-                                 std::size_t found) const {
+SearchRecord::Replayed SearchRecord::Replay(ScanSink& sink, StopToken& stop, std::string_view name,
+                                            std::size_t found) const {
+    std::int64_t searched = 0;  // up to the chunk about to be told
     for (std::size_t i = 0; i < events_.size(); ++i) {
         const Event& event = events_[i];
         const bool startsChunk = event.progress || (endedUnread_ && i + 1 == events_.size());
         if (startsChunk && stop.StopRequested())
-            return event.progress ? static_cast<std::size_t>(event.itemsFound) : found;
+            return {event.progress ? static_cast<std::size_t>(event.itemsFound) : found, searched};
+        if (event.progress) searched = event.done;
         if (!event.progress) {
             sink.Failure(event.failure);
         } else if (sink.Progress({name, event.done, event.total, event.itemsFound}) ==
@@ -25,7 +27,7 @@ std::size_t SearchRecord::Replay(ScanSink& sink, StopToken& stop, std::string_vi
             stop.RequestStop();
         }
     }
-    return found;
+    return {found};
 }
 
 }  // namespace morvane

@@ -20,10 +20,14 @@ class SearchRecord final : public ScanSink {
     // The search ended at a chunk it could not read: its last failure tells that.
     void EndedUnread() noexcept { endedUnread_ = true; }
 
+    struct Replayed {
+        std::size_t kept;             // of the items found
+        std::int64_t stoppedAt = -1;  // the bytes searched before a stop ended it; -1: none did
+    };
     // Tells `sink` what was recorded, asking `stop` before each chunk as the search does, and
-    // returns how many of the `found` items the search keeps.
-    std::size_t Replay(ScanSink& sink, StopToken& stop, std::string_view name,
-                       std::size_t found) const;
+    // says how many of the `found` items the search keeps.
+    Replayed Replay(ScanSink& sink, StopToken& stop, std::string_view name,
+                    std::size_t found) const;
 
   private:
     struct Event {

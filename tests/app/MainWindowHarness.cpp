@@ -15,10 +15,13 @@ MainWindowHarness::MainWindowHarness()
 Form1& MainWindowHarness::Start(const QString& commandLine) {
     store_ = QSettingsStore::OpenFile(settingsFile_);
     window_ = std::make_unique<Form1>(
-        session,
-        Form1Setup{*store_, commandLine,
-                   [this](const CatalogueParts&) -> CatalogueCommands& { return commands; },
-                   commands});
+        session, Form1Setup{*store_, commandLine,
+                            [this](const CatalogueParts& parts) -> CatalogueCommands& {
+                                if (!realCatalogue) return commands;
+                                catalogue_ = std::make_unique<Catalogue>(session, parts);
+                                return *catalogue_;
+                            },
+                            commands});
     window_->Form_Load();
     return *window_;
 }

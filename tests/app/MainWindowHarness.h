@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "Catalogue.h"
 #include "CatalogueCommands.h"
 #include "DialogCommands.h"
 #include "Form1.h"
@@ -38,9 +39,10 @@ class RecordingCommands final : public CatalogueCommands, public DialogCommands 
     void RemoveNode() override { calls << "RemoveNode"; }
     void ClearCategory() override { calls << "ClearCategory"; }
     void ClearAllNodes() override { calls << "ClearAllNodes"; }
-    void DeleteOnExit() override {
+    void DeleteOnExit(std::function<void()> done) override {
         calls << "DeleteOnExit";
         if (onDeleteOnExit) onDeleteOnExit();
+        done();
     }
     void ShowOptions(QWidget&, const QString& title) override { calls << "ShowOptions " + title; }
     void ShowLanguages(QWidget&, const QString& title) override {
@@ -87,10 +89,14 @@ class MainWindowHarness {
     RecordingShell shell;
     Session session{boxes, shell, AppFolder(), output.path()};
     RecordingCommands commands;
+    // The window's own catalogue rather than the recorder, for the item commands: set before
+    // Start.
+    bool realCatalogue = false;
 
   private:
     QString settingsFile_;
     std::unique_ptr<QSettingsStore> store_;
+    std::unique_ptr<Catalogue> catalogue_;
     std::unique_ptr<Form1> window_;
 };
 

@@ -277,7 +277,8 @@ class MainWindowTest : public QObject {
     // While the command line's scan runs, the window answers, but another scan and the commands
     // that change the results or the options wait: their actions are disabled and their keys do
     // nothing. A click on a file then scans it alone, afresh, and a stop takes effect within a
-    // chunk.
+    // chunk: the stopped rescan keeps the earlier scan's item it did not reach, and its log says
+    // how far it got.
     void oneScanAtATimeAndAStopWithinAChunk() {
         MainWindowHarness h;
         h.WriteLargeSource("C/large.bin");
@@ -318,7 +319,13 @@ class MainWindowTest : public QObject {
             QVERIFY(h.ScanEnds());
         }
         QCOMPARE(h.ScannedSources() << window.Tree().Node("GIF#large.bin")->text(0) << counter,
-                 QStringList({"C/large.bin", "C/large.bin", "large.bin(1)", "File: 1 / 1"}));
+                 QStringList({"C/large.bin", "C/large.bin", "large.bin(2)", "File: 1 / 1"}));
+        const Bytes log = ReadFileBytes(h.output.path() + "LOG.txt");
+        QVERIFY(
+            QRegularExpression(QStringLiteral("\r\nStopped after \\d+ of 419430400 bytes\\.\r\n1 "))
+                .match(QString::fromUtf8(reinterpret_cast<const char*>(log.data()),
+                                         static_cast<qsizetype>(log.size())))
+                .hasMatch());
         QVERIFY(offCentre.manhattanLength() <= 8);
     }
 
@@ -346,6 +353,53 @@ class MainWindowTest : public QObject {
                                            "LOG.txt", "PNG/pack.dll.old_1.PNG"}));
     }
 
+    // A later run lists and deletes only what it wrote: an earlier run's kept item of the same
+    // source and a file of the user's named like an item stay on disk, unlisted, after its
+    // deletion at exit; the files its own scan wrote go.
+    void aRunDeletesOnlyWhatItWrote() {
+        MainWindowHarness h;
+        h.realCatalogue = true;
+        h.Store(QStringLiteral("SCAN_PNG"), QStringLiteral("False"));
+        h.sources.Write("C/x.bin", Compose({Filler(40), MakeBmp(), Filler(40), MakeGif(),
+                                            Filler(40), MakePng(), Filler(40)}));
+        for (const char* kept : {"PNG/x.bin_2.PNG", "BMP/x.bin_99.BMP", "GIF/x.bin_7.GIF"})
+            h.output.Write(kept, Bytes(30, 3));
+        Form1& window = h.Start(h.Source("C/x.bin"));
+        QVERIFY(h.ScanEnds());
+        QStringList held;
+        for (const char* key : {"BMP#x.bin", "GIF#x.bin"})
+            for (const QString& file : CategoryTree::Files(*window.Tree().Node(key)))
+                held << QFileInfo(file).fileName();
+        QCOMPARE(held, QStringList({"x.bin_0.BMP", "x.bin_1.GIF"}));
+        QCOMPARE(window.Tree().Node("BMP#x.bin")->text(0), "x.bin(1)");
+        window.close();
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(ListTree(h.output.path()),
+                 std::vector<std::string>(
+                     {"BMP/x.bin_99.BMP", "GIF/x.bin_7.GIF", "LOG.txt", "PNG/x.bin_2.PNG"}));
+    }
+
+    // A batch over two folders that each hold a setup.exe: both keep their items, under names of
+    // their own, in the tree and on disk; the program's own kind folders below the folder are not
+    // scanned.
+    void sourcesOfOneNameKeepTheirItems() {
+        MainWindowHarness h;
+        h.Store(QStringLiteral("SCAN_SUB-FOLDERS"), QStringLiteral("True"));
+        const Bytes source = Compose({Filler(64), MakeGif(), Filler(64, 2)});
+        for (const char* name : {"S/a/setup.exe", "S/b/setup.exe"}) h.output.Write(name, source);
+        h.output.Write("GIF/old.bin_0.GIF", MakeGif());  // an item of an earlier run
+        Form1& window = h.Start();
+        QVERIFY(window.Browser().SetFolder(QString::fromStdString(h.output.path())));
+        window.show_all_files_Click();
+        QVERIFY(h.ScanEnds());
+        QCOMPARE(window.Tree().SourceNodeKeys(),
+                 QStringList({"GIF#setup.exe", "GIF#setup.exe (2)"}));
+        QCOMPARE(window.Tree().Node("GIF#setup.exe (2)")->text(0), "setup.exe (2)(1)");
+        const std::vector<std::string> files = ListTree(h.output.path() + "GIF");
+        QCOMPARE(files, std::vector<std::string>(
+                            {"old.bin_0.GIF", "setup.exe (2)_0.GIF", "setup.exe_0.GIF"}));
+    }
+
     // Distinct items on: a source whose items all equal an earlier one's gets neither node nor
     // file.
     void distinctItemsGetNoNode() {
@@ -369,7 +423,7 @@ class MainWindowTest : public QObject {
     void theProgressWindowShowsEachStep() {
         const MessageTable messages = MessageTable::Builtin();
         Form4 form4(QStringLiteral("Morvane"));
-        WindowSink sink({nullptr, {}, nullptr, {}, &messages}, "/out/");
+        WindowSink sink({nullptr, {}, nullptr, {}, &messages});
         sink.SetProgressWindow(&form4);
         sink.FolderBegun("/a/b");
         sink.FileBegun(2, 5);
@@ -467,7 +521,9 @@ class MainWindowTest : public QObject {
                         !Named(window, "show_log_form_menu")->isChecked());
             QPointer<Form3> log = window.LogWindow();
             if (how == u"exit_menu") Named(window, how)->trigger();
-            if (how == u"close box") QVERIFY(window.close());
+            if (how == u"close box") window.close();
+            // The files go off the window's thread; the window closes once they are gone.
+            QTRY_VERIFY(!window.isVisible());
             if (scanning) {
                 QTRY_VERIFY(!closed);
                 QVERIFY(h.ScannedSources().size() < 5);

@@ -19,6 +19,7 @@
 #include "RecordingShell.h"
 #include "RecordingSink.h"
 #include "ScanEngine.h"
+#include "SourceNode.h"
 #include "TempFolder.h"
 #include "ToolbarImageList.h"
 
@@ -52,12 +53,21 @@ struct CatalogueFixture {
     // A source node of `count` items and its files name_1.KIND ... name_count.KIND.
     QTreeWidgetItem* Source(const QString& kind, const QString& name, int count,
                             const Bytes& bytes = Bytes(10, 7)) {
+        QStringList files;
         for (int i = 1; i <= count; ++i)
-            Extracted(kind, name + QString("_%1.").arg(i) + kind, bytes);
-        auto* node = new QTreeWidgetItem(tree->Node(kind));
+            files << Extracted(kind, name + QString("_%1.").arg(i) + kind, bytes);
+        auto* node = new SourceNode(tree->Node(kind));
         node->setData(0, Qt::UserRole, kind + u'#' + name);
-        CategoryTree::SetSourceCount(*node, count);
+        CategoryTree::SetFiles(*node, files);
         return node;
+    }
+    // Whether the list shows the files of the node selected in the tree, and none for a category.
+    bool ListShowsSelection() const {
+        const QTreeWidgetItem* node = treeView->currentItem();
+        QStringList listed, held = node != nullptr ? CategoryTree::Files(*node) : QStringList();
+        for (int i = 0; i < list->count(); ++i)
+            listed << list->item(i)->data(kListItemKeyRole).toString();
+        return listed == held;
     }
     // A click on the node, then on its item `file` if one is named; false when there is none.
     bool ClickNode(const QString& kind, const QString& name, const QString& file = {}) {
@@ -120,7 +130,7 @@ QStringList Scan(CategoryTree& tree, const QString& name, const QList<K>& items,
     ScanOptions options;
     if (!anyKind) options.enabled.fill(false);
     tree.AddSourceFileNodes(name, options);
-    for (const K kind : items) tree.CountItem(kind, name);
+    for (const K kind : items) tree.CountItem(kind, name, name + u'_' + KindText(kind));
     tree.RemoveEmptySourceNodes();
     return tree.SourceNodeKeys();
 }
@@ -225,7 +235,9 @@ class CatalogueTest : public QObject {
             open += widget.topLevelItem(i % 10)->isExpanded() ? u'1' : u'0';
         }
         QCOMPARE(open, QStringLiteral("0000000000") + "1111111100");
-        for (const K kind : {K::ICO, K::ICO, K::ICO, K::BMP}) tree.CountItem(kind, "shell32.dll");
+        for (const K kind : {K::ICO, K::ICO, K::ICO, K::BMP})
+            tree.CountItem(kind, "shell32.dll",
+                           "f" + QString::number(tree.SourceNodeKeys().size()));
         tree.RemoveEmptySourceNodes();
         QCOMPARE(tree.SourceNodeKeys(), QStringList({"ICO#shell32.dll", "BMP#shell32.dll"}));
         QCOMPARE(QStringList({tree.Node("ICO#shell32.dll")->text(0),
@@ -282,12 +294,13 @@ class CatalogueTest : public QObject {
         QCOMPARE(clicked.size(), 1);
     }
 
-    // a.dll's node lists exactly its own items (not a.dll.bak's, nor a.dll_x's), in the order they
-    // were found; icons and bitmaps show their own opaque pixels
-    // without a caption, the other kinds the kind symbol filling the 32×32 cell, with the name.
-    // Export entries are enabled for icons and cursors only; a CUR item is exported as its own
-    // picture, not the symbol it shows, also after an item before it was deleted. A file that is no
-    // picture shows the picture before it; the list is refilled, not added to.
+    // a.dll's node lists exactly the files it holds (not a.dll.bak's, nor a file named like its
+    // items that no scan of this run wrote), in the order they were found; icons and bitmaps show
+    // their own opaque pixels without a caption, the other kinds the kind symbol filling the 32×32
+    // cell, with the name. Export entries are enabled for icons and cursors only; a CUR item is
+    // exported as its own picture, not the symbol it shows, also after an item before it was
+    // deleted. A file that is no picture shows the picture before it; the list is refilled, not
+    // added to.
     void everyKindsListing() {
         for (const ResourceKind kind : kAllKinds) {
             const QString k = KindText(kind);
@@ -303,7 +316,7 @@ class CatalogueTest : public QObject {
             QStringList listed;
             for (int i = 1; i <= f.list->count(); ++i)
                 listed << QFileInfo(f.catalogue.Items().Path(i)).fileName();
-            QCOMPARE(listed, (QStringList{"a.dll_1." + k, "a.dll_2." + k, "a.dll_10." + k}));
+            QCOMPARE(listed, (QStringList{"a.dll_1." + k, "a.dll_2." + k}));
             const QListWidgetItem* item = f.catalogue.Items().Item(2);
             QCOMPARE(item->text(),
                      own ? QString() : QFileInfo(item->data(Qt::UserRole).toString()).fileName());
@@ -322,7 +335,7 @@ class CatalogueTest : public QObject {
                          StretchToSquare(QImage(f.Folder(k) + "a.dll_2.CUR"), 48));
         }
         CatalogueFixture f;
-        f.Source("BMP", "p", 1, MakeBmp(4, 4));
+        f.Source("BMP", "p", 2, MakeBmp(4, 4));
         f.ClickNode("BMP", "p");
         const QImage loaded = f.catalogue.Items().Picture(1);
         f.Extracted("BMP", "p_2.BMP", Bytes(30, 1));
@@ -337,8 +350,8 @@ class CatalogueTest : public QObject {
     // bold default entry is the pop-up's alone.
     void clickShowsPathAndSizeAndDoubleClickOpens() {
         CatalogueFixture f;
-        f.Source("WAV", "s", 1, Bytes(100, 0));
-        const QString path = f.Extracted("WAV", "s_2.WAV", Bytes(2238, 0));
+        f.Source("WAV", "s", 2, Bytes(2238, 0));
+        const QString path = f.Folder("WAV") + "s_2.WAV";
         f.ClickNode("WAV", "s");
         QLocale::setDefault(QLocale(QLocale::German));
         QVERIFY(f.ClickItem("s_2.WAV"));
@@ -521,8 +534,8 @@ class CatalogueTest : public QObject {
 
     // An index into an empty list, or a file deleted elsewhere: the error box, and the count
     // stays. Delete takes one file (a read-only one too) unasked and counts down; the last item
-    // takes the node. a.dll's list shows its own items only: Delete all asks, takes them and the
-    // node, and leaves a.dll.bak's.
+    // takes the node. a.dll's list shows its own items only: Delete all asks, naming the node,
+    // takes them and the node, and leaves a.dll.bak's. The list always shows the node selected.
     void deletingItemsAndNodes() {
         CatalogueFixture f;
         f.selected = 1;
@@ -532,7 +545,7 @@ class CatalogueTest : public QObject {
         QVERIFY(f.ClickNode("CUR", "c", "c_1.CUR"));
         QFile::remove(f.Folder("CUR") + "c_1.CUR");
         f.catalogue.DeleteItem();
-        QVERIFY(f.boxes.shown.size() == 3 && node->text(0) == "c(2)" && f.list->count() == 2);
+        QVERIFY(f.boxes.shown.size() == 2 && node->text(0) == "c(2)" && f.list->count() == 2);
         for (const QString& text : f.boxes.shown) QVERIFY2(IsErrorBoxText(text), qPrintable(text));
 
         node = f.Source("GIF", "x.exe", 3);
@@ -553,18 +566,18 @@ class CatalogueTest : public QObject {
         f.Source("ICO", "one", 1);
         QVERIFY(f.ClickNode("ICO", "one", "one_1.ICO"));
         f.catalogue.DeleteItem();
-        // Only Delete all asked.
-        QVERIFY(!f.tree->Node("ICO#one") && f.boxes.asked.size() == 1 && f.boxes.shown.size() == 3);
+        // Nothing asked: Delete all had no node to name.
+        QVERIFY(!f.tree->Node("ICO#one") && f.boxes.asked.isEmpty() && f.boxes.shown.size() == 2);
+        QVERIFY(f.ListShowsSelection());
 
         f.Source("ICO", "a.dll", 1);
         f.Source("ICO", "a.dll.bak", 1);
         QVERIFY(f.ClickNode("ICO", "a.dll", "a.dll_1.ICO"));
         f.catalogue.DeleteAllItems();
-        QCOMPARE(f.boxes.asked,
-                 QStringList(2, f.session.messages.Text(MessageId::AskDeleteAllFiles)));
+        QCOMPARE(f.boxes.asked, QStringList("Είστε σίγουρος για την διαγραφή του ICO a.dll(1)"));
         QCOMPARE(AllFiles(f), (QStringList{"CUR/c_2.CUR", "GIF/x.exe_1.GIF", "GIF/x.exe_3.GIF",
                                            "ICO/a.dll.bak_1.ICO"}));
-        QVERIFY(f.list->count() == 0 && f.tree->Node("ICO#a.dll") == nullptr);
+        QVERIFY(f.tree->Node("ICO#a.dll") == nullptr && f.ListShowsSelection());
         QCOMPARE(f.tree->Node("ICO#a.dll.bak")->text(0), "a.dll.bak(1)");
 
         // No to any question leaves everything; Yes to removing a node deletes its files, whatever
@@ -582,15 +595,20 @@ class CatalogueTest : public QObject {
         f.catalogue.RemoveNode();
         QVERIFY(f.boxes.asked.size() == 4 && QFile::exists(f.Folder("JPG") + "shell32.dll_1.JPG") &&
                 f.list->count() == 2);
+        // Selecting a category shows no items, and the status bar names none.
+        QVERIFY(f.ClickNode("JPG", "shell32.dll", "shell32.dll_1.JPG") &&
+                !f.panel1->text().isEmpty());
+        f.treeView->setCurrentItem(f.tree->Node("JPG"));
+        QVERIFY(f.list->count() == 0 && f.panel1->text().isEmpty() && f.ListShowsSelection());
         f.boxes.answer = true;
-        f.ClickNode("ICO", "a.dll.bak");
         f.treeView->setCurrentItem(f.tree->Node("JPG#shell32.dll"));
         f.catalogue.RemoveNode();
         QCOMPARE(f.boxes.asked.last(), "Είστε σίγουρος για την διαγραφή του JPG shell32.dll(2)");
-        QVERIFY(!f.tree->Node("JPG#shell32.dll") && AllFiles(f) == left && f.list->count() == 1);
+        // The tree selects another node, and the list follows it.
+        QVERIFY(!f.tree->Node("JPG#shell32.dll") && AllFiles(f) == left && f.ListShowsSelection());
         f.treeView->setCurrentItem(f.tree->Node("ICO#a.dll.bak"));
         f.catalogue.RemoveNode();
-        QVERIFY(f.list->count() == 0 && !QFile::exists(f.Folder("ICO") + "a.dll.bak_1.ICO"));
+        QVERIFY(f.ListShowsSelection() && !QFile::exists(f.Folder("ICO") + "a.dll.bak_1.ICO"));
         f.treeView->setCurrentItem(f.tree->Node("JPG"));  // a category is no node to remove
         f.catalogue.RemoveNode();
         QCOMPARE(f.boxes.asked.size(), 6);
@@ -617,8 +635,8 @@ class CatalogueTest : public QObject {
             QVERIFY(asked ? f.boxes.shown.isEmpty()
                           : f.boxes.shown.size() == 1 && IsErrorBoxText(f.boxes.shown[0]));
             QCOMPARE(QList<int>({QFile::exists(f.Folder("BMP") + "q.exe_1.BMP"),
-                                 f.tree->Node("BMP#q.exe") != nullptr, int(f.list->count())}),
-                     QList<int>(3, !asked));
+                                 f.tree->Node("BMP#q.exe") != nullptr, f.ListShowsSelection()}),
+                     QList<int>({!asked, !asked, true}));
             QVERIFY(QFile::exists(f.Folder("ICO") + "BMP.exe_1.ICO") &&
                     f.tree->Node("ICO#BMP.exe") != nullptr);
         }
@@ -632,8 +650,8 @@ class CatalogueTest : public QObject {
             for (const QString source : {"a.dll", "b.dll"}) {
                 f.tree->AddSourceFileNodes(source, ScanOptions());
                 for (const QString kind : {"ICO", "BMP", "GIF", "AVI"}) {
-                    f.Extracted(kind, source + "_1." + kind);
-                    f.tree->CountItem(*ParseKind(kind.toStdString()), source);
+                    f.tree->CountItem(*ParseKind(kind.toStdString()), source,
+                                      f.Extracted(kind, source + "_1." + kind));
                 }
             }
             f.tree->RemoveEmptySourceNodes();
@@ -652,9 +670,9 @@ class CatalogueTest : public QObject {
                                     : " (elsewhere)");
                 return QString();
             };
-            QStringList progress;  // at each deletion
+            std::atomic<int> removals = 0;  // on exit, off the window's thread
             f.catalogue.SetFileRemover([&](const std::string& path) -> std::error_code {
-                progress << progressText();
+                ++removals;
                 if (path.ends_with("b.dll_1.ICO"))
                     return std::make_error_code(std::errc::text_file_busy);
                 return RemoveItemFile(path);
@@ -664,9 +682,16 @@ class CatalogueTest : public QObject {
                 f.output.Write(other, Bytes(3, 1));
             QStringList left = AllFiles(f);
             for (const QString kind : {"BMP", "GIF"}) left.removeAll(kind + "/b.dll_1." + kind);
-            onExit ? f.catalogue.DeleteOnExit() : f.catalogue.ClearAllNodes();
+            bool done = !onExit;
+            if (onExit) {
+                f.catalogue.DeleteOnExit([&] { done = true; });
+                QCOMPARE(progressText().remove(" (not drawn)"), "Deleting Files...");
+            } else {
+                f.catalogue.ClearAllNodes();
+            }
+            QTRY_VERIFY(done);
             QCOMPARE(f.boxes.asked.size(), onExit ? 0 : 1);
-            QCOMPARE(progress, QStringList(3, onExit ? "Deleting Files..." : ""));
+            QCOMPARE(removals.load(), 3);
             QVERIFY(progressText().isEmpty() && f.boxes.shown.size() == 1 &&
                     IsErrorBoxText(f.boxes.shown[0]));
             QCOMPARE(f.boxes.shown[0].section(' ', 0, 0), QString::number(ETXTBSY));
@@ -678,8 +703,8 @@ class CatalogueTest : public QObject {
         }
     }
 
-    // Every node takes exactly its own items, <name>_<digits>.<KIND> with the ending in any case:
-    // not a.dll.bak's, nor a name that only begins like an item's; wildcard names only their own.
+    // Every node takes exactly the files it holds: an earlier run's item of its name, or a file
+    // of the user's named like one, stays; wildcard names take only their own.
     void clearingTouchesOnlyTheNamedFiles() {
         CatalogueFixture f;
         QStringList gone;
@@ -687,13 +712,10 @@ class CatalogueTest : public QObject {
             f.Source("ICO", name, 1);
             gone << "ICO/" + name + "_1.ICO";
         }
-        gone << "ICO/" + f.Extracted("ICO", "a.dll_70.ico").section('/', -1);
         for (const char* decoy :
              {"abc_1.ICO", "a_c_1.ICO", "b_1.ICO", "xzy_1.ICO", "x.y_1.GIF", "b.dll_0.ICO",
-              "a.dll.bak_0.ICO", "a.dll_7x.ICO", "a.dll_.ICO", "a.dll_7.ICO.bak"})
+              "a.dll.bak_0.ICO", "a.dll_7x.ICO", "a.dll_70.ICO", "a.dll_2.ico", "A.DLL_7.ico"})
             f.Extracted("ICO", decoy);
-        const QString otherCase = "ICO/" + f.Extracted("ICO", "A.DLL_7.ico").section('/', -1);
-        if (kFileNameCase == Qt::CaseInsensitive) gone << otherCase;
         f.Extracted("GIF", "*_1.GIF");
         for (const char* other : {"LOG.txt", "elsewhere/*_1.ICO", "*_1.ICO"})
             f.output.Write(other, Bytes(3, 1));

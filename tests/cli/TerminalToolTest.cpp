@@ -107,6 +107,13 @@ TEST_F(TerminalToolTest, AFolderStandsForItsMatchingFiles) {
     };
     EXPECT_EQ(count("\"same_as\": "), 4u) << out;
     EXPECT_EQ(count("A.dll_0.GIF\"}"), 5u) << out;  // its own line's output, and four others
+    // Into a folder of the tree: its kind folders, which hold the items of the first run, are
+    // passed over by the second; the sub-folder's d.dll keeps its name beside another d.dll.
+    temp.Write("src/e/d.dll", source);
+    for (int run = 0; run < 2; ++run) EXPECT_EQ(Run("-q -o src/sub -r src"), 0) << ErrorText();
+    EXPECT_EQ(ListTree(dir + "src/sub/GIF"),
+              (std::vector<std::string>{"A.dll_0.GIF", "C.dll_0.GIF", "b.DLL_0.GIF", "c.exe_0.GIF",
+                                        "d.dll (2)_0.GIF", "d.dll_0.GIF"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <random>
 #include <thread>
 
+#include "AheadLeftovers.h"
 #include "DenseSource.h"
 #include "LogFileSink.h"
 #include "PageSearch.h"
@@ -131,6 +132,48 @@ TEST_F(ParallelScanTest, ABatchScannedAheadWritesWhatOneThreadWrites) {
         EXPECT_EQ(four, one);
         for (const auto& [file, bytes] : four) EXPECT_EQ(file.find(".part-"), std::string::npos);
     }
+}
+
+// Sources of one name in other folders keep their items apart, the same on any count of threads:
+// the second is "setup.exe (2)" in its output names, and so on; the first scanned again keeps its
+// name and replaces its own items.
+TEST_F(ParallelScanTest, SourcesOfOneNameKeepTheirItemsOnAnyCountOfThreads) {
+    std::vector<std::string> sources;
+    for (std::uint32_t n = 0; n < 4; ++n)
+        sources.push_back(temp.Write(std::string(1, static_cast<char>('a' + n)) + "/setup.exe",
+                                     Compose({Filler(50, n), MakePng(2 + n, 3), Filler(9)})));
+    sources.push_back(sources[0]);
+    const Tree one = ScanAll(sources, {}, 1);
+    for (std::uint32_t n = 0; n < 4; ++n) {
+        const std::string name = n == 0 ? "setup.exe" : "setup.exe (" + std::to_string(n + 1) + ")";
+        const auto png = one.find("PNG/" + name + "_0.PNG");
+        ASSERT_NE(png, one.end()) << name;
+        const Bytes own = MakePng(2 + static_cast<int>(n), 3);
+        EXPECT_TRUE(png->second.size() >= own.size() &&
+                    std::equal(own.begin(), own.end(), png->second.begin()))
+            << name;
+    }
+    EXPECT_EQ(one.size(), 5u) << "four items and the log";
+    for (const int threads : {2, 8}) EXPECT_EQ(ScanAll(sources, {}, threads), one) << threads;
+}
+
+// Items a killed run left waiting ahead are removed by the next run's first scan; those of a
+// program still running, this one's and other files stay.
+TEST_F(ParallelScanTest, AKilledRunsItemsWrittenAheadAreRemovedLater) {
+    const std::string root = temp.path() + "left" + kPathSeparator;
+    std::vector<std::string> kept = {"GIF/c_0.GIF", "GIF/d_0.GIF.part-x-1",
+                                     "GIF/e_0.GIF" + AheadSuffix()};
+#ifndef _WIN32
+    kept.push_back("GIF/b_0.GIF.part-1-77");  // the first process runs as long as the system
+#endif
+    for (const std::string& file : kept) temp.Write("left/" + file, Bytes(3, 1));
+    temp.Write("left/GIF/a_0.GIF.part-2147483600-77", Bytes(3, 1));
+    const std::string source = temp.Write("s.bin", Bytes(10, 0));
+    ScanEngine engine({root});
+    engine.ScanFile(source, {}, observer, *std::make_unique<StopToken>());
+    std::vector<std::string> left = ListTree(root), expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 // A stop answered at a chunk leaves the same output on one thread and on four; a stop made

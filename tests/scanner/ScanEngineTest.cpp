@@ -215,7 +215,8 @@ TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
         EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(root + std::string(KindName(kind)))));
 }
 
-// The chunk count follows the length and the cap; a bar value needs 100 bytes.
+// The chunk count follows the length and the cap; a bar value needs 100 bytes. The reports run
+// up to the cap, and the log says what the cap left unsearched.
 TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
     Rescan("one.bin", Filler(kMiB));
     EXPECT_EQ(observer.progress.size(), 1u);
@@ -223,9 +224,12 @@ TEST_F(ScanEngineTest, OneProgressReportPerChunkUpToTheCapAndTheLogLimit) {
     // 1048577 / round(10485.77), and 1048578 / 10486
     EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"two.bin", kMiB, kMiB + 1},
                                                                 {"two.bin", kMiB + 1, kMiB + 1}}));
+    Rescan("capped.bin", Filler(2 * kMiB + 1), {.chunkCap = 1});
+    EXPECT_EQ(observer.progress, (std::vector<RecordedProgress>{{"capped.bin", kMiB, kMiB}}));
     Rescan("zero.bin", Compose({MakeGif(), Filler(4)}), {.chunkCap = 0});
     EXPECT_TRUE(observer.progress.empty());
     EXPECT_EQ(observer.lines, (Lines{"----------", "Start: T (" + temp.path() + "zero.bin)",
+                                     "Searched the first 0 of 39 bytes (search limit).",
                                      "0 βρέθηκαν .", "End: T"}));
     for (std::int64_t size : {0, 50}) {
         // The log is emptied only once it is past its limit, here by one byte in the second round.
@@ -246,6 +250,34 @@ TEST_F(ScanEngineTest, ASinksStopAnswerEndsTheSearch) {
     EXPECT_EQ(observer.progress.size(), 1u);
     EXPECT_EQ(observer.items.size(), 1u);
     EXPECT_TRUE(stop.StopRequested());
+}
+
+// A name from the file scanned, or from an entry of an archive, cannot forge a line of the log nor
+// drive a terminal: its control characters are written out. A source searched in part says so.
+TEST_F(ScanEngineTest, TheLogWritesOutControlCharactersAndSaysWhatWasLeftUnsearched) {
+    LogFileSink log(
+        {NativeFileSystem(), root, "found", [] { return std::string("T"); }, &observer});
+    std::filesystem::create_directories(ToFsPath(root));
+    const std::string path = "/x/a\x1b[31m.bin";
+    const ScanOptions options;
+    log.SearchBegun({path, "a\x1b[31m.bin", options});
+    const std::vector<std::string> inside{
+        "pic\r\nPNG file found at offset: 999,  Size: 1\r\n\x1b[31mred\xC2\x9B.png"};
+    log.ItemWritten({path, "a\x1b[31m.bin", K::PNG, 5, 10, {}, "o", "", "", inside});
+    log.SourceEnded({"a", 1, 100, 50, 30});
+    const Lines expected{
+        "----------",
+        "Start: T (/x/a\\x1B[31m.bin)",
+        "PNG file found at offset: 5,  Size: 10,  Inside: a\\x1B[31m.bin > pic\\r\\nPNG file "
+        "found at offset: 999,  Size: 1\\r\\n\\x1B[31mred\\xC2\\x9B.png",
+        "Stopped after 30 of 50 bytes.",
+        "Searched the first 50 of 100 bytes (search limit).",
+        "1 found .",
+        "End: T"};
+    EXPECT_EQ(observer.lines, expected);
+    std::string file;
+    for (const std::string& line : expected) file += line + "\r\n";
+    EXPECT_EQ(ReadFileBytes(root + "LOG.txt"), ToBytes(file));
 }
 
 TEST_F(ScanEngineTest, NoSourceOrNoFoldersStopsTheScan) {
