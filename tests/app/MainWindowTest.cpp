@@ -211,6 +211,27 @@ class MainWindowTest : public QObject {
                  QStringList({"my folder/a file.bin", "a/one.dll", "a/two.dll"}));
     }
 
+    // Without an English file beside the program, a first start and a start whose English file
+    // has gone both speak the built-in Greek: the tree and the filter show no missing texts, and
+    // only the replaced choice is told, once.
+    void aGreekOnlyInstallationStartsInGreek() {
+        for (const QString& stored : {QString(), QStringLiteral("/gone/English.ini")}) {
+            MainWindowHarness h;
+            QVERIFY(QFile::remove(h.AppFolder() + "English.ini"));
+            if (!stored.isEmpty()) h.Store(QStringLiteral("Language"), stored);
+            const Form1& window = h.Start();
+            QStringList texts{window.Tree().Node("ICO")->text(0)};
+            for (int i = 0; i < window.Controls().Combo1->count(); ++i)
+                texts << window.Controls().Combo1->itemText(i);
+            QVERIFY2(!texts.join(u'|').contains(u"##"), qPrintable(texts.join(u'|')));
+            QCOMPARE(h.boxes.shown,
+                     stored.isEmpty()
+                         ? QStringList()
+                         : QStringList{stored + "\rdoes not exists. Set Language to Default"});
+            QCOMPARE(h.session.settings.language, QStringLiteral("Default"));
+        }
+    }
+
     // Depth first in name order, hidden files and folders left out; without sub-folders, only the
     // folder's own files that pass the filter.
     void foldersAreScannedDepthFirstInNameOrder() {
