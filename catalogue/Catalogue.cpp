@@ -131,7 +131,7 @@ void Catalogue::ExportIcon(int size) {
     Run([&] { return WriteIconFile(dialog.ExportFileName, exportCanvas_); });
 }
 
-// The item's own picture, also a cursor's that the list shows by its kind's symbol: of an icon
+// The item's own picture, read again rather than taken from the list's shrunk one: of an icon
 // of several sizes the one nearest the size asked for. The list's picture stands in only for a
 // file that no longer reads.
 void Catalogue::RenderExportPicture(int size, int index) {
