@@ -499,7 +499,8 @@ class CatalogueTest : public QObject {
 
     // The dialog opens in the remembered folder (or the current one when that is gone) and its
     // filter decides which files are listed. A double click on x.ICO names x.ICO; only an
-    // existing name is asked about, and No keeps it; Enter in the name acts as OK.
+    // existing name is asked about, and No keeps it; a blank name is refused, and the dialog
+    // stays; Enter in the name acts as OK.
     void exportDialog() {
         CatalogueFixture f;
         const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
@@ -527,6 +528,14 @@ class CatalogueTest : public QObject {
                  QStringList{name + " " + f.session.messages.Text(MessageId::AskReplaceFile)});
         QVERIFY(dialog.result() == QDialog::Rejected &&
                 ReadFileBytes(name.toStdString()) == ToBytes("x.ICO"));
+        for (const char* blank : {"", "  "}) {
+            dialog.Text1()->setText(blank);
+            dialog.Command1_Click();
+        }
+        QCOMPARE(f.boxes.critical,
+                 QStringList(2, f.session.messages.Text(MessageId::AskValidFileName)));
+        QVERIFY(dialog.result() == QDialog::Rejected && dialog.ExportFileName.isEmpty() &&
+                QDir(folder).entryList(QDir::Hidden | QDir::Files).size() == 4);
         dialog.show();
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);
