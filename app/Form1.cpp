@@ -57,6 +57,7 @@ Form1::Form1(Session& session, Form1Setup setup)
                         Entry(CommandId::ClearCategory), Entry(CommandId::ClearAllNodes));
     ConnectControls();
     ConnectCommands();
+    ConnectKeys();
     // Like a folder list that has just been made, the browser shows the current folder until
     // start-up moves it.
     browser_->SetFolder(QDir::currentPath());

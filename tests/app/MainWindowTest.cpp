@@ -409,9 +409,10 @@ class MainWindowTest : public QObject {
         QVERIFY(form4.Label1()->text().startsWith(u"b.dll") && form4.ProgressBar1()->value() == 46);
     }
 
-    // Buttons, keys, entries reach their commands (an unknown key none; an export button needs an
-    // icon item without a caption at the selected index); the log, English file open unchecked.
-    // A stored language file that is gone gives way to the built-in Greek, with a word why.
+    // Buttons, keys, entries reach their commands (an unknown button key none; an export button
+    // needs an icon item without a caption at the selected index); the log, English file open
+    // unchecked. A stored language file that is gone gives way to the built-in Greek, with a word
+    // why.
     void commandsReachTheirHandlers() {
         MainWindowHarness h;
         h.Store(QStringLiteral("Language"), QStringLiteral("/gone/Deutsch.ini"));
@@ -459,6 +460,22 @@ class MainWindowTest : public QObject {
             ToolbarButton(toolbar, QString::fromLatin1(key))->trigger();
             QCOMPARE(h.commands.calls, calls);
         }
+        // Delete acts on the list's item where the list has the focus, not in the tree; F1 is
+        // help; F5 shows a file made since the browser listed its folder.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        h.commands.calls.clear();
+        for (QWidget* control : std::initializer_list<QWidget*>{window.Controls().TreeView1,
+                                                                window.Controls().ListView1}) {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Delete);
+        }
+        QTest::keyClick(window.Controls().TreeView1, Qt::Key_F1);
+        QCOMPARE(h.commands.calls, QStringList({"DeleteItem", "ShowHelp"}));
+        QVERIFY(QFile(h.AppFolder() + "made later.bin").open(QIODevice::WriteOnly));
+        QVERIFY(!window.Browser().Files().contains("made later.bin"));
+        QTest::keyClick(window.Controls().File1, Qt::Key_F5);
+        QVERIFY(window.Browser().Files().contains("made later.bin"));
     }
 
     // Every way of closing deletes first (if asked to), then stores the settings and the log
