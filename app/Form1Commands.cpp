@@ -11,8 +11,10 @@
 #include "Form1.h"
 
 #include "EnglishLanguageFile.h"
+#include "IniFileText.h"
 #include "ListItemKey.h"
 #include "MainToolbar.h"
+#include "MessageBoxes.h"
 #include "ScanRunner.h"
 #include "Session.h"
 #include "ShellOpen.h"
@@ -99,8 +101,15 @@ void Form1::OpenScanLog() {
     session_.shell.Open(session_.outputRoot + "LOG.txt");
 }
 
-// The English file is the starting point of a new translation.
+// The English file is the starting point of a new translation. One that is not there is told
+// here: the system's opener would take it and fail in the background, where nobody sees it. A
+// file that no program could be started for, the shell tells.
 void Form1::metafrash_menu_Click() {
+    const QString file = EnglishLanguageFile(session_.appFolder);
+    if (!FindFileIgnoringCase(file)) {
+        session_.boxes.Critical(session_.appTitle, MissingEnglishFileText(file));
+        return;
+    }
     OpenEnglishLanguageFile(session_.appFolder);
 }
 

@@ -232,6 +232,17 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The translation command tells, naming it, that there is no English file to start from,
+    // rather than handing the shell a file that is not there.
+    void theTranslationCommandTellsAMissingEnglishFile() {
+        MainWindowHarness h;
+        QVERIFY(QFile::remove(h.AppFolder() + "English.ini"));
+        h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+        Named(h.Start(), "metafrash_menu")->trigger();
+        QCOMPARE(h.boxes.shown, QStringList{h.AppFolder() + "english.ini\rdoes not exist."});
+        QVERIFY(h.shell.opened.empty());
+    }
+
     // Depth first in name order, hidden files and folders left out; without sub-folders, only the
     // folder's own files that pass the filter.
     void foldersAreScannedDepthFirstInNameOrder() {
