@@ -168,6 +168,9 @@ class MainWindowTest : public QObject {
         QVERIFY(window.isVisible() && h.boxes.shown.isEmpty() && logEntry->isChecked() &&
                 !Named<QMenu>(window, "hide_menu")->menuAction()->isVisible() &&
                 window.LogWindow() && window.LogWindow()->isVisible());
+        // A tool window of the main window, not one kept above the dialogs.
+        QVERIFY(window.LogWindow()->parentWidget() == &window &&
+                !window.LogWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         const QListWidget* lines = window.LogWindow()->List1();
         QCOMPARE(lines->count(), 0);
         // In English no menu, entry or tooltip is Greek; a button with an entry is that entry.

@@ -58,6 +58,20 @@ class SmallWindowsTest : public QObject {
         QVERIFY(form3->close() && unloading.count() == 1);
         QPointer<Form3> guard(form3);
         QTRY_VERIFY(guard.isNull());
+
+        // A line wider than the window, between short ones, is shown whole to scroll to, and
+        // whole in its tooltip.
+        Form3 narrow;
+        narrow.resize(200, 100);
+        narrow.show();
+        const QString wide(120, u'x');
+        for (const QString& line : {QStringLiteral("a"), wide, QStringLiteral("b")})
+            narrow.AddLine(line);
+        list = narrow.List1();
+        QTRY_VERIFY(list->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(list->visualItemRect(list->item(1)).width() >
+                    list->fontMetrics().horizontalAdvance(wide) &&
+                list->item(1)->toolTip() == wide);
     }
 
     // A long path (no blanks to break at) and a long name take the lines they need at their
