@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "CentreOver.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "HelpPage.h"
@@ -166,6 +167,20 @@ class SmallWindowsTest : public QObject {
         }
         QCOMPARE(opened,
                  QStringList({"help_gr.htm", "help_eng.htm", "help_eng.htm", "", "HELP_GR.HTM"}));
+    }
+
+    // A window's whole frame, title bar included, lies within the screen's free area: centred on
+    // its owner's frame where there is room, pulled down below the top edge or up above the
+    // bottom one; one taller than the free area starts at its top.
+    void framesLieWithinTheScreen() {
+        const QRect free(0, 30, 1000, 700);
+        const QMargins frame(4, 28, 4, 4);
+        const QRect owner(100, 30, 600, 200), low(100, 600, 600, 130);
+        QCOMPARE(CentredFrame({300, 200}, frame, {250, 300, 300, 300}, free),
+                 QRect(246, 334, 308, 232));
+        QCOMPARE(CentredFrame({300, 500}, frame, owner, free), QRect(246, 30, 308, 532));
+        QCOMPARE(CentredFrame({300, 500}, frame, low, free), QRect(246, 198, 308, 532));
+        QCOMPARE(CentredFrame({300, 800}, frame, low, free).topLeft(), QPoint(246, 30));
     }
 
     // A file no program could be started for is told in a box, naming it; one that opens is not.
