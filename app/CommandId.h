@@ -29,8 +29,10 @@ enum class CommandId : int {
     ExportButton16,
     OpenScanLog,
     ShowAboutUntitled,
+    // A command of the keyboard alone: the browser's file list read anew.
+    RefreshFiles,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(CommandId::ShowAboutUntitled) + 1;
+inline constexpr int kCommandCount = static_cast<int>(CommandId::RefreshFiles) + 1;
 
 }  // namespace morvane

@@ -70,6 +70,20 @@ constexpr Command BlockedWhileScanning(Command command) {
     return command;
 }
 
+constexpr Command WithKey(Command command, Qt::Key key, KeyScope scope = KeyScope::Window) {
+    command.shortcut = key;
+    command.shortcutScope = scope;
+    return command;
+}
+
+constexpr Command KeyOnly(CommandId id, const char* name, Qt::Key key, CommandHandler handler) {
+    Command command;
+    command.id = id;
+    command.entry = name;
+    command.handler = handler;
+    return WithKey(command, key);
+}
+
 // The export captions hold three blanks after "ως".
 constexpr std::array kCommands = {
     BlockedWhileScanning(
@@ -92,9 +106,10 @@ constexpr std::array kCommands = {
     Entry(C::OpenItem, M::Edit, "play_now_menu", "Άνοιγμα", &F::play_now_menu_Click,
           Button(2, "run_file", "Άνοιγμα", I::Open)),
     Separator(M::Edit, "sep_some4"),
-    BlockedWhileScanning(Entry(C::DeleteItem, M::Edit, "delete_item_menu", "Διαγραφή",
-                               &F::delete_item_menu_Click,
-                               Button(3, "DELETE", "Διαγραφή", I::Delete))),
+    WithKey(BlockedWhileScanning(Entry(C::DeleteItem, M::Edit, "delete_item_menu", "Διαγραφή",
+                                       &F::delete_item_menu_Click,
+                                       Button(3, "DELETE", "Διαγραφή", I::Delete))),
+            Qt::Key_Delete, KeyScope::ItemList),
     BlockedWhileScanning(Entry(C::DeleteAllItems, M::Edit, "delete_all_menu", "Διαγραφή Όλων",
                                &F::delete_all_menu_Click,
                                Button(4, "DELETE_ALL", "Διαγραφή Όλων", I::DeleteAll))),
@@ -103,7 +118,8 @@ constexpr std::array kCommands = {
     Entry(C::ExportIcon32, M::Edit, "ico_menu", "Αποθήκευση ως   32x32 Icon", &F::ico_menu_Click),
     Entry(C::ExportIcon16, M::Edit, "save_as_16_ico", "Αποθήκευση ως   16x16 Icon",
           &F::save_as_16_ico_Click),
-    Entry(C::ShowHelp, M::Help, "help_menu", "Περιεχόμενα", &F::help_menu_Click),
+    WithKey(Entry(C::ShowHelp, M::Help, "help_menu", "Περιεχόμενα", &F::help_menu_Click),
+            Qt::Key_F1),
     Separator(M::Help, "sep_ektakto3"),
     Entry(C::ShowAbout, M::Help, "about_form", "Περί...", &F::about_form_Click),
     BlockedWhileScanning(Entry(C::RemoveNode, M::NodePopup, "remove_node_item", "Αφαίρεση",
@@ -131,6 +147,7 @@ constexpr std::array kCommands = {
     ToolbarOnly(C::ShowAboutUntitled,
                 Button(11, "INFO", "Πληροφορίες Προγράμματος", I::About, C::ShowAbout),
                 &F::ShowAboutFromToolbar),
+    KeyOnly(C::RefreshFiles, "refresh_files_key", Qt::Key_F5, &F::RefreshFiles),
 };
 
 // What the lookups by identity rely on: every command has exactly one row, and the menus are

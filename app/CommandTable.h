@@ -25,6 +25,11 @@ struct MenuHead {
     const char* caption;
 };
 
+// Where a command's key works: anywhere in the main window, or only while the item list has the
+// focus, so that a key acting on the list's item does nothing in the tree, the browser or a text
+// box.
+enum class KeyScope { Window, ItemList };
+
 struct Command {
     // A button among Toolbar1's 13 positions (the free ones are separators).
     struct Button {
@@ -49,8 +54,13 @@ struct Command {
     // A command that changes the results or the options, or starts a scan, waits for the
     // running scan's end: its action is disabled meanwhile.
     bool blockedWhileScanning = false;
+    // The keyboard key that runs the command (a Qt::Key), 0 for none. A command with a key but
+    // neither entry nor button is the window's alone, its action named by `entry`.
+    int shortcut = 0;
+    KeyScope shortcutScope = KeyScope::Window;
 
     bool HasButton() const { return button.position >= 0; }
+    bool KeyOnly() const { return !menu && !HasButton() && shortcut != 0; }
     // The command whose entry gives the button its tooltip under a language file.
     CommandId TooltipSource() const { return button.tooltipFrom.value_or(*id); }
 };

@@ -57,6 +57,7 @@ Form1::Form1(Session& session, Form1Setup setup)
                         Entry(CommandId::ClearCategory), Entry(CommandId::ClearAllNodes));
     ConnectControls();
     ConnectCommands();
+    ConnectKeys();
     // Like a folder list that has just been made, the browser shows the current folder until
     // start-up moves it.
     browser_->SetFolder(QDir::currentPath());
@@ -182,7 +183,7 @@ void Form1::show_log_form_menu_Click() {
         logWindow_->close();  // its Unloading takes the mark away
         return;
     }
-    auto* log = new Form3();
+    auto* log = new Form3(this);
     logWindow_ = log;
     connect(log, &Form3::Unloading, this, [this, entry] {
         entry->setChecked(false);
@@ -193,9 +194,8 @@ void Form1::show_log_form_menu_Click() {
     log->Form_Load(frameGeometry(), screen()->availableGeometry(),
                    frameGeometry().height() - height());
     new LogWindowPlacer(*log, *this);  // again once the window manager has framed this window
-    // Kept in front of the main window, which it may overlap at the bottom of the screen.
-    log->winId();
-    if (windowHandle() != nullptr) log->windowHandle()->setTransientParent(windowHandle());
+    // A tool window of the main window: in front of it, which it may overlap at the bottom of the
+    // screen, and never above the dialogs and message boxes it opens.
     log->show();
 }
 

@@ -73,6 +73,8 @@ class Form1 final : public QMainWindow {
     // The toolbar's own: the scan log, and the about box without a caption.
     void OpenScanLog();
     void ShowAboutFromToolbar();
+    // The keyboard's own: the browser's file list read anew, for files made since it was shown.
+    void RefreshFiles();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +84,7 @@ class Form1 final : public QMainWindow {
   private:
     void ConnectControls();
     void ConnectCommands();
+    void ConnectKeys();
     void RunCommand(const Command& command);
     void EnableBlockedCommands(bool enabled);
     QAction* ActionOf(const Command& command) const;

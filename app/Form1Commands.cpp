@@ -1,5 +1,6 @@
 // Form1's commands: the menu entries' handlers and the toolbar's dispatch on button keys.
 #include <QAction>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QToolBar>
 
@@ -10,8 +11,10 @@
 #include "Form1.h"
 
 #include "EnglishLanguageFile.h"
+#include "IniFileText.h"
 #include "ListItemKey.h"
 #include "MainToolbar.h"
+#include "MessageBoxes.h"
 #include "ScanRunner.h"
 #include "Session.h"
 #include "ShellOpen.h"
@@ -32,6 +35,23 @@ void Form1::ConnectCommands() {
     }
 }
 
+// A key works where its command's scope says: one that acts on the list's item only while the
+// list has the focus, so that it deletes nothing from the tree, the browser or a text box. The
+// window holds the actions of the keyboard's own commands, as no menu or toolbar does.
+void Form1::ConnectKeys() {
+    for (const Command& command : Commands()) {
+        if (command.shortcut == 0) continue;
+        QAction* action = ActionOf(command);
+        action->setShortcut(QKeySequence(command.shortcut));
+        if (command.shortcutScope == KeyScope::ItemList) {
+            action->setShortcutContext(Qt::WidgetShortcut);
+            controls_.ListView1->addAction(action);
+        } else if (command.KeyOnly()) {
+            addAction(action);
+        }
+    }
+}
+
 // While a scan runs, the results and the options stay as they are: the commands that would change
 // them, or start another scan, are disabled until it ends.
 void Form1::EnableBlockedCommands(bool enabled) {
@@ -39,10 +59,10 @@ void Form1::EnableBlockedCommands(bool enabled) {
         if (command.blockedWhileScanning) ActionOf(command)->setEnabled(enabled);
 }
 
-// A command's one action: its menu entry's, which a button of the same command shares, or its
-// button's.
+// A command's one action: its menu entry's, which a button of the same command shares, its
+// button's, or the keyboard's own.
 QAction* Form1::ActionOf(const Command& command) const {
-    return command.menu
+    return command.menu || command.KeyOnly()
                ? Entry(*command.id)
                : ToolbarButton(*controls_.Toolbar1, QString::fromLatin1(command.button.key));
 }
@@ -81,8 +101,15 @@ void Form1::OpenScanLog() {
     session_.shell.Open(session_.outputRoot + "LOG.txt");
 }
 
-// The English file is the starting point of a new translation.
+// The English file is the starting point of a new translation. One that is not there is told
+// here: the system's opener would take it and fail in the background, where nobody sees it. A
+// file that no program could be started for, the shell tells.
 void Form1::metafrash_menu_Click() {
+    const QString file = EnglishLanguageFile(session_.appFolder);
+    if (!FindFileIgnoringCase(file)) {
+        session_.boxes.Critical(session_.appTitle, MissingEnglishFileText(file));
+        return;
+    }
     OpenEnglishLanguageFile(session_.appFolder);
 }
 
@@ -92,6 +119,10 @@ void Form1::select_formats_menu_Click() {
 
 void Form1::select_language_menu_Click() {
     setup_.dialogs.ShowLanguages(*this, Entry(CommandId::ChooseLanguage)->text());
+}
+
+void Form1::RefreshFiles() {
+    browser_->RefreshFile1();
 }
 
 void Form1::help_menu_Click() {

@@ -32,6 +32,12 @@ MainMenus MainMenus::Build(QMenuBar& bar) {
         if (entry.id) menus.entries_.at(static_cast<std::size_t>(*entry.id)) = action;
         menus.order_ << action->objectName();
     }
+    for (const Command& command : Commands()) {
+        if (!command.KeyOnly()) continue;
+        auto* action = new QAction(&bar);
+        action->setObjectName(QString::fromLatin1(command.entry));
+        menus.entries_.at(static_cast<std::size_t>(*command.id)) = action;
+    }
     // Only the log window's entry ever shows a check mark.
     menus.Entry(CommandId::ShowLogWindow)->setCheckable(true);
     return menus;

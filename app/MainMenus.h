@@ -21,7 +21,8 @@ class MainMenus {
     static MainMenus Build(QMenuBar& bar);
 
     QMenu* Menu(MenuId id) const { return menus_.at(static_cast<std::size_t>(id)); }
-    // The command's entry; nullptr for a command of the toolbar alone.
+    // The command's entry, or for a command of the keyboard alone its action, which is in no
+    // menu; nullptr for a command of the toolbar alone.
     QAction* Entry(CommandId id) const { return entries_.at(static_cast<std::size_t>(id)); }
     // The menus' names in menu order.
     QStringList MenuNames() const;

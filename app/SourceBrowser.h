@@ -46,6 +46,8 @@ class SourceBrowser final : public QObject {
     void Drive1_Change();
     void Dir1_Change();
     void Combo1_Click(int index);
+    // File1 lists its folder's files under the pattern anew.
+    void RefreshFile1();
 
   signals:
     // A file of File1 was clicked, or Enter pressed on it: it is to be scanned.
@@ -56,7 +58,6 @@ class SourceBrowser final : public QObject {
 
   private:
     void FillDir1();
-    void RefreshFile1();
 
     QComboBox& drive1_;
     QListWidget& dir1_;

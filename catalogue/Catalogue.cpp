@@ -79,7 +79,7 @@ void Catalogue::ListSourceItems(ResourceKind kind, const QString& name) {
     parts_.Panel1->clear();
     parts_.Panel2->clear();
     if (ShowsOwnPicture(kind))
-        items_->ListPictureItems(files);
+        items_->ListPictureItems(files, kind);
     else
         items_->ListGenericItems(files, kind);
 }
@@ -167,7 +167,7 @@ void Catalogue::ExportIcon(int size) {
     Run([&] { return WriteIconFile(dialog.ExportFileName, exportCanvas_); });
 }
 
-// The item's own picture, also a cursor's that the list shows by its kind's symbol: of an icon
+// The item's own picture, read again rather than taken from the list's shrunk one: of an icon
 // of several sizes the one nearest the size asked for. The list's picture stands in only for a
 // file that no longer reads.
 void Catalogue::RenderExportPicture(int size, int index) {

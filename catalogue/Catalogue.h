@@ -52,8 +52,8 @@ class Catalogue final : public QObject, public CatalogueCommands {
     // cursors; false when no item was clicked before, and no menu is shown.
     bool PrepareItemMenu();
 
-    // Paints the picture of item `index` (its file's own, a cursor's too) over the export canvas,
-    // stretched to S×S.
+    // Paints the picture of item `index` (its file's own) over the export canvas, stretched to
+    // S×S.
     void RenderExportPicture(int size, int index);
 
     void OpenItem() override;

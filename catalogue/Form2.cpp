@@ -148,6 +148,12 @@ void Form2::FillFile1() {
 }
 
 void Form2::Command1_Click() {
+    // A blank name would make the file ".ICO", hidden in the folder, rather than one the user
+    // named.
+    if (text1_->text().trimmed().isEmpty()) {
+        setup_.boxes->Critical(setup_.appTitle, setup_.messages->Text(MessageId::AskValidFileName));
+        return;
+    }
     const QString path = WithSeparator(folder_) + text1_->text();
     const QString extension = SaveKind == u"ico" ? QStringLiteral(".ICO") : QStringLiteral(".BMP");
     const QString name = path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;

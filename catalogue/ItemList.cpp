@@ -1,15 +1,12 @@
 #include "ItemList.h"
-#include "IconImages.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QListWidget>
 #include <QPainter>
-#include <optional>
 
 #include "ItemFiles.h"
+#include "ItemPreview.h"
 #include "KindText.h"
 #include "ListItemKey.h"
 #include "PrintableText.h"
@@ -38,24 +35,18 @@ QImage OverListBackground(const QListWidget& list, const QImage& picture) {
 }
 }  // namespace
 
-ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {
-    previewCanvas_ = QImage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
-    previewCanvas_.fill(Qt::transparent);
-}
+ItemList::ItemList(QListWidget& ListView1) : list_(ListView1) {}
 
 void ItemList::ListGenericItems(const QStringList& files, ResourceKind kind) {
     StartListing();
-    // The toolbar's symbol of the kind, drawn at the list's size rather than stretched.
-    const QImage picture =
-        OverListBackground(list_, ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize));
     for (const QString& file : files)
         AddItem(file, QString::fromStdString(Printable(QFileInfo(file).fileName().toStdString())),
-                picture);
+                ListPicture(file, kind));
 }
 
-void ItemList::ListPictureItems(const QStringList& files) {
+void ItemList::ListPictureItems(const QStringList& files, ResourceKind kind) {
     StartListing();
-    for (const QString& file : files) AddItem(file, QString(), LoadIntoPreviewCanvas(file));
+    for (const QString& file : files) AddItem(file, QString(), ListPicture(file, kind));
 }
 
 void ItemList::Clear() {
@@ -76,15 +67,12 @@ void ItemList::AddItem(const QString& path, const QString& text, const QImage& p
     item->setToolTip(text);
 }
 
-// The picture shrunk to fit the cell, keeping its aspect, and centred over the list's background;
-// what cannot be read leaves the previous picture in place. An icon of several sizes shows its
-// largest.
-QImage ItemList::LoadIntoPreviewCanvas(const QString& path) {
-    const std::optional<QImage> largest = LargestIconImage(path);
-    const QImage loaded = largest ? *largest : QImageReader(path).read();
-    if (loaded.isNull()) return previewCanvas_;
-    previewCanvas_ = OverListBackground(list_, loaded);
-    return previewCanvas_;
+// The item's own picture where it has one that decodes, else the toolbar's symbol of its kind,
+// drawn at the list's size rather than stretched: never a picture of another item.
+QImage ItemList::ListPicture(const QString& path, ResourceKind kind) const {
+    const QImage own = ItemPicture(path, kind);
+    return OverListBackground(
+        list_, own.isNull() ? ToolbarImageList::KeyedImageAt(KindText(kind), kPictureSize) : own);
 }
 
 int ItemList::Count() const {

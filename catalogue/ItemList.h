@@ -21,12 +21,12 @@ class ItemList {
 
     explicit ItemList(QListWidget& ListView1);
 
-    // The kinds without a preview: each item shows its kind's symbol and its file name. Every
-    // picture is drawn over the list's background.
+    // Each item with its file name. Every item of either listing shows its own picture where it
+    // has one that decodes (ItemPicture), shrunk to fit 32×32 keeping its aspect, else its
+    // kind's symbol; every picture is drawn over the list's background.
     void ListGenericItems(const QStringList& files, ResourceKind kind);
-    // ICO, BMP and JPG: each item shows its own picture, shrunk to fit 32×32 keeping its aspect,
-    // and no name. A file that cannot be read as a picture shows the picture loaded before it.
-    void ListPictureItems(const QStringList& files);
+    // Each item without a name.
+    void ListPictureItems(const QStringList& files, ResourceKind kind);
     // Every item and every picture goes.
     void Clear();
 
@@ -48,13 +48,10 @@ class ItemList {
   private:
     void StartListing();
     void AddItem(const QString& path, const QString& text, const QImage& picture);
-    QImage LoadIntoPreviewCanvas(const QString& path);
+    QImage ListPicture(const QString& path, ResourceKind kind) const;
 
     QListWidget& list_;
     QList<QImage> ImageList1_;
-    // What the preview canvas (Picture1) shows: the last picture that could be loaded, kept across
-    // refills.
-    QImage previewCanvas_;
 };
 
 }  // namespace morvane

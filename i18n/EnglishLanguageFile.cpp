@@ -10,6 +10,10 @@ QString EnglishLanguageFile(const QString& appFolder) {
     return FindFileIgnoringCase(path).value_or(path);
 }
 
+QString MissingEnglishFileText(const QString& path) {
+    return path + QChar(13) + QStringLiteral("does not exist.");
+}
+
 void OpenEnglishLanguageFile(const QString& appFolder) {
     ShellOpen(EnglishLanguageFile(appFolder).toStdString());
 }

@@ -11,8 +11,12 @@ namespace morvane {
 // there is neither.
 QString EnglishLanguageFile(const QString& appFolder);
 
+// What the translation command tells when the program folder has no English file to start from
+// (a Greek-only installation): the file it looked for, and that it is not there.
+QString MissingEnglishFileText(const QString& path);
+
 // Hands EnglishLanguageFile to ShellOpen. Whether the file exists is not checked and nothing is
-// shown; the associated program reports a missing file itself.
+// shown: the caller tells a missing file (MissingEnglishFileText), the opener a failed start.
 void OpenEnglishLanguageFile(const QString& appFolder);
 
 }  // namespace morvane

@@ -5,22 +5,27 @@
 
 namespace morvane {
 
+namespace {
+// A fallback that names no file would leave every text at its "##" form and ask again at every
+// start, so only a file that is there counts.
+std::optional<QString> EnglishFileOnDisk(const QString& appFolder) {
+    return FindFileIgnoringCase(appFolder + kEnglishFileName.toString());
+}
+}  // namespace
+
 QString DefaultLanguageFile(const QString& appFolder) {
-    return appFolder + kEnglishFileName.toString();
+    return EnglishFileOnDisk(appFolder).value_or(kDefaultLanguage.toString());
 }
 
 StartLanguage ChooseStartLanguage(const QString& stored, const QString& appFolder) {
-    const QString language = stored.trimmed().isEmpty() ? DefaultLanguageFile(appFolder) : stored;
-    if (language == kDefaultLanguage || FindFileIgnoringCase(language))
-        return {language, std::nullopt};
+    if (stored.trimmed().isEmpty()) return {DefaultLanguageFile(appFolder), std::nullopt};
+    if (stored == kDefaultLanguage || FindFileIgnoringCase(stored)) return {stored, std::nullopt};
 
-    // The replacement is not checked in turn: a missing English file leaves every text at its
-    // built-in or "##" form rather than asking again.
-    const QString replacement = language.toLower().contains(kEnglishFallbackName)
-                                    ? appFolder + kEnglishFallbackName.toString()
-                                    : kDefaultLanguage.toString();
+    std::optional<QString> english;
+    if (stored.toLower().contains(kEnglishFallbackName)) english = EnglishFileOnDisk(appFolder);
+    const QString replacement = english.value_or(kDefaultLanguage.toString());
     const QString message =
-        language + QChar(13) + QStringLiteral("does not exists. Set Language to ") + replacement;
+        stored + QChar(13) + QStringLiteral("does not exists. Set Language to ") + replacement;
     return {replacement, message};
 }
 

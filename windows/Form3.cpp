@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "Twips.h"
@@ -26,8 +27,8 @@ QRect LogWindowPlacement(const QRect& mainFrame, const QRect& screen, int gapPix
     return placed;
 }
 
-Form3::Form3()
-    : QWidget(nullptr, Qt::Tool),
+Form3::Form3(QWidget* owner)
+    : QWidget(owner, Qt::Tool),
       list1_(new QListWidget(this)),
       fileMenu_(new QMenu(QStringLiteral("FILE"), this)),
       clearItemMenu_(fileMenu_->addAction(QStringLiteral("Αφαίρεση"))),
@@ -68,7 +69,20 @@ void Form3::Form_Load(const QRect& mainFrame, const QRect& screen, int frameHeig
 }
 
 void Form3::AddLine(const QString& line) {
-    list1_->addItem(line);
+    auto* item = new QListWidgetItem(line, list1_);
+    item->setToolTip(line);
+    WidenTo(line);
+}
+
+// Lines of one size are laid out without measuring each, but that size is taken from one line
+// alone, which cut every longer line at the window's edge. So the grid is as wide as the widest
+// line so far, and the list scrolls sideways to its end.
+void Form3::WidenTo(const QString& line) {
+    const int margins = 2 * (list1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 2;
+    const int width = list1_->fontMetrics().horizontalAdvance(line) + margins;
+    if (width <= widest_) return;
+    widest_ = width;
+    list1_->setGridSize({widest_, list1_->sizeHintForRow(0)});
 }
 
 void Form3::SelectLastLine() {
@@ -82,6 +96,8 @@ void Form3::clear_item_menu_Click() {
 
 void Form3::clear_menu_Click() {
     list1_->clear();
+    widest_ = 0;
+    list1_->setGridSize({});
 }
 
 void Form3::List1_MouseDown(const QPoint& position) {

@@ -21,7 +21,8 @@ class Form3 final : public QWidget {
     Q_OBJECT
 
   public:
-    Form3();
+    // A tool window of `owner`: in front of it, and behind the dialogs it opens.
+    explicit Form3(QWidget* owner = nullptr);
 
     QListWidget* List1() const { return list1_; }
     QMenu* file_menu() const { return fileMenu_; }
@@ -33,6 +34,7 @@ class Form3 final : public QWidget {
     // window is shown.
     void Form_Load(const QRect& mainFrame, const QRect& screen, int frameHeight);
 
+    // The line whole: the list scrolls sideways to it, and its tooltip shows it.
     void AddLine(const QString& line);
     // Selects the last line, which scrolls it into view.
     void SelectLastLine();
@@ -49,11 +51,13 @@ class Form3 final : public QWidget {
 
   private:
     void List1_MouseDown(const QPoint& position);
+    void WidenTo(const QString& line);
 
     QListWidget* list1_;
     QMenu* fileMenu_;
     QAction* clearItemMenu_;
     QAction* clearMenu_;
+    int widest_ = 0;  // the width every line is given, that of the widest so far
 };
 
 }  // namespace morvane

@@ -13,6 +13,7 @@
 
 #include "CaptionFit.h"
 #include "CaptionPass.h"
+#include "CentreOver.h"
 #include "LanguageText.h"
 #include "LimitRow.h"
 #include "LimitText.h"
@@ -318,6 +319,9 @@ void ShowOptionsDialog(QWidget* parent, ScanSettings& settings, MessageSink& mes
                        const QString& title) {
     Form5 dialog(settings, messages, parent);
     dialog.setWindowTitle(title);
+    // Placed by its whole frame: by Qt's own guess of the frame, its title bar could end up above
+    // the screen's top edge.
+    CentreOver(dialog, parent);
     dialog.exec();
 }
 

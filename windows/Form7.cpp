@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "CaptionFit.h"
+#include "CentreOver.h"
 #include "LanguageChoice.h"
 #include "MessageSink.h"
 #include "QtTranslation.h"
@@ -75,6 +76,7 @@ void ShowLanguageDialog(QWidget* parent, ScanSettings& settings, const QString& 
                         MessageSink& messages, const QString& title) {
     Form7 dialog(settings, appFolder, messages, parent);
     dialog.SetTitle(title);
+    CentreOver(dialog, parent);
     dialog.exec();
 }
 

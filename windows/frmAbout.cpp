@@ -10,6 +10,7 @@
 
 #include "BreakablePath.h"
 #include "CaptionFit.h"
+#include "CentreOver.h"
 #include "LanguageText.h"
 #include "ShellOpen.h"
 #include "SupportAddress.h"
@@ -133,6 +134,7 @@ void ShowAboutBox(QWidget* parent, const QString& language, const QString& appTi
     frmAbout box(language, appTitle, icon, parent);
     box.ShowOutputFolder(outputFolderNote);
     if (menuCaption) box.setWindowTitle(frmAbout::MenuTitle(*menuCaption, appTitle));
+    CentreOver(box, parent);
     box.exec();
 }
 

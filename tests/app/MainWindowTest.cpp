@@ -168,6 +168,9 @@ class MainWindowTest : public QObject {
         QVERIFY(window.isVisible() && h.boxes.shown.isEmpty() && logEntry->isChecked() &&
                 !Named<QMenu>(window, "hide_menu")->menuAction()->isVisible() &&
                 window.LogWindow() && window.LogWindow()->isVisible());
+        // A tool window of the main window, not one kept above the dialogs.
+        QVERIFY(window.LogWindow()->parentWidget() == &window &&
+                !window.LogWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         const QListWidget* lines = window.LogWindow()->List1();
         QCOMPARE(lines->count(), 0);
         // In English no menu, entry or tooltip is Greek; a button with an entry is that entry.
@@ -209,6 +212,38 @@ class MainWindowTest : public QObject {
         QVERIFY(Drop(window, {QUrl::fromLocalFile(h.Source("a"))}) && h.ScanEnds());
         QCOMPARE(h.ScannedSources(),
                  QStringList({"my folder/a file.bin", "a/one.dll", "a/two.dll"}));
+    }
+
+    // Without an English file beside the program, a first start and a start whose English file
+    // has gone both speak the built-in Greek: the tree and the filter show no missing texts, and
+    // only the replaced choice is told, once.
+    void aGreekOnlyInstallationStartsInGreek() {
+        for (const QString& stored : {QString(), QStringLiteral("/gone/English.ini")}) {
+            MainWindowHarness h;
+            QVERIFY(QFile::remove(h.AppFolder() + "English.ini"));
+            if (!stored.isEmpty()) h.Store(QStringLiteral("Language"), stored);
+            const Form1& window = h.Start();
+            QStringList texts{window.Tree().Node("ICO")->text(0)};
+            for (int i = 0; i < window.Controls().Combo1->count(); ++i)
+                texts << window.Controls().Combo1->itemText(i);
+            QVERIFY2(!texts.join(u'|').contains(u"##"), qPrintable(texts.join(u'|')));
+            QCOMPARE(h.boxes.shown,
+                     stored.isEmpty()
+                         ? QStringList()
+                         : QStringList{stored + "\rdoes not exists. Set Language to Default"});
+            QCOMPARE(h.session.settings.language, QStringLiteral("Default"));
+        }
+    }
+
+    // The translation command tells, naming it, that there is no English file to start from,
+    // rather than handing the shell a file that is not there.
+    void theTranslationCommandTellsAMissingEnglishFile() {
+        MainWindowHarness h;
+        QVERIFY(QFile::remove(h.AppFolder() + "English.ini"));
+        h.Store(QStringLiteral("Language"), QStringLiteral("Default"));
+        Named(h.Start(), "metafrash_menu")->trigger();
+        QCOMPARE(h.boxes.shown, QStringList{h.AppFolder() + "english.ini\rdoes not exist."});
+        QVERIFY(h.shell.opened.empty());
     }
 
     // Depth first in name order, hidden files and folders left out; without sub-folders, only the
@@ -442,9 +477,10 @@ class MainWindowTest : public QObject {
         QVERIFY(form4.Label1()->text().startsWith(u"b.dll") && form4.ProgressBar1()->value() == 46);
     }
 
-    // Buttons, keys, entries reach their commands (an unknown key none; an export button needs an
-    // icon item without a caption at the selected index); the log, English file open unchecked.
-    // A stored language file that is gone gives way to the built-in Greek, with a word why.
+    // Buttons, keys, entries reach their commands (an unknown button key none; an export button
+    // needs an icon item without a caption at the selected index); the log, English file open
+    // unchecked. A stored language file that is gone gives way to the built-in Greek, with a word
+    // why.
     void commandsReachTheirHandlers() {
         MainWindowHarness h;
         h.Store(QStringLiteral("Language"), QStringLiteral("/gone/Deutsch.ini"));
@@ -492,6 +528,22 @@ class MainWindowTest : public QObject {
             ToolbarButton(toolbar, QString::fromLatin1(key))->trigger();
             QCOMPARE(h.commands.calls, calls);
         }
+        // Delete acts on the list's item where the list has the focus, not in the tree; F1 is
+        // help; F5 shows a file made since the browser listed its folder.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        h.commands.calls.clear();
+        for (QWidget* control : std::initializer_list<QWidget*>{window.Controls().TreeView1,
+                                                                window.Controls().ListView1}) {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Delete);
+        }
+        QTest::keyClick(window.Controls().TreeView1, Qt::Key_F1);
+        QCOMPARE(h.commands.calls, QStringList({"DeleteItem", "ShowHelp"}));
+        QVERIFY(QFile(h.AppFolder() + "made later.bin").open(QIODevice::WriteOnly));
+        QVERIFY(!window.Browser().Files().contains("made later.bin"));
+        QTest::keyClick(window.Controls().File1, Qt::Key_F5);
+        QVERIFY(window.Browser().Files().contains("made later.bin"));
     }
 
     // Every way of closing deletes first (if asked to), then stores the settings and the log

@@ -11,6 +11,7 @@
 #include "IconFile.h"
 #include "IconImages.h"
 #include "ItemList.h"
+#include "ItemPreview.h"
 #include "KindText.h"
 #include "ListItemKey.h"
 #include "MessageBoxes.h"
@@ -186,6 +187,20 @@ QImage RedBlue(int width, int height) {
     return picture;
 }
 
+// Whether `preview` shows RedBlue: red on the left of its middle row, blue on the right.
+bool IsRedBlue(const QImage& preview) {
+    const QRgb left = preview.pixel(8, 16), right = preview.pixel(24, 16);
+    return qRed(left) > 200 && qBlue(left) < 60 && qBlue(right) > 200 && qRed(right) < 60;
+}
+
+// The kind's symbol as the list shows it: at the cell's size over the list's background.
+QImage SymbolCell(const QListWidget& list, ResourceKind kind) {
+    QImage cell(32, 32, QImage::Format_ARGB32_Premultiplied);
+    cell.fill(list.palette().color(list.viewport()->backgroundRole()));
+    QPainter(&cell).drawImage(0, 0, ToolbarImageList::KeyedImageAt(KindText(kind), 32));
+    return cell;
+}
+
 // An icon with nothing to show, as libraries carry: a 32×32 image of 32 bits, all zero, its mask
 // all set, and a 256×256 PNG of one bit whose only colour in use is transparent.
 Bytes BlankIcon() {
@@ -295,19 +310,27 @@ class CatalogueTest : public QObject {
     }
 
     // a.dll's node lists exactly the files it holds (not a.dll.bak's, nor a file named like its
-    // items that no scan of this run wrote), in the order they were found; icons and bitmaps show
-    // their own opaque pixels without a caption, the other kinds the kind symbol filling the 32×32
-    // cell, with the name. Export entries are enabled for icons and cursors only; a CUR item is
-    // exported as its own picture, not the symbol it shows, also after an item before it was
-    // deleted. A file that is no picture shows the picture before it; the list is refilled, not
-    // added to.
+    // items that no scan of this run wrote), in the order they were found; icons, bitmaps and JPEGs
+    // without a caption, the other kinds with the name. Every picture kind shows its own picture
+    // (an animated cursor its first frame), sounds and videos the kind symbol. Export entries are
+    // enabled for icons and cursors only; a CUR item is exported as its own picture, also after an
+    // item before it was deleted. A file that does not decode (no picture, a cut icon) shows its
+    // kind's symbol, never the picture of an item listed before it, nor one of the list before; the
+    // list is refilled, not added to.
     void everyKindsListing() {
+        const Bytes redBlueIcon = Encoded(RedBlue(32, 32), "ICO");
         for (const ResourceKind kind : kAllKinds) {
             const QString k = KindText(kind);
-            const bool own = k == u"ICO" || k == u"BMP" || k == u"JPG";
-            const Bytes bytes =
-                kind == K::ICO ? MakeIcon32() : Encoded(RedBlue(32, 32), qPrintable(k));
+            const bool named = k != u"ICO" && k != u"BMP" && k != u"JPG";
+            const bool own = k != u"WAV" && k != u"MID" && k != u"AVI";
+            // Qt writes no GIF: that one is a black pixel.
+            const Bytes bytes = kind == K::ANI   ? MakeAni({redBlueIcon, MakeIcon32()})
+                                : kind == K::GIF ? MakeGif()
+                                                 : Encoded(RedBlue(32, 32), qPrintable(k));
             CatalogueFixture f;
+            QPalette palette = f.list->palette();
+            palette.setColor(QPalette::Base, Qt::green);
+            f.list->setPalette(palette);
             f.Source(k, "a.dll", 2, bytes);
             for (const QString name :
                  {"a.dll.bak_1.", "b.dll_1.", "a.dll_10.", "a.dll_x.", "a.dll_."})
@@ -319,11 +342,13 @@ class CatalogueTest : public QObject {
             QCOMPARE(listed, (QStringList{"a.dll_1." + k, "a.dll_2." + k}));
             const QListWidgetItem* item = f.catalogue.Items().Item(2);
             QCOMPARE(item->text(),
-                     own ? QString() : QFileInfo(item->data(Qt::UserRole).toString()).fileName());
+                     named ? QFileInfo(item->data(Qt::UserRole).toString()).fileName() : QString());
             const QImage picture = f.catalogue.Items().Picture(2);
             QCOMPARE(picture.size(), QSize(32, 32));
-            const auto [count, corner] = Painted(picture);
-            QVERIFY2(own ? count == 32 * 32 : corner.x() >= 24 && corner.y() >= 24, qPrintable(k));
+            const bool itself = kind == K::GIF ? picture.pixel(15, 15) == qRgb(0, 0, 0) &&
+                                                     picture.pixel(0, 0) == qRgb(0, 255, 0)
+                                               : IsRedBlue(picture);
+            QVERIFY2(own ? itself : picture == SymbolCell(*f.list, kind), qPrintable(k));
             QVERIFY(f.ClickItem("a.dll_1." + k));
             f.catalogue.DeleteItem();
             QVERIFY(f.ClickItem("a.dll_2." + k) && f.catalogue.PrepareItemMenu());
@@ -334,14 +359,47 @@ class CatalogueTest : public QObject {
                 QCOMPARE(f.catalogue.ExportCanvas(),
                          StretchToSquare(QImage(f.Folder(k) + "a.dll_2.CUR"), 48));
         }
-        CatalogueFixture f;
-        f.Source("BMP", "p", 2, MakeBmp(4, 4));
-        f.ClickNode("BMP", "p");
-        const QImage loaded = f.catalogue.Items().Picture(1);
-        f.Extracted("BMP", "p_2.BMP", Bytes(30, 1));
-        QFile::remove(f.Folder("BMP") + "p_1.BMP");
-        f.ClickNode("BMP", "p");
-        QVERIFY(f.list->count() == 1 && f.catalogue.Items().Picture(1) == loaded);
+        Bytes cutIcon = MakeIconFile(1, {MakeIconImage32(32)});
+        cutIcon.resize(cutIcon.size() / 2);
+        for (const auto& [k, good, bad] :
+             {std::tuple{"BMP", MakeBmp(4, 4), Bytes(30, 1)}, {"ICO", redBlueIcon, cutIcon}}) {
+            CatalogueFixture f;
+            const ResourceKind kind = *ParseKind(k);
+            f.Source(k, "p", 2, good);
+            f.Extracted(k, QStringLiteral("p_2.") + k, bad);
+            f.ClickNode(k, "p");
+            QVERIFY(f.list->count() == 2 &&
+                    f.catalogue.Items().Picture(1) != SymbolCell(*f.list, kind));
+            QCOMPARE(f.catalogue.Items().Picture(2), SymbolCell(*f.list, kind));
+            QFile::remove(f.Folder(k) + "p_1." + k);
+            f.ClickNode(k, "p");
+            QVERIFY(f.list->count() == 1 &&
+                    f.catalogue.Items().Picture(1) == SymbolCell(*f.list, kind));
+        }
+    }
+
+    // An animated cursor's first frame is read only from bytes that hold it whole: cut anywhere
+    // before its frame's end, or with a size that reaches past its container, it gives nothing.
+    void animatedCursorFrames() {
+        const Bytes first = Encoded(RedBlue(16, 8), "ICO");
+        const Bytes ani = MakeAni({first, MakeIcon32()});
+        const auto frame = [](const Bytes& bytes) {
+            return FirstAnimationFrame(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                  static_cast<qsizetype>(bytes.size())));
+        };
+        QCOMPARE(frame(ani).size(), QSize(16, 8));
+        const std::size_t frameEnd = 12 + 44 + 12 + 8 + first.size();
+        for (std::size_t cut = 0; cut < frameEnd; ++cut)
+            QVERIFY2(frame(Bytes(ani.begin(), ani.begin() + static_cast<long>(cut))).isNull(),
+                     qPrintable(QString::number(cut)));
+        for (const std::size_t field : {4u, 16u, 60u, 72u}) {  // RIFF, anih, LIST, icon sizes
+            Bytes overstated = ani;
+            std::fill_n(overstated.begin() + static_cast<long>(field), 4, 0xFF);
+            QCOMPARE(frame(overstated).isNull(), field != 4);
+        }
+        Bytes wrongForm = ani;
+        wrongForm[8] = 'X';
+        QVERIFY(frame(wrongForm).isNull() && frame(MakeRiff("ACON", Filler(64))).isNull());
     }
 
     // The status bar shows the path and the size in the user's own digit grouping; a double
@@ -454,7 +512,8 @@ class CatalogueTest : public QObject {
 
     // The dialog opens in the remembered folder (or the current one when that is gone) and its
     // filter decides which files are listed. A double click on x.ICO names x.ICO; only an
-    // existing name is asked about, and No keeps it; Enter in the name acts as OK.
+    // existing name is asked about, and No keeps it; a blank name is refused, and the dialog
+    // stays; Enter in the name acts as OK.
     void exportDialog() {
         CatalogueFixture f;
         const QString folder = QString::fromStdString(f.output.MakeFolder("saved"));
@@ -482,6 +541,14 @@ class CatalogueTest : public QObject {
                  QStringList{name + " " + f.session.messages.Text(MessageId::AskReplaceFile)});
         QVERIFY(dialog.result() == QDialog::Rejected &&
                 ReadFileBytes(name.toStdString()) == ToBytes("x.ICO"));
+        for (const char* blank : {"", "  "}) {
+            dialog.Text1()->setText(blank);
+            dialog.Command1_Click();
+        }
+        QCOMPARE(f.boxes.critical,
+                 QStringList(2, f.session.messages.Text(MessageId::AskValidFileName)));
+        QVERIFY(dialog.result() == QDialog::Rejected && dialog.ExportFileName.isEmpty() &&
+                QDir(folder).entryList(QDir::Hidden | QDir::Files).size() == 4);
         dialog.show();
         dialog.Text1()->setText("typed");
         QTest::keyClick(dialog.Text1(), Qt::Key_Return);

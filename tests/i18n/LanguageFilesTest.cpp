@@ -152,31 +152,38 @@ class LanguageFilesTest : public QObject {
         QVERIFY(english.Text(MessageId::AskDeleteCountFiles).contains("%%%"));
     }
 
-    // The dialog lists the program folder's language files by name and preselects the one in
-    // use ("%1" stands for the program folder), else Greek; OK stores the choice and says so.
     // The stored language made safe at start-up ("@" stands for the program folder; an empty
-    // message: none is shown).
+    // message: none is shown). A fallback names the English file as it lies on disk, and one
+    // that is not there gives the built-in Greek.
     void startLanguage() {
-        ProgramFolder app, bare;
+        ProgramFolder app, bare, lower;
         app.Write("English.ini");
+        lower.Write("english.ini");
         const QString fallback = "\rdoes not exists. Set Language to ";
-        const std::tuple<QString, QString, QString> rows[] = {
-            {"   ", "@English.ini", ""},
-            {"Default", "Default", ""},
-            {"@ENGLISH.INI", "@ENGLISH.INI", ""},
-            {" /x/english.INI ", "@english.ini", " /x/english.INI " + fallback + "@english.ini"},
-            {"/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
-            {"default", "Default", "default" + fallback + "Default"},  // a path, not the word
-            {"@", "Default", "@" + fallback + "Default"},              // a folder is no file
-            {"", "@english.ini", "@English.ini" + fallback + "@english.ini"}};  // no English file
-        for (auto [stored, expected, message] : rows) {
-            const QString folder = stored.isEmpty() ? bare.Path() : app.Path();
-            const StartLanguage start = ChooseStartLanguage(stored.replace("@", folder), folder);
+        const std::tuple<const ProgramFolder*, QString, QString, QString> rows[] = {
+            {&app, "   ", "@English.ini", ""},
+            {&app, "Default", "Default", ""},
+            {&app, "@ENGLISH.INI", "@ENGLISH.INI", ""},
+            {&app, " /x/english.INI ", "@English.ini",
+             " /x/english.INI " + fallback + "@English.ini"},
+            {&app, "/x/Deutsch.ini", "Default", "/x/Deutsch.ini" + fallback + "Default"},
+            {&app, "default", "Default", "default" + fallback + "Default"},  // a path, not the word
+            {&app, "@", "Default", "@" + fallback + "Default"},              // a folder is no file
+            {&lower, "", "@english.ini", ""},
+            {&lower, "/x/English.ini", "@english.ini",
+             "/x/English.ini" + fallback + "@english.ini"},
+            {&bare, "", "Default", ""},  // a Greek-only installation
+            {&bare, "/x/English.ini", "Default", "/x/English.ini" + fallback + "Default"}};
+        for (auto [folder, stored, expected, message] : rows) {
+            const QString path = folder->Path();
+            const StartLanguage start = ChooseStartLanguage(stored.replace("@", path), path);
             QCOMPARE(start.language + u'|' + start.message.value_or(QString()),
-                     expected.replace("@", folder) + u'|' + message.replace("@", folder));
+                     expected.replace("@", path) + u'|' + message.replace("@", path));
         }
     }
 
+    // The dialog lists the program folder's language files by name and preselects the one in
+    // use ("%1" stands for the program folder), else Greek; OK stores the choice and says so.
     void theLanguageDialog() {
         const ProgramFolder app;
         for (const char* name :

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     Bytes jpeg = MakeJpeg();
     Append(jpeg, jpegEnd);
     for (const Bytes& item :
-         {MakeIcon32(), MakeCursor32(), MakeRiff("ACON", Filler(64, 4)), MakeBmp(16, 16), jpeg,
-          MakeGif(), MakePng(16, 16), MakeRiff("WAVE", Filler(256, 5)), MakeMidi(2),
+         {MakeIcon32(), MakeCursor32(), MakeAni({MakeCursor32(), MakeIcon32()}), MakeBmp(16, 16),
+          jpeg, MakeGif(), MakePng(16, 16), MakeRiff("WAVE", Filler(256, 5)), MakeMidi(2),
           MakeRiff("AVI ", Filler(128, 6))}) {
         Append(sample, item);
         Append(sample, Filler(512, static_cast<std::uint32_t>(sample.size())));

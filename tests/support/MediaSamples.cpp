@@ -155,6 +155,27 @@ Bytes MakeRiff(std::string_view form, const Bytes& payload) {
     return riff;
 }
 
+Bytes MakeAni(const std::vector<Bytes>& frames) {
+    Bytes payload = ToBytes("anih");
+    PutLE32(payload, 36);
+    const auto count = static_cast<std::uint32_t>(frames.size());
+    // Its own size, frames, steps, width and height and bits and planes (none: taken from the
+    // frames), the rate in 1/60 s, and the flag that the frames are icons.
+    for (const std::uint32_t field : {36u, count, count, 0u, 0u, 0u, 0u, 10u, 1u})
+        PutLE32(payload, field);
+    Bytes list = ToBytes("fram");
+    for (const Bytes& frame : frames) {
+        Append(list, ToBytes("icon"));
+        PutLE32(list, static_cast<std::uint32_t>(frame.size()));
+        Append(list, frame);
+        if (frame.size() % 2 != 0) list.push_back(0);
+    }
+    Append(payload, ToBytes("LIST"));
+    PutLE32(payload, static_cast<std::uint32_t>(list.size()));
+    Append(payload, list);
+    return MakeRiff("ACON", payload);
+}
+
 Bytes MakeMidi(int tracks) {
     Bytes midi = ToBytes("MThd");
     PutBE32(midi, 6);

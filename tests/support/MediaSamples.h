@@ -29,6 +29,9 @@ Bytes MakeCursor32();  // the same image, hot spot 3, 4
 // SOI, APP0 (JFIF), a frame header without tables, SOS, scan data, EOI.
 Bytes MakeJpeg();
 Bytes MakeRiff(std::string_view form, const Bytes& payload);
+// An animated cursor: "ACON" with its "anih" header and a "LIST" "fram" of one "icon" chunk per
+// frame, each frame an icon or cursor file.
+Bytes MakeAni(const std::vector<Bytes>& frames);
 Bytes MakeMidi(int tracks);  // format 1, each track ending with an end-of-track event
 // Deterministic bytes in 0xA0..0xBF, a range no signature or marker uses.
 Bytes Filler(std::size_t size, std::uint32_t seed = 1);

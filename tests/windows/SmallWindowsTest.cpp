@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "CentreOver.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "HelpPage.h"
@@ -58,6 +59,20 @@ class SmallWindowsTest : public QObject {
         QVERIFY(form3->close() && unloading.count() == 1);
         QPointer<Form3> guard(form3);
         QTRY_VERIFY(guard.isNull());
+
+        // A line wider than the window, between short ones, is shown whole to scroll to, and
+        // whole in its tooltip.
+        Form3 narrow;
+        narrow.resize(200, 100);
+        narrow.show();
+        const QString wide(120, u'x');
+        for (const QString& line : {QStringLiteral("a"), wide, QStringLiteral("b")})
+            narrow.AddLine(line);
+        list = narrow.List1();
+        QTRY_VERIFY(list->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(list->visualItemRect(list->item(1)).width() >
+                    list->fontMetrics().horizontalAdvance(wide) &&
+                list->item(1)->toolTip() == wide);
     }
 
     // A long path (no blanks to break at) and a long name take the lines they need at their
@@ -152,6 +167,20 @@ class SmallWindowsTest : public QObject {
         }
         QCOMPARE(opened,
                  QStringList({"help_gr.htm", "help_eng.htm", "help_eng.htm", "", "HELP_GR.HTM"}));
+    }
+
+    // A window's whole frame, title bar included, lies within the screen's free area: centred on
+    // its owner's frame where there is room, pulled down below the top edge or up above the
+    // bottom one; one taller than the free area starts at its top.
+    void framesLieWithinTheScreen() {
+        const QRect free(0, 30, 1000, 700);
+        const QMargins frame(4, 28, 4, 4);
+        const QRect owner(100, 30, 600, 200), low(100, 600, 600, 130);
+        QCOMPARE(CentredFrame({300, 200}, frame, {250, 300, 300, 300}, free),
+                 QRect(246, 334, 308, 232));
+        QCOMPARE(CentredFrame({300, 500}, frame, owner, free), QRect(246, 30, 308, 532));
+        QCOMPARE(CentredFrame({300, 500}, frame, low, free), QRect(246, 198, 308, 532));
+        QCOMPARE(CentredFrame({300, 800}, frame, low, free).topLeft(), QPoint(246, 30));
     }
 
     // A file no program could be started for is told in a box, naming it; one that opens is not.
