@@ -11,6 +11,7 @@
 #include "ItemFiles.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
+#include "PrintableText.h"
 #include "ProgressFigures.h"
 
 namespace morvane {
@@ -28,6 +29,7 @@ QString Grouped(std::int64_t n) {
 WindowSink::WindowSink(Windows windows) : windows_(std::move(windows)) {}
 
 void WindowSink::SourceBegun(const SourceStart& start) {
+    source_ = std::string(start.name);
     posted_.Post([this, name = std::string(start.name), options = start.options] {
         windows_.tree->AddSourceFileNodes(Text(name), options);
     });
@@ -41,6 +43,8 @@ void WindowSink::FoldersFailed(const FoldersFailure& failure) {
         if (abandoned_) return;
         waiting_ = true;
     }
+    // The source ends here: its earlier scan's files stay in its nodes, as after a stop.
+    posted_.Post([this, name = source_] { windows_.tree->EndSourceFileNodes(Text(name), true); });
     posted_.Post([this, folder] {
         windows_.messageBoxes->Critical(windows_.title,
                                         windows_.messages->Text(MessageId::CannotMakeFolder) +
@@ -69,7 +73,7 @@ SinkAnswer WindowSink::Progress(const ScanProgress& progress) {
     posted_.Post([this, report, name = std::string(progress.name), done = progress.done,
                   total = progress.total] {
         if (form4_ == nullptr || report != progressReports_.load()) return;
-        form4_->Label1()->setText(Text(name) + QStringLiteral("\n\n") +
+        form4_->Label1()->setText(Text(Printable(name)) + QStringLiteral("\n\n") +
                                   windows_.messages->Text(MessageId::Searching) + u' ' +
                                   Grouped(done) + QStringLiteral(" / ") + Grouped(total) +
                                   QStringLiteral(" bytes."));

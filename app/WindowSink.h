@@ -65,6 +65,7 @@ class WindowSink final : public ScanSink, public LogLineListener {
 
     PostedEvents posted_;
     Windows windows_;
+    std::string source_;  // the name of the source being scanned, on the scanning thread
     Form4* form4_ = nullptr;
     // A message box holds the scan until it is answered, as it would on one thread.
     std::mutex mutex_;

@@ -3,12 +3,9 @@
 #include "NamedControl.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QWindow>
 
 #include "Twips.h"
 #include "WrappingLabel.h"
@@ -87,17 +84,6 @@ void Form4::HideBarAndButton() {
     stopButton_->hide();
     shortened_ = true;
     Relayout();
-}
-
-// The window system draws a new window some time after it is shown; a caller that does not
-// return to the event loop for a while waits for that first, at most a second.
-void Form4::ShowPainted() {
-    show();
-    QElapsedTimer waited;
-    waited.start();
-    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
-    repaint();
 }
 
 bool Form4::event(QEvent* event) {

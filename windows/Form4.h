@@ -27,8 +27,6 @@ class Form4 final : public QWidget {
 
     // The window of the exit sequence: no bar, no button, and the window ends above them.
     void HideBarAndButton();
-    // Shows the window and returns once the window system has drawn it, or after a second.
-    void ShowPainted();
     // Gives every text the lines it needs; done by itself whenever a text changes.
     void Relayout();
 

@@ -3,6 +3,7 @@
 // in the built-in Greek or in a language whose texts are 40 % longer than the English ones.
 #include <QtTest>
 #include <QtWidgets>
+#include <thread>
 
 #include "ApplicationIcon.h"
 #include "BoxMessageSink.h"
@@ -22,6 +23,7 @@
 #include "OutputRootChoice.h"
 #include "ScanSettings.h"
 #include "SourceBrowser.h"
+#include "ToolbarImageList.h"
 #include "Volumes.h"
 #include "WindowSink.h"
 #include "frmAbout.h"
@@ -450,6 +452,32 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.Tree().SourceNodeKeys(), QStringList({"GIF#a.bin"}));
         QCOMPARE(ListTree(h.output.path()),
                  std::vector<std::string>({"GIF/a.bin_0.GIF", "LOG.txt"}));
+    }
+
+    // A rescan whose kind folders cannot be made ends at the message, and the source keeps the
+    // files its earlier scan wrote, in its nodes.
+    void foldersThatCannotBeMadeKeepTheEarlierItems() {
+        QTreeWidget widget;
+        const ToolbarImageList images;
+        CategoryTree tree(widget, images);
+        tree.AddCategoryNodes(QStringLiteral("Files"));
+        tree.AddSourceFileNodes(QStringLiteral("a.bin"), ScanOptions());
+        tree.CountItem(ResourceKind::GIF, QStringLiteral("a.bin"),
+                       QStringLiteral("/o/a.bin_0.GIF"));
+        tree.RemoveEmptySourceNodes();
+        test::RecordingMessageBoxes boxes;
+        const MessageTable messages = MessageTable::Builtin();
+        WindowSink sink({&tree, {}, &boxes, QStringLiteral("M"), &messages});
+        const ScanOptions options;
+        std::thread scan([&] {
+            sink.SourceBegun({"/s/a.bin", "a.bin", options});
+            sink.FoldersFailed({"/o/", ResourceKind::ANI, {}});
+        });
+        QTRY_VERIFY((sink.ShowPosted(), boxes.shown.size() == 1));
+        scan.join();
+        sink.ShowPosted();
+        QCOMPARE(CategoryTree::Files(*tree.Node(QStringLiteral("GIF#a.bin"))),
+                 QStringList(QStringLiteral("/o/a.bin_0.GIF")));
     }
 
     // The progress window's folder, counter and text as the scanning thread tells them, in the
