@@ -132,7 +132,7 @@ void WindowSink::FolderBegun(const std::string& folder) {
 void WindowSink::ShowFolder(const std::string& folder, const QString& text) {
     if (form4_ == nullptr) return;
     form4_->Label1()->setText(text);
-    form4_->Label3()->setText(Text(folder));
+    form4_->Label3()->setText(Text(Printable(folder)));
     form4_->show();
 }
 
