@@ -30,15 +30,21 @@ class SystemOpener final : public ShellOpener {
         return result > 32;
 #else
         // xdg-open runs the viewer in the foreground when there is no desktop session, so it
-        // is started in the background of a short-lived shell in a session of its own: the
-        // call returns as soon as that shell has exited, and the orphaned opener is reaped by
-        // the system rather than left as a zombie of this process. The shell's own status says
-        // whether there is an opener at all.
+        // is started in the background of a short-lived shell in a session of its own, and the
+        // orphaned opener is reaped by the system rather than left as a zombie of this process.
+        // An opener that finds no program for the file fails at once: the shell waits a moment
+        // for that and hands its status on; one still running then has started a program. The
+        // shell's own status says whether there is an opener at all.
         char shell[] = "/bin/sh";
         char option[] = "-c";
         char script[] =
             "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
-            "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &";
+            "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &\n"
+            "opener=$!\n"
+            "for tick in 1 2 3 4 5 6 7 8 9 10; do\n"
+            "  kill -0 \"$opener\" 2>/dev/null || { wait \"$opener\"; exit $?; }\n"
+            "  sleep 0.1\n"
+            "done\n";
         char name[] = "morvane-open";
         std::string argument = target;
         char* argv[] = {shell, option, script, name, argument.data(), nullptr};

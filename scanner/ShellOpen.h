@@ -10,7 +10,8 @@ namespace morvane {
 class ShellOpener {
   public:
     virtual ~ShellOpener() = default;
-    // False when no program could be started (on Linux: no xdg-open on the PATH).
+    // False when no program could be started (on Linux: no xdg-open on the PATH, or one that
+    // failed at once, finding no program for the file). It waits at most a second.
     virtual bool Open(const std::string& target) = 0;
 };
 

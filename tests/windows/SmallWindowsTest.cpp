@@ -184,7 +184,9 @@ class SmallWindowsTest : public QObject {
     }
 
     // A file no program could be started for is told in a box, naming it; one that opens is not.
-    // Without xdg-open on the PATH the system's opener says it could start nothing.
+    // Without xdg-open on the PATH the system's opener says it could start nothing; an xdg-open
+    // that fails at once (no program for .ini files) is a failure too, and one that has started a
+    // program returns while that program still runs.
     void aFileThatCannotBeOpenedIsTold() {
         RecordingShell inner;
         RecordingBoxes boxes;
@@ -204,6 +206,18 @@ class SmallWindowsTest : public QObject {
         const bool started = SystemShellOpener().Open("/nowhere/a.txt");
         qputenv("PATH", path);
         QVERIFY(!started);
+        const ProgramFolder fakes;
+        for (const auto& [script, opens] :
+             {std::pair{"exit 3", false}, {"sleep 3; : >\"$0.done\"", true}}) {
+            const QString opener =
+                fakes.Write(QStringLiteral("xdg-open"), QByteArray("#!/bin/sh\n") + script + "\n");
+            QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("PATH", QFile::encodeName(fakes.Path()) + ":" + path);
+            const bool opened = SystemShellOpener().Open("/nowhere/English.ini");
+            qputenv("PATH", path);
+            QCOMPARE(opened, opens);
+            QVERIFY(!QFile::exists(opener + ".done"));
+        }
 #endif
     }
 };
