@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FolderListing.h"
+#include "KindFolders.h"
 #include "LogFileSink.h"
 #include "PathHelpers.h"
 #include "SinkPair.h"

@@ -1,7 +1,6 @@
 #include "Catalogue.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -209,10 +208,6 @@ void Catalogue::DeleteOnExit(std::function<void()> done) {
         if (done) done();
     });
     deleting->start();
-}
-
-QString Catalogue::KindFolder(ResourceKind kind) const {
-    return QString::fromStdString(session_.outputRoot) + KindText(kind) + QDir::separator();
 }
 
 QString Catalogue::Message(MessageId id) const {

@@ -82,7 +82,6 @@ class Catalogue final : public QObject, public CatalogueCommands {
     bool Ask(const QString& question) const;
     std::error_code ClearSourceNode(QTreeWidgetItem* node);
     std::error_code ClearSourceNodes(const QString& keyStart);
-    QString KindFolder(ResourceKind kind) const;
     QString NodeQuestion(const QTreeWidgetItem& node) const;
     QString Message(MessageId id) const;
     int Selected() const { return session_.selectedItem; }

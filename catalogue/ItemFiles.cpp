@@ -1,13 +1,9 @@
 #include "ItemFiles.h"
 
-#include <QDir>
 #include <algorithm>
 #include <filesystem>
-#include <utility>
-#include <vector>
 
 #include "KindText.h"
-#include "PathHelpers.h"
 
 namespace morvane {
 
@@ -27,27 +23,6 @@ std::optional<qulonglong> ItemNumber(const QString& file, const QString& name, R
     bool ok = false;
     const qulonglong value = number.toULongLong(&ok);
     return ok ? std::optional(value) : std::nullopt;
-}
-
-QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind) {
-    std::vector<std::pair<qulonglong, QString>> numbered;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString& entry : entries)
-        if (const std::optional<qulonglong> number = ItemNumber(entry, name, kind))
-            numbered.emplace_back(*number, entry);
-    std::sort(numbered.begin(), numbered.end());
-    QStringList matching;
-    for (auto& [number, entry] : numbered) matching.append(std::move(entry));
-    return matching;
-}
-
-QString SourceNameOfItem(const QString& path) {
-    const qsizetype separator = path.lastIndexOf(QChar::fromLatin1(kPathSeparator));
-    if (separator < 0) return {};
-    const QString file = path.mid(separator + 1);
-    const qsizetype underscore = file.lastIndexOf(u'_');
-    return underscore < 0 ? file : file.left(underscore);
 }
 
 std::error_code RemoveItemFile(const std::string& path) {

@@ -1,7 +1,6 @@
-// The extracted files of one source name on disk, found again by their names, and the one way
-// the catalogue deletes a file. A source's items are exactly <source>_<digits>.<KIND>: names are
-// compared whole, so pack.dll never takes pack.dll.old's items, and a source name holding "*",
-// "?" or "[" never widens what is listed or deleted.
+// How the names of extracted files are read, and the one way the catalogue deletes a file. A
+// source's items are exactly <source>_<digits>.<KIND>: names are compared whole, so pack.dll never
+// takes pack.dll.old's items.
 #pragma once
 
 #include <QString>
@@ -30,15 +29,6 @@ bool SameSourceName(const QString& a, const QString& b);
 // The item number of `file` when it is an item of `name` and `kind` (name + "_" + digits + "." +
 // kind, the ending in any letter case); nothing otherwise.
 std::optional<qulonglong> ItemNumber(const QString& file, const QString& name, ResourceKind kind);
-
-// The items of `name` and `kind` in `folder`, by item number, ascending: the order the scan
-// found them in. Hidden and read-only files are included.
-QStringList MatchingItemFiles(const QString& folder, const QString& name, ResourceKind kind);
-
-// The source name inside an item path: the file name after the last separator (empty when there
-// is none), cut before its last "_" (whole when there is none). my_file.dll_12.ICO gives
-// my_file.dll.
-QString SourceNameOfItem(const QString& path);
 
 // Deletes one file; the error code says why it could not be deleted.
 using ItemFileRemover = std::function<std::error_code(const std::string& path)>;

@@ -17,7 +17,8 @@ std::optional<std::string> DistinctItems::Earlier(std::span<const std::uint8_t> 
     const auto found = byDigest_.find(Digest(bytes));
     if (found == byDigest_.end()) return std::nullopt;
     for (const std::string& path : found->second)
-        if (FileHoldsExactly(fileSystem_, path, bytes, buffer_)) return path;
+        if (FileBegins(fileSystem_, path, static_cast<std::int64_t>(bytes.size()), bytes, buffer_))
+            return path;
     return std::nullopt;
 }
 
@@ -26,12 +27,12 @@ void DistinctItems::Remember(std::span<const std::uint8_t> bytes, const std::str
     if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
 }
 
-bool FileHoldsExactly(FileSystem& fileSystem, const std::string& path,
-                      std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer) {
+bool FileBegins(FileSystem& fileSystem, const std::string& path, std::int64_t length,
+                std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer) {
     std::error_code error;
     const std::unique_ptr<SourceFile> file = fileSystem.OpenSource(path, error);
-    if (!file || file->Length() != static_cast<std::int64_t>(bytes.size())) return false;
-    buffer.resize(bytes.size() + 1);
+    if (!file || file->Length() != length) return false;
+    buffer.resize(bytes.size());
     const ReadResult read = file->ReadAt(0, buffer.data(), buffer.size());
     return !read.error && read.bytes == bytes.size() &&
            std::equal(bytes.begin(), bytes.end(), buffer.begin());

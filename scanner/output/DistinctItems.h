@@ -14,10 +14,11 @@
 
 namespace morvane {
 
-// Whether the file at `path` holds exactly `bytes`; `buffer` is scratch space. A file changed or
-// removed since it was written no longer does.
-bool FileHoldsExactly(FileSystem& fileSystem, const std::string& path,
-                      std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer);
+// Whether the file at `path` is `length` bytes long and begins with `bytes` (all of it when they
+// are as long); `buffer` is scratch space. A file changed or removed since it was written no
+// longer does.
+bool FileBegins(FileSystem& fileSystem, const std::string& path, std::int64_t length,
+                std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& buffer);
 
 class DistinctItems {
   public:

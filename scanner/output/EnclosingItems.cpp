@@ -1,6 +1,6 @@
 #include "EnclosingItems.h"
 
-#include <algorithm>
+#include "DistinctItems.h"
 
 namespace morvane {
 
@@ -22,22 +22,11 @@ std::optional<std::string> EnclosingItems::Echo(std::size_t depth,
     const auto sized = enclosing.find(fileSize);
     if (sized == enclosing.end()) return std::nullopt;
     for (Held& held : sized->second) {
-        if (held.matched || !Begins(held.path, bytes)) continue;
+        if (held.matched || !FileBegins(fileSystem_, held.path, fileSize, bytes, buffer_)) continue;
         held.matched = true;
         return held.path;
     }
     return std::nullopt;
-}
-
-// A file changed or removed since it was written no longer does.
-bool EnclosingItems::Begins(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::error_code error;
-    const std::unique_ptr<SourceFile> file = fileSystem_.OpenSource(path, error);
-    if (!file) return false;
-    buffer_.resize(bytes.size());
-    const ReadResult read = file->ReadAt(0, buffer_.data(), buffer_.size());
-    return !read.error && read.bytes == bytes.size() &&
-           std::equal(bytes.begin(), bytes.end(), buffer_.begin());
 }
 
 }  // namespace morvane

@@ -39,8 +39,6 @@ class EnclosingItems {
     };
     using Level = std::unordered_map<std::int64_t, std::vector<Held>>;  // by file size
 
-    bool Begins(const std::string& path, std::span<const std::uint8_t> bytes);
-
     FileSystem& fileSystem_;
     std::vector<Level> levels_;
     std::vector<std::uint8_t> buffer_;

@@ -38,14 +38,13 @@ void ItemExtraction::WriteUpTo(const std::vector<AcceptedItem>& accepted) {
 }
 
 ItemExtraction::Outcome ItemExtraction::Take(const AcceptedItem& item) {
-    if (setup_.distinct == nullptr && !LooksForEchoes())
-        return Write(item, NextOutput(item) + setup_.aheadSuffix);
+    if (setup_.distinct == nullptr && !LooksForEchoes()) return Write(item, NextOutput(item));
     return WriteRead(item);
 }
 
-ItemExtraction::Outcome ItemExtraction::Write(const AcceptedItem& item, const std::string& output) {
-    Outcome outcome{writer_.Write(Reader(), source_.length, item, output)};
-    outcome.output = output.substr(0, output.size() - setup_.aheadSuffix.size());
+ItemExtraction::Outcome ItemExtraction::Write(const AcceptedItem& item, std::string output) {
+    Outcome outcome{writer_.Write(Reader(), source_.length, item, output + setup_.aheadSuffix)};
+    outcome.output = std::move(output);
     return outcome;
 }
 

@@ -74,7 +74,7 @@ class ItemExtraction {
         std::int64_t fileSize = -1;     // of its file, when known
     };
     Outcome Take(const AcceptedItem& item);
-    Outcome Write(const AcceptedItem& item, const std::string& output);
+    Outcome Write(const AcceptedItem& item, std::string output);
     Outcome WriteRead(const AcceptedItem& item);
     void Hold(const Outcome& outcome);
     // The next item's name: numbered on from the last item named.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "FileSystem.h"
 #include "ResourceKind.h"
@@ -22,5 +23,11 @@ std::string KindFolder(const std::string& outputRoot, ResourceKind kind);
 // the first that cannot be made.
 std::optional<FolderFailure> CreateKindFolders(FileSystem& fileSystem,
                                                const std::string& outputRoot);
+
+// `folders` (as CollectSubFolders gives them) without the kind folders under `outputRoot` and the
+// folders below them: a batch over the output's own folder would otherwise scan the items it has
+// just written. The first folder, the one the user chose, always stays.
+std::vector<std::string> WithoutKindFolders(std::vector<std::string> folders,
+                                            const std::string& outputRoot);
 
 }  // namespace morvane

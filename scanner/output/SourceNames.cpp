@@ -10,9 +10,7 @@ namespace {
 // Two names are one output file on Windows when they differ only in letter case.
 std::string Compared(std::string name) {
 #ifdef _WIN32
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
+    std::transform(name.begin(), name.end(), name.begin(), FoldLetterCase);
 #endif
     return name;
 }

@@ -5,7 +5,6 @@
 
 #include "NativePath.h"
 #include "PathHelpers.h"
-#include "ResourceKind.h"
 #include "Wildcard.h"
 
 #ifdef _WIN32
@@ -39,10 +38,6 @@ std::vector<std::string> ListEntries(const std::string& folder, EntryType type,
     return names;
 }
 
-char Fold(char c) noexcept {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 void CollectInto(const std::string& folder, std::vector<std::string>& out) {
     out.push_back(folder);
     for (const std::string& name : ListSubFolders(folder))
@@ -53,8 +48,9 @@ void CollectInto(const std::string& folder, std::vector<std::string>& out) {
 bool NameLess(const std::string& a, const std::string& b) noexcept {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i)
-        if (Fold(a[i]) != Fold(b[i]))
-            return static_cast<unsigned char>(Fold(a[i])) < static_cast<unsigned char>(Fold(b[i]));
+        if (FoldLetterCase(a[i]) != FoldLetterCase(b[i]))
+            return static_cast<unsigned char>(FoldLetterCase(a[i])) <
+                   static_cast<unsigned char>(FoldLetterCase(b[i]));
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;
 }
@@ -82,41 +78,6 @@ bool IsHiddenEntry(const std::string& path) {
     const std::string name = FileNameOfPath(path);
     return !name.empty() && name[0] == '.';
 #endif
-}
-
-namespace {
-// The same folder by the file system's judgement: links, letter case and ".." count.
-bool IsFolder(const std::filesystem::path& folder,
-              const std::vector<std::filesystem::path>& kinds) {
-    for (const std::filesystem::path& kind : kinds) {
-        std::error_code error;
-        if (std::filesystem::equivalent(folder, kind, error) && !error) return true;
-    }
-    return false;
-}
-}  // namespace
-
-std::vector<std::string> WithoutKindFolders(std::vector<std::string> folders,
-                                            const std::string& outputRoot) {
-    std::vector<std::filesystem::path> kinds;
-    for (const ResourceKind kind : kAllKinds) {
-        const std::filesystem::path folder = ToFsPath(outputRoot + std::string(KindName(kind)));
-        std::error_code error;
-        if (std::filesystem::is_directory(folder, error)) kinds.push_back(folder);
-    }
-    if (kinds.empty() || folders.size() < 2) return folders;
-    std::vector<std::string> kept{folders.front()};
-    std::string skipped;  // the kind folder whose sub-folders follow it, with its separator
-    for (std::size_t i = 1; i < folders.size(); ++i) {
-        const std::string& folder = folders[i];
-        if (!skipped.empty() && folder.starts_with(skipped)) continue;
-        skipped.clear();
-        if (IsFolder(ToFsPath(folder), kinds))
-            skipped = WithTrailingSeparator(folder);
-        else
-            kept.push_back(folder);
-    }
-    return kept;
 }
 
 }  // namespace morvane

@@ -16,12 +16,6 @@ std::vector<std::string> ListSubFolders(const std::string& folder);
 // Full paths of `folder` and all its sub-folders, depth first, each before its children.
 std::vector<std::string> CollectSubFolders(const std::string& folder);
 
-// `folders` (as CollectSubFolders gives them) without the kind folders under `outputRoot` and the
-// folders below them: a batch over the output's own folder would otherwise scan the items it has
-// just written. The first folder, the one the user chose, always stays.
-std::vector<std::string> WithoutKindFolders(std::vector<std::string> folders,
-                                            const std::string& outputRoot);
-
 // Whether the entry at `path` is hidden: a name starting with "." elsewhere; the hidden or the
 // system attribute on Windows.
 bool IsHiddenEntry(const std::string& path);

@@ -22,6 +22,12 @@ std::string FileNameOfPath(std::string_view path);
 // before the last "." that it holds.
 std::string FileNameFromPath(std::string_view path, bool keepExtension);
 
+// `c` with an ASCII capital letter made small: how names are compared where letter case is
+// ignored.
+constexpr char FoldLetterCase(char c) noexcept {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // `folder` followed by one separator, unless it already ends with one.
 std::string WithTrailingSeparator(std::string folder);
 

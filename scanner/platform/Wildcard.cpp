@@ -1,12 +1,8 @@
 #include "Wildcard.h"
 
-namespace morvane {
+#include "PathHelpers.h"
 
-namespace {
-char Fold(char c) noexcept {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-}  // namespace
+namespace morvane {
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) noexcept {
     if (pattern == "*.*") return true;
@@ -15,7 +11,8 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) noexcept {
     std::size_t p = 0, n = 0;
     std::size_t star = std::string_view::npos, resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Fold(pattern[p]) == Fold(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || FoldLetterCase(pattern[p]) == FoldLetterCase(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {

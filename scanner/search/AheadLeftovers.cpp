@@ -43,14 +43,8 @@ std::optional<unsigned long> WriterOf(const std::string& name) {
     }
     return id;
 }
-}  // namespace
 
-std::string AheadSuffix() {
-    std::random_device random;
-    return std::string(kMark) + std::to_string(ThisProcess()) + "-" + std::to_string(random()) +
-           std::to_string(random());
-}
-
+// Whether the process numbered `id` runs (a process that cannot be asked counts as running).
 bool ProcessRuns(unsigned long id) {
 #ifdef _WIN32
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
@@ -62,6 +56,13 @@ bool ProcessRuns(unsigned long id) {
 #else
     return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 #endif
+}
+}  // namespace
+
+std::string AheadSuffix() {
+    std::random_device random;
+    return std::string(kMark) + std::to_string(ThisProcess()) + "-" + std::to_string(random()) +
+           std::to_string(random());
 }
 
 int RemoveAheadLeftovers(const std::string& outputRoot) {

@@ -14,7 +14,4 @@ std::string AheadSuffix();
 // longer run. Returns how many it removed.
 int RemoveAheadLeftovers(const std::string& outputRoot);
 
-// Whether the process numbered `id` runs (a process that cannot be asked counts as running).
-bool ProcessRuns(unsigned long id);
-
 }  // namespace morvane

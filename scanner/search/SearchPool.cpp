@@ -34,7 +34,7 @@ class SearchPool::Source {
     std::int64_t PageCount() const noexcept { return static_cast<std::int64_t>(states.size()); }
     // The bytes page `page` searches; at least one, so that an empty source counts too.
     std::int64_t PageBytes(std::int64_t page) const noexcept {
-        const std::int64_t searched = std::min(length, chunkCount * kChunkSize);
+        const std::int64_t searched = SearchedLength(length, options);
         return std::clamp<std::int64_t>(searched - page * kPageChunks * kChunkSize, 1,
                                         kPageChunks * kChunkSize);
     }
