@@ -148,10 +148,14 @@ const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std:
 }
 
 // Each entry is searched here and its items written as the source's, numbered on after its own.
+// An entry is often one whole picture, ending on its last byte, which the size rules never take:
+// whatever the scan, an entry's items are found and measured by their structure, and written as
+// that gives them.
 std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t found) {
-    const ScanOptions& options = scanned.options;
-    const EntryScan scanEntry = [&](SourceFile& searched, SourceFile& entry,
-                                    std::int64_t firstNumber, std::span<const std::string> inside) {
+    ScanOptions options = scanned.options;
+    options.checkItems = true;
+    const EntryScan scanEntry = [&](SourceFile& entry, std::int64_t firstNumber,
+                                    std::span<const std::string> inside) {
         ExtractionSource held{scanned.path, scanned.name, entry.Length(), options.readResources,
                               options.checkItems};
         held.open = &entry;
@@ -161,11 +165,11 @@ std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t f
         ItemExtraction extraction(std::move(held), ExtractionSetup(options));
         const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
         const std::vector<AcceptedItem>& accepted = SearchHere(
-            searched, searched.Length(), context,
+            entry, entry.Length(), context,
             [&](const std::vector<AcceptedItem>& taken) { extraction.WriteUpTo(taken); });
         return extraction.Tell(accepted, accepted.size(), scanned.sink);
     };
-    return morvane::UnpackContainers({scanned.path, scanned.name, options, scanned.sink,
+    return morvane::UnpackContainers({scanned.path, scanned.name, scanned.options, scanned.sink,
                                       scanned.stop, found, *setup_.fileSystem, scanEntry});
 }
 

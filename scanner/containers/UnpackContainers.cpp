@@ -8,34 +8,13 @@
 namespace morvane {
 
 namespace {
-// An entry followed by one zero byte. The size rules were made for media inside other files and
-// never take an item that reaches its source's last byte; an entry is often one whole picture, so
-// it is searched with a byte after it. Its items are still cut at its own end when written.
-class PaddedEntry final : public SourceFile {
-  public:
-    explicit PaddedEntry(SourceFile& entry) : entry_(entry), length_(entry.Length()) {}
-    std::int64_t Length() const override { return length_ + 1; }
-    ReadResult ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t count) override {
-        ReadResult got = entry_.ReadAt(offset, into, count);
-        if (!got.error && got.bytes < count &&
-            offset + static_cast<std::int64_t>(got.bytes) == length_)
-            into[got.bytes++] = 0;
-        return got;
-    }
-
-  private:
-    SourceFile& entry_;
-    std::int64_t length_;
-};
-
 // Each entry goes through the same two phases as a source, read from memory or scratch.
 class EngineEntries final : public EntryScanner {
   public:
     explicit EngineEntries(const UnpackRequest& request) : request_(request) {}
 
     void ScanEntry(SourceFile& entry, std::span<const std::string> inside) override {
-        PaddedEntry padded(entry);
-        found_ += request_.scanEntry(padded, entry, request_.firstNumber + found_, inside);
+        found_ += request_.scanEntry(entry, request_.firstNumber + found_, inside);
     }
 
     std::int64_t found() const noexcept { return found_; }

@@ -16,12 +16,10 @@
 
 namespace morvane {
 
-// Searches an entry through `searched` (the entry with one zero byte after it) and writes its
-// items, read from `entry` and numbered on from `firstNumber`, as items of the source that holds
-// it; returns how many it told.
-using EntryScan =
-    std::function<std::int64_t(SourceFile& searched, SourceFile& entry, std::int64_t firstNumber,
-                               std::span<const std::string> inside)>;
+// Searches an entry and writes its items, numbered on from `firstNumber`, as items of the source
+// that holds it; returns how many it told.
+using EntryScan = std::function<std::int64_t(SourceFile& entry, std::int64_t firstNumber,
+                                             std::span<const std::string> inside)>;
 
 struct UnpackRequest {
     const std::string& path;  // the source, with its folder

@@ -1,6 +1,7 @@
-// Which structural check a candidate gets: by its kind, except the bare icon image, whose rule
-// sees only part of its header.
+// Which structural check a candidate gets, and the finder of a checked scan, which takes a
+// candidate by its structure alone.
 #include "ItemChecks.h"
+#include "formats/FormatOrders.h"
 #include "formats/FormatTable.h"
 
 namespace morvane {
@@ -16,6 +17,26 @@ std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
 
 std::int64_t CheckItem(ResourceKind kind, ItemView item, std::int64_t bytesToEnd) noexcept {
     return FormatOf(kind).check(item, kind, bytesToEnd);
+}
+
+namespace {
+// The enabled RIFF kind whose form type the item has.
+std::optional<ResourceKind> RiffKindOf(ItemView item, const ScanOptions& options) noexcept {
+    for (const ResourceKind kind : kRiffKinds)
+        if (options.IsEnabled(kind) && item.Matches(8, FormatOf(kind).riff.form)) return kind;
+    return std::nullopt;
+}
+}  // namespace
+
+WholeItem FindWhole(const SignatureRow& row, ItemView item, std::int64_t bytesToEnd,
+                    const ScanOptions& options) noexcept {
+    ResourceKind kind = row.kind;
+    if (row.rule == RuleCode::Riff) {
+        const std::optional<ResourceKind> riff = RiffKindOf(item, options);
+        if (!riff) return {};
+        kind = *riff;
+    }
+    return {CheckItem(kind, item, bytesToEnd), kind};
 }
 
 }  // namespace morvane

@@ -1,4 +1,4 @@
-// GIF, PNG and JPEG pictures: measured up to their end marker, plus the one byte after it.
+// GIF and PNG pictures: measured up to their end marker, plus the one byte after it.
 #include "Recognisers.h"
 
 namespace morvane {
@@ -21,15 +21,6 @@ Verdict RecognisePng(const LookAhead& a) noexcept {
     const std::int64_t end = a.Find(Marker::PngEnd, 0);
     if (end < 0) return {};
     return {ThroughMarkerAndOneByte(end, sizeof markers::kPngEnd), ResourceKind::PNG};
-}
-
-Verdict RecogniseJpeg(const LookAhead& a) noexcept {
-    const std::int64_t scan = a.Find(Marker::JpegScan, 0);
-    if (scan < 0) return {};
-    const std::int64_t end = a.Find(Marker::JpegEnd, scan);
-    if (end < 0) return {};
-    if (!a.Contains(0, 18, markers::kJfif)) return {};
-    return {ThroughMarkerAndOneByte(end, sizeof markers::kJpegEnd), ResourceKind::JPG};
 }
 
 }  // namespace morvane

@@ -8,12 +8,13 @@
 #include "ItemView.h"
 #include "ResourceKind.h"
 #include "RuleCode.h"
+#include "ScanOptions.h"
+#include "SignatureRow.h"
 
 namespace morvane {
 
 std::int64_t CheckPng(ItemView item) noexcept;
 std::int64_t CheckGif(ItemView item) noexcept;
-std::int64_t CheckJpeg(ItemView item) noexcept;
 std::int64_t CheckBitmapFile(ItemView item) noexcept;
 // An icon or cursor file (its directory and every image it names); `kind` is ICO or CUR.
 std::int64_t CheckIconFile(ItemView item, ResourceKind kind) noexcept;
@@ -38,5 +39,17 @@ std::int64_t CheckItem(ResourceKind kind, ItemView item, std::int64_t bytesToEnd
 // the image, whose first byte the writer puts back).
 std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
                             std::int64_t bytesToEnd) noexcept;
+
+struct WholeItem {
+    std::int64_t size = 0;  // 0: no whole item
+    ResourceKind kind = ResourceKind::ICO;
+};
+
+// What a checked scan takes at a candidate of `row`, viewed from its signature: found and
+// measured by its kind's structure alone, whatever follows it (the bare icon image, whose
+// signature lies inside its header, is not found this way). RIFF kinds are told apart by
+// their form type, among the enabled kinds.
+WholeItem FindWhole(const SignatureRow& row, ItemView item, std::int64_t bytesToEnd,
+                    const ScanOptions& options) noexcept;
 
 }  // namespace morvane

@@ -1,6 +1,8 @@
 // A bounds-checked view of one candidate item for the structural checks: signed offsets, as
 // item sizes are, and big-endian fields too; every read says whether it lay inside the view, so
-// a hostile length can never lead a parser outside the bytes it was given.
+// a hostile length can never lead a parser outside the bytes it was given. A view may also note
+// the farthest byte a walk asked for past its end, so that a walk the view cut short can be
+// tried again over more of the source.
 #pragma once
 
 #include <cstddef>
@@ -15,22 +17,34 @@ namespace morvane {
 class ItemView {
   public:
     constexpr ItemView() noexcept = default;
-    constexpr explicit ItemView(std::span<const std::uint8_t> bytes) noexcept : bytes_(bytes) {}
+    // `wanted`, when given, is raised to the end (counted from this view's first byte) of every
+    // range asked for that did not lie inside the view.
+    constexpr explicit ItemView(std::span<const std::uint8_t> bytes,
+                                std::int64_t* wanted = nullptr) noexcept
+        : bytes_(bytes), wanted_(wanted) {}
 
     std::int64_t size() const noexcept { return static_cast<std::int64_t>(bytes_.size()); }
     const std::uint8_t* data() const noexcept { return bytes_.data(); }
 
     // Whether [offset, offset + count) lies inside the view.
     bool Has(std::int64_t offset, std::int64_t count) const noexcept {
-        return offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset;
+        if (offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset) return true;
+        Want(offset, count);
+        return false;
     }
     // The view from `offset` on, `count` bytes long (clamped to the view).
     ItemView Sub(std::int64_t offset, std::int64_t count) const noexcept {
         if (!Has(offset, 0)) return {};
         const std::int64_t left = size() - offset;
         const std::int64_t taken = count < left ? count : left;
-        return ItemView(bytes_.subspan(static_cast<std::size_t>(offset),
-                                       static_cast<std::size_t>(taken < 0 ? 0 : taken)));
+        ItemView sub(bytes_.subspan(static_cast<std::size_t>(offset),
+                                    static_cast<std::size_t>(taken < 0 ? 0 : taken)));
+        // A range past the part is past the whole view only if it is past the view's end.
+        if (wanted_ != nullptr && taken == left) {
+            sub.wanted_ = wanted_;
+            sub.base_ = base_ + offset;
+        }
+        return sub;
     }
 
     std::optional<std::uint32_t> U8(std::int64_t at) const noexcept { return Field(at, 1, false); }
@@ -59,7 +73,17 @@ class ItemView {
         return value;
     }
 
+    void Want(std::int64_t offset, std::int64_t count) const noexcept {
+        if (wanted_ == nullptr || offset < 0 || count < 0 || offset > INT64_MAX / 2 ||
+            count > INT64_MAX / 2)
+            return;
+        const std::int64_t end = base_ + offset + count;
+        if (end > *wanted_) *wanted_ = end;
+    }
+
     std::span<const std::uint8_t> bytes_;
+    std::int64_t* wanted_ = nullptr;
+    std::int64_t base_ = 0;  // where this view starts in the view that `wanted_` counts from
 };
 
 }  // namespace morvane

@@ -1,4 +1,7 @@
-// JPEG pictures with a JFIF segment first.
+// JPEG pictures. The size rule takes a picture with a JFIF segment first, up to its end marker
+// followed by two zero bytes, and one byte more. A checked scan takes any picture: the start of
+// image followed by any marker segment, walked segment by segment and through its entropy-coded
+// data to the end of image, whatever follows it.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +10,12 @@
 
 namespace morvane {
 
+Verdict RecogniseJpeg(const LookAhead& a) noexcept;
 Verdict MeasureJpeg(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                     MidiChainMemo* memo) noexcept;
+// The size of the picture at the view's first byte, through its end-of-image marker; 0 when its
+// structure does not hold inside the view.
+std::int64_t CheckJpeg(ItemView item) noexcept;
 std::int64_t CheckJpgItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
 
 namespace jpg {
@@ -19,7 +26,10 @@ inline constexpr SignatureRow kSignatures[] = {
      .rule = RuleCode::Jpeg,
      .kind = ResourceKind::JPG,
      .measure = &MeasureJpeg,
-     .look = {.shift = 1, .anchors = {1, 3}}},
+     .look = {.shift = 1, .anchors = {1, 2}},
+     // The start of image and the first marker's lead byte: which marker comes first is the
+     // picture's own choice (JFIF, Exif, Adobe, ICC profiles, or the tables themselves).
+     .checkedBytes = std::span(kSignature).first(3)},
 };
 }  // namespace jpg
 

@@ -39,7 +39,6 @@ Verdict RecogniseIconOrCursorFile(const LookAhead& a, const ScanOptions& options
 Verdict RecogniseBitmap(const LookAhead& a) noexcept;
 Verdict RecogniseGif(const LookAhead& a) noexcept;
 Verdict RecognisePng(const LookAhead& a) noexcept;
-Verdict RecogniseJpeg(const LookAhead& a) noexcept;
 // `memo` lets a scan that walks candidates in file order reuse chains of tracks it has already
 // followed; without it every call walks its own chain.
 Verdict RecogniseMidi(const LookAhead& a, MidiChainMemo* memo = nullptr) noexcept;

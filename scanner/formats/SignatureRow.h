@@ -34,6 +34,18 @@ struct SignatureRow {
     ResourceKind kind;  // the kind a candidate has before its rule decides
     MeasureFn measure;
     PrefilterLook look;
+    // What a checked scan looks for instead, when the format's structure begins with less than
+    // the size rule wants (empty: `bytes`). It is the start of `bytes`, so that one prefilter,
+    // which looks at these bytes, serves both scans.
+    std::span<const std::uint8_t> checkedBytes = {};
+
+    constexpr std::span<const std::uint8_t> SearchedBytes(bool checked) const noexcept {
+        return checked && !checkedBytes.empty() ? checkedBytes : bytes;
+    }
+    // The bytes that every scan's candidates of this row begin with.
+    constexpr std::span<const std::uint8_t> CommonBytes() const noexcept {
+        return checkedBytes.empty() ? bytes : checkedBytes;
+    }
 };
 
 }  // namespace morvane

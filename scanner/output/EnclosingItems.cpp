@@ -19,12 +19,14 @@ std::optional<std::string> EnclosingItems::Echo(std::size_t depth,
                                                 std::int64_t fileSize) {
     if (depth == 0 || depth > levels_.size()) return std::nullopt;
     Level& enclosing = levels_[depth - 1];
-    const auto sized = enclosing.find(fileSize);
-    if (sized == enclosing.end()) return std::nullopt;
-    for (Held& held : sized->second) {
-        if (held.matched || !FileBegins(fileSystem_, held.path, fileSize, bytes, buffer_)) continue;
-        held.matched = true;
-        return held.path;
+    for (std::int64_t size = fileSize; size <= fileSize + kMostAddedBytes; ++size) {
+        const auto sized = enclosing.find(size);
+        if (sized == enclosing.end()) continue;
+        for (Held& held : sized->second) {
+            if (held.matched || !FileBegins(fileSystem_, held.path, size, bytes, buffer_)) continue;
+            held.matched = true;
+            return held.path;
+        }
     }
     return std::nullopt;
 }

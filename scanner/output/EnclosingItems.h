@@ -3,6 +3,9 @@
 // the search of the container has carved its items already; the same items found again in the
 // entry are not written twice. An item counts as found again only when an item of the enclosing
 // data not matched before has exactly its bytes, so two equal pictures stored twice are both kept.
+// An entry's items are measured by their structure; where the enclosing data was searched by the
+// size rules, its copy may have a few bytes more (the byte those rules take past a picture's
+// end marker, and the line break written after each item).
 #pragma once
 
 #include <cstdint>
@@ -26,11 +29,13 @@ class EnclosingItems {
     // An item of the data at `depth`, whose file at `path` holds its bytes.
     void Hold(std::size_t depth, const std::string& path, std::int64_t fileSize);
     // The file of an item of the data enclosing `depth`, not matched before, that is `fileSize`
-    // bytes long and begins with `bytes`; it is matched now. An item that runs past the end of its
-    // entry is cut there, while the enclosing data's copy goes on: the caller gives the bytes
-    // both have, and the size the whole item's file has.
+    // bytes long, or up to kMostAddedBytes more, and begins with `bytes`; it is matched now. An
+    // item that runs past the end of its entry is cut there, while the enclosing data's copy goes
+    // on: the caller gives the bytes both have, and the size the whole item's file has.
     std::optional<std::string> Echo(std::size_t depth, std::span<const std::uint8_t> bytes,
                                     std::int64_t fileSize);
+
+    static constexpr std::int64_t kMostAddedBytes = 3;
 
   private:
     struct Held {

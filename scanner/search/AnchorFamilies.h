@@ -1,7 +1,7 @@
 // What the 16-byte prefilter compares, derived from the signature rows: two non-zero bytes of each
-// signature at the offsets its prefilter look names. Rows that compare the same offsets and
-// differ in at most one of the two values form one family, whose differing offset accepts
-// either value.
+// signature (of the part that every scan looks for) at the offsets its prefilter look names. Rows
+// that compare the same offsets and differ in at most one of the two values form one family, whose
+// differing offset accepts either value.
 //
 // Evaluated at compile time, like the shuffle tables.
 #pragma once
@@ -28,11 +28,12 @@ constexpr bool FoldInto(Family& family, const Family& row) {
 
 constexpr Family AnchorsOf(const SignatureRow& row) {
     Family f{{row.look.anchors[0], row.look.anchors[1]}, {{-1, -1}, {-1, -1}}};
+    const std::span<const std::uint8_t> bytes = row.CommonBytes();
     for (int k = 0; k < 2; ++k) {
         const std::size_t at = static_cast<std::size_t>(f.at[k]);
-        if (at >= row.bytes.size() || row.bytes[at] == 0)
+        if (at >= bytes.size() || bytes[at] == 0)
             throw "an anchor must be a non-zero byte of its signature";
-        f.values[k][0] = row.bytes[at];
+        f.values[k][0] = bytes[at];
     }
     return f;
 }

@@ -14,6 +14,8 @@ constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
 // Past this many bytes of items made from one page's images, its later images are left to be read
 // when they are taken, so that pages waiting their turn hold little.
 constexpr std::int64_t kMostBuiltPerPage = 64LL * 1024 * 1024;
+// The bytes read for walks longer than the look-ahead are kept from page to page up to this many.
+constexpr std::size_t kKeptWideBytes = 16 * 1024 * 1024;
 }  // namespace
 
 std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcept {
@@ -35,6 +37,7 @@ std::vector<ChunkFindings> PageSearch::Search(const Page& page) {
     }
     builtBytes_ = 0;
     finder_.SetTable(page.table);
+    if (wide_.capacity() > kKeptWideBytes) std::vector<std::uint8_t>().swap(wide_);
     std::vector<ChunkFindings> found(static_cast<std::size_t>(page.chunkCount));
     for (std::int64_t i = 0; i < page.chunkCount; ++i) {
         ChunkFindings& chunk = found[static_cast<std::size_t>(i)];
@@ -53,13 +56,15 @@ std::vector<ChunkFindings> PageSearch::Search(const Page& page) {
 
 void PageSearch::SearchChunk(const Page& page, ChunkFindings& chunk) {
     const auto size = static_cast<std::size_t>(chunk.size);
-    if (page.options.readResources) {
+    // A checked scan finds icon and cursor files of several images too.
+    const bool severalImages = page.options.readResources || page.options.checkItems;
+    if (severalImages) {
         marks_.Clear();
         FindMarks(window_.At(chunk.begin), size, marks_);
-        ReadImages(page, chunk);
     }
+    if (page.options.readResources) ReadImages(page, chunk);
     finder_.FindAll(window_.At(chunk.begin), size, matches_);
-    if (page.options.readResources) AddSeveralImageFiles(page, chunk.begin);
+    if (severalImages) AddSeveralImageFiles(page, chunk.begin);
     MeasureCandidates(page, chunk);
 }
 
@@ -70,15 +75,46 @@ void PageSearch::MeasureCandidates(const Page& page, ChunkFindings& chunk) {
         const SignatureRow& row = page.table[match.row];
         const std::int64_t offset = chunk.begin + match.offset;
         const LookAhead a(window_.At(offset), page.length - offset, offset, &cursors_);
+        const bool bareIcon = row.rule == RuleCode::BareIconImage;
+        if (page.options.checkItems && !bareIcon) {
+            const WholeItem whole = FindWhole(page, row, a);
+            if (whole.size > 0)
+                chunk.candidates.push_back(
+                    {offset, whole.size, whole.size, whole.kind, match.row, false});
+            continue;
+        }
         const Verdict verdict = ApplyRule(row, a, page.options, &midi_);
         if (!verdict.accepted()) continue;
         const std::int64_t checked =
             page.options.checkItems
                 ? CheckCandidate(row.rule, verdict.kind, ItemView(a.Readable()), a.bytesToEnd())
                 : 0;
-        chunk.candidates.push_back({offset, verdict.size, checked, verdict.kind, match.row,
-                                    row.rule == RuleCode::BareIconImage});
+        chunk.candidates.push_back(
+            {offset, verdict.size, checked, verdict.kind, match.row, bareIcon});
     }
+}
+
+// The structure is walked over the look-ahead first; a walk that was sound up to the end of the
+// bytes it had, and asked for more, is walked again over as much of the source as it asked for,
+// at least twice as much each time, up to kLargestCheckedItem.
+WholeItem PageSearch::FindWhole(const Page& page, const SignatureRow& row, const LookAhead& a) {
+    std::int64_t wanted = 0;
+    std::span<const std::uint8_t> bytes = a.Readable();
+    WholeItem whole =
+        morvane::FindWhole(row, ItemView(bytes, &wanted), a.bytesToEnd(), page.options);
+    const std::int64_t most = std::min(a.bytesToEnd(), kLargestCheckedItem);
+    while (whole.size == 0 && wanted > static_cast<std::int64_t>(bytes.size()) &&
+           static_cast<std::int64_t>(bytes.size()) < most) {
+        const std::int64_t count =
+            std::min(most, std::max(wanted, 2 * static_cast<std::int64_t>(bytes.size())));
+        wide_.resize(static_cast<std::size_t>(count));
+        const ReadResult got = page.source.ReadAt(a.absoluteStart(), wide_.data(), wide_.size());
+        if (got.bytes <= bytes.size()) break;  // the source ends or fails there
+        bytes = std::span<const std::uint8_t>(wide_.data(), got.bytes);
+        wanted = 0;
+        whole = morvane::FindWhole(row, ItemView(bytes, &wanted), a.bytesToEnd(), page.options);
+    }
+    return whole;
 }
 
 // The prefilter looks for icon and cursor directories of one image only; files of 2 to 255

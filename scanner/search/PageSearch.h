@@ -14,6 +14,8 @@
 #include "ChunkMarks.h"
 #include "FileSystem.h"
 #include "ImageReader.h"
+#include "ItemChecks.h"
+#include "LookAhead.h"
 #include "MarkerCursors.h"
 #include "MidiChainMemo.h"
 #include "ScanOptions.h"
@@ -27,6 +29,9 @@ namespace morvane {
 inline constexpr std::int64_t kChunkSize = 1024 * 1024;
 // and handed to the threads this many chunks at a time.
 inline constexpr std::int64_t kPageChunks = 16;
+// A checked scan walks an item's structure over at most this many bytes (the rules see only the
+// look-ahead).
+inline constexpr std::int64_t kLargestCheckedItem = 64LL * 1024 * 1024;
 
 // How many chunks of a source of `length` bytes are searched (at least one, which reports an
 // empty source's progress).
@@ -56,6 +61,7 @@ class PageSearch {
   private:
     void SearchChunk(const Page& page, ChunkFindings& chunk);
     void MeasureCandidates(const Page& page, ChunkFindings& chunk);
+    WholeItem FindWhole(const Page& page, const SignatureRow& row, const LookAhead& a);
     void AddSeveralImageFiles(const Page& page, std::int64_t begin);
     void ReadImages(const Page& page, ChunkFindings& chunk);
 
@@ -64,6 +70,7 @@ class PageSearch {
     MidiChainMemo midi_;
     SignatureFinder finder_;
     std::vector<SignatureMatch> matches_;
+    std::vector<std::uint8_t> wide_;  // a walk's bytes past the window
     ChunkMarks marks_;
     ImageReader images_;
     std::int64_t builtBytes_ = 0;  // made from the page's images so far

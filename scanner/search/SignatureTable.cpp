@@ -19,16 +19,20 @@ std::span<const SignatureRow> AllSignatureRows() noexcept {
 
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options) {
     std::vector<SignatureRow> table;
-    for (const SignatureRow& row : kAllSignatureRows)
-        if (RowEnabled(row, options)) table.push_back(row);
+    for (const SignatureRow& row : kAllSignatureRows) {
+        if (!RowEnabled(row, options)) continue;
+        table.push_back(row);
+        table.back().bytes = row.SearchedBytes(options.checkItems);
+    }
     return table;
 }
 
 std::shared_ptr<const std::vector<SignatureRow>> SignatureTableCache::For(
     const ScanOptions& options) {
-    if (!table_ || enabled_ != options.enabled) {
+    if (!table_ || enabled_ != options.enabled || checked_ != options.checkItems) {
         table_ = std::make_shared<const std::vector<SignatureRow>>(BuildSignatureTable(options));
         enabled_ = options.enabled;
+        checked_ = options.checkItems;
     }
     return table_;
 }

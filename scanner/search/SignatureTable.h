@@ -36,6 +36,9 @@ consteval std::array<SignatureRow, kSignatureRowCount> GatherRows() {
             if (row.row < 1) throw "rows are numbered from 1";
             if (seen[at] && rows[at].bytes.data() != row.bytes.data())
                 throw "two signatures share a row number";
+            if (row.checkedBytes.size() > row.bytes.size()) throw "checked bytes are a prefix";
+            for (std::size_t k = 0; k < row.checkedBytes.size(); ++k)
+                if (row.checkedBytes[k] != row.bytes[k]) throw "checked bytes are a prefix";
             seen[at] = true;
             rows[at] = row;
         }
@@ -61,7 +64,7 @@ static_assert(kLongestSignature <= 8, "the finder compares a signature as one 64
 std::span<const SignatureRow> AllSignatureRows() noexcept;
 
 // The rows enabled by the options, in row order: a row is searched when any kind that lists it
-// is enabled.
+// is enabled, for the bytes that the options' kind of scan looks for.
 std::vector<SignatureRow> BuildSignatureTable(const ScanOptions& options);
 
 // The table of the kinds last asked for, built again only when they change; whoever holds a table
@@ -73,6 +76,7 @@ class SignatureTableCache {
   private:
     std::shared_ptr<const std::vector<SignatureRow>> table_;
     std::array<bool, kKindCount> enabled_{};
+    bool checked_ = false;
 };
 
 }  // namespace morvane

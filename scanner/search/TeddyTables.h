@@ -40,9 +40,10 @@ constexpr bool FoldInto(Family& family, const Family& row) {
 
 constexpr Family FingerprintOf(const SignatureRow& row) {
     Family f{row.look.shift, {}};
+    const std::span<const std::uint8_t> bytes = row.CommonBytes();
     for (int j = 0; j < kFingerprint; ++j) {
         const std::size_t at = static_cast<std::size_t>(row.look.shift + j);
-        f.bytes[j][0] = at < row.bytes.size() ? row.bytes[at] : kAny;
+        f.bytes[j][0] = at < bytes.size() ? bytes[at] : kAny;
         f.bytes[j][1] = -1;
     }
     if (f.bytes[0][0] == 0 && f.bytes[1][0] == 0 && f.bytes[2][0] == 0)

@@ -415,5 +415,24 @@ TEST_F(ContainerTest, AnEntryStoredAsItIsGivesNoItemTwice) {
     }
 }
 
+// An entry is searched as it is and its items measured by their structure, whatever the scan: a
+// picture that is a whole entry comes out whole, with no byte that is not in it.
+TEST_F(ContainerTest, APictureThatIsAWholeEntryComesOutWhole) {
+    if (!HasTool("zip")) GTEST_SKIP() << "zip is not installed";
+    const Bytes photo = MakeExifJpeg(5000), picture = MakePng(64, 64);
+    temp.Write("p.jpg", photo);
+    temp.Write("q.png", picture);
+    ASSERT_TRUE(Run("zip -q -9 d.zip p.jpg q.png"));  // both deflated
+    for (const bool checked : {false, true}) {
+        observer = {};
+        const ScanOptions options{.checkItems = checked, .unpackContainers = true};
+        ScanEngine({root}).ScanFile(temp.path() + "d.zip", options, observer, stop);
+        std::vector<Bytes> written;
+        for (const RecordedItem& item : observer.items)
+            written.push_back(ReadFileBytes(item.output));
+        EXPECT_EQ(written, (std::vector<Bytes>{photo, picture})) << checked;
+    }
+}
+
 }  // namespace
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ItemChecks.h"
+#include "JpgFormat.h"
 #include "LookAhead.h"
 #include "MediaSamples.h"
 #include "Recognisers.h"
@@ -248,6 +249,58 @@ TEST(RulesTest, StructuralChecks) {
         large[4 + i] = static_cast<std::uint8_t>((largeSize - 8) >> (8 * i));
     EXPECT_EQ(CheckRiff(ItemView(large), K::AVI, largeSize), largeSize);
     EXPECT_EQ(CheckRiff(ItemView(large), K::AVI, largeSize - 1), 0);
+}
+
+// A marker segment: the marker, its length (which counts itself) and its payload.
+Bytes Segment(std::uint8_t marker, const Bytes& payload) {
+    const auto length = static_cast<std::uint16_t>(payload.size() + 2);
+    return Plus({0xFF, marker, static_cast<std::uint8_t>(length >> 8),
+                 static_cast<std::uint8_t>(length & 0xFF)},
+                payload);
+}
+
+TEST(RulesTest, JpegsAreWalkedByTheirSegmentsToTheEndOfImage) {
+    const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9};
+    const Bytes tables = Segment(0xDB, Plus({0}, Bytes(64, 1)));
+    const Bytes component = {8, 0, 1, 0, 1, 1, 1, 0x11, 0};
+    const Bytes frame = Segment(0xC0, component);
+    const Bytes huffman = Segment(0xC4, Plus({0}, Bytes(16, 0)));
+    const Bytes scan = Segment(0xDA, {1, 1, 0, 0, 0x3F, 0});
+    // Entropy-coded data with a stuffed FF, restart markers and fill bytes before the next marker.
+    const Bytes data = {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56, 0xFF, 0xD7, 0x78, 0xFF, 0xFF};
+    const Bytes baseline = Compose({soi, tables, frame, huffman, scan, data, eoi});
+    // An Exif segment holding a whole thumbnail, end of image and all, comes first.
+    const Bytes exif = Segment(0xE1, Compose({ToBytes("Exif"), {0, 0}, baseline}));
+    const Bytes progressive = Compose(
+        {soi, tables, Segment(0xC2, component), huffman, scan, data, huffman, scan, data, eoi});
+    const Bytes lossless = Compose({soi, Segment(0xC3, component), huffman, scan, data, eoi});
+    const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
+    const Bytes afterSoi(baseline.begin() + 2, baseline.end());
+    const struct {
+        const char* name;
+        Bytes item;
+        std::int64_t expected;
+    } rows[] = {
+        {"baseline, then anything", Plus(baseline, Filler(9)), is(baseline)},
+        {"exif with a thumbnail", Compose({soi, exif, afterSoi}), is(exif) + is(baseline)},
+        {"progressive", progressive, is(progressive)},
+        {"adobe first", Compose({soi, Segment(0xEE, ToBytes("Adobe")), afterSoi}),
+         is(baseline) + 9},
+        {"lossless, without tables", lossless, is(lossless)},
+        {"lossy without tables", Compose({soi, frame, huffman, scan, data, eoi}), 0},
+        {"data running into another picture", Compose({soi, tables, frame, scan, data, baseline}),
+         0},
+        {"cut short", Cut(baseline, 1), 0},
+    };
+    for (const auto& row : rows) EXPECT_EQ(CheckJpeg(ItemView(row.item)), row.expected) << row.name;
+
+    // A walk the view cuts short says how far it wanted to read; a broken one does not.
+    std::int64_t wanted = 0;
+    EXPECT_EQ(CheckJpeg(ItemView(std::span(progressive).first(60), &wanted)), 0);
+    EXPECT_GT(wanted, 60);
+    wanted = 0;
+    EXPECT_EQ(CheckJpeg(ItemView(Compose({soi, {0x12, 0x34}}), &wanted)), 0);
+    EXPECT_EQ(wanted, 0);
 }
 
 }  // namespace

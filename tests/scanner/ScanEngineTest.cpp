@@ -304,6 +304,24 @@ TEST_F(ScanEngineTest, ItemsReachingPastTheEndKeepOnlyTheBytesThatExist) {
     EXPECT_EQ(ReadFileBytes(root + "ICO/t.bin_0.ICO").size(), 22u + 1 + 99 + 2);
 }
 
+// A checked scan finds each kind by the structure it begins with and ends it where that structure
+// does: a photo whose first segment is Exif's, one larger than the size rules look at, a picture
+// on the source's last byte; and a picture inside an item already taken is not one of its own.
+TEST_F(ScanEngineTest, CheckedScanTakesItemsByTheirStructureWhateverFollowsThem) {
+    const Bytes photo = MakeExifJpeg(100), large = MakeExifJpeg(3 * kMiB), gif = MakeGif();
+    const Bytes iconOfPng = MakeIconFile(1, {MakePng(16, 16)});
+    const std::string path = temp.Write(
+        "in/d.img", Compose({Filler(100), photo, Filler(7), large, iconOfPng, Filler(3), gif}));
+    EXPECT_EQ(Scan(path, {.checkItems = true}).itemsLogged, 4);
+    EXPECT_EQ(Tree(), (std::map<std::string, Bytes>{{"JPG/d.img_0.JPG", photo},
+                                                    {"JPG/d.img_1.JPG", large},
+                                                    {"ICO/d.img_2.ICO", iconOfPng},
+                                                    {"GIF/d.img_3.GIF", gif},
+                                                    {"LOG.txt", Tree()["LOG.txt"]}}));
+    // The size rules take only the picture inside the icon.
+    EXPECT_EQ(Scan(path).itemsLogged, 1);
+}
+
 TEST_F(ScanEngineTest, CheckedScanWritesWholeItemsOnceAndCountsOnlyThose) {
     const Bytes icon = MakeIcon32(), image32 = MakeIconImage32(32), gif = MakeGif();
     Bytes badPng = MakePng();

@@ -147,6 +147,26 @@ Bytes MakeJpeg() {
             0x00, 0x00, 0x3F, 0x00, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xFF, 0xD9};
 }
 
+Bytes MakeExifJpeg(std::size_t dataBytes) {
+    const auto segment = [](std::uint8_t marker, const Bytes& payload) {
+        const std::size_t length = payload.size() + 2;
+        return Compose({{0xFF, marker, static_cast<std::uint8_t>(length >> 8),
+                         static_cast<std::uint8_t>(length & 0xFF)},
+                        payload});
+    };
+    const Bytes tables = segment(0xDB, Compose({{0}, Bytes(64, 1)}));
+    const Bytes frame = segment(0xC0, {8, 0, 1, 0, 1, 1, 1, 0x11, 0});
+    const Bytes scan = segment(0xDA, {1, 1, 0, 0, 0x3F, 0});
+    const Bytes thumbnail = Compose({{0xFF, 0xD8}, tables, frame, scan, Filler(20), {0xFF, 0xD9}});
+    return Compose({{0xFF, 0xD8},
+                    segment(0xE1, Compose({ToBytes("Exif"), {0, 0}, thumbnail})),
+                    tables,
+                    frame,
+                    scan,
+                    Filler(dataBytes, 7),
+                    {0xFF, 0xD9}});
+}
+
 Bytes MakeRiff(std::string_view form, const Bytes& payload) {
     Bytes riff = ToBytes("RIFF");
     PutLE32(riff, static_cast<std::uint32_t>(form.size() + payload.size()));

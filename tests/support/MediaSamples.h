@@ -28,6 +28,9 @@ Bytes MakeIcon32();    // one 8-bit 32x32 image: 2238 bytes, the image 2216
 Bytes MakeCursor32();  // the same image, hot spot 3, 4
 // SOI, APP0 (JFIF), a frame header without tables, SOS, scan data, EOI.
 Bytes MakeJpeg();
+// SOI, an Exif APP1 segment holding a whole thumbnail, the tables, a frame, SOS, `dataBytes` of
+// scan data, EOI.
+Bytes MakeExifJpeg(std::size_t dataBytes);
 Bytes MakeRiff(std::string_view form, const Bytes& payload);
 // An animated cursor: "ACON" with its "anih" header and a "LIST" "fram" of one "icon" chunk per
 // frame, each frame an icon or cursor file.
