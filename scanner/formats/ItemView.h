@@ -18,7 +18,8 @@ class ItemView {
   public:
     constexpr ItemView() noexcept = default;
     // `wanted`, when given, is raised to the end (counted from this view's first byte) of every
-    // range asked for that did not lie inside the view.
+    // range asked for that begins inside the view, or at its end, and runs on past it: what a walk
+    // that is sound as far as the view goes would need to go on.
     constexpr explicit ItemView(std::span<const std::uint8_t> bytes,
                                 std::int64_t* wanted = nullptr) noexcept
         : bytes_(bytes), wanted_(wanted) {}
@@ -74,7 +75,7 @@ class ItemView {
     }
 
     void Want(std::int64_t offset, std::int64_t count) const noexcept {
-        if (wanted_ == nullptr || offset < 0 || count < 0 || offset > INT64_MAX / 2 ||
+        if (wanted_ == nullptr || offset < 0 || offset > size() || count < 0 ||
             count > INT64_MAX / 2)
             return;
         const std::int64_t end = base_ + offset + count;

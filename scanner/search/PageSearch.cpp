@@ -95,16 +95,16 @@ void PageSearch::MeasureCandidates(const Page& page, ChunkFindings& chunk) {
 }
 
 // The structure is walked over the look-ahead first; a walk that was sound up to the end of the
-// bytes it had, and asked for more, is walked again over as much of the source as it asked for,
-// at least twice as much each time, up to kLargestCheckedItem.
+// bytes it had, and asked for more that the source holds, is walked again over as much of the
+// source as it asked for, at least twice as much each time, up to kLargestCheckedItem. (A walk
+// that asks for bytes beyond the source, or beyond that size, has failed already.)
 WholeItem PageSearch::FindWhole(const Page& page, const SignatureRow& row, const LookAhead& a) {
     std::int64_t wanted = 0;
     std::span<const std::uint8_t> bytes = a.Readable();
     WholeItem whole =
         morvane::FindWhole(row, ItemView(bytes, &wanted), a.bytesToEnd(), page.options);
     const std::int64_t most = std::min(a.bytesToEnd(), kLargestCheckedItem);
-    while (whole.size == 0 && wanted > static_cast<std::int64_t>(bytes.size()) &&
-           static_cast<std::int64_t>(bytes.size()) < most) {
+    while (whole.size == 0 && wanted > static_cast<std::int64_t>(bytes.size()) && wanted <= most) {
         const std::int64_t count =
             std::min(most, std::max(wanted, 2 * static_cast<std::int64_t>(bytes.size())));
         wide_.resize(static_cast<std::size_t>(count));
