@@ -1,4 +1,4 @@
-// The structural checks of the chunked formats: RIFF (WAV, AVI, ANI) and MIDI.
+// The structural check of the RIFF kinds: WAV, AVI and ANI.
 #include <algorithm>
 
 #include "ItemChecks.h"
@@ -85,20 +85,6 @@ std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd
     // Chunks past the view cannot be looked at; a chain that stops short inside it is broken.
     if (at < total && item.Has(0, total)) return 0;
     return walk.format && walk.data ? end : 0;
-}
-
-std::int64_t CheckMidi(ItemView item) noexcept {
-    const auto format = item.U16Big(8);
-    const auto tracks = item.U16Big(10);
-    if (!item.Matches(0, "MThd") || item.U32Big(4) != 6u || !format || *format > 2) return 0;
-    if (!tracks || *tracks == 0 || (*format == 0 && *tracks != 1)) return 0;
-    std::int64_t at = 14;
-    for (std::uint32_t track = 0; track < *tracks; ++track) {
-        const auto length = item.U32Big(at + 4);
-        if (!item.Matches(at, "MTrk") || !length || !item.Has(at + kChunkHeader, *length)) return 0;
-        at += kChunkHeader + *length;
-    }
-    return at;
 }
 
 }  // namespace morvane
