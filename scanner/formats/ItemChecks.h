@@ -1,6 +1,9 @@
 // Structural checks for "only whole items that open": each walks an item's own structure inside
 // the bytes it is given and returns the size that structure gives, or 0 when the structure is
 // broken or does not end inside those bytes. Bounded loops over a ItemView; no allocation.
+// Each kind's check lives in its format file (CheckPng in PngFormat.cpp, ...); the shared ones
+// live in files of their own: the RIFF chunk walk in RiffFamily.cpp, the icon file check in
+// IconDirectory.cpp, the icon image check in IconImage.cpp. JPEG's check is in PictureChecks.cpp.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,8 @@
 // The ten size rules: each decides from a candidate's look-ahead whether it is a real item,
 // of which kind, and how many bytes it has. Pure functions over bytes: no I/O, no allocation.
+// Each kind's rule lives in its format file (RecognisePng in PngFormat.cpp, ...); what several
+// kinds share lives in a file of its own: the RIFF rule in RiffFamily.cpp, the directory rules
+// of icon and cursor files in IconDirectory.cpp. JPEG's rule is in EndMarkerRecognisers.cpp.
 #pragma once
 
 #include <cstdint>
