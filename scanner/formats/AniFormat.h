@@ -1,11 +1,16 @@
 // Animated cursors: RIFF containers of the form ACON.
 #pragma once
 
+#include <cstdint>
+
 #include "FormatDescriptor.h"
 #include "ItemChecks.h"
-#include "RiffSignature.h"
+#include "RiffFamily.h"
 
 namespace morvane {
+
+// What one top-level chunk of an animated cursor tells the RIFF walk.
+void NoteAniChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
 
 namespace ani {
 inline constexpr std::uint32_t kResourceTypes[] = {21, 22};

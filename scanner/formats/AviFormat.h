@@ -1,11 +1,16 @@
 // AVI videos: RIFF containers of the form "AVI ".
 #pragma once
 
+#include <cstdint>
+
 #include "FormatDescriptor.h"
 #include "ItemChecks.h"
-#include "RiffSignature.h"
+#include "RiffFamily.h"
 
 namespace morvane {
+
+// What one top-level chunk of a AVI video tells the RIFF walk.
+void NoteAviChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
 
 inline constexpr FormatDescriptor kAviFormat = {
     .kind = ResourceKind::AVI,

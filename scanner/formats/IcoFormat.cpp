@@ -1,10 +1,32 @@
-// The ICO descriptor's size rules and check, in the shapes the format table calls them by.
+// Icon files: the size rules of the directory signature (a file of several images measured by
+// its directory, else a one-image file by its entry) and of a bare 32x32 icon image, and their
+// checks.
 #include "IcoFormat.h"
 
+#include "IconDirectory.h"
+#include "IconImage.h"
 #include "ItemChecks.h"
 #include "Recognisers.h"
 
 namespace morvane {
+
+namespace {
+constexpr std::int64_t kBareIconSide = 32;
+}  // namespace
+
+Verdict RecogniseIconDirectory(const LookAhead& a) noexcept {
+    if (a.FieldByte(22) != kInfoHeaderStart) return {};
+    return OneImageFileSize(a, ResourceKind::ICO);
+}
+
+std::int64_t CheckBareIconImage(ItemView fromSignature) noexcept {
+    const IconHeader h = ReadIconHeader(fromSignature, -1);
+    if (h.width != std::uint32_t{kBareIconSide} || h.height != std::uint32_t{2 * kBareIconSide})
+        return 0;
+    if (h.bits == 16u || h.compression != 0u) return 0;  // 1, 4, 8, 24 and 32 bits, uncompressed
+    const std::int64_t needed = IconBitmapBytes(h);
+    return needed > 0 && fromSignature.Has(0, needed - 1) ? needed : 0;
+}
 
 Verdict MeasureIconDirectory(const SignatureRow&, const LookAhead& a, const ScanOptions& options,
                              MidiChainMemo*) noexcept {

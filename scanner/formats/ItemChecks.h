@@ -1,6 +1,9 @@
 // Structural checks for "only whole items that open": each walks an item's own structure inside
 // the bytes it is given and returns the size that structure gives, or 0 when the structure is
 // broken or does not end inside those bytes. Bounded loops over a ItemView; no allocation.
+// Each kind's check lives in its format file (CheckPng in PngFormat.cpp, ...); the shared ones
+// live in files of their own: the RIFF chunk walk in RiffFamily.cpp, the icon file check in
+// IconDirectory.cpp, the icon image check in IconImage.cpp.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +17,8 @@
 namespace morvane {
 
 std::int64_t CheckPng(ItemView item) noexcept;
+// Through the end-of-image marker, walking every segment and the entropy-coded data of its scans.
+std::int64_t CheckJpeg(ItemView item) noexcept;
 std::int64_t CheckGif(ItemView item) noexcept;
 std::int64_t CheckBitmapFile(ItemView item) noexcept;
 // An icon or cursor file (its directory and every image it names); `kind` is ICO or CUR.

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "EndMarkerSize.h"
+#include "ItemChecks.h"
 #include "Recognisers.h"
 
 namespace morvane {
@@ -12,9 +14,7 @@ Verdict RecogniseJpeg(const LookAhead& a) noexcept {
     const std::int64_t end = a.Find(Marker::JpegEnd, scan);
     if (end < 0) return {};
     if (!a.Contains(0, 18, markers::kJfif)) return {};
-    // Through the end marker and one byte more (which always lies inside the file, since the
-    // look-ahead never holds its last byte).
-    return {end + static_cast<std::int64_t>(sizeof markers::kJpegEnd) + 1, ResourceKind::JPG};
+    return {ThroughMarkerAndOneByte(end, sizeof markers::kJpegEnd), ResourceKind::JPG};
 }
 
 Verdict MeasureJpeg(const SignatureRow&, const LookAhead& a, const ScanOptions&,

@@ -10,12 +10,8 @@
 
 namespace morvane {
 
-Verdict RecogniseJpeg(const LookAhead& a) noexcept;
 Verdict MeasureJpeg(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                     MidiChainMemo* memo) noexcept;
-// The size of the picture at the view's first byte, through its end-of-image marker; 0 when its
-// structure does not hold inside the view.
-std::int64_t CheckJpeg(ItemView item) noexcept;
 std::int64_t CheckJpgItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
 
 namespace jpg {

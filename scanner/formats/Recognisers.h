@@ -1,5 +1,8 @@
 // The ten size rules: each decides from a candidate's look-ahead whether it is a real item,
 // of which kind, and how many bytes it has. Pure functions over bytes: no I/O, no allocation.
+// Each kind's rule lives in its format file (RecognisePng in PngFormat.cpp, ...); what several
+// kinds share lives in a file of its own: the RIFF rule in RiffFamily.cpp, the directory rules
+// of icon and cursor files in IconDirectory.cpp.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +42,7 @@ Verdict RecogniseIconOrCursorFile(const LookAhead& a, const ScanOptions& options
 Verdict RecogniseBitmap(const LookAhead& a) noexcept;
 Verdict RecogniseGif(const LookAhead& a) noexcept;
 Verdict RecognisePng(const LookAhead& a) noexcept;
+Verdict RecogniseJpeg(const LookAhead& a) noexcept;
 // `memo` lets a scan that walks candidates in file order reuse chains of tracks it has already
 // followed; without it every call walks its own chain.
 Verdict RecogniseMidi(const LookAhead& a, MidiChainMemo* memo = nullptr) noexcept;

@@ -1,11 +1,16 @@
 // Wave sounds: RIFF containers of the form WAVE.
 #pragma once
 
+#include <cstdint>
+
 #include "FormatDescriptor.h"
 #include "ItemChecks.h"
-#include "RiffSignature.h"
+#include "RiffFamily.h"
 
 namespace morvane {
+
+// What one top-level chunk of a wave sound tells the RIFF walk.
+void NoteWaveChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
 
 inline constexpr FormatDescriptor kWavFormat = {
     .kind = ResourceKind::WAV,

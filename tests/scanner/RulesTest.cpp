@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ItemChecks.h"
-#include "JpgFormat.h"
 #include "LookAhead.h"
 #include "MediaSamples.h"
 #include "Recognisers.h"
