@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <initializer_list>
+
+#include "PairFilter.h"
 
 namespace morvane {
 
@@ -26,12 +27,33 @@ std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t at) {
            static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
+// The first two bytes of every signature below, each pair in a bucket of the vector filter: the
+// pairs common in text and programs have one each, the rarer ones share.
+struct FirstPair {
+    std::uint8_t first, second;
+    int bucket;
+};
+constexpr FirstPair kFirstPairs[] = {{'P', 'K', 0},  {'u', 's', 1},   {0x01, 'C', 2},
+                                     {'R', 'a', 3},  {'M', 'S', 4},   {'B', 'Z', 5},
+                                     {'7', 'z', 5},  {0x1F, 0x8B, 6}, {0x28, 0xB5, 6},
+                                     {0xFD, '7', 7}, {0xD0, 0xCF, 7}, {0xEF, 0xBE, 7}};
+
+constexpr PairTables kPairTables = [] {
+    PairTables tables{};
+    for (const FirstPair& pair : kFirstPairs) {
+        const auto bit = static_cast<std::uint8_t>(1u << pair.bucket);
+        tables.low[0][pair.first & 15] |= bit;
+        tables.high[0][pair.first >> 4] |= bit;
+        tables.low[1][pair.second & 15] |= bit;
+        tables.high[1][pair.second >> 4] |= bit;
+    }
+    return tables;
+}();
+
 // The bytes that can begin a signature.
 constexpr std::array<bool, 256> kFirstBytes = [] {
     std::array<bool, 256> first{};
-    for (const int b : std::initializer_list<int>{'P', '7', 'M', 'R', 0x01, 'u', 0x1F, 'B', 0xFD,
-                                                  0x28, 0xD0, 0xEF})
-        first[static_cast<std::size_t>(b)] = true;
+    for (const FirstPair& pair : kFirstPairs) first[pair.first] = true;
     return first;
 }();
 
@@ -117,7 +139,21 @@ void FindAtStart(std::span<const std::uint8_t> b, std::vector<ContainerCandidate
 void FindCandidates(std::span<const std::uint8_t> bytes, std::size_t searched, std::int64_t base,
                     std::vector<ContainerCandidate>& out) {
     const std::size_t end = std::min(searched, bytes.size());
-    for (std::size_t at = 0; at < end && out.size() < kCandidateLimit; ++at) {
+    std::array<std::uint32_t, 1024> hits;
+    std::size_t at = 0;
+    while (out.size() < kCandidateLimit) {
+        std::size_t count = 0;
+        const std::size_t reached = FindPairs(bytes.data(), at, end, bytes.size(), kPairTables,
+                                              hits.data(), hits.size(), count);
+        for (std::size_t i = 0; i < count && out.size() < kCandidateLimit; ++i) {
+            const ContainerCandidate candidate = Recognise(bytes, hits[i], base);
+            if (candidate.offset >= 0) out.push_back(candidate);
+        }
+        if (reached == at) break;
+        at = reached;
+    }
+    // What the vectors left: the last bytes, or all of them without a byte shuffle.
+    for (; at < end && out.size() < kCandidateLimit; ++at) {
         if (!kFirstBytes[bytes[at]]) continue;
         const ContainerCandidate candidate = Recognise(bytes, at, base);
         if (candidate.offset >= 0) out.push_back(candidate);
