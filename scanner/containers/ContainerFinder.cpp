@@ -10,8 +10,6 @@ namespace morvane {
 
 namespace {
 constexpr std::size_t kPiece = 1024 * 1024;
-// The longest look at the bytes after a signature's first byte.
-constexpr std::size_t kLookAhead = 32;
 // Where signatures found inside a container lie from its start.
 constexpr std::int64_t kIsoDescriptorAt = 0x8000;
 constexpr std::int64_t kTarMagicAt = 257;
@@ -28,15 +26,16 @@ std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t at) {
 }
 
 // The first two bytes of every signature below, each pair in a bucket of the vector filter: the
-// pairs common in text and programs have one each, the rarer ones share.
+// pairs common in text have one each, the others share where their nibbles combine into few pairs
+// that are common anywhere.
 struct FirstPair {
     std::uint8_t first, second;
     int bucket;
 };
-constexpr FirstPair kFirstPairs[] = {{'P', 'K', 0},  {'u', 's', 1},   {0x01, 'C', 2},
-                                     {'R', 'a', 3},  {'M', 'S', 4},   {'B', 'Z', 5},
-                                     {'7', 'z', 5},  {0x1F, 0x8B, 6}, {0x28, 0xB5, 6},
-                                     {0xFD, '7', 7}, {0xD0, 0xCF, 7}, {0xEF, 0xBE, 7}};
+constexpr FirstPair kFirstPairs[] = {{'u', 's', 0},   {'R', 'a', 1},   {'M', 'S', 2},
+                                     {'B', 'Z', 3},   {'7', 'z', 4},   {0x01, 'C', 5},
+                                     {0xFD, '7', 5},  {'P', 'K', 6},   {0xD0, 0xCF, 6},
+                                     {0x1F, 0x8B, 7}, {0x28, 0xB5, 7}, {0xEF, 0xBE, 7}};
 
 constexpr PairTables kPairTables = [] {
     PairTables tables{};
@@ -49,6 +48,21 @@ constexpr PairTables kPairTables = [] {
     }
     return tables;
 }();
+
+// The pairs themselves, a bit each: the filter passes others too.
+constexpr std::array<std::uint64_t, 65536 / 64> kPairBits = [] {
+    std::array<std::uint64_t, 65536 / 64> bits{};
+    for (const FirstPair& pair : kFirstPairs) {
+        const unsigned word = pair.first << 8 | pair.second;
+        bits[word / 64] |= std::uint64_t{1} << (word % 64);
+    }
+    return bits;
+}();
+
+bool StartsPair(std::span<const std::uint8_t> bytes, std::size_t at) {
+    const unsigned word = bytes[at] << 8 | bytes[at + 1];
+    return (kPairBits[word / 64] >> (word % 64) & 1) != 0;
+}
 
 // The bytes that can begin a signature.
 constexpr std::array<bool, 256> kFirstBytes = [] {
@@ -146,6 +160,7 @@ void FindCandidates(std::span<const std::uint8_t> bytes, std::size_t searched, s
         const std::size_t reached = FindPairs(bytes.data(), at, end, bytes.size(), kPairTables,
                                               hits.data(), hits.size(), count);
         for (std::size_t i = 0; i < count && out.size() < kCandidateLimit; ++i) {
+            if (!StartsPair(bytes, hits[i])) continue;
             const ContainerCandidate candidate = Recognise(bytes, hits[i], base);
             if (candidate.offset >= 0) out.push_back(candidate);
         }
@@ -164,7 +179,7 @@ std::error_code FindContainers(SourceFile& source, std::int64_t length,
                                std::vector<ContainerCandidate>& out) {
     // Entries are mostly small: the buffer is no larger than the source needs.
     std::vector<std::uint8_t> buffer(
-        static_cast<std::size_t>(std::min<std::int64_t>(length, kPiece)) + kLookAhead);
+        static_cast<std::size_t>(std::min<std::int64_t>(length, kPiece)) + kCandidateLookAhead);
     std::error_code failure;
     for (std::int64_t base = 0; base < length && out.size() < kCandidateLimit;
          base += static_cast<std::int64_t>(kPiece)) {
@@ -172,19 +187,35 @@ std::error_code FindContainers(SourceFile& source, std::int64_t length,
             static_cast<std::size_t>(std::min<std::int64_t>(length - base, buffer.size()));
         const ReadResult got = source.ReadAt(base, buffer.data(), want);
         const std::span<const std::uint8_t> bytes(buffer.data(), got.bytes);
-        if (base == 0) FindAtStart(bytes, out);
-        FindCandidates(bytes, std::min(got.bytes, kPiece), base, out);
+        FindPieceCandidates(bytes, std::min(got.bytes, kPiece), base, out);
         if (got.error || got.bytes < want) {
             failure = got.error;
             break;
         }
     }
+    OrderCandidates(out);
+    return failure;
+}
+
+void FindPieceCandidates(std::span<const std::uint8_t> bytes, std::size_t searched,
+                         std::int64_t base, std::vector<ContainerCandidate>& out) {
+    if (base == 0) FindAtStart(bytes, out);
+    FindCandidates(bytes, searched, base, out);
+}
+
+void AddCandidates(std::vector<ContainerCandidate>& all,
+                   const std::vector<ContainerCandidate>& piece) {
+    const std::size_t room = kCandidateLimit - std::min(all.size(), kCandidateLimit);
+    all.insert(all.end(), piece.begin(),
+               piece.begin() + static_cast<std::ptrdiff_t>(std::min(room, piece.size())));
+}
+
+void OrderCandidates(std::vector<ContainerCandidate>& all) {
     // End records point back before themselves; the rest come in order already.
-    std::stable_sort(out.begin(), out.end(),
+    std::stable_sort(all.begin(), all.end(),
                      [](const ContainerCandidate& a, const ContainerCandidate& b) {
                          return a.offset < b.offset;
                      });
-    return failure;
 }
 
 }  // namespace morvane

@@ -13,15 +13,16 @@
 #include "ScanSink.h"
 #include "SignatureTable.h"
 #include "StopToken.h"
+#include "containers/ContainerCandidate.h"
 
 namespace morvane {
 
 // Searches an entry through `searched` (the entry with one zero byte after it) and writes its
 // items, read from `entry` and numbered on from `firstNumber`, as items of the source that holds
-// it; returns how many it told.
+// it; returns how many it told, and in `containers` the candidates its search found.
 using EntryScan =
     std::function<std::int64_t(SourceFile& searched, SourceFile& entry, std::int64_t firstNumber,
-                               std::span<const std::string> inside)>;
+                               std::span<const std::string> inside, FoundContainers& containers)>;
 
 struct UnpackRequest {
     const std::string& path;  // the source, with its folder
@@ -32,6 +33,7 @@ struct UnpackRequest {
     std::int64_t firstNumber;  // the number of the source's first item from a container
     FileSystem& fileSystem;
     const EntryScan& scanEntry;
+    FoundContainers containers;  // what the source's search found of them
 };
 
 // Returns how many items the containers gave.

@@ -33,6 +33,10 @@ inline constexpr std::int64_t kPageChunks = 16;
 std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcept;
 // How many bytes of such a source those chunks hold: its length, or less when capped.
 std::int64_t SearchedLength(std::int64_t length, const ScanOptions& options) noexcept;
+// The first bytes of a source of `length` bytes (an entry's, without the zero byte searched after
+// it) where its search looks for containers: those searched when containers are unpacked, else
+// none.
+std::int64_t ContainerSearchEnd(std::int64_t length, const ScanOptions& options) noexcept;
 
 class PageSearch {
   public:
@@ -48,6 +52,8 @@ class PageSearch {
         // The page follows the last one searched, from the same source: what is resident of it
         // and the markers found ahead stay.
         bool continues = false;
+        // Where container candidates are looked for, up to (see ContainerSearchEnd).
+        std::int64_t containersEnd = 0;
     };
 
     // One findings per chunk of the page, up to and including the first that cannot be read.
@@ -56,6 +62,7 @@ class PageSearch {
   private:
     void SearchChunk(const Page& page, ChunkFindings& chunk);
     void MeasureCandidates(const Page& page, ChunkFindings& chunk);
+    void FindContainersIn(const Page& page, ChunkFindings& chunk);
     void AddSeveralImageFiles(const Page& page, std::int64_t begin);
     void ReadImages(const Page& page, ChunkFindings& chunk);
 
