@@ -59,14 +59,15 @@ ScanSummary ScanEngine::ScanFile(const std::string& path, const ScanOptions& opt
     SourceEnd end{name, 0};
     std::error_code error;
     if (std::unique_ptr<SourceFile> source = fileSystem.OpenSource(path, error)) {
-        const Told told = Scan(scanned, *source);
+        Told told = Scan(scanned, *source);
         summary.itemsLogged = told.items;
         end.length = source->Length();
         end.searched = SearchedLength(end.length, options);
         if (told.stoppedAt >= 0) end.stoppedAt = told.stoppedAt;
         // The files its containers hold, after the source's own items.
         if (options.unpackContainers && end.length > 0 && !end.stoppedAt) {
-            summary.itemsLogged += UnpackContainers(scanned, summary.itemsLogged);
+            summary.itemsLogged +=
+                UnpackContainers(scanned, summary.itemsLogged, std::move(told.containers));
             // A stop made meanwhile left some of them unread.
             if (stop.StopRequested()) end.stoppedAt = end.searched;
         }
@@ -99,6 +100,7 @@ ScanEngine::Told ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
         extraction.WriteUpTo(accepted);
     };
     const std::vector<AcceptedItem>* accepted = nullptr;
+    const std::int64_t containersEnd = ContainerSearchEnd(length, options);
     if (SearchPool* pool = Pool(options)) {
         SearchPool::Taken taken = pool->Take(scanned.path, scanned.name, length, options);
         if (taken.ahead) {
@@ -108,16 +110,17 @@ ScanEngine::Told ScanEngine::Scan(const Scanned& scanned, SourceFile& source) {
                 scanned.sink, scanned.stop, scanned.name, ahead.accepted.size());
             pool->Release(taken.source);
             return {ahead.extraction->Tell(ahead.accepted, replayed.kept, scanned.sink),
-                    replayed.stoppedAt};
+                    replayed.stoppedAt, std::move(ahead.containers)};
         }
         accepted = &search_->Run(
             source, length, context,
             [&](std::int64_t page) { return pool->TakePage(*taken.source, page); }, write);
         pool->Release(taken.source);
     } else {
-        accepted = &SearchHere(source, length, context, write);
+        accepted = &SearchHere(source, length, containersEnd, context, write);
     }
-    return {extraction.Tell(*accepted, accepted->size(), scanned.sink), search_->StoppedAt()};
+    return {extraction.Tell(*accepted, accepted->size(), scanned.sink), search_->StoppedAt(),
+            search_->TakeContainers(containersEnd)};
 }
 
 // Items go to the output root; a run of distinct items compares them with the run's.
@@ -131,6 +134,7 @@ ItemExtraction::Setup ScanEngine::ExtractionSetup(const ScanOptions& options) {
 
 // The pages searched on this thread, one after the other, as they are taken.
 const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std::int64_t length,
+                                                        std::int64_t containersEnd,
                                                         const SearchPhase::Context& context,
                                                         const SearchPhase::Taken& taken) {
     if (!pageSearch_) pageSearch_ = std::make_unique<PageSearch>();
@@ -142,7 +146,8 @@ const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std:
         [&](std::int64_t page) {
             const std::int64_t first = page * kPageChunks;
             return pageSearch_->Search({source, length, options, *table, first,
-                                        std::min(kPageChunks, chunks - first), page > 0});
+                                        std::min(kPageChunks, chunks - first), page > 0,
+                                        containersEnd});
         },
         taken);
 }
@@ -151,11 +156,12 @@ const std::vector<AcceptedItem>& ScanEngine::SearchHere(SourceFile& source, std:
 // An entry is often one whole picture, ending on its last byte, which the size rules never take:
 // whatever the scan, an entry's items are found and measured by their structure, and written as
 // that gives them.
-std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t found) {
+std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t found,
+                                          FoundContainers containers) {
     ScanOptions options = scanned.options;
     options.checkItems = true;
     const EntryScan scanEntry = [&](SourceFile& entry, std::int64_t firstNumber,
-                                    std::span<const std::string> inside) {
+                                    std::span<const std::string> inside, FoundContainers& inEntry) {
         ExtractionSource held{scanned.path, scanned.name, entry.Length(), options.readResources,
                               options.checkItems};
         held.open = &entry;
@@ -164,13 +170,16 @@ std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t f
         enclosing_->BeginLevel(inside.size());
         ItemExtraction extraction(std::move(held), ExtractionSetup(options));
         const SearchPhase::Context context{options, scanned.sink, scanned.stop, scanned.name};
+        const std::int64_t containersEnd = ContainerSearchEnd(entry.Length(), options);
         const std::vector<AcceptedItem>& accepted = SearchHere(
-            entry, entry.Length(), context,
+            entry, entry.Length(), containersEnd, context,
             [&](const std::vector<AcceptedItem>& taken) { extraction.WriteUpTo(taken); });
+        inEntry = search_->TakeContainers(containersEnd);
         return extraction.Tell(accepted, accepted.size(), scanned.sink);
     };
     return morvane::UnpackContainers({scanned.path, scanned.name, scanned.options, scanned.sink,
-                                      scanned.stop, found, *setup_.fileSystem, scanEntry});
+                                      scanned.stop, found, *setup_.fileSystem, scanEntry,
+                                      std::move(containers)});
 }
 
 SearchPool* ScanEngine::Pool(const ScanOptions& options) {

@@ -19,6 +19,7 @@
 #include "SignatureTable.h"
 #include "SourceNames.h"
 #include "StopToken.h"
+#include "containers/ContainerCandidate.h"
 
 namespace morvane {
 
@@ -74,14 +75,18 @@ class ScanEngine {
     struct Told {
         std::int64_t items = 0;
         std::int64_t stoppedAt = -1;  // the bytes searched before a stop ended the search
+        FoundContainers containers;   // what the search found of them
     };
     // Searches the source and writes its items; says how many were told.
     Told Scan(const Scanned& scanned, SourceFile& source);
+    // Container candidates are looked for in its first `containersEnd` bytes.
     const std::vector<AcceptedItem>& SearchHere(SourceFile& source, std::int64_t length,
+                                                std::int64_t containersEnd,
                                                 const SearchPhase::Context& context,
                                                 const SearchPhase::Taken& taken);
     // The items of the files the source's containers hold; `found` of its own came before.
-    std::int64_t UnpackContainers(const Scanned& scanned, std::int64_t found);
+    std::int64_t UnpackContainers(const Scanned& scanned, std::int64_t found,
+                                  FoundContainers containers);
     SearchPool* Pool(const ScanOptions& options);
     ItemExtraction::Setup ExtractionSetup(const ScanOptions& options);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace morvane {
 
@@ -27,6 +28,14 @@ struct ContainerCandidate {
     std::int64_t offset;
     ContainerFormat format;
     bool operator==(const ContainerCandidate&) const = default;
+};
+
+// The candidates a source's search found on its way through the source's first `end` bytes, in
+// the order they were found there, as FindContainers would have. With `end` -1 none were looked
+// for (or the search did not reach them all), and the walk looks for them itself.
+struct FoundContainers {
+    std::vector<ContainerCandidate> candidates;
+    std::int64_t end = -1;
 };
 
 }  // namespace morvane

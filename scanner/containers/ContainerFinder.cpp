@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <initializer_list>
+
+#include "PairFilter.h"
 
 namespace morvane {
 
 namespace {
 constexpr std::size_t kPiece = 1024 * 1024;
-// The longest look at the bytes after a signature's first byte.
-constexpr std::size_t kLookAhead = 32;
 // Where signatures found inside a container lie from its start.
 constexpr std::int64_t kIsoDescriptorAt = 0x8000;
 constexpr std::int64_t kTarMagicAt = 257;
@@ -26,12 +25,49 @@ std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t at) {
            static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
+// The first two bytes of every signature below, each pair in a bucket of the vector filter: the
+// pairs common in text have one each, the others share where their nibbles combine into few pairs
+// that are common anywhere.
+struct FirstPair {
+    std::uint8_t first, second;
+    int bucket;
+};
+constexpr FirstPair kFirstPairs[] = {{'u', 's', 0},   {'R', 'a', 1},   {'M', 'S', 2},
+                                     {'B', 'Z', 3},   {'7', 'z', 4},   {0x01, 'C', 5},
+                                     {0xFD, '7', 5},  {'P', 'K', 6},   {0xD0, 0xCF, 6},
+                                     {0x1F, 0x8B, 7}, {0x28, 0xB5, 7}, {0xEF, 0xBE, 7}};
+
+constexpr PairTables kPairTables = [] {
+    PairTables tables{};
+    for (const FirstPair& pair : kFirstPairs) {
+        const auto bit = static_cast<std::uint8_t>(1u << pair.bucket);
+        tables.low[0][pair.first & 15] |= bit;
+        tables.high[0][pair.first >> 4] |= bit;
+        tables.low[1][pair.second & 15] |= bit;
+        tables.high[1][pair.second >> 4] |= bit;
+    }
+    return tables;
+}();
+
+// The pairs themselves, a bit each: the filter passes others too.
+constexpr std::array<std::uint64_t, 65536 / 64> kPairBits = [] {
+    std::array<std::uint64_t, 65536 / 64> bits{};
+    for (const FirstPair& pair : kFirstPairs) {
+        const unsigned word = pair.first << 8 | pair.second;
+        bits[word / 64] |= std::uint64_t{1} << (word % 64);
+    }
+    return bits;
+}();
+
+bool StartsPair(std::span<const std::uint8_t> bytes, std::size_t at) {
+    const unsigned word = bytes[at] << 8 | bytes[at + 1];
+    return (kPairBits[word / 64] >> (word % 64) & 1) != 0;
+}
+
 // The bytes that can begin a signature.
 constexpr std::array<bool, 256> kFirstBytes = [] {
     std::array<bool, 256> first{};
-    for (const int b : std::initializer_list<int>{'P', '7', 'M', 'R', 0x01, 'u', 0x1F, 'B', 0xFD,
-                                                  0x28, 0xD0, 0xEF})
-        first[static_cast<std::size_t>(b)] = true;
+    for (const FirstPair& pair : kFirstPairs) first[pair.first] = true;
     return first;
 }();
 
@@ -117,7 +153,22 @@ void FindAtStart(std::span<const std::uint8_t> b, std::vector<ContainerCandidate
 void FindCandidates(std::span<const std::uint8_t> bytes, std::size_t searched, std::int64_t base,
                     std::vector<ContainerCandidate>& out) {
     const std::size_t end = std::min(searched, bytes.size());
-    for (std::size_t at = 0; at < end && out.size() < kCandidateLimit; ++at) {
+    std::array<std::uint32_t, 1024> hits;
+    std::size_t at = 0;
+    while (out.size() < kCandidateLimit) {
+        std::size_t count = 0;
+        const std::size_t reached = FindPairs(bytes.data(), at, end, bytes.size(), kPairTables,
+                                              hits.data(), hits.size(), count);
+        for (std::size_t i = 0; i < count && out.size() < kCandidateLimit; ++i) {
+            if (!StartsPair(bytes, hits[i])) continue;
+            const ContainerCandidate candidate = Recognise(bytes, hits[i], base);
+            if (candidate.offset >= 0) out.push_back(candidate);
+        }
+        if (reached == at) break;
+        at = reached;
+    }
+    // What the vectors left: the last bytes, or all of them without a byte shuffle.
+    for (; at < end && out.size() < kCandidateLimit; ++at) {
         if (!kFirstBytes[bytes[at]]) continue;
         const ContainerCandidate candidate = Recognise(bytes, at, base);
         if (candidate.offset >= 0) out.push_back(candidate);
@@ -128,7 +179,7 @@ std::error_code FindContainers(SourceFile& source, std::int64_t length,
                                std::vector<ContainerCandidate>& out) {
     // Entries are mostly small: the buffer is no larger than the source needs.
     std::vector<std::uint8_t> buffer(
-        static_cast<std::size_t>(std::min<std::int64_t>(length, kPiece)) + kLookAhead);
+        static_cast<std::size_t>(std::min<std::int64_t>(length, kPiece)) + kCandidateLookAhead);
     std::error_code failure;
     for (std::int64_t base = 0; base < length && out.size() < kCandidateLimit;
          base += static_cast<std::int64_t>(kPiece)) {
@@ -136,19 +187,35 @@ std::error_code FindContainers(SourceFile& source, std::int64_t length,
             static_cast<std::size_t>(std::min<std::int64_t>(length - base, buffer.size()));
         const ReadResult got = source.ReadAt(base, buffer.data(), want);
         const std::span<const std::uint8_t> bytes(buffer.data(), got.bytes);
-        if (base == 0) FindAtStart(bytes, out);
-        FindCandidates(bytes, std::min(got.bytes, kPiece), base, out);
+        FindPieceCandidates(bytes, std::min(got.bytes, kPiece), base, out);
         if (got.error || got.bytes < want) {
             failure = got.error;
             break;
         }
     }
+    OrderCandidates(out);
+    return failure;
+}
+
+void FindPieceCandidates(std::span<const std::uint8_t> bytes, std::size_t searched,
+                         std::int64_t base, std::vector<ContainerCandidate>& out) {
+    if (base == 0) FindAtStart(bytes, out);
+    FindCandidates(bytes, searched, base, out);
+}
+
+void AddCandidates(std::vector<ContainerCandidate>& all,
+                   const std::vector<ContainerCandidate>& piece) {
+    const std::size_t room = kCandidateLimit - std::min(all.size(), kCandidateLimit);
+    all.insert(all.end(), piece.begin(),
+               piece.begin() + static_cast<std::ptrdiff_t>(std::min(room, piece.size())));
+}
+
+void OrderCandidates(std::vector<ContainerCandidate>& all) {
     // End records point back before themselves; the rest come in order already.
-    std::stable_sort(out.begin(), out.end(),
+    std::stable_sort(all.begin(), all.end(),
                      [](const ContainerCandidate& a, const ContainerCandidate& b) {
                          return a.offset < b.offset;
                      });
-    return failure;
 }
 
 }  // namespace morvane

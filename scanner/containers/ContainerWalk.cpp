@@ -33,18 +33,30 @@ ContainerWalk::ContainerWalk(std::string_view sourceName, WalkLimits limits, Sca
                              StopToken& stop, EntryScanner& scanner)
     : sourceName_(sourceName), limits_(limits), sink_(sink), stop_(stop), scanner_(scanner) {}
 
-void ContainerWalk::Run(SourceFile& source, std::int64_t length) {
+void ContainerWalk::Run(SourceFile& source, std::int64_t length, FoundContainers found) {
     bytesLeft_ = limits_.bytes;
     entriesLeft_ = limits_.entries;
     memoryLeft_ = limits_.memory;
     ancestors_ = {&source};
-    OpenContainersIn(source, length, 1);
+    OpenContainersIn(source, length, 1, std::move(found));
 }
 
-void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, int level) {
+std::vector<ContainerCandidate> ContainerWalk::Candidates(SourceFile& source, std::int64_t searched,
+                                                          FoundContainers found) {
     std::vector<ContainerCandidate> candidates;
-    const std::int64_t searched = std::min(length, limits_.searched);
-    if (std::error_code error = FindContainers(source, searched, candidates)) sink_.Failure(error);
+    if (found.end == searched) {
+        candidates = std::move(found.candidates);
+        OrderCandidates(candidates);
+    } else if (std::error_code error = FindContainers(source, searched, candidates)) {
+        sink_.Failure(error);
+    }
+    return candidates;
+}
+
+void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, int level,
+                                     FoundContainers found) {
+    const std::vector<ContainerCandidate> candidates =
+        Candidates(source, std::min(length, limits_.searched), std::move(found));
     std::int64_t covered = 0;  // candidates before this lie inside a container already read
     for (const ContainerCandidate& candidate : candidates) {
         if (limitReached_ || stop_.StopRequested()) return;
@@ -113,7 +125,7 @@ bool ContainerWalk::ReadEntry(ContainerReader& reader, const EntryHeader& header
     }
     scanner_.ScanEntry(entry, inside_);
     ancestors_.push_back(&entry);
-    OpenContainersIn(entry, entry.Length(), level + 1);
+    OpenContainersIn(entry, entry.Length(), level + 1, scanner_.ContainersFound());
     ancestors_.pop_back();
     return !truncated;
 }

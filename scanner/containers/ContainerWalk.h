@@ -13,6 +13,7 @@
 #include "ScanError.h"
 #include "ScanSink.h"
 #include "StopToken.h"
+#include "containers/ContainerCandidate.h"
 #include "containers/ContainerReader.h"
 
 namespace morvane {
@@ -25,6 +26,9 @@ class EntryScanner {
     virtual ~EntryScanner() = default;
     // Scans one unpacked entry; `inside` names it, from the source inward.
     virtual void ScanEntry(SourceFile& entry, std::span<const std::string> inside) = 0;
+    // What the last entry's search found of the containers it holds; by default nothing, and the
+    // walk looks for them itself.
+    virtual FoundContainers ContainersFound() { return {}; }
 };
 
 struct WalkLimits {
@@ -41,11 +45,17 @@ class ContainerWalk {
     ContainerWalk(std::string_view sourceName, WalkLimits limits, ScanSink& sink, StopToken& stop,
                   EntryScanner& scanner);
 
-    void Run(SourceFile& source, std::int64_t length);
+    // `found`: what the source's search found of its containers.
+    void Run(SourceFile& source, std::int64_t length, FoundContainers found = {});
 
   private:
-    // Opens the containers found in `source`, which are `level` deep.
-    void OpenContainersIn(SourceFile& source, std::int64_t length, int level);
+    // Opens the containers found in `source`, which are `level` deep; `found` as for Run.
+    void OpenContainersIn(SourceFile& source, std::int64_t length, int level,
+                          FoundContainers found);
+    // The candidates of the source's first `searched` bytes: those its search found when it
+    // looked in just those, else found here.
+    std::vector<ContainerCandidate> Candidates(SourceFile& source, std::int64_t searched,
+                                               FoundContainers found);
     void ReadEntries(ContainerReader& reader, int level);
     // Unpacks, scans and opens one entry (its name is the last of `inside_`); false when nothing
     // more may be read from the container.

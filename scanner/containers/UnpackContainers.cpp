@@ -14,14 +14,16 @@ class EngineEntries final : public EntryScanner {
     explicit EngineEntries(const UnpackRequest& request) : request_(request) {}
 
     void ScanEntry(SourceFile& entry, std::span<const std::string> inside) override {
-        found_ += request_.scanEntry(entry, request_.firstNumber + found_, inside);
+        found_ += request_.scanEntry(entry, request_.firstNumber + found_, inside, containers_);
     }
+    FoundContainers ContainersFound() override { return std::move(containers_); }
 
     std::int64_t found() const noexcept { return found_; }
 
   private:
     const UnpackRequest& request_;
     std::int64_t found_ = 0;
+    FoundContainers containers_;  // found by the last entry's search
 };
 }  // namespace
 
@@ -44,7 +46,7 @@ std::int64_t UnpackContainers(const UnpackRequest& request) {
     limits.searched = std::max<std::int64_t>(request.options.chunkCap, 0) * kChunkSize;
     EngineEntries entries(request);
     ContainerWalk walk(request.name, limits, request.sink, request.stop, entries);
-    walk.Run(*source, length);
+    walk.Run(*source, length, request.containers);
     return entries.found();
 }
 

@@ -13,13 +13,15 @@
 #include "ScanSink.h"
 #include "SignatureTable.h"
 #include "StopToken.h"
+#include "containers/ContainerCandidate.h"
 
 namespace morvane {
 
 // Searches an entry and writes its items, numbered on from `firstNumber`, as items of the source
-// that holds it; returns how many it told.
-using EntryScan = std::function<std::int64_t(SourceFile& entry, std::int64_t firstNumber,
-                                             std::span<const std::string> inside)>;
+// that holds it; returns how many it told, and in `containers` the candidates its search found.
+using EntryScan =
+    std::function<std::int64_t(SourceFile& entry, std::int64_t firstNumber,
+                               std::span<const std::string> inside, FoundContainers& containers)>;
 
 struct UnpackRequest {
     const std::string& path;  // the source, with its folder
@@ -30,6 +32,7 @@ struct UnpackRequest {
     std::int64_t firstNumber;  // the number of the source's first item from a container
     FileSystem& fileSystem;
     const EntryScan& scanEntry;
+    FoundContainers containers;  // what the source's search found of them
 };
 
 // Returns how many items the containers gave.

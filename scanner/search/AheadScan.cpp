@@ -1,6 +1,7 @@
 #include "AheadScan.h"
 
 #include "KindFolders.h"
+#include "PageSearch.h"
 
 namespace morvane {
 
@@ -25,6 +26,7 @@ std::unique_ptr<AheadScan> ScanAhead(const AheadSource& source, const AheadOutpu
         [&](std::int64_t page) { return std::move(source.pages[static_cast<std::size_t>(page)]); },
         [&](const std::vector<AcceptedItem>& accepted) { ahead->extraction->WriteUpTo(accepted); });
     if (search.EndedUnread()) ahead->record.EndedUnread();
+    ahead->containers = search.TakeContainers(ContainerSearchEnd(source.length, options));
     return ahead;
 }
 

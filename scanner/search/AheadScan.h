@@ -23,6 +23,7 @@ struct AheadScan {
     SearchRecord record;
     std::vector<AcceptedItem> accepted;
     std::unique_ptr<ItemExtraction> extraction;
+    FoundContainers containers;
 };
 
 struct AheadSource {

@@ -12,6 +12,7 @@
 #include "ItemWriter.h"
 #include "ResourceKind.h"
 #include "WholeResources.h"
+#include "containers/ContainerCandidate.h"
 
 namespace morvane {
 
@@ -50,8 +51,9 @@ struct ChunkFindings {
     std::int64_t begin = 0;
     std::int64_t size = 0;
     std::error_code readError;  // the chunk could not be read: the search ends before it
-    std::vector<CandidateFinding> candidates = {};  // in offset order
-    std::vector<ImageFinding> images = {};          // in the order they are read
+    std::vector<CandidateFinding> candidates = {};    // in offset order
+    std::vector<ImageFinding> images = {};            // in the order they are read
+    std::vector<ContainerCandidate> containers = {};  // as FindPieceCandidates gives them
 };
 
 }  // namespace morvane

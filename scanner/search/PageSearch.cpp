@@ -5,6 +5,7 @@
 #include "ItemChecks.h"
 #include "LookAhead.h"
 #include "Recognisers.h"
+#include "containers/ContainerFinder.h"
 
 namespace morvane {
 
@@ -25,6 +26,10 @@ std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcep
 
 std::int64_t SearchedLength(std::int64_t length, const ScanOptions& options) noexcept {
     return std::min(length, ChunkCount(length, options) * kChunkSize);
+}
+
+std::int64_t ContainerSearchEnd(std::int64_t length, const ScanOptions& options) noexcept {
+    return options.unpackContainers ? SearchedLength(length, options) : 0;
 }
 
 PageSearch::PageSearch() : window_(kWindowCapacity) {}
@@ -66,6 +71,16 @@ void PageSearch::SearchChunk(const Page& page, ChunkFindings& chunk) {
     finder_.FindAll(window_.At(chunk.begin), size, matches_);
     if (severalImages) AddSeveralImageFiles(page, chunk.begin);
     MeasureCandidates(page, chunk);
+    if (chunk.begin < page.containersEnd) FindContainersIn(page, chunk);
+}
+
+// While the chunk is at hand: the walk that opens the containers then need not read the source
+// again.
+void PageSearch::FindContainersIn(const Page& page, ChunkFindings& chunk) {
+    const std::int64_t bytes = std::min(chunk.size + static_cast<std::int64_t>(kCandidateLookAhead),
+                                        page.containersEnd - chunk.begin);
+    FindPieceCandidates({window_.At(chunk.begin), static_cast<std::size_t>(bytes)},
+                        static_cast<std::size_t>(chunk.size), chunk.begin, chunk.containers);
 }
 
 // Every candidate is measured, even one that an earlier item will turn out to hold: which those

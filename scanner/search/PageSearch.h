@@ -38,6 +38,9 @@ inline constexpr std::int64_t kLargestCheckedItem = 64LL * 1024 * 1024;
 std::int64_t ChunkCount(std::int64_t length, const ScanOptions& options) noexcept;
 // How many bytes of such a source those chunks hold: its length, or less when capped.
 std::int64_t SearchedLength(std::int64_t length, const ScanOptions& options) noexcept;
+// The first bytes of a source of `length` bytes where its search looks for containers: those
+// searched when containers are unpacked, else none.
+std::int64_t ContainerSearchEnd(std::int64_t length, const ScanOptions& options) noexcept;
 
 class PageSearch {
   public:
@@ -53,6 +56,8 @@ class PageSearch {
         // The page follows the last one searched, from the same source: what is resident of it
         // and the markers found ahead stay.
         bool continues = false;
+        // Where container candidates are looked for, up to (see ContainerSearchEnd).
+        std::int64_t containersEnd = 0;
     };
 
     // One findings per chunk of the page, up to and including the first that cannot be read.
@@ -62,6 +67,7 @@ class PageSearch {
     void SearchChunk(const Page& page, ChunkFindings& chunk);
     void MeasureCandidates(const Page& page, ChunkFindings& chunk);
     WholeItem FindWhole(const Page& page, const SignatureRow& row, const LookAhead& a);
+    void FindContainersIn(const Page& page, ChunkFindings& chunk);
     void AddSeveralImageFiles(const Page& page, std::int64_t begin);
     void ReadImages(const Page& page, ChunkFindings& chunk);
 

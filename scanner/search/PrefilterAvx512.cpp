@@ -2,6 +2,7 @@
 #include <immintrin.h>
 
 #include "ChunkMarks.h"
+#include "PairFilter.h"
 #include "SignatureFinder.h"
 #include "TeddyTables.h"
 
@@ -23,6 +24,8 @@ inline unsigned long long MoveMask(Vec v) {
 }
 #include "MarkKernel.inc"
 #include "PrefilterTeddy.inc"
+// (after the prefilter, whose Broadcast16 it uses)
+#include "PairKernel.inc"
 }  // namespace
 
 std::size_t Avx512(const std::uint8_t* data, std::size_t begin, std::size_t end, std::uint32_t* out,
@@ -39,3 +42,13 @@ void Avx512(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
 }
 
 }  // namespace morvane::marks
+
+namespace morvane::pairs {
+
+std::size_t Avx512(const std::uint8_t* data, std::size_t at, std::size_t end, std::size_t readable,
+                   const PairTables& tables, std::uint32_t* out, std::size_t capacity,
+                   std::size_t& found) {
+    return prefilter::RunPairs(data, at, end, readable, tables, out, capacity, found);
+}
+
+}  // namespace morvane::pairs

@@ -1,8 +1,11 @@
 #include "SearchPhase.h"
 
+#include <utility>
+
 #include "ItemChecks.h"
 #include "PageSearch.h"
 #include "Recognisers.h"
+#include "containers/ContainerFinder.h"
 
 namespace morvane {
 
@@ -15,9 +18,11 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
     accepted_.clear();
     checkedEnd_ = 0;
     resources_.Reset();
+    containers_.clear();
     const std::int64_t count = ChunkCount(length, context.options);
     std::vector<ChunkFindings> page;
-    for (std::int64_t chunk = 0; chunk < count; ++chunk) {
+    std::int64_t chunk = 0;
+    for (; chunk < count; ++chunk) {
         if (context.stop.StopRequested()) {
             stoppedAt_ = chunk * kChunkSize;
             break;
@@ -27,8 +32,13 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
         if (index >= page.size() || !TakeChunk(page[index], length, context)) break;
         taken(accepted_);
     }
+    tookAll_ = chunk == count;
     source_ = nullptr;
     return accepted_;
+}
+
+FoundContainers SearchPhase::TakeContainers(std::int64_t end) {
+    return {std::exchange(containers_, {}), tookAll_ ? end : -1};
 }
 
 bool SearchPhase::TakeChunk(ChunkFindings& chunk, std::int64_t length, const Context& context) {
@@ -43,6 +53,7 @@ bool SearchPhase::TakeChunk(ChunkFindings& chunk, std::int64_t length, const Con
     if (context.sink.Progress(progress) == SinkAnswer::Stop) context.stop.RequestStop();
     if (context.options.readResources) TakeImages(chunk.images, length, context);
     TakeCandidates(chunk.candidates, context);
+    AddCandidates(containers_, chunk.containers);
     // Within a chunk, the candidates of one row come before those of the next.
     for (auto& items : byRow_) {
         accepted_.insert(accepted_.end(), items.begin(), items.end());

@@ -20,6 +20,7 @@
 #include "ScanSink.h"
 #include "SignatureTable.h"
 #include "StopToken.h"
+#include "containers/ContainerCandidate.h"
 
 namespace morvane {
 
@@ -46,6 +47,9 @@ class SearchPhase {
     bool EndedUnread() const noexcept { return endedUnread_; }
     // Where a stop ended the last search: the bytes searched before it; -1 when none did.
     std::int64_t StoppedAt() const noexcept { return stoppedAt_; }
+    // The container candidates the last search's pages found, which they looked for in the
+    // source's first `end` bytes (ContainerSearchEnd); none unless it took every chunk.
+    FoundContainers TakeContainers(std::int64_t end);
 
   private:
     // False when the search ends with this chunk.
@@ -65,6 +69,8 @@ class SearchPhase {
     bool endedUnread_ = false;
     std::int64_t stoppedAt_ = -1;
     std::int64_t checkedEnd_ = 0;  // where the last whole item taken by a checked scan ends
+    bool tookAll_ = false;         // the last search took every chunk
+    std::vector<ContainerCandidate> containers_;
     ResourcePass resources_;
     ImageReader deferredReader_;
     std::vector<std::uint8_t> headers_;

@@ -245,7 +245,8 @@ void SearchPool::Search(PageSearch& search, const Task& task) {
     std::error_code error;
     if (std::unique_ptr<SourceFile> file = output_.fileSystem.OpenSource(source.path, error)) {
         const std::int64_t count = std::min(kPageChunks, source.chunkCount - first);
-        found = search.Search({*file, source.length, source.options, *source.table, first, count});
+        found = search.Search({*file, source.length, source.options, *source.table, first, count,
+                               false, ContainerSearchEnd(source.length, source.options)});
     } else {
         found.push_back({.begin = first * kChunkSize, .readError = error});
     }

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "LogFileSink.h"
+#include "PageSearch.h"
 #include "RecordingSink.h"
 #include "ScanEngine.h"
 #include "SinkPair.h"
 #include "TempFolder.h"
+#include "containers/ContainerFinder.h"
 #include "containers/ContainerWalk.h"
 #include "containers/EntryBuffer.h"
 
@@ -431,6 +433,86 @@ TEST_F(ContainerTest, APictureThatIsAWholeEntryComesOutWhole) {
         for (const RecordedItem& item : observer.items)
             written.push_back(ReadFileBytes(item.output));
         EXPECT_EQ(written, (std::vector<Bytes>{photo, picture})) << checked;
+    }
+}
+
+// Each signature, and where its container starts from it.
+struct Planted {
+    std::string_view bytes;
+    ContainerFormat format;
+    std::int64_t start;
+};
+const Planted kPlanted[] = {
+    {{"PK\3\4", 4}, ContainerFormat::Zip, 0},
+    {{"PK\5\6", 4}, ContainerFormat::ZipEnd, 0},
+    {{"7z\xBC\xAF\x27\x1C", 6}, ContainerFormat::SevenZip, 0},
+    {{"MSCF\0\0\0\0", 8}, ContainerFormat::Cabinet, 0},
+    {{"Rar!\x1A\x07", 6}, ContainerFormat::Rar, 0},
+    {{"\1CD001\1", 7}, ContainerFormat::Iso, -0x8000},
+    {{"ustar\0", 6}, ContainerFormat::Tar, -257},
+    {{"\x1F\x8B\x08\0", 4}, ContainerFormat::Gzip, 0},
+    {{"BZh9\x31\x41\x59\x26\x53\x59", 10}, ContainerFormat::Bzip2, 0},
+    {{"\xFD"
+      "7zXZ\0",
+      6},
+     ContainerFormat::Xz,
+     0},
+    {{"\x28\xB5\x2F\xFD\0", 5}, ContainerFormat::Zstd, 0},
+    {{"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8}, ContainerFormat::CompoundFile, 0},
+    {{"\xEF\xBE\xAD\xDENullsoftInst", 16}, ContainerFormat::Nsis, -4},
+};
+
+void Plant(Bytes& bytes, std::size_t at, std::string_view signature) {
+    std::copy(signature.begin(), signature.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+// Every signature is found wherever it lies against the vectors and the end of the bytes.
+TEST(ContainerFinderTest, EachSignatureIsFoundAtEveryPosition) {
+    constexpr std::int64_t kBase = 0x10000;
+    for (const Planted& planted : kPlanted) {
+        for (std::size_t at = 0; at + planted.bytes.size() <= 200; ++at) {
+            Bytes bytes(200, 0);
+            Plant(bytes, at, planted.bytes);
+            std::vector<ContainerCandidate> found;
+            FindCandidates(bytes, bytes.size(), kBase, found);
+            const ContainerCandidate want{kBase + static_cast<std::int64_t>(at) + planted.start,
+                                          planted.format};
+            EXPECT_EQ(found, std::vector<ContainerCandidate>{want}) << planted.bytes << " " << at;
+        }
+    }
+}
+
+// What a search finds of containers on its way is what the walk would find itself: across chunk
+// edges, at the end of the chunks searched and at the end of the bytes.
+TEST(ContainerFinderTest, TheSearchFindsTheCandidatesTheWalkWouldFind) {
+    const auto chunk = static_cast<std::size_t>(kChunkSize);
+    for (std::size_t split = 1; split <= 16; split += 3) {
+        Bytes bytes = Filler(2 * chunk + 300);
+        Plant(bytes, chunk - split, kPlanted[split % std::size(kPlanted)].bytes);
+        Plant(bytes, 2 * chunk - split, kPlanted[(split + 6) % std::size(kPlanted)].bytes);
+        for (std::size_t i = 0; i < std::size(kPlanted); ++i)
+            Plant(bytes, 2 * chunk + 20 * i, kPlanted[i].bytes);
+        Plant(bytes, 0, "070701");
+        Plant(bytes, bytes.size() - 5, "ustar");  // a tar only if a zero byte followed
+        std::int64_t memory = INT64_MAX;
+        EntryBuffer own(memory);
+        ASSERT_FALSE(own.Append(bytes.data(), bytes.size()));
+        for (const std::int64_t cap : {1, 2, 3}) {
+            ScanOptions options;
+            options.unpackContainers = true;
+            options.chunkCap = cap;
+            const std::int64_t end = ContainerSearchEnd(own.Length(), options);
+            std::vector<ContainerCandidate> walk, search;
+            ASSERT_FALSE(FindContainers(own, end, walk));
+            SignatureTableCache tables;
+            for (const ChunkFindings& found :
+                 PageSearch().Search({own, own.Length(), options, *tables.For(options), 0,
+                                      ChunkCount(own.Length(), options), false, end}))
+                AddCandidates(search, found.containers);
+            OrderCandidates(search);
+            EXPECT_EQ(search, walk) << split << " " << cap;
+            EXPECT_GE(walk.size(), cap == 3 ? 13u : 1u) << split << " " << cap;
+        }
     }
 }
 

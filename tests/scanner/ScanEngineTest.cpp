@@ -47,11 +47,21 @@ Bytes WithLineEnd(Bytes bytes) {
 
 // The real disk with one failure switched in on purpose. It records every path it writes, so that
 // a test can prove nothing outside the output root was written.
-enum class Fault { RefusePng, FullDisk, GoneAfterSearch, Gone, Shrinks, ReadError, RefuseLog };
+enum class Fault {
+    None,
+    RefusePng,
+    FullDisk,
+    GoneAfterSearch,
+    Gone,
+    Shrinks,
+    ReadError,
+    RefuseLog
+};
 class FaultyDisk final : public FileSystem {
   public:
     explicit FaultyDisk(Fault fault) : fault_(fault) {}
     std::set<std::string> written;
+    std::int64_t bytesRead = 0;
 
     bool IsFile(const std::string& path) override { return Disk().IsFile(path); }
     std::unique_ptr<SourceFile> OpenSource(const std::string& path,
@@ -62,7 +72,8 @@ class FaultyDisk final : public FileSystem {
         auto inner = Disk().OpenSource(path, error);
         const std::int64_t end = fault_ == Fault::Shrinks && again ? 40 : INT64_MAX;
         if (!inner) return nullptr;
-        return std::make_unique<Source>(std::move(inner), end, fault_ == Fault::ReadError);
+        return std::make_unique<Source>(std::move(inner), end, fault_ == Fault::ReadError,
+                                        bytesRead);
     }
     std::unique_ptr<OutputFile> CreateOutput(const std::string& path,
                                              std::error_code& error) override {
@@ -99,18 +110,22 @@ class FaultyDisk final : public FileSystem {
                (fault_ == Fault::RefuseLog && path.ends_with(kLogFileName));
     }
     struct Source final : SourceFile {  // ends at `end`; with `fails`, reads past 100 fail
-        Source(std::unique_ptr<SourceFile> in, std::int64_t e, bool f)
-            : inner(std::move(in)), end(e), fails(f) {}
+        Source(std::unique_ptr<SourceFile> in, std::int64_t e, bool f, std::int64_t& r)
+            : inner(std::move(in)), end(e), fails(f), read(r) {}
         std::int64_t Length() const override { return inner->Length(); }
         ReadResult ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t count) override {
             const std::int64_t stop = std::min(end, offset + static_cast<std::int64_t>(count));
             if (fails && stop > 100) return {0, Error(EIO)};
             if (stop <= offset) return {};
-            return inner->ReadAt(offset, into, static_cast<std::size_t>(stop - offset));
+            const ReadResult got =
+                inner->ReadAt(offset, into, static_cast<std::size_t>(stop - offset));
+            read += static_cast<std::int64_t>(got.bytes);
+            return got;
         }
         std::unique_ptr<SourceFile> inner;
         std::int64_t end;
         bool fails;
+        std::int64_t& read;
     };
     struct Output final : OutputFile {  // room for 20 bytes
         explicit Output(std::unique_ptr<OutputFile> in) : inner(std::move(in)) {}
@@ -170,6 +185,22 @@ class ScanEngineTest : public ::testing::Test {
         return found;
     }
 };
+
+// The search of a source finds where its containers may be, so opening those that a source without
+// any holds costs no second reading of it, on one thread or on several.
+TEST_F(ScanEngineTest, UnpackingReadsASourceWithoutContainersOnce) {
+    const std::string source =
+        temp.Write("a.bin", Compose({Filler(3 << 20), MakePng(), Filler(9)}));
+    for (const int threads : {1, 2}) {
+        FaultyDisk disk(Fault::None);
+        ScanOptions options;
+        options.unpackContainers = true;
+        options.threads = threads;
+        EXPECT_FALSE(Scan(source, options, &disk).hadFailure);
+        EXPECT_EQ(Kinds(), "PNG");
+        EXPECT_LT(disk.bytesRead, (3 << 20) * 3 / 2) << threads;
+    }
+}
 
 TEST_F(ScanEngineTest, WritesItemsInRowOrderNumberedAcrossKinds) {
     const Bytes icon = MakeIcon32(), bmp = MakeBmp(), gif = MakeGif();
