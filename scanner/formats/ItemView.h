@@ -28,8 +28,9 @@ class ItemView {
     const std::uint8_t* data() const noexcept { return bytes_.data(); }
 
     // Whether [offset, offset + count) lies inside the view.
-    bool Has(std::int64_t offset, std::int64_t count) const noexcept {
-        if (offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset) return true;
+    [[gnu::always_inline]] bool Has(std::int64_t offset, std::int64_t count) const noexcept {
+        if (offset >= 0 && count >= 0 && offset <= size() && count <= size() - offset) [[likely]]
+            return true;
         Want(offset, count);
         return false;
     }
@@ -48,13 +49,19 @@ class ItemView {
         return sub;
     }
 
-    std::optional<std::uint32_t> U8(std::int64_t at) const noexcept { return Field(at, 1, false); }
-    std::optional<std::uint32_t> U16(std::int64_t at) const noexcept { return Field(at, 2, false); }
-    std::optional<std::uint32_t> U32(std::int64_t at) const noexcept { return Field(at, 4, false); }
-    std::optional<std::uint32_t> U16Big(std::int64_t at) const noexcept {
+    [[gnu::always_inline]] std::optional<std::uint32_t> U8(std::int64_t at) const noexcept {
+        return Field(at, 1, false);
+    }
+    [[gnu::always_inline]] std::optional<std::uint32_t> U16(std::int64_t at) const noexcept {
+        return Field(at, 2, false);
+    }
+    [[gnu::always_inline]] std::optional<std::uint32_t> U32(std::int64_t at) const noexcept {
+        return Field(at, 4, false);
+    }
+    [[gnu::always_inline]] std::optional<std::uint32_t> U16Big(std::int64_t at) const noexcept {
         return Field(at, 2, true);
     }
-    std::optional<std::uint32_t> U32Big(std::int64_t at) const noexcept {
+    [[gnu::always_inline]] std::optional<std::uint32_t> U32Big(std::int64_t at) const noexcept {
         return Field(at, 4, true);
     }
 
@@ -64,14 +71,24 @@ class ItemView {
     }
 
   private:
-    std::optional<std::uint32_t> Field(std::int64_t at, int width, bool bigEndian) const noexcept {
-        if (!Has(at, width)) return std::nullopt;
-        std::uint32_t value = 0;
-        for (int i = 0; i < width; ++i) {
-            const std::uint32_t byte = bytes_[static_cast<std::size_t>(at + i)];
-            value |= bigEndian ? byte << (8 * (width - 1 - i)) : byte << (8 * i);
+    // A field of 1, 2 or 4 bytes.
+    [[gnu::always_inline]] std::optional<std::uint32_t> Field(std::int64_t at, int width,
+                                                              bool bigEndian) const noexcept {
+        if (!Has(at, width)) [[unlikely]]
+            return std::nullopt;
+        const std::uint8_t* p = bytes_.data() + at;
+        switch (width) {
+            case 1:
+                return p[0];
+            case 2:
+                return bigEndian ? std::uint32_t{p[0]} << 8 | p[1]
+                                 : std::uint32_t{p[1]} << 8 | p[0];
+            default:
+                return bigEndian ? std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 |
+                                       std::uint32_t{p[2]} << 8 | p[3]
+                                 : std::uint32_t{p[3]} << 24 | std::uint32_t{p[2]} << 16 |
+                                       std::uint32_t{p[1]} << 8 | p[0];
         }
-        return value;
     }
 
     void Want(std::int64_t offset, std::int64_t count) const noexcept {

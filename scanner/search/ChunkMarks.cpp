@@ -5,12 +5,6 @@
 namespace morvane {
 
 namespace {
-using MarkKernel = void (*)(const std::uint8_t*, std::size_t, ChunkMarks&);
-
-void ScalarMarks(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
-    FinishMarks(data, 0, size, marks);
-}
-
 // The same vector width as the signature prefilter, which has already asked the processor.
 MarkKernel ChooseMarkKernel() noexcept {
 #if defined(__x86_64__) || defined(_M_X64)
@@ -19,26 +13,45 @@ MarkKernel ChooseMarkKernel() noexcept {
     if (chosen == prefilter::Avx2) return marks::Avx2;
     if (chosen == prefilter::Sse2) return marks::Sse2;
 #endif
-    return ScalarMarks;
+    return marks::Portable;
 }
 }  // namespace
 
-void FinishMarks(const std::uint8_t* data, std::size_t at, std::size_t size, ChunkMarks& marks) {
+void marks::Portable(const std::uint8_t* data, std::size_t size, MarkLists& lists) {
+    FinishMarks(data, 0, size, lists);
+}
+
+void FinishMarks(const std::uint8_t* data, std::size_t at, std::size_t size, MarkLists& lists) {
     for (; at + 1 < size; ++at) {
-        if (data[at] == 'M' && data[at + 1] == 'Z')
-            marks.programs.push_back(static_cast<std::uint32_t>(at));
-        if (data[at] == 'N' && data[at + 1] == 'E')
-            marks.bareNe.push_back(static_cast<std::uint32_t>(at));
+        const auto here = static_cast<std::uint32_t>(at);
+        if (lists.programs && data[at] == 'M' && data[at + 1] == 'Z')
+            lists.programStarts[lists.programCount++] = here;
+        if (lists.programs && data[at] == 'N' && data[at + 1] == 'E')
+            lists.bareNe[lists.bareNeCount++] = here;
         if (at + 6 <= size && data[at] == 0 && data[at + 1] == 0 &&
             (data[at + 2] == 1 || data[at + 2] == 2) && data[at + 3] == 0 && data[at + 4] >= 2 &&
             data[at + 5] == 0)
-            marks.directories.push_back(static_cast<std::uint32_t>(at));
+            lists.directories[lists.directoryCount++] = here;
     }
 }
 
-void FindMarks(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
+MarkLists ChunkMarks::Lists(std::size_t size, bool programs) {
+    for (std::vector<std::uint32_t>& list : storage_)
+        if (list.size() < size) list.resize(size);  // grown once: a chunk's size stays
+    return {programs, storage_[0].data(), storage_[1].data(), storage_[2].data()};
+}
+
+void ChunkMarks::Keep(const MarkLists& lists) noexcept {
+    counts_[0] = lists.directoryCount;
+    counts_[1] = lists.programCount;
+    counts_[2] = lists.bareNeCount;
+}
+
+void ChunkMarks::Find(const std::uint8_t* data, std::size_t size, bool programs) {
     static const MarkKernel kernel = ChooseMarkKernel();
-    kernel(data, size, marks);
+    MarkLists lists = Lists(size, programs);
+    kernel(data, size, lists);
+    Keep(lists);
 }
 
 }  // namespace morvane

@@ -64,8 +64,7 @@ void PageSearch::SearchChunk(const Page& page, ChunkFindings& chunk) {
     // A checked scan finds icon and cursor files of several images too.
     const bool severalImages = page.options.readResources || page.options.checkItems;
     if (severalImages) {
-        marks_.Clear();
-        FindMarks(window_.At(chunk.begin), size, marks_);
+        marks_.Find(window_.At(chunk.begin), size, page.options.readResources);
     }
     if (page.options.readResources) ReadImages(page, chunk);
     finder_.FindAll(window_.At(chunk.begin), size, matches_);
@@ -142,7 +141,7 @@ void PageSearch::AddSeveralImageFiles(const Page& page, std::int64_t begin) {
     }
     const std::uint8_t* data = window_.At(begin);
     const std::size_t found = matches_.size();
-    for (const std::uint32_t at : marks_.directories) {
+    for (const std::uint32_t at : marks_.directories()) {
         const int row = rowOf[data[at + 2]];  // the type byte: 1 or 2
         if (row >= 0) matches_.push_back({at, static_cast<std::uint8_t>(row)});
     }
@@ -160,7 +159,7 @@ void PageSearch::ReadImages(const Page& page, ChunkFindings& chunk) {
                                              static_cast<std::size_t>(headersEnd - from));
     };
     const ImageReader::Source source{page.source, page.length, page.options};
-    for (const std::uint32_t at : marks_.programs) {
+    for (const std::uint32_t at : marks_.programs()) {
         const std::int64_t position = chunk.begin + at;
         if (builtBytes_ > kMostBuiltPerPage) {
             chunk.images.push_back({.at = position, .deferred = true, .headersEnd = headersEnd});
@@ -169,7 +168,7 @@ void PageSearch::ReadImages(const Page& page, ChunkFindings& chunk) {
         chunk.images.push_back(images_.ReadProgram(position, headers(at), source));
         builtBytes_ += chunk.images.back().BuiltBytes();
     }
-    for (const std::uint32_t at : marks_.bareNe) {
+    for (const std::uint32_t at : marks_.bareNe()) {
         const std::int64_t position = chunk.begin + at;
         if (builtBytes_ > kMostBuiltPerPage) {
             chunk.images.push_back(

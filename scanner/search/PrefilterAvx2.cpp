@@ -39,8 +39,8 @@ std::size_t Avx2(const std::uint8_t* data, std::size_t begin, std::size_t end, s
 
 namespace morvane::marks {
 
-void Avx2(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
-    prefilter::RunMarks(data, size, marks);
+void Avx2(const std::uint8_t* data, std::size_t size, MarkLists& lists) {
+    prefilter::RunMarks(data, size, lists);
 }
 
 }  // namespace morvane::marks

@@ -33,8 +33,8 @@ std::size_t Sse2(const std::uint8_t* data, std::size_t begin, std::size_t end, s
 
 namespace morvane::marks {
 
-void Sse2(const std::uint8_t* data, std::size_t size, ChunkMarks& marks) {
-    prefilter::RunMarks(data, size, marks);
+void Sse2(const std::uint8_t* data, std::size_t size, MarkLists& lists) {
+    prefilter::RunMarks(data, size, lists);
 }
 
 }  // namespace morvane::marks

@@ -582,17 +582,25 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
         {106, {'N', 'Z'}, 0},         {132, {'E', 'N'}, 0}};
     Bytes data(160, 0x33);
     for (const auto& [at, bytes, kind] : planted) std::copy(bytes.begin(), bytes.end(), &data[at]);
-    for (const auto& [name, kernel] : Kernels(FindMarks, VECTOR_KERNELS(marks)))
+    using List = std::vector<std::uint32_t>;
+    const auto list = [](std::span<const std::uint32_t> marks) {
+        return List(marks.begin(), marks.end());
+    };
+    for (const auto& [name, kernel] : Kernels(marks::Portable, VECTOR_KERNELS(marks)))
         for (std::size_t size = 0; size <= data.size(); ++size) {
-            std::vector<std::uint32_t> fitting[4];
+            List fitting[4];
             for (const auto& [at, bytes, kind] : planted)
                 if (at + bytes.size() <= size)
                     fitting[kind].push_back(static_cast<std::uint32_t>(at));
-            ChunkMarks marks;
-            kernel(data.data(), size, marks);
-            ASSERT_EQ(marks.directories, fitting[1]) << name << ", " << size;
-            ASSERT_EQ(marks.programs, fitting[2]) << name << ", " << size;
-            ASSERT_EQ(marks.bareNe, fitting[3]) << name << ", " << size;
+            for (const bool programs : {true, false}) {
+                ChunkMarks marks;
+                MarkLists lists = marks.Lists(size, programs);
+                kernel(data.data(), size, lists);
+                marks.Keep(lists);
+                ASSERT_EQ(list(marks.directories()), fitting[1]) << name << ", " << size;
+                ASSERT_EQ(list(marks.programs()), programs ? fitting[2] : List()) << name;
+                ASSERT_EQ(list(marks.bareNe()), programs ? fitting[3] : List()) << name;
+            }
         }
 }
 
