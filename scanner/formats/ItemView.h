@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -65,9 +64,14 @@ class ItemView {
         return Field(at, 4, true);
     }
 
+    // (Texts are a few bytes long: a loop beats a call.)
     bool Matches(std::int64_t at, std::string_view text) const noexcept {
         const auto count = static_cast<std::int64_t>(text.size());
-        return Has(at, count) && std::memcmp(bytes_.data() + at, text.data(), text.size()) == 0;
+        if (!Has(at, count)) return false;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (bytes_[static_cast<std::size_t>(at) + i] != static_cast<std::uint8_t>(text[i]))
+                return false;
+        return true;
     }
 
   private:
