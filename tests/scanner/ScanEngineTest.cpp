@@ -602,6 +602,20 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
                 ASSERT_EQ(list(marks.bareNe()), programs ? fitting[3] : List()) << name;
             }
         }
+    // Runs of zeros are passed over a block at a time: a mark whose non-zero bytes lie just past
+    // a block of zeros still counts.
+    for (const auto& [name, kernel] : Kernels(marks::Portable, VECTOR_KERNELS(marks)))
+        for (std::uint32_t at : {0u, 190u, 251u, 254u, 255u, 256u, 509u, 767u}) {
+            Bytes zeros(1100, 0);
+            std::copy_n(Bytes{0, 0, 2, 0, 7, 0}.begin(), 6, &zeros[at]);
+            std::copy_n(ToBytes("MZ").begin(), 2, &zeros[at + 100]);
+            ChunkMarks marks;
+            MarkLists lists = marks.Lists(zeros.size(), true);
+            kernel(zeros.data(), zeros.size(), lists);
+            marks.Keep(lists);
+            EXPECT_EQ(list(marks.directories()), List{at}) << name << " " << at;
+            EXPECT_EQ(list(marks.programs()), List{at + 100}) << name << " " << at;
+        }
 }
 
 TEST(ProgressFiguresTest, GroupsDigitsAndDividesByRoundedHundredths) {
