@@ -39,12 +39,12 @@ struct SignatureRow {
     // which looks at these bytes, serves both scans.
     std::span<const std::uint8_t> checkedBytes = {};
 
-    constexpr std::span<const std::uint8_t> SearchedBytes(bool checked) const noexcept {
-        return checked && !checkedBytes.empty() ? checkedBytes : bytes;
-    }
     // The bytes that every scan's candidates of this row begin with.
     constexpr std::span<const std::uint8_t> CommonBytes() const noexcept {
         return checkedBytes.empty() ? bytes : checkedBytes;
+    }
+    constexpr std::span<const std::uint8_t> SearchedBytes(bool checked) const noexcept {
+        return checked ? CommonBytes() : bytes;
     }
 };
 

@@ -36,9 +36,12 @@ void FinishMarks(const std::uint8_t* data, std::size_t at, std::size_t size, Mar
 }
 
 MarkLists ChunkMarks::Lists(std::size_t size, bool programs) {
-    for (std::vector<std::uint32_t>& list : storage_)
-        if (list.size() < size) list.resize(size);  // grown once: a chunk's size stays
-    return {programs, storage_[0].data(), storage_[1].data(), storage_[2].data()};
+    if (capacity_ < size) {  // grown once: a chunk's size stays
+        for (std::unique_ptr<std::uint32_t[]>& list : storage_) list.reset(new std::uint32_t[size]);
+        capacity_ = size;
+        counts_[0] = counts_[1] = counts_[2] = 0;
+    }
+    return {programs, storage_[0].get(), storage_[1].get(), storage_[2].get()};
 }
 
 void ChunkMarks::Keep(const MarkLists& lists) noexcept {

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 namespace morvane {
 
@@ -41,10 +41,13 @@ class ChunkMarks {
 
   private:
     std::span<const std::uint32_t> Part(int i) const noexcept {
-        return {storage_[i].data(), counts_[i]};
+        return {storage_[i].get(), counts_[i]};
     }
 
-    std::vector<std::uint32_t> storage_[3];  // directories, programs, bare NE
+    // Directories, programs, bare NE: left uninitialised, so that only the room the marks take
+    // is ever touched.
+    std::unique_ptr<std::uint32_t[]> storage_[3];
+    std::size_t capacity_ = 0;
     std::size_t counts_[3] = {};
 };
 
