@@ -34,27 +34,14 @@ Bytes Planted(const Bytes& item) {
 Bytes InCode(std::string_view signature) {
     return Plus(ToBytes(signature), Filler(4096));
 }
-Bytes Chunk(std::string_view id, const Bytes& body) {
-    Bytes chunk = ToBytes(id);
-    PutLE32(chunk, static_cast<std::uint32_t>(body.size()));
-    Append(chunk, body);
-    if (body.size() % 2) chunk.push_back(0);
-    return chunk;
-}
 Bytes Wave() {  // PCM, mono, 8000 Hz, 8 bits, an odd data chunk with its pad byte
     const Bytes format = {1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0};
-    return MakeRiff("WAVE", Plus(Chunk("fmt ", format), Chunk("data", Bytes(9, 0x80))));
+    return MakeRiff("WAVE", Plus(RiffChunk("fmt ", format), RiffChunk("data", Bytes(9, 0x80))));
 }
 Bytes Ani(const Bytes& icon) {
-    return MakeRiff("ACON", Plus(Chunk("anih", Bytes(36, 0)),
-                                 Chunk("LIST", Plus(ToBytes("fram"), Chunk("icon", icon)))));
-}
-// The test JPEG with the quantisation table every decoder needs.
-Bytes WithTables(const Bytes& jpeg) {
-    Bytes whole(jpeg.begin(), jpeg.begin() + 20);  // SOI and APP0
-    Append(whole, {0xFF, 0xDB, 0x00, 0x43, 0x00});
-    whole.insert(whole.end(), 64, 1);
-    return Plus(whole, Bytes(jpeg.begin() + 20, jpeg.end()));
+    return MakeRiff("ACON",
+                    Plus(RiffChunk("anih", Bytes(36, 0)),
+                         RiffChunk("LIST", Plus(ToBytes("fram"), RiffChunk("icon", icon)))));
 }
 // An icon or cursor file of images that begin as bitmap headers do, then 300 filler bytes.
 Bytes Directory(int type, std::initializer_list<std::size_t> sizes) {
@@ -167,7 +154,7 @@ TEST(RulesTest, StructuralChecks) {
     const Bytes png = MakePng(), gif = MakeGif(), jpeg = WithTables(MakeJpeg()),
                 bmp = MakeBmp(3, 2);
     const Bytes icon = MakeIcon32(), cursor = MakeCursor32(), wave = Wave(), midi = MakeMidi(2);
-    const Bytes ani = Ani(icon), avi = MakeRiff("AVI ", Chunk("LIST", ToBytes("hdrlavih")));
+    const Bytes ani = Ani(icon), avi = MakeRiff("AVI ", RiffChunk("LIST", ToBytes("hdrlavih")));
     const Bytes two = MakeIconFile(1, {MakeIconImage32(32), MakePng(16, 16)});
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
     // An icon file of one image without its 1-bit mask (32 rows of 4 bytes), as many writers
@@ -211,7 +198,7 @@ TEST(RulesTest, StructuralChecks) {
         {"icon in code", K::ICO, InCode(std::string_view("\0\0\1\0\1\0", 6)), 0},
         {"wave", K::WAV, wave, is(wave)},
         {"wave of no channels", K::WAV, Set(wave, 21, {1, 0}), 0},  // format tag 0x0101
-        {"wave without fmt", K::WAV, MakeRiff("WAVE", Chunk("data", {1, 2})), 0},
+        {"wave without fmt", K::WAV, MakeRiff("WAVE", RiffChunk("data", {1, 2})), 0},
         {"wave chunk past the end", K::WAV, Set(wave, 16, {0xFF}), 0},
         {"wave read as avi", K::AVI, wave, 0},
         {"wave cut short", K::WAV, Cut(wave, 4), 0},
@@ -250,29 +237,21 @@ TEST(RulesTest, StructuralChecks) {
     EXPECT_EQ(CheckRiff(ItemView(large), K::AVI, largeSize - 1), 0);
 }
 
-// A marker segment: the marker, its length (which counts itself) and its payload.
-Bytes Segment(std::uint8_t marker, const Bytes& payload) {
-    const auto length = static_cast<std::uint16_t>(payload.size() + 2);
-    return Plus({0xFF, marker, static_cast<std::uint8_t>(length >> 8),
-                 static_cast<std::uint8_t>(length & 0xFF)},
-                payload);
-}
-
 TEST(RulesTest, JpegsAreWalkedByTheirSegmentsToTheEndOfImage) {
     const Bytes soi = {0xFF, 0xD8}, eoi = {0xFF, 0xD9};
-    const Bytes tables = Segment(0xDB, Plus({0}, Bytes(64, 1)));
+    const Bytes tables = JpegSegment(0xDB, Plus({0}, Bytes(64, 1)));
     const Bytes component = {8, 0, 1, 0, 1, 1, 1, 0x11, 0};
-    const Bytes frame = Segment(0xC0, component);
-    const Bytes huffman = Segment(0xC4, Plus({0}, Bytes(16, 0)));
-    const Bytes scan = Segment(0xDA, {1, 1, 0, 0, 0x3F, 0});
+    const Bytes frame = JpegSegment(0xC0, component);
+    const Bytes huffman = JpegSegment(0xC4, Plus({0}, Bytes(16, 0)));
+    const Bytes scan = JpegSegment(0xDA, {1, 1, 0, 0, 0x3F, 0});
     // Entropy-coded data with a stuffed FF, restart markers and fill bytes before the next marker.
     const Bytes data = {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56, 0xFF, 0xD7, 0x78, 0xFF, 0xFF};
     const Bytes baseline = Compose({soi, tables, frame, huffman, scan, data, eoi});
     // An Exif segment holding a whole thumbnail, end of image and all, comes first.
-    const Bytes exif = Segment(0xE1, Compose({ToBytes("Exif"), {0, 0}, baseline}));
+    const Bytes exif = JpegSegment(0xE1, Compose({ToBytes("Exif"), {0, 0}, baseline}));
     const Bytes progressive = Compose(
-        {soi, tables, Segment(0xC2, component), huffman, scan, data, huffman, scan, data, eoi});
-    const Bytes lossless = Compose({soi, Segment(0xC3, component), huffman, scan, data, eoi});
+        {soi, tables, JpegSegment(0xC2, component), huffman, scan, data, huffman, scan, data, eoi});
+    const Bytes lossless = Compose({soi, JpegSegment(0xC3, component), huffman, scan, data, eoi});
     const auto is = [](const Bytes& b) { return static_cast<std::int64_t>(b.size()); };
     const Bytes afterSoi(baseline.begin() + 2, baseline.end());
     const struct {
@@ -283,7 +262,7 @@ TEST(RulesTest, JpegsAreWalkedByTheirSegmentsToTheEndOfImage) {
         {"baseline, then anything", Plus(baseline, Filler(9)), is(baseline)},
         {"exif with a thumbnail", Compose({soi, exif, afterSoi}), is(exif) + is(baseline)},
         {"progressive", progressive, is(progressive)},
-        {"adobe first", Compose({soi, Segment(0xEE, ToBytes("Adobe")), afterSoi}),
+        {"adobe first", Compose({soi, JpegSegment(0xEE, ToBytes("Adobe")), afterSoi}),
          is(baseline) + 9},
         {"lossless, without tables", lossless, is(lossless)},
         {"lossy without tables", Compose({soi, frame, huffman, scan, data, eoi}), 0},

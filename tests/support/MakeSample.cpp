@@ -13,21 +13,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     Bytes sample = Filler(4096, 3);
-    // The picture with its quantisation table after APP0, and the two zero bytes the plain rule
-    // wants after its end.
-    Bytes jpeg = MakeJpeg();
-    Bytes tables = {0xFF, 0xDB, 0x00, 0x43, 0x00};
-    tables.resize(tables.size() + 64, 1);
-    jpeg.insert(jpeg.begin() + 20, tables.begin(), tables.end());
+    // The picture with the two zero bytes the plain rule wants after its end.
+    Bytes jpeg = WithTables(MakeJpeg());
     Append(jpeg, {0x00, 0x00});
     // PCM, mono, 8000 Hz, 8 bits, 256 samples; a video of its header list alone.
-    const Bytes wave = Compose({ToBytes("fmt "),
-                                {16, 0, 0, 0, 1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x40},
-                                {0x1F, 0, 0, 1, 0, 8, 0},
-                                ToBytes("data"),
-                                {0, 1, 0, 0},
-                                Filler(256, 5)});
-    const Bytes video = Compose({ToBytes("LIST"), {8, 0, 0, 0}, ToBytes("hdrlavih")});
+    const Bytes format = {1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0};
+    const Bytes wave = Compose({RiffChunk("fmt ", format), RiffChunk("data", Filler(256, 5))});
+    const Bytes video = RiffChunk("LIST", ToBytes("hdrlavih"));
     for (const Bytes& item : {MakeIcon32(), MakeCursor32(), MakeAni({MakeCursor32(), MakeIcon32()}),
                               MakeBmp(16, 16), jpeg, MakeGif(), MakePng(16, 16),
                               MakeRiff("WAVE", wave), MakeMidi(2), MakeRiff("AVI ", video)}) {

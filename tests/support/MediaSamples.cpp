@@ -147,19 +147,34 @@ Bytes MakeJpeg() {
             0x00, 0x00, 0x3F, 0x00, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xFF, 0xD9};
 }
 
+Bytes JpegSegment(std::uint8_t marker, const Bytes& payload) {
+    const std::size_t length = payload.size() + 2;
+    return Compose({{0xFF, marker, static_cast<std::uint8_t>(length >> 8),
+                     static_cast<std::uint8_t>(length & 0xFF)},
+                    payload});
+}
+
+Bytes WithTables(const Bytes& jpeg) {
+    const auto app0End = jpeg.begin() + 20;
+    return Compose({Bytes(jpeg.begin(), app0End), JpegSegment(0xDB, Compose({{0}, Bytes(64, 1)})),
+                    Bytes(app0End, jpeg.end())});
+}
+
+Bytes RiffChunk(std::string_view id, const Bytes& body) {
+    Bytes chunk = ToBytes(id);
+    PutLE32(chunk, static_cast<std::uint32_t>(body.size()));
+    Append(chunk, body);
+    if (body.size() % 2) chunk.push_back(0);
+    return chunk;
+}
+
 Bytes MakeExifJpeg(std::size_t dataBytes) {
-    const auto segment = [](std::uint8_t marker, const Bytes& payload) {
-        const std::size_t length = payload.size() + 2;
-        return Compose({{0xFF, marker, static_cast<std::uint8_t>(length >> 8),
-                         static_cast<std::uint8_t>(length & 0xFF)},
-                        payload});
-    };
-    const Bytes tables = segment(0xDB, Compose({{0}, Bytes(64, 1)}));
-    const Bytes frame = segment(0xC0, {8, 0, 1, 0, 1, 1, 1, 0x11, 0});
-    const Bytes scan = segment(0xDA, {1, 1, 0, 0, 0x3F, 0});
+    const Bytes tables = JpegSegment(0xDB, Compose({{0}, Bytes(64, 1)}));
+    const Bytes frame = JpegSegment(0xC0, {8, 0, 1, 0, 1, 1, 1, 0x11, 0});
+    const Bytes scan = JpegSegment(0xDA, {1, 1, 0, 0, 0x3F, 0});
     const Bytes thumbnail = Compose({{0xFF, 0xD8}, tables, frame, scan, Filler(20), {0xFF, 0xD9}});
     return Compose({{0xFF, 0xD8},
-                    segment(0xE1, Compose({ToBytes("Exif"), {0, 0}, thumbnail})),
+                    JpegSegment(0xE1, Compose({ToBytes("Exif"), {0, 0}, thumbnail})),
                     tables,
                     frame,
                     scan,

@@ -28,6 +28,13 @@ Bytes MakeIcon32();    // one 8-bit 32x32 image: 2238 bytes, the image 2216
 Bytes MakeCursor32();  // the same image, hot spot 3, 4
 // SOI, APP0 (JFIF), a frame header without tables, SOS, scan data, EOI.
 Bytes MakeJpeg();
+// A marker segment: the marker, its length (which counts itself) and its payload.
+Bytes JpegSegment(std::uint8_t marker, const Bytes& payload);
+// A JPEG of SOI and APP0 first (MakeJpeg's) with the quantisation table every decoder needs
+// after them.
+Bytes WithTables(const Bytes& jpeg);
+// A RIFF chunk: its id, its size, its body and the pad byte an odd body takes.
+Bytes RiffChunk(std::string_view id, const Bytes& body);
 // SOI, an Exif APP1 segment holding a whole thumbnail, the tables, a frame, SOS, `dataBytes` of
 // scan data, EOI.
 Bytes MakeExifJpeg(std::size_t dataBytes);
