@@ -25,7 +25,9 @@ void ReadAll(ContainerReader& reader) {
     std::error_code error;
     std::int64_t total = 0;
     for (int entries = 0; entries < kEntryLimit; ++entries) {
-        if (reader.Next(header, error) != NextEntry::Found) return;
+        const NextEntry next = reader.Next(header, error);
+        if (next == NextEntry::Passed) continue;
+        if (next != NextEntry::Found) return;
         std::int64_t length = 0;
         for (;;) {
             const ReadResult got = reader.Read(piece.data(), piece.size());
@@ -48,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FindContainers(*source, length, candidates);
     for (const ContainerCandidate& candidate : candidates) {
         if (candidate.offset < 0 || candidate.offset >= length) std::abort();
-        OpenFailure failure;
-        if (auto reader = OpenContainer(*source, length, candidate, failure)) ReadAll(*reader);
+        UnpackBudget budget(kByteLimit, kByteLimit);
+        OpenAttempt attempt;
+        if (auto reader = OpenContainer(*source, length, candidate, budget, attempt))
+            ReadAll(*reader);
     }
     // The input as a compound file whatever its first bytes, so that the fuzzer need not find
     // the signature first.

@@ -179,7 +179,7 @@ std::int64_t ScanEngine::UnpackContainers(const Scanned& scanned, std::int64_t f
     };
     return morvane::UnpackContainers({scanned.path, scanned.name, scanned.options, scanned.sink,
                                       scanned.stop, found, *setup_.fileSystem, scanEntry,
-                                      std::move(containers)});
+                                      std::move(containers), setup_.outputRoot});
 }
 
 SearchPool* ScanEngine::Pool(const ScanOptions& options) {

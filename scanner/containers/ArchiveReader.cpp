@@ -107,22 +107,20 @@ class ArchiveReader final : public ContainerReader {
     }
 
     NextEntry Next(EntryHeader& header, std::error_code& error) override {
-        for (;;) {
-            const int status = first_ != kNoFirst ? std::exchange(first_, kNoFirst)
-                                                  : archive_read_next_header(archive_, &entry_);
-            if (status == ARCHIVE_EOF) return NextEntry::End;
-            if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
-                error = EntryError(archive_);
-                return NextEntry::Failed;
-            }
-            if (archive_entry_filetype(entry_) != AE_IFREG) continue;
-            const char* name = archive_entry_pathname_utf8(entry_);
-            if (name == nullptr) name = archive_entry_pathname(entry_);
-            header.name = name != nullptr ? name : "";
-            header.declared = archive_entry_size_is_set(entry_) ? archive_entry_size(entry_) : -1;
-            header.encrypted = archive_entry_is_encrypted(entry_) != 0;
-            return NextEntry::Found;
+        const int status = first_ != kNoFirst ? std::exchange(first_, kNoFirst)
+                                              : archive_read_next_header(archive_, &entry_);
+        if (status == ARCHIVE_EOF) return NextEntry::End;
+        if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
+            error = EntryError(archive_);
+            return NextEntry::Failed;
         }
+        if (archive_entry_filetype(entry_) != AE_IFREG) return NextEntry::Passed;
+        const char* name = archive_entry_pathname_utf8(entry_);
+        if (name == nullptr) name = archive_entry_pathname(entry_);
+        header.name = name != nullptr ? name : "";
+        header.declared = archive_entry_size_is_set(entry_) ? archive_entry_size(entry_) : -1;
+        header.encrypted = archive_entry_is_encrypted(entry_) != 0;
+        return NextEntry::Found;
     }
 
     ReadResult Read(std::uint8_t* into, std::size_t count) override {
@@ -168,8 +166,10 @@ class ArchiveReader final : public ContainerReader {
 
     static la_int64_t Skip(archive*, void* self, la_int64_t request) {
         auto& reader = *static_cast<ArchiveReader*>(self);
-        const std::int64_t step =
-            std::clamp<std::int64_t>(request, 0, reader.slice_.Length() - reader.position_);
+        // A seek may have gone past the end, where nothing is left to skip.
+        const std::int64_t left =
+            std::max<std::int64_t>(reader.slice_.Length() - reader.position_, 0);
+        const std::int64_t step = std::clamp<std::int64_t>(request, 0, left);
         reader.position_ += step;
         return step;
     }

@@ -25,16 +25,17 @@ bool Unmistakable(ContainerFormat format) {
 }
 
 std::unique_ptr<ContainerReader> OpenFormat(SourceFile& source, std::int64_t length,
-                                            const ContainerCandidate& candidate, bool& empty,
-                                            OpenFailure& failure) {
+                                            const ContainerCandidate& candidate,
+                                            UnpackBudget& budget, bool& empty,
+                                            OpenAttempt& attempt) {
     switch (candidate.format) {
         case ContainerFormat::CompoundFile:
             return OpenCompoundFile(source, length, candidate.offset);
         case ContainerFormat::Nsis:
-            return OpenNsis(source, length, candidate.offset, failure);
+            return OpenNsis(source, length, candidate.offset, budget, attempt.failure);
         default:
             if (!ArchivesReadable()) {
-                failure = OpenFailure::Unavailable;
+                attempt.failure = OpenFailure::Unavailable;
                 return nullptr;
             }
             return OpenArchive(source, length, candidate, empty);
@@ -44,12 +45,14 @@ std::unique_ptr<ContainerReader> OpenFormat(SourceFile& source, std::int64_t len
 
 std::unique_ptr<ContainerReader> OpenContainer(SourceFile& source, std::int64_t length,
                                                const ContainerCandidate& candidate,
-                                               OpenFailure& failure) {
-    failure = OpenFailure::NotThere;
+                                               UnpackBudget& budget, OpenAttempt& attempt) {
+    attempt = {};
     bool empty = false;
-    std::unique_ptr<ContainerReader> reader = OpenFormat(source, length, candidate, empty, failure);
-    if (!reader && !empty && failure == OpenFailure::NotThere && Unmistakable(candidate.format))
-        failure = OpenFailure::Damaged;
+    std::unique_ptr<ContainerReader> reader =
+        OpenFormat(source, length, candidate, budget, empty, attempt);
+    if (!reader && !empty && attempt.failure == OpenFailure::NotThere &&
+        Unmistakable(candidate.format))
+        attempt.failure = OpenFailure::Damaged;
     return reader;
 }
 

@@ -9,6 +9,7 @@
 
 #include "FileSystem.h"
 #include "containers/ContainerCandidate.h"
+#include "containers/UnpackBudget.h"
 
 namespace morvane {
 
@@ -18,13 +19,14 @@ struct EntryHeader {
     bool encrypted = false;
 };
 
-enum class NextEntry { Found, End, Failed };
+// Passed: a header that names no file (a folder, a link, a device); it counts as an entry read,
+// and there is nothing to read from it.
+enum class NextEntry { Found, Passed, End, Failed };
 
 class ContainerReader {
   public:
     virtual ~ContainerReader() = default;
-    // Moves to the next file (folders and links are passed over). Failed: `error` says why, and
-    // no entry follows.
+    // Moves to the next header. Failed: `error` says why, and no entry follows.
     virtual NextEntry Next(EntryHeader& header, std::error_code& error) = 0;
     // The current entry's next bytes; none at its end.
     virtual ReadResult Read(std::uint8_t* into, std::size_t count) = 0;
@@ -37,12 +39,21 @@ enum class OpenFailure {
     NotThere,     // no container, or an empty one: a signature's bytes can occur by chance
     Damaged,      // a signature too long to be chance, in front of bytes that do not read
     Unavailable,  // this build has no reader for the format
+    OverBudget,   // listing its files would unpack or hold more than the budget has left
 };
 
-// A reader for the container the candidate points at in `source` (of `length` bytes), or none
-// with `failure` saying why.
+struct OpenAttempt {
+    OpenFailure failure = OpenFailure::NotThere;
+    // Where a failed opening stopped reading, from the source's start: a signature of the same
+    // format before it lies in bytes parsed already, and is passed over.
+    std::int64_t parsedEnd = 0;
+};
+
+// A reader for the container the candidate points at in `source` (of `length` bytes), drawing
+// on `budget` for what it unpacks and holds to list its files; or none, with `attempt` saying
+// why.
 std::unique_ptr<ContainerReader> OpenContainer(SourceFile& source, std::int64_t length,
                                                const ContainerCandidate& candidate,
-                                               OpenFailure& failure);
+                                               UnpackBudget& budget, OpenAttempt& attempt);
 
 }  // namespace morvane

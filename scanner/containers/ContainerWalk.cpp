@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <tuple>
 #include <utility>
 
 #include "LogFileSink.h"
@@ -34,9 +35,8 @@ ContainerWalk::ContainerWalk(std::string_view sourceName, WalkLimits limits, Sca
     : sourceName_(sourceName), limits_(limits), sink_(sink), stop_(stop), scanner_(scanner) {}
 
 void ContainerWalk::Run(SourceFile& source, std::int64_t length, FoundContainers found) {
-    bytesLeft_ = limits_.bytes;
+    budget_ = UnpackBudget(limits_.bytes, limits_.memory);
     entriesLeft_ = limits_.entries;
-    memoryLeft_ = limits_.memory;
     ancestors_ = {&source};
     OpenContainersIn(source, length, 1, std::move(found));
 }
@@ -57,23 +57,52 @@ void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, in
                                      FoundContainers found) {
     const std::vector<ContainerCandidate> candidates =
         Candidates(source, std::min(length, limits_.searched), std::move(found));
+    // Nothing this deep is opened, not even to see whether it is a container.
+    if (level > limits_.depth) {
+        if (!candidates.empty()) Tell(ScanErrc::ContainersTooDeep);
+        return;
+    }
     std::int64_t covered = 0;  // candidates before this lie inside a container already read
+    std::int64_t parsed = 0;   // and those of the format that failed, inside bytes it parsed
+    ContainerFormat failed = ContainerFormat::Zip;
     for (const ContainerCandidate& candidate : candidates) {
         if (limitReached_ || stop_.StopRequested()) return;
-        if (candidate.offset < covered) continue;
-        OpenFailure failure = OpenFailure::NotThere;
-        std::unique_ptr<ContainerReader> reader = OpenContainer(source, length, candidate, failure);
-        if (failure == OpenFailure::Unavailable && !std::exchange(unavailableTold_, true))
-            Tell(ScanErrc::UnpackUnavailable);
-        if (failure == OpenFailure::Damaged) Tell(ScanErrc::ContainerDamaged);
-        if (!reader) continue;
-        if (level > limits_.depth) {
-            Tell(ScanErrc::ContainersTooDeep);
-            return;
+        if (candidate.offset < covered || (candidate.format == failed && candidate.offset < parsed))
+            continue;
+        std::int64_t parsedEnd = 0;
+        std::unique_ptr<ContainerReader> reader = Open(source, length, candidate, parsedEnd);
+        if (!reader) {
+            if (parsedEnd > parsed)
+                std::tie(parsed, failed) = std::pair{parsedEnd, candidate.format};
+            continue;
         }
         ReadEntries(*reader, level);
         covered = candidate.offset + std::max<std::int64_t>(reader->Extent(), 1);
     }
+}
+
+std::unique_ptr<ContainerReader> ContainerWalk::Open(SourceFile& source, std::int64_t length,
+                                                     const ContainerCandidate& candidate,
+                                                     std::int64_t& parsedEnd) {
+    OpenAttempt attempt;
+    std::unique_ptr<ContainerReader> reader =
+        OpenContainer(source, length, candidate, budget_, attempt);
+    parsedEnd = attempt.parsedEnd;
+    switch (attempt.failure) {
+        case OpenFailure::NotThere:
+            break;
+        case OpenFailure::Damaged:
+            Tell(ScanErrc::ContainerDamaged);
+            break;
+        case OpenFailure::Unavailable:
+            if (!std::exchange(unavailableTold_, true)) Tell(ScanErrc::UnpackUnavailable);
+            break;
+        case OpenFailure::OverBudget:
+            Tell(ScanErrc::UnpackLimitReached);
+            limitReached_ = true;
+            break;
+    }
+    return reader;
 }
 
 void ContainerWalk::ReadEntries(ContainerReader& reader, int level) {
@@ -86,11 +115,8 @@ void ContainerWalk::ReadEntries(ContainerReader& reader, int level) {
             Tell(error);
             return;
         }
-        if (entriesLeft_-- <= 0) {
-            Tell(ScanErrc::EntryLimitReached);
-            limitReached_ = true;
-            return;
-        }
+        if (!CountEntry()) return;
+        if (next == NextEntry::Passed) continue;
         inside_.push_back(header.name);
         const bool more = ReadEntry(reader, header, level);
         inside_.pop_back();
@@ -98,17 +124,24 @@ void ContainerWalk::ReadEntries(ContainerReader& reader, int level) {
     }
 }
 
+bool ContainerWalk::CountEntry() {
+    if (entriesLeft_-- > 0) return true;
+    Tell(ScanErrc::EntryLimitReached);
+    limitReached_ = true;
+    return false;
+}
+
 bool ContainerWalk::ReadEntry(ContainerReader& reader, const EntryHeader& header, int level) {
     if (header.encrypted) {
         Tell(ScanErrc::EntryEncrypted);
         return true;
     }
-    if (header.declared > bytesLeft_) {
+    if (header.declared > budget_.bytesLeft()) {
         Tell(ScanErrc::UnpackLimitReached);
         limitReached_ = true;
         return false;
     }
-    EntryBuffer entry(memoryLeft_);
+    EntryBuffer entry(budget_, limits_.scratchFolder);
     const std::error_code error = Unpack(reader, entry);
     if (limitReached_) return false;  // told; what was unpacked is not all of the entry
     const bool truncated = error == make_error_code(ScanErrc::EntryTruncated);
@@ -130,23 +163,24 @@ bool ContainerWalk::ReadEntry(ContainerReader& reader, const EntryHeader& header
     return !truncated;
 }
 
+// The bytes that come with an error are kept: those of an entry cut short are scanned with the
+// rest of its unpacked part.
 std::error_code ContainerWalk::Unpack(ContainerReader& reader, EntryBuffer& entry) {
     std::array<std::uint8_t, 64 * 1024> piece;
     for (;;) {
         const ReadResult got = reader.Read(piece.data(), piece.size());
-        if (got.error) return got.error;
-        if (got.bytes == 0) return {};
-        if (static_cast<std::int64_t>(got.bytes) > bytesLeft_) {
+        if (got.bytes == 0) return got.error;
+        if (!budget_.Unpack(static_cast<std::int64_t>(got.bytes))) {
             Tell(ScanErrc::UnpackLimitReached);
             limitReached_ = true;
             return {};
         }
-        bytesLeft_ -= static_cast<std::int64_t>(got.bytes);
         if (std::error_code error = entry.Append(piece.data(), got.bytes)) {
             sink_.Failure(error);
             limitReached_ = true;  // nowhere to put entries: the walk ends here
             return error;
         }
+        if (got.error) return got.error;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "StopToken.h"
 #include "containers/ContainerCandidate.h"
 #include "containers/ContainerReader.h"
+#include "containers/UnpackBudget.h"
 
 namespace morvane {
 
@@ -38,6 +39,8 @@ struct WalkLimits {
     std::int64_t memory = std::int64_t{64} << 20;  // entries held in memory at once
     // Containers are looked for in this many first bytes of a source or an entry.
     std::int64_t searched = std::numeric_limits<std::int64_t>::max();
+    // Where an entry too large for memory is spilled to a scratch file: a folder on disk.
+    std::string scratchFolder;
 };
 
 class ContainerWalk {
@@ -56,7 +59,14 @@ class ContainerWalk {
     // looked in just those, else found here.
     std::vector<ContainerCandidate> Candidates(SourceFile& source, std::int64_t searched,
                                                FoundContainers found);
+    // Opens one candidate; none when it is no container or may not be read, told where that is
+    // worth a line.
+    std::unique_ptr<ContainerReader> Open(SourceFile& source, std::int64_t length,
+                                          const ContainerCandidate& candidate,
+                                          std::int64_t& parsedEnd);
     void ReadEntries(ContainerReader& reader, int level);
+    // Counts one more header read from the source's containers; false (told) past the limit.
+    bool CountEntry();
     // Unpacks, scans and opens one entry (its name is the last of `inside_`); false when nothing
     // more may be read from the container.
     bool ReadEntry(ContainerReader& reader, const EntryHeader& header, int level);
@@ -72,9 +82,8 @@ class ContainerWalk {
     EntryScanner& scanner_;
     std::vector<std::string> inside_;     // the entry being read, from the source inward
     std::vector<SourceFile*> ancestors_;  // the source, then each entry being read
-    std::int64_t bytesLeft_ = 0;
+    UnpackBudget budget_{0, 0};
     std::int64_t entriesLeft_ = 0;
-    std::int64_t memoryLeft_ = 0;
     bool limitReached_ = false;  // nothing more is read from this source
     bool unavailableTold_ = false;
 };

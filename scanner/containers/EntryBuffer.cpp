@@ -6,17 +6,16 @@
 namespace morvane {
 
 EntryBuffer::~EntryBuffer() {
-    memoryLeft_ += drawn_;
+    budget_.Release(drawn_);
 }
 
 std::error_code EntryBuffer::Append(const std::uint8_t* bytes, std::size_t count) {
     if (!file_) {
         const auto more = static_cast<std::int64_t>(count);
-        if (more > memoryLeft_) {
+        if (!budget_.Hold(more)) {
             if (std::error_code error = MoveToFile()) return error;
         } else {
             memory_.insert(memory_.end(), bytes, bytes + count);
-            memoryLeft_ -= more;
             drawn_ += more;
             length_ += more;
             return {};
@@ -29,11 +28,11 @@ std::error_code EntryBuffer::Append(const std::uint8_t* bytes, std::size_t count
 
 std::error_code EntryBuffer::MoveToFile() {
     std::error_code error;
-    file_ = TempFile::Create(error);
+    file_ = TempFile::Create(scratchFolder_, error);
     if (!file_) return error;
     if (!memory_.empty()) error = file_->Append(memory_.data(), memory_.size());
     std::vector<std::uint8_t>().swap(memory_);
-    memoryLeft_ += drawn_;
+    budget_.Release(drawn_);
     drawn_ = 0;
     return error;
 }

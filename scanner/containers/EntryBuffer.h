@@ -1,23 +1,27 @@
 // One unpacked entry as a source the engine can read at any offset. Small entries stay in
-// memory; one that would take the scan past its memory allowance moves to a scratch file, which
-// goes when the entry does.
+// memory; one that would take the scan past its memory allowance moves to a scratch file in a
+// folder on disk, which goes when the entry does.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <system_error>
 #include <vector>
 
 #include "FileSystem.h"
 #include "containers/TempFile.h"
+#include "containers/UnpackBudget.h"
 
 namespace morvane {
 
 class EntryBuffer final : public SourceFile {
   public:
-    // `memoryLeft` is shared by every entry held at once (those of nested containers); it is
-    // drawn from while the entry is in memory and given back when it goes.
-    explicit EntryBuffer(std::int64_t& memoryLeft) : memoryLeft_(memoryLeft) {}
+    // The budget's memory is shared by every entry held at once (those of nested containers); it
+    // is drawn from while the entry is in memory and given back when it goes. A scratch file is
+    // made in `scratchFolder` (the system's temporary folder when empty).
+    EntryBuffer(UnpackBudget& budget, std::string scratchFolder)
+        : budget_(budget), scratchFolder_(std::move(scratchFolder)) {}
     ~EntryBuffer() override;
     EntryBuffer(const EntryBuffer&) = delete;
     EntryBuffer& operator=(const EntryBuffer&) = delete;
@@ -30,7 +34,8 @@ class EntryBuffer final : public SourceFile {
   private:
     std::error_code MoveToFile();
 
-    std::int64_t& memoryLeft_;
+    UnpackBudget& budget_;
+    std::string scratchFolder_;
     std::vector<std::uint8_t> memory_;
     std::int64_t drawn_ = 0;
     std::unique_ptr<TempFile> file_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -19,6 +20,7 @@ constexpr std::uint32_t kNoCrcFlag = 4;
 // A header larger than this is not read; its files are still listed by position.
 constexpr std::uint32_t kHeaderLimit = 16 * 1024 * 1024;
 constexpr std::size_t kEntrySize = 28;  // an instruction and its six parameters
+constexpr std::size_t kPiece = 64 * 1024;
 constexpr std::uint32_t kSetOutPath = 11, kExtractFile = 20;
 // The special characters of the string table (NSIS 3; NSIS 2's ANSI tables use 252 to 255).
 constexpr std::uint32_t kLangCode = 1, kShellCode = 2, kVarCode = 3, kSkipCode = 4;
@@ -37,9 +39,13 @@ bool IsBzip2(const std::uint8_t* p) {
     return p[0] == 0x31 && p[1] < 14;
 }
 
+// What one name kept costs besides its characters: its node in the map.
+constexpr std::int64_t kNameOverhead = 64;
+
 // The script's file names by where their data lies in the data block: each file extracted,
-// under the output folder set last before it.
-std::map<std::uint32_t, std::string> FileNames(std::span<const std::uint8_t> header) {
+// under the output folder set last before it, as long as `keep` lets the names be held.
+std::map<std::uint32_t, std::string> FileNames(std::span<const std::uint8_t> header,
+                                               const std::function<bool(std::size_t)>& keep) {
     std::map<std::uint32_t, std::string> names;
     if (header.size() < 4 + 8 * 8) return names;
     const std::uint32_t entriesAt = Le32(&header[4 + 8 * 2]), entries = Le32(&header[8 + 8 * 2]);
@@ -64,6 +70,7 @@ std::map<std::uint32_t, std::string> FileNames(std::span<const std::uint8_t> hea
                 name.find(':') == std::string::npos)
                 name = folder + "\\" + name;
             std::replace(name.begin(), name.end(), '\\', '/');
+            if (!keep(name.size())) break;
             names.emplace(Le32(entry + 12), name);
         }
     }
@@ -117,8 +124,11 @@ std::string NsisString(std::span<const std::uint8_t> table, std::size_t at, bool
 namespace {
 class NsisReader final : public ContainerReader {
   public:
-    NsisReader(SourceFile& source, std::int64_t offset, std::int64_t end)
-        : source_(source), dataStart_(offset + kFirstHeaderSize), end_(end) {}
+    NsisReader(SourceFile& source, std::int64_t offset, std::int64_t end, UnpackBudget& budget)
+        : source_(source), dataStart_(offset + kFirstHeaderSize), end_(end), budget_(budget) {}
+    ~NsisReader() override { budget_.Release(namesHeld_); }
+    NsisReader(const NsisReader&) = delete;
+    NsisReader& operator=(const NsisReader&) = delete;
 
     // Reads the method and the header; false when the bytes are no installer's data.
     bool Open(std::uint32_t headerSize, OpenFailure& failure) {
@@ -144,7 +154,7 @@ class NsisReader final : public ContainerReader {
             failure = OpenFailure::Unavailable;
             return false;
         }
-        return ReadHeader(headerSize);
+        return ReadHeader(headerSize, failure);
     }
 
     NextEntry Next(EntryHeader& header, std::error_code& error) override {
@@ -178,7 +188,7 @@ class NsisReader final : public ContainerReader {
     std::int64_t Extent() const override { return end_ - (dataStart_ - kFirstHeaderSize); }
 
   private:
-    bool ReadHeader(std::uint32_t headerSize) {
+    bool ReadHeader(std::uint32_t headerSize, OpenFailure& failure) {
         std::uint32_t size = 0;
         std::error_code error;
         if (solid_) {
@@ -191,25 +201,52 @@ class NsisReader final : public ContainerReader {
             size = headerSize;
         }
         blocksStart_ = nextBlock_;
-        if (size > kHeaderLimit) return Skip(size);
-        std::vector<std::uint8_t> header(size);
-        PackedStream& from = solid_ ? *stream_ : *entry_;
-        if (ReadFully(from, header.data(), size, error) != size) return false;
-        names_ = FileNames(header);
+        if (size > kHeaderLimit) return Unpacked(size, nullptr, failure);
+        std::vector<std::uint8_t> header;
+        const bool read = Unpacked(size, &header, failure);
+        if (read)
+            names_ = FileNames(header, [this](std::size_t characters) { return Keep(characters); });
+        budget_.Release(static_cast<std::int64_t>(header.size()));
         left_ = 0;
-        return true;
+        return read;
     }
 
-    bool Skip(std::int64_t count) {
-        std::vector<std::uint8_t> scrap(64 * 1024);
+    // Unpacks `count` bytes of the current stream, into `header` when it is given, else passed
+    // over; each piece is counted in the budget before it is unpacked (and held while the header
+    // is), so a header's declared size costs nothing until its bytes arrive.
+    bool Unpacked(std::int64_t count, std::vector<std::uint8_t>* header, OpenFailure& failure) {
+        std::vector<std::uint8_t> scrap(header ? 0 : kPiece);
         std::error_code error;
         PackedStream& from = solid_ ? *stream_ : *entry_;
         while (count > 0) {
             const auto piece = static_cast<std::size_t>(
-                std::min<std::int64_t>(count, static_cast<std::int64_t>(scrap.size())));
-            if (ReadFully(from, scrap.data(), piece, error) != piece) return false;
-            count -= static_cast<std::int64_t>(piece);
+                std::min<std::int64_t>(count, static_cast<std::int64_t>(kPiece)));
+            const auto cost = static_cast<std::int64_t>(piece);
+            if (!budget_.Unpack(cost) || (header && !budget_.Hold(cost))) {
+                failure = OpenFailure::OverBudget;
+                return false;
+            }
+            std::uint8_t* into = scrap.data();
+            if (header) {
+                header->resize(header->size() + piece);
+                into = header->data() + header->size() - piece;
+            }
+            if (ReadFully(from, into, piece, error) != piece) return false;
+            count -= cost;
         }
+        return true;
+    }
+
+    bool Skip(std::int64_t count) {
+        OpenFailure failure = OpenFailure::NotThere;
+        return Unpacked(count, nullptr, failure);
+    }
+
+    // Whether one more name of `characters` may be held; once one may not, none more is.
+    bool Keep(std::size_t characters) {
+        const std::int64_t cost = static_cast<std::int64_t>(characters) + kNameOverhead;
+        if (namesFull_ || !budget_.Hold(cost)) return !(namesFull_ = true);
+        namesHeld_ += cost;
         return true;
     }
 
@@ -283,11 +320,15 @@ class NsisReader final : public ContainerReader {
     std::int64_t left_ = 0;           // of the current file; -1 when its block alone says
     std::int64_t blocksStart_ = 0;    // where the files' blocks start, packed file by file
     std::int64_t nextBlock_ = 0;
+    UnpackBudget& budget_;
+    std::int64_t namesHeld_ = 0;  // of the budget's memory
+    bool namesFull_ = false;
 };
 }  // namespace
 
 std::unique_ptr<ContainerReader> OpenNsis(SourceFile& source, std::int64_t length,
-                                          std::int64_t offset, OpenFailure& failure) {
+                                          std::int64_t offset, UnpackBudget& budget,
+                                          OpenFailure& failure) {
     std::uint8_t first[kFirstHeaderSize];
     if (source.ReadAt(offset, first, kFirstHeaderSize).bytes != kFirstHeaderSize) return nullptr;
     if (std::memcmp(first + 4, "\xEF\xBE\xAD\xDENullsoftInst", 16) != 0) return nullptr;
@@ -296,7 +337,7 @@ std::unique_ptr<ContainerReader> OpenNsis(SourceFile& source, std::int64_t lengt
     // Unless the flags say otherwise, the data block ends with a CRC of four bytes.
     const std::uint32_t crc = (Le32(first) & kNoCrcFlag) != 0 ? 0 : 4;
     const std::int64_t end = std::min<std::int64_t>(length, offset + archiveSize - crc);
-    auto reader = std::make_unique<NsisReader>(source, offset, end);
+    auto reader = std::make_unique<NsisReader>(source, offset, end, budget);
     if (!reader->Open(headerSize, failure)) return nullptr;
     return reader;
 }

@@ -1,5 +1,6 @@
 #include "containers/TempFile.h"
 
+#include "NativePath.h"
 #include "ScanError.h"
 
 #ifdef _WIN32
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #endif
 
 namespace morvane {
@@ -18,15 +20,29 @@ namespace {
 std::error_code LastWindowsError() {
     return {static_cast<int>(GetLastError()), std::system_category()};
 }
+
+// A new file's name in `folder`, else in the system's temporary folder; empty when neither
+// takes one.
+std::wstring ScratchName(const std::string& folder) {
+    wchar_t path[MAX_PATH + 1];
+    if (!folder.empty() &&
+        GetTempFileNameW(ToFsPath(folder).wstring().c_str(), L"mvn", 0, path) != 0)
+        return path;
+    wchar_t temporary[MAX_PATH + 1];
+    if (GetTempPathW(MAX_PATH + 1, temporary) == 0 ||
+        GetTempFileNameW(temporary, L"mvn", 0, path) == 0)
+        return {};
+    return path;
+}
 }  // namespace
 
-std::unique_ptr<TempFile> TempFile::Create(std::error_code& error) {
-    wchar_t folder[MAX_PATH + 1];
-    wchar_t path[MAX_PATH + 1];
-    if (GetTempPathW(MAX_PATH + 1, folder) == 0 || GetTempFileNameW(folder, L"mvn", 0, path) == 0) {
+std::unique_ptr<TempFile> TempFile::Create(const std::string& folder, std::error_code& error) {
+    const std::wstring name = ScratchName(folder);
+    if (name.empty()) {
         error = LastWindowsError();
         return nullptr;
     }
+    const wchar_t* path = name.c_str();
     HANDLE handle = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -78,8 +94,22 @@ ReadResult TempFile::ReadAt(std::int64_t offset, std::uint8_t* into, std::size_t
 
 #else
 
-std::unique_ptr<TempFile> TempFile::Create(std::error_code& error) {
-    std::FILE* file = std::tmpfile();
+namespace {
+// A file in `folder` whose name is gone as soon as it is open.
+std::FILE* NamelessFileIn(const std::string& folder) {
+    std::string pattern = FromFsPath(ToFsPath(folder) / ".morvane-scratch-XXXXXX");
+    const int descriptor = mkstemp(pattern.data());
+    if (descriptor < 0) return nullptr;
+    unlink(pattern.c_str());
+    std::FILE* file = fdopen(descriptor, "w+b");
+    if (file == nullptr) close(descriptor);
+    return file;
+}
+}  // namespace
+
+std::unique_ptr<TempFile> TempFile::Create(const std::string& folder, std::error_code& error) {
+    std::FILE* file = folder.empty() ? nullptr : NamelessFileIn(folder);
+    if (file == nullptr) file = std::tmpfile();
     if (file == nullptr) {
         error = LastSystemError();
         return nullptr;

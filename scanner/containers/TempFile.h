@@ -1,10 +1,12 @@
 // A nameless scratch file for an entry too large to hold in memory. The system removes it when
 // it is closed, and on POSIX systems it has no name at all, so nothing is left behind even when
-// the program is killed.
+// the program is killed. It is made in a folder the caller names, on the disk the outputs go to:
+// the system's temporary folder is often held in memory.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "FileSystem.h"
@@ -13,8 +15,9 @@ namespace morvane {
 
 class TempFile {
   public:
-    // The file, or none with `error` set.
-    static std::unique_ptr<TempFile> Create(std::error_code& error);
+    // The file, in `folder` (UTF-8) or, when it is empty or cannot take one, in the system's
+    // temporary folder; or none with `error` set.
+    static std::unique_ptr<TempFile> Create(const std::string& folder, std::error_code& error);
     ~TempFile();
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;

@@ -44,6 +44,7 @@ std::int64_t UnpackContainers(const UnpackRequest& request) {
                      : length * request.options.unpackRatio);
     // Containers are looked for where the search looks for items: in the first chunks only.
     limits.searched = std::max<std::int64_t>(request.options.chunkCap, 0) * kChunkSize;
+    limits.scratchFolder = request.scratchFolder;
     EngineEntries entries(request);
     ContainerWalk walk(request.name, limits, request.sink, request.stop, entries);
     walk.Run(*source, length, request.containers);

@@ -33,6 +33,7 @@ struct UnpackRequest {
     FileSystem& fileSystem;
     const EntryScan& scanEntry;
     FoundContainers containers;  // what the source's search found of them
+    std::string scratchFolder;   // for entries too large for memory: the outputs' folder
 };
 
 // Returns how many items the containers gave.

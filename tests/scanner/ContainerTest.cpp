@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -171,6 +172,16 @@ TEST_F(ContainerTest, NsisInstallersGiveTheFilesTheirScriptExtracts) {
             EXPECT_TRUE(observer.failures.empty()) << compressor;
         }
     }
+    // Cut short, an installer's last file keeps what arrived of it, and that is searched.
+    temp.Write("media.bin", Compose({media, Filler(4000)}));
+    ASSERT_TRUE(Run("sed -i 's/bzip2/\\/SOLID lzma/' s.nsi && makensis -V1 s.nsi"));
+    const Bytes whole = ReadFileBytes(temp.path() + "setup.exe");
+    temp.Write("setup.exe", Bytes(whole.begin(), whole.end() - 2000));
+    Scan("setup.exe");
+    ExpectMedia("$PLUGINSDIR/media.bin", false);
+    EXPECT_EQ(observer.failures, std::vector<std::string>{"1008 - An entry ends early; only its "
+                                                          "unpacked part was scanned: setup.exe > "
+                                                          "$PLUGINSDIR/media.bin"});
 }
 
 // Debian's win32-loader installer keeps two bitmaps LZMA-packed after its stub: each is written
@@ -365,20 +376,45 @@ TEST_F(ContainerTest, TheEntryLimitIsTheSourcesAndToldOnce) {
     walk.Run(*source, source->Length());
     EXPECT_EQ(names.seen, (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(failures.told, std::vector<std::string>{"both: 1013"});
+    // Folders are entries too: a tar of nothing but folders is not read past the limit.
+    ASSERT_TRUE(Run("mkdir d1 d2 d3 && tar cf dirs.tar d1 d2 d3 a"));
+    source = NativeFileSystem().OpenSource(temp.path() + "dirs.tar", error);
+    ASSERT_TRUE(source);
+    names.seen.clear(), failures.told.clear();
+    ContainerWalk("dirs", limits, failures, stop, names).Run(*source, source->Length());
+    EXPECT_TRUE(names.seen.empty());
+    EXPECT_EQ(failures.told, std::vector<std::string>{"dirs: 1013"});
 }
 
-// Entries share one memory allowance; one that would pass it moves to a scratch file, reads back
-// the same, and gives the allowance back when it goes.
+// The scratch files open now that lie in `folder`.
+[[maybe_unused]] int ScratchFilesIn(const std::string& folder) {
+    int found = 0;
+#ifdef __linux__
+    for (const auto& link : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        const std::string target = std::filesystem::read_symlink(link.path(), error).string();
+        found += target.starts_with(folder + ".morvane-scratch-") ? 1 : 0;
+    }
+#endif
+    return found;
+}
+
+// Entries share one memory allowance; one that would pass it moves to a scratch file in the
+// folder it is given, reads back the same, and gives the allowance back when it goes.
 TEST(EntryBufferTest, AnEntryPastTheAllowanceMovesToAScratchFile) {
-    std::int64_t allowance = 100;
+    TempFolder temp;
+    UnpackBudget budget(INT64_MAX, 100);
     const Bytes bytes = Filler(250, 7);
     {
-        EntryBuffer small(allowance), large(allowance);
+        EntryBuffer small(budget, temp.path()), large(budget, temp.path());
         ASSERT_FALSE(small.Append(bytes.data(), 60));
-        EXPECT_EQ(allowance, 40);
+        EXPECT_EQ(budget.memoryLeft(), 40);
         for (std::size_t at = 0; at < bytes.size(); at += 50)
             ASSERT_FALSE(large.Append(bytes.data() + at, 50));
-        EXPECT_EQ(allowance, 40);  // the large one holds none of it
+        EXPECT_EQ(budget.memoryLeft(), 40);  // the large one holds none of it
+#ifdef __linux__
+        EXPECT_EQ(ScratchFilesIn(temp.path()), 1);
+#endif
         Bytes back(bytes.size() + 10);
         const ReadResult got = large.ReadAt(0, back.data(), back.size());
         EXPECT_EQ(Bytes(back.begin(), back.begin() + static_cast<std::ptrdiff_t>(got.bytes)),
@@ -386,7 +422,7 @@ TEST(EntryBufferTest, AnEntryPastTheAllowanceMovesToAScratchFile) {
         EXPECT_EQ(large.ReadAt(240, back.data(), 20).bytes, 10u);
         EXPECT_EQ(small.ReadAt(59, back.data(), 5).bytes, 1u);
     }
-    EXPECT_EQ(allowance, 100);
+    EXPECT_EQ(budget.memoryLeft(), 100);
 }
 
 // Pictures stored in a zip as they are lie in its bytes: each is written once, from the zip, with
@@ -494,8 +530,8 @@ TEST(ContainerFinderTest, TheSearchFindsTheCandidatesTheWalkWouldFind) {
             Plant(bytes, 2 * chunk + 20 * i, kPlanted[i].bytes);
         Plant(bytes, 0, "070701");
         Plant(bytes, bytes.size() - 5, "ustar");  // a tar only if a zero byte followed
-        std::int64_t memory = INT64_MAX;
-        EntryBuffer own(memory);
+        UnpackBudget budget(INT64_MAX, INT64_MAX);
+        EntryBuffer own(budget, "");
         ASSERT_FALSE(own.Append(bytes.data(), bytes.size()));
         for (const std::int64_t cap : {1, 2, 3}) {
             ScanOptions options;
