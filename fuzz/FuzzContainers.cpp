@@ -57,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The input as a compound file whatever its first bytes, so that the fuzzer need not find
     // the signature first.
-    if (auto reader = OpenCompoundFile(*source, length, 0)) ReadAll(*reader);
+    std::int64_t parsedEnd = 0;
+    if (auto reader = OpenCompoundFile(*source, length, 0, parsedEnd)) ReadAll(*reader);
+    if (parsedEnd > length) std::abort();
     CompoundEntryName({data, size}, size / 2);
     NsisString({data, size}, 0, (size & 1) != 0);
     return 0;

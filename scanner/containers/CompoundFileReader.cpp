@@ -19,6 +19,9 @@ constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kHeaderFatEntries = 109;
 constexpr int kMiniShift = 6;
 constexpr std::uint8_t kStorage = 1, kStream = 2, kRoot = 5;
+// Documents nest a few storages deep (ObjectPool/_1234/...); a path of 32 names of at most 31
+// characters stays under 1 KiB, so the paths kept are at most 8 times the directory's bytes.
+constexpr int kDeepestStorage = 32;
 
 struct Stream {
     std::string path;
@@ -38,9 +41,12 @@ class CompoundFileReader final : public ContainerReader {
     CompoundFileReader(SourceFile& source, std::int64_t offset, std::int64_t length)
         : file_(source, offset, length - offset) {}
 
+    std::int64_t parsedEnd() const noexcept { return parsedEnd_; }
+
     bool Open() {
         std::uint8_t header[kHeaderSize];
         if (file_.ReadAt(0, header, kHeaderSize).bytes != kHeaderSize) return false;
+        parsedEnd_ = kHeaderSize;
         if (Le16(header + 0x1C) != 0xFFFE) return false;
         shift_ = Le16(header + 0x1E);
         if ((shift_ != 9 && shift_ != 12) || Le16(header + 0x20) != kMiniShift) return false;
@@ -61,8 +67,9 @@ class CompoundFileReader final : public ContainerReader {
         header.encrypted = false;
         position_ = 0;
         const bool mini = current_->size < miniCutoff_;
-        chain_ = Chain(current_->start, mini ? miniFat_ : fat_);
-        chainFailed_ = chain_.size() < SectorsOf(current_->size, mini ? kMiniShift : shift_);
+        const std::uint64_t needed = SectorsOf(current_->size, mini ? kMiniShift : shift_);
+        chain_ = Chain(current_->start, mini, needed);
+        chainFailed_ = chain_.size() < needed;
         return NextEntry::Found;
     }
 
@@ -104,11 +111,14 @@ class CompoundFileReader final : public ContainerReader {
 
     bool ReadSector(std::uint32_t sector, std::vector<std::uint8_t>& into) {
         into.resize(sectorSize_);
-        return sector < sectors_ &&
-               file_.ReadAt(SectorOffset(sector), into.data(), sectorSize_).bytes == sectorSize_;
+        if (sector >= sectors_) return false;
+        parsedEnd_ =
+            std::max(parsedEnd_, SectorOffset(sector) + static_cast<std::int64_t>(sectorSize_));
+        return file_.ReadAt(SectorOffset(sector), into.data(), sectorSize_).bytes == sectorSize_;
     }
 
-    // The FAT sectors are listed in the header, then in a chain of DIFAT sectors.
+    // The FAT sectors are listed in the header, then in a chain of DIFAT sectors; a sector
+    // listed twice is damage, and each is read once.
     bool ReadFat(const std::uint8_t* header) {
         const std::uint32_t fatSectors = std::min(Le32(header + 0x2C), sectors_);
         std::vector<std::uint32_t> list;
@@ -123,27 +133,39 @@ class CompoundFileReader final : public ContainerReader {
                 list.push_back(Le32(sector.data() + 4 * i));
             difat = Le32(sector.data() + 4 * perSector);
         }
+        std::vector<bool> listed(sectors_);
         for (const std::uint32_t at : list) {
-            if (!ReadSector(at, sector)) return false;
+            if (at >= sectors_ || listed[at] || !ReadSector(at, sector)) return false;
+            listed[at] = true;
             for (std::size_t i = 0; i < sectorSize_; i += 4)
                 fat_.push_back(Le32(sector.data() + i));
         }
         return !fat_.empty();
     }
 
-    // The sectors of a chain; it stops early at a sector out of range or a loop.
-    std::vector<std::uint32_t> Chain(std::uint32_t start, const std::vector<std::uint32_t>& table) {
+    // The sectors of a chain, up to `wanted` of them; it stops early at a sector out of range
+    // or at the first one it has passed already, so it never holds more links than the file
+    // has sectors.
+    std::vector<std::uint32_t> Chain(std::uint32_t start, bool mini,
+                                     std::uint64_t wanted = UINT64_MAX) const {
+        const std::vector<std::uint32_t>& table = mini ? miniFat_ : fat_;
+        // Mini sectors are the file's sectors cut in pieces.
+        const std::uint64_t sectors = std::uint64_t{sectors_} << (mini ? shift_ - kMiniShift : 0);
+        const auto reach = static_cast<std::size_t>(std::min<std::uint64_t>(table.size(), sectors));
         std::vector<std::uint32_t> chain;
-        for (std::uint32_t at = start; at < table.size() && chain.size() <= table.size();
-             at = table[at])
+        std::vector<bool> passed(reach);
+        for (std::uint32_t at = start; at < reach && !passed[at] && chain.size() < wanted;
+             at = table[at]) {
+            passed[at] = true;
             chain.push_back(at);
+        }
         return chain;
     }
 
     bool ReadDirectory(std::uint32_t start) {
         std::vector<DirectoryEntry> entries;
         std::vector<std::uint8_t> sector;
-        for (const std::uint32_t at : Chain(start, fat_)) {
+        for (const std::uint32_t at : Chain(start, false)) {
             if (!ReadSector(at, sector)) return false;
             for (std::size_t i = 0; i + kEntrySize <= sectorSize_; i += kEntrySize)
                 entries.push_back(ParseEntry(sector.data() + i));
@@ -167,21 +189,29 @@ class CompoundFileReader final : public ContainerReader {
     }
 
     // Every stream under the root, storages' names before their streams' ("Macros/VBA/dir");
-    // each entry is visited once however its links point.
+    // each entry is visited once however its links point. A pending link keeps the index of the
+    // storage it lies in, and each storage's path is made once, so nesting costs no more than
+    // the paths themselves; storages nested deeper than any document's are not followed.
     void ListStreams(const std::vector<DirectoryEntry>& entries) {
         std::vector<bool> seen(entries.size());
-        std::vector<std::pair<std::uint32_t, std::string>> pending{{entries[0].child, ""}};
+        std::vector<std::string> folders{""};  // of the storages entered, the root's first
+        std::vector<int> depths{0};
+        std::vector<std::pair<std::uint32_t, std::size_t>> pending{{entries[0].child, 0}};
         while (!pending.empty()) {
-            const auto [index, folder] = std::move(pending.back());
+            const auto [index, folder] = pending.back();
             pending.pop_back();
             if (index >= entries.size() || seen[index]) continue;
             seen[index] = true;
             const DirectoryEntry& entry = entries[index];
             pending.push_back({entry.right, folder});
             pending.push_back({entry.left, folder});
-            if (entry.type == kStorage) pending.push_back({entry.child, folder + entry.name + "/"});
+            if (entry.type == kStorage && depths[folder] < kDeepestStorage) {
+                folders.push_back(folders[folder] + entry.name + "/");
+                depths.push_back(depths[folder] + 1);
+                pending.push_back({entry.child, folders.size() - 1});
+            }
             if (entry.type == kStream && entry.size > 0)
-                streams_.push_back({folder + entry.name, entry.start,
+                streams_.push_back({folders[folder] + entry.name, entry.start,
                                     shift_ == 9 ? entry.size & 0xFFFFFFFF : entry.size});
         }
         std::stable_sort(streams_.begin(), streams_.end(),
@@ -190,12 +220,12 @@ class CompoundFileReader final : public ContainerReader {
 
     bool ReadMiniFat(std::uint32_t start) {
         std::vector<std::uint8_t> sector;
-        for (const std::uint32_t at : Chain(start, fat_)) {
+        for (const std::uint32_t at : Chain(start, false)) {
             if (!ReadSector(at, sector)) return false;
             for (std::size_t i = 0; i < sectorSize_; i += 4)
                 miniFat_.push_back(Le32(sector.data() + i));
         }
-        miniStream_ = Chain(rootStart_, fat_);
+        miniStream_ = Chain(rootStart_, false);
         return true;
     }
 
@@ -223,6 +253,7 @@ class CompoundFileReader final : public ContainerReader {
     std::vector<std::uint32_t> chain_;
     bool chainFailed_ = false;
     std::uint64_t position_ = 0;
+    std::int64_t parsedEnd_ = 0;  // the furthest byte read while opening
 };
 
 // MSI packs two characters of this alphabet into one code unit, and marks table streams.
@@ -253,9 +284,11 @@ std::string CompoundEntryName(std::span<const std::uint8_t> utf16, std::size_t u
 }
 
 std::unique_ptr<ContainerReader> OpenCompoundFile(SourceFile& source, std::int64_t length,
-                                                  std::int64_t offset) {
+                                                  std::int64_t offset, std::int64_t& parsedEnd) {
     auto reader = std::make_unique<CompoundFileReader>(source, offset, length);
-    if (!reader->Open()) return nullptr;
+    const bool opened = reader->Open();
+    parsedEnd = offset + reader->parsedEnd();
+    if (!opened) return nullptr;
     return reader;
 }
 

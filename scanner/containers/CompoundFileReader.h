@@ -11,9 +11,11 @@
 
 namespace morvane {
 
-// The compound file that starts at `offset`, or none when its header is not one.
+// The compound file that starts at `offset`, or none when its header is not one; `parsedEnd`
+// says how far into the source the opening read (its header, FAT and directory), whether or not
+// it opened.
 std::unique_ptr<ContainerReader> OpenCompoundFile(SourceFile& source, std::int64_t length,
-                                                  std::int64_t offset);
+                                                  std::int64_t offset, std::int64_t& parsedEnd);
 
 // A directory entry's name (UTF-16LE, `units` code units without the terminator) as UTF-8, with
 // MSI's packed names unpacked and control characters written as "#<number>".

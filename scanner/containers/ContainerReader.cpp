@@ -30,7 +30,7 @@ std::unique_ptr<ContainerReader> OpenFormat(SourceFile& source, std::int64_t len
                                             OpenAttempt& attempt) {
     switch (candidate.format) {
         case ContainerFormat::CompoundFile:
-            return OpenCompoundFile(source, length, candidate.offset);
+            return OpenCompoundFile(source, length, candidate.offset, attempt.parsedEnd);
         case ContainerFormat::Nsis:
             return OpenNsis(source, length, candidate.offset, budget, attempt.failure);
         default:

@@ -1,5 +1,6 @@
-// Installers made to hurt: what their headers declare costs nothing until its bytes arrive, and
-// what is unpacked or held to list their files is drawn from the source's budget.
+// Containers made to hurt. An installer's header costs nothing until its bytes arrive, and what
+// is unpacked or held to list its files is drawn from the source's budget; a compound file's
+// chains end at the first sector they pass twice.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "MediaSamples.h"
+#include "containers/CompoundFileReader.h"
 #include "containers/ContainerWalk.h"
 #include "containers/NsisReader.h"
 
@@ -100,6 +102,53 @@ TEST(HostileInstallerTest, NamesAreHeldWithinTheMemoryAllowance) {
         EXPECT_LT(left, 1100);
     }
     EXPECT_EQ(budget.memoryLeft(), kAllowance);
+}
+
+// A compound file of 512-byte sectors: its FAT in sector 0, its directory in sector 1 (the root
+// and one stream of 100 000 bytes from sector 2), where the FAT makes both chains loop on
+// their first sector.
+Bytes LoopingCompoundFile() {
+    Bytes file(512 * 4, 0);
+    const auto put = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    const Bytes signature = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    std::copy(signature.begin(), signature.end(), file.begin());
+    put(0x1C, 0x0009FFFE), put(0x20, 6), put(0x2C, 1), put(0x30, 1), put(0x38, 4096);
+    put(0x3C, 0xFFFFFFFE), put(0x44, 0xFFFFFFFE), put(0x4C, 0);
+    for (std::size_t at = 0x50; at < 512; at += 4) put(at, 0xFFFFFFFF);
+    put(512, 0xFFFFFFFD), put(516, 1), put(520, 2);  // the directory and the stream loop
+    const std::size_t root = 1024, stream = 1024 + 128;
+    for (const std::size_t entry : {root, stream}) {
+        file[entry] = 'a', file[entry + 64] = 4;  // "a" and its terminator, in UTF-16
+        put(entry + 68, 0xFFFFFFFF), put(entry + 72, 0xFFFFFFFF), put(entry + 76, 0xFFFFFFFF);
+    }
+    file[root + 66] = 5, put(root + 76, 1), put(root + 116, 0xFFFFFFFE);
+    file[stream + 66] = 2, put(stream + 116, 2), put(stream + 120, 100000);
+    return file;
+}
+
+// A looping chain is followed once round: the directory is read once, and the stream is cut
+// off after its one sector rather than made of that sector again and again.
+TEST(HostileCompoundFileTest, AChainEndsAtTheFirstSectorItPassesTwice) {
+    CountedSource source;
+    source.bytes = LoopingCompoundFile();
+    std::int64_t parsedEnd = 0;
+    const auto reader = OpenCompoundFile(source, source.Length(), 0, parsedEnd);
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(parsedEnd, 3 * 512);  // the header, the FAT and the directory
+    EXPECT_EQ(source.read, 3 * 512);
+    EntryHeader header;
+    std::error_code error;
+    ASSERT_EQ(reader->Next(header, error), NextEntry::Found);
+    EXPECT_EQ(header.name, "a");
+    Bytes piece(4096);
+    std::int64_t unpacked = 0;
+    ReadResult got;
+    while ((got = reader->Read(piece.data(), piece.size())).bytes > 0 && !got.error)
+        unpacked += static_cast<std::int64_t>(got.bytes);
+    EXPECT_EQ(unpacked, 512);
+    EXPECT_EQ(got.error, make_error_code(ScanErrc::EntryTruncated));
 }
 
 }  // namespace
