@@ -146,19 +146,22 @@ class CompoundFileReader final : public ContainerReader {
     // The sectors of a chain, up to `wanted` of them; it stops early at a sector out of range
     // or at the first one it has passed already, so it never holds more links than the file
     // has sectors.
+    // The marks are kept between chains and cleared by the chain that set them, so a stream's
+    // chain costs its own length, not the file's sectors.
     std::vector<std::uint32_t> Chain(std::uint32_t start, bool mini,
-                                     std::uint64_t wanted = UINT64_MAX) const {
+                                     std::uint64_t wanted = UINT64_MAX) {
         const std::vector<std::uint32_t>& table = mini ? miniFat_ : fat_;
         // Mini sectors are the file's sectors cut in pieces.
         const std::uint64_t sectors = std::uint64_t{sectors_} << (mini ? shift_ - kMiniShift : 0);
         const auto reach = static_cast<std::size_t>(std::min<std::uint64_t>(table.size(), sectors));
+        if (passed_.size() < reach) passed_.resize(reach);
         std::vector<std::uint32_t> chain;
-        std::vector<bool> passed(reach);
-        for (std::uint32_t at = start; at < reach && !passed[at] && chain.size() < wanted;
+        for (std::uint32_t at = start; at < reach && !passed_[at] && chain.size() < wanted;
              at = table[at]) {
-            passed[at] = true;
+            passed_[at] = true;
             chain.push_back(at);
         }
+        for (const std::uint32_t at : chain) passed_[at] = false;
         return chain;
     }
 
@@ -254,6 +257,7 @@ class CompoundFileReader final : public ContainerReader {
     bool chainFailed_ = false;
     std::uint64_t position_ = 0;
     std::int64_t parsedEnd_ = 0;  // the furthest byte read while opening
+    std::vector<bool> passed_;    // sectors the chain being followed has passed, else clear
 };
 
 // MSI packs two characters of this alphabet into one code unit, and marks table streams.

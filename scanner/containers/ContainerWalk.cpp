@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <tuple>
 #include <utility>
 
 #include "LogFileSink.h"
@@ -72,8 +71,10 @@ void ContainerWalk::OpenContainersIn(SourceFile& source, std::int64_t length, in
         std::int64_t parsedEnd = 0;
         std::unique_ptr<ContainerReader> reader = Open(source, length, candidate, parsedEnd);
         if (!reader) {
-            if (parsedEnd > parsed)
-                std::tie(parsed, failed) = std::pair{parsedEnd, candidate.format};
+            if (parsedEnd > parsed) {
+                parsed = parsedEnd;
+                failed = candidate.format;
+            }
             continue;
         }
         ReadEntries(*reader, level);

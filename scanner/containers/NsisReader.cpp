@@ -70,8 +70,10 @@ std::map<std::uint32_t, std::string> FileNames(std::span<const std::uint8_t> hea
                 name.find(':') == std::string::npos)
                 name = folder + "\\" + name;
             std::replace(name.begin(), name.end(), '\\', '/');
+            const std::uint32_t position = Le32(entry + 12);
+            if (names.contains(position)) continue;  // the first name given is the one kept
             if (!keep(name.size())) break;
-            names.emplace(Le32(entry + 12), name);
+            names.emplace(position, std::move(name));
         }
     }
     return names;
@@ -245,7 +247,8 @@ class NsisReader final : public ContainerReader {
     // Whether one more name of `characters` may be held; once one may not, none more is.
     bool Keep(std::size_t characters) {
         const std::int64_t cost = static_cast<std::int64_t>(characters) + kNameOverhead;
-        if (namesFull_ || !budget_.Hold(cost)) return !(namesFull_ = true);
+        namesFull_ = namesFull_ || !budget_.Hold(cost);
+        if (namesFull_) return false;
         namesHeld_ += cost;
         return true;
     }
