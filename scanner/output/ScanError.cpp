@@ -40,6 +40,12 @@ class ScanErrorCategory final : public std::error_category {
             case ScanErrc::UnpackUnavailable:
                 return "This build cannot unpack archives or packed installers; compound files "
                        "are still opened";
+            case ScanErrc::ResourceItemsTooLarge:
+                return "A program's resources name the same bytes over and over; the rest of its "
+                       "items were not made";
+            case ScanErrc::ResourceReadLimitReached:
+                return "The source's programs name more resource bytes than its read limit; the "
+                       "rest were not read";
         }
         return "Unknown scanner error";
     }

@@ -22,6 +22,8 @@ enum class ScanErrc {
     UnpackLimitReached = 1012,
     EntryLimitReached = 1013,
     UnpackUnavailable = 1014,
+    ResourceItemsTooLarge = 1015,
+    ResourceReadLimitReached = 1016,
 };
 
 const std::error_category& ScanCategory() noexcept;

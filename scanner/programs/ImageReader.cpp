@@ -86,6 +86,7 @@ bool ImageReader::ReadResourceBytes(ImageFinding& found, std::int64_t from, std:
         return false;
     }
     found.bytesToRead = count;
+    if (count > source.readAllowance) return false;  // the pass refuses it unread
     section_.resize(static_cast<std::size_t>(count));
     const ReadResult read = source.file.ReadAt(from, section_.data(), section_.size());
     if (read.error) found.failuresAfter.push_back(read.error);
@@ -97,10 +98,17 @@ void ImageReader::AddItems(ImageFinding& found, std::span<const std::uint8_t> ar
                            const ResourceTable& table, std::int64_t base,
                            const Source& source) const {
     const WholeResourceBuilder builder(area, table);
+    // Every leaf of a table may name the same data: what is built stays near the bytes read.
+    const std::uint64_t mostBuilt = 2 * static_cast<std::uint64_t>(area.size());
+    std::uint64_t built = 0;
     for (const WholeResource& item : builder.Plan()) {
         if (!source.options.IsEnabled(item.kind)) continue;
         std::vector<std::uint8_t> bytes = builder.Bytes(item);
         if (bytes.empty()) continue;
+        if ((built += bytes.size()) > mostBuilt) {
+            found.failuresAfter.push_back(make_error_code(ScanErrc::ResourceItemsTooLarge));
+            return;
+        }
         // A checked scan holds resources to the same structure as carved items, and ends each
         // where its structure does (a resource may be padded past it).
         if (source.options.checkItems) {

@@ -17,9 +17,15 @@
 namespace morvane {
 
 // The most bytes of one image's resources read at once, and the most bytes of items made from one
-// source before the rest of its images are passed over.
+// source before the rest of its images are passed over: twice its length, at least 64 MiB and
+// at most 512 MiB. Images may share their resource bytes, so what one source's images read in
+// all is bounded too: 4 times its length, at least 256 MiB.
 inline constexpr std::int64_t kLargestSection = 256LL * 1024 * 1024;
+inline constexpr std::int64_t kLeastBuiltBudget = 64LL * 1024 * 1024;
 inline constexpr std::int64_t kMostBuiltBytes = 512LL * 1024 * 1024;
+inline constexpr std::int64_t kBuiltBudgetPerByte = 2;
+inline constexpr std::int64_t kLeastReadBudget = 256LL * 1024 * 1024;
+inline constexpr std::int64_t kReadBudgetPerByte = 4;
 
 class ImageReader {
   public:
@@ -27,6 +33,8 @@ class ImageReader {
         SourceFile& file;
         std::int64_t length;
         const ScanOptions& options;
+        // The most resource bytes the image may read; one that names more is left unread.
+        std::int64_t readAllowance = INT64_MAX;
     };
 
     // The image whose "MZ" lies at `at`; `headers` holds the source from there on.

@@ -1,20 +1,24 @@
 #include "ResourcePass.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ImageReader.h"
 #include "ScanError.h"
 
 namespace morvane {
 
-void ResourcePass::Reset() noexcept {
+void ResourcePass::Reset(std::int64_t length) noexcept {
     covered_.clear();
     neHeaders_.clear();
-    builtBytes_ = 0;
+    builtBytes_ = readBytes_ = 0;
+    readBudget_ = std::max(kLeastReadBudget, kReadBudgetPerByte * length);
+    builtBudget_ = std::clamp(kBuiltBudgetPerByte * length, kLeastBuiltBudget, kMostBuiltBytes);
+    readBudgetSpent_ = false;
 }
 
 bool ResourcePass::Wanted(const ImageFinding& image) const {
-    if (Covered(image.at)) return false;
+    if (readBudgetSpent_ || Covered(image.at)) return false;
     return !image.bareNe || neHeaders_.count(image.at) == 0;
 }
 
@@ -22,13 +26,25 @@ void ResourcePass::Take(ImageFinding& image, ScanSink& sink, std::vector<Accepte
     if (image.neHeader >= 0) neHeaders_.insert(image.neHeader);
     for (const std::error_code& failure : image.failuresBefore) sink.Failure(failure);
     if (image.bytesToRead < 0) return;
-    if (builtBytes_ + image.bytesToRead > kMostBuiltBytes)
+    if (image.bytesToRead > ReadAllowance()) return SpendReadBudget(sink);
+    readBytes_ += image.bytesToRead;
+    if (builtBytes_ + std::max(image.bytesToRead, image.BuiltBytes()) > builtBudget_)
         return sink.Failure(make_error_code(ScanErrc::ResourceSectionTooLarge));
     for (const std::error_code& failure : image.failuresAfter) sink.Failure(failure);
     builtBytes_ += image.BuiltBytes();
     std::move(image.items.begin(), image.items.end(), std::back_inserter(out));
     covered_.insert(covered_.end(), image.covers.begin(), image.covers.end());
     MergeCovers();
+}
+
+void ResourcePass::ChargeHeaders(std::int64_t bytes, ScanSink& sink) {
+    readBytes_ += bytes;
+    if (readBytes_ > readBudget_) SpendReadBudget(sink);
+}
+
+void ResourcePass::SpendReadBudget(ScanSink& sink) {
+    if (!std::exchange(readBudgetSpent_, true))
+        sink.Failure(make_error_code(ScanErrc::ResourceReadLimitReached));
 }
 
 void ResourcePass::MergeCovers() {

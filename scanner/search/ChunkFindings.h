@@ -5,6 +5,7 @@
 // have dropped (candidates inside resources or inside checked items, images already read).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <system_error>
 #include <vector>
@@ -44,6 +45,10 @@ struct ImageFinding {
         std::int64_t total = 0;
         for (const AcceptedItem& item : items) total += item.size;
         return total;
+    }
+    // What reading it cost: the resource bytes read and the items made of them.
+    std::int64_t Cost() const noexcept {
+        return std::max<std::int64_t>(bytesToRead, 0) + BuiltBytes();
     }
 };
 

@@ -12,9 +12,10 @@ namespace morvane {
 namespace {
 // A chunk, the look-ahead of its last candidate, and room to slide rarely.
 constexpr std::size_t kWindowCapacity = 16 * 1024 * 1024;
-// Past this many bytes of items made from one page's images, its later images are left to be read
-// when they are taken, so that pages waiting their turn hold little.
-constexpr std::int64_t kMostBuiltPerPage = 64LL * 1024 * 1024;
+// Past this many bytes read and made by one page's images, its later images are left to be read
+// when they are taken, so that pages waiting their turn hold little and images that share their
+// resource bytes are read no more often than the source's read budget lets them.
+constexpr std::int64_t kMostImageBytesPerPage = 64LL * 1024 * 1024;
 // The bytes read for walks longer than the look-ahead are kept from page to page up to this many.
 constexpr std::size_t kKeptWideBytes = 16 * 1024 * 1024;
 }  // namespace
@@ -40,7 +41,7 @@ std::vector<ChunkFindings> PageSearch::Search(const Page& page) {
         cursors_.Reset();
         midi_.Clear();
     }
-    builtBytes_ = 0;
+    imageBytes_ = 0;
     finder_.SetTable(page.table);
     if (wide_.capacity() > kKeptWideBytes) std::vector<std::uint8_t>().swap(wide_);
     std::vector<ChunkFindings> found(static_cast<std::size_t>(page.chunkCount));
@@ -161,21 +162,21 @@ void PageSearch::ReadImages(const Page& page, ChunkFindings& chunk) {
     const ImageReader::Source source{page.source, page.length, page.options};
     for (const std::uint32_t at : marks_.programs()) {
         const std::int64_t position = chunk.begin + at;
-        if (builtBytes_ > kMostBuiltPerPage) {
+        if (imageBytes_ > kMostImageBytesPerPage) {
             chunk.images.push_back({.at = position, .deferred = true, .headersEnd = headersEnd});
             continue;
         }
         chunk.images.push_back(images_.ReadProgram(position, headers(at), source));
-        builtBytes_ += chunk.images.back().BuiltBytes();
+        imageBytes_ += chunk.images.back().Cost();
     }
     for (const std::uint32_t at : marks_.bareNe()) {
         const std::int64_t position = chunk.begin + at;
-        if (builtBytes_ > kMostBuiltPerPage) {
+        if (imageBytes_ > kMostImageBytesPerPage) {
             chunk.images.push_back(
                 {.at = position, .bareNe = true, .deferred = true, .headersEnd = headersEnd});
         } else if (std::optional<ImageFinding> ne =
                        images_.ReadBareNe(position, headers(at), source)) {
-            builtBytes_ += ne->BuiltBytes();
+            imageBytes_ += ne->Cost();
             chunk.images.push_back(std::move(*ne));
         }
     }

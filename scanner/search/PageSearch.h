@@ -79,7 +79,7 @@ class PageSearch {
     std::vector<std::uint8_t> wide_;  // a walk's bytes past the window
     ChunkMarks marks_;
     ImageReader images_;
-    std::int64_t builtBytes_ = 0;  // made from the page's images so far
+    std::int64_t imageBytes_ = 0;  // read and made by the page's images so far
 };
 
 }  // namespace morvane

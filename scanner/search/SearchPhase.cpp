@@ -17,7 +17,8 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
     stoppedAt_ = -1;
     accepted_.clear();
     checkedEnd_ = 0;
-    resources_.Reset();
+    resources_.Reset(length);
+    released_ = 0;
     containers_.clear();
     const std::int64_t count = ChunkCount(length, context.options);
     std::vector<ChunkFindings> page;
@@ -31,10 +32,19 @@ const std::vector<AcceptedItem>& SearchPhase::Run(SourceFile& source, std::int64
         const auto index = static_cast<std::size_t>(chunk % kPageChunks);
         if (index >= page.size() || !TakeChunk(page[index], length, context)) break;
         taken(accepted_);
+        ReleaseWritten();
     }
     tookAll_ = chunk == count;
     source_ = nullptr;
     return accepted_;
+}
+
+// A built item's bytes are needed only until it is written, so what a source's images built is
+// held one chunk at a time.
+void SearchPhase::ReleaseWritten() {
+    static const auto kWritten = std::make_shared<const std::vector<std::uint8_t>>();
+    for (; released_ < accepted_.size(); ++released_)
+        if (accepted_[released_].built) accepted_[released_].built = kWritten;
 }
 
 FoundContainers SearchPhase::TakeContainers(std::int64_t end) {
@@ -70,8 +80,7 @@ void SearchPhase::TakeImages(std::vector<ImageFinding>& images, std::int64_t len
         if (!resources_.Wanted(image)) continue;
         if (!image.deferred) {
             resources_.Take(image, context.sink, resourceItems_);
-        } else if (std::optional<ImageFinding> read =
-                       ReadDeferred(image, length, context.options)) {
+        } else if (std::optional<ImageFinding> read = ReadDeferred(image, length, context)) {
             resources_.Take(*read, context.sink, resourceItems_);
         }
     }
@@ -101,12 +110,13 @@ std::int64_t SearchPhase::CheckedSize(const CandidateFinding& candidate) {
 }
 
 std::optional<ImageFinding> SearchPhase::ReadDeferred(const ImageFinding& image,
-                                                      std::int64_t length,
-                                                      const ScanOptions& options) {
+                                                      std::int64_t length, const Context& context) {
     headers_.assign(static_cast<std::size_t>(image.headersEnd - image.at), 0);
     const ReadResult read = source_->ReadAt(image.at, headers_.data(), headers_.size());
     headers_.resize(read.bytes);
-    const ImageReader::Source source{*source_, length, options};
+    resources_.ChargeHeaders(static_cast<std::int64_t>(read.bytes), context.sink);
+    if (!resources_.Wanted(image)) return std::nullopt;
+    const ImageReader::Source source{*source_, length, context.options, resources_.ReadAllowance()};
     if (image.bareNe) return deferredReader_.ReadBareNe(image.at, headers_, source);
     return deferredReader_.ReadProgram(image.at, headers_, source);
 }

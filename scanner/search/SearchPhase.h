@@ -55,16 +55,18 @@ class SearchPhase {
     // False when the search ends with this chunk.
     bool TakeChunk(ChunkFindings& chunk, std::int64_t length, const Context& context);
     void TakeImages(std::vector<ImageFinding>& images, std::int64_t length, const Context& context);
+    void ReleaseWritten();
     void TakeCandidates(const std::vector<CandidateFinding>& candidates, const Context& context);
     // The size a checked scan takes for an accepted candidate; 0 drops it.
     std::int64_t CheckedSize(const CandidateFinding& candidate);
-    // An image a page left unread.
+    // An image a page left unread; its headers are read again, and count against the budget.
     std::optional<ImageFinding> ReadDeferred(const ImageFinding& image, std::int64_t length,
-                                             const ScanOptions& options);
+                                             const Context& context);
 
     SourceFile* source_ = nullptr;
     std::array<std::vector<AcceptedItem>, kSignatureRowCount> byRow_;
     std::vector<AcceptedItem> accepted_;
+    std::size_t released_ = 0;  // the items before it are written, their built bytes let go
     std::vector<AcceptedItem> resourceItems_;  // of the chunk being taken
     bool endedUnread_ = false;
     std::int64_t stoppedAt_ = -1;

@@ -22,6 +22,7 @@
 #include "RecordingSink.h"
 #include "ReferenceScan.h"
 #include "ScanEngine.h"
+#include "ScanError.h"
 #include "SignatureFinder.h"
 #include "SignatureTable.h"
 #include "SinkPair.h"
@@ -441,6 +442,37 @@ TEST_F(ScanEngineTest, ResourcePassReadsSixteenBitImagesAndEndsCheckedResourcesW
     damaged[0x40 + kNeResourceTable + 10] = damaged[0x40 + kNeResourceTable + 11] = 0xFF;
     ASSERT_TRUE(Rescan("in/damaged.exe", damaged, resources).hadFailure);
     EXPECT_EQ(Kinds(), "ICO");
+}
+
+// Programs made to hurt: a table whose 2 000 leaves all name one bitmap builds a few of them, and
+// 400 images that share one resource section read it until the source's read budget runs out.
+TEST_F(ScanEngineTest, ProgramsSharingTheirResourceBytesCostNoMoreThanTheirBudgets) {
+    std::vector<PeResource> bitmaps;
+    for (std::uint32_t id = 1; id <= 2000; ++id)
+        bitmaps.push_back({kRtBitmap, "", id, 0, id == 1 ? MakeDib(128, 128, 32) : Bytes{}});
+    ScanOptions resources{.readResources = true};
+    const auto told = [&](ScanErrc code) {
+        return std::ranges::count_if(observer.failures, [&](const std::string& line) {
+            return line.find(std::to_string(static_cast<int>(code)) + " - ") != line.npos;
+        });
+    };
+    Rescan("in/shared.exe", MakePe(bitmaps, {.shareData = true}), resources);
+    EXPECT_LT(observer.items.size(), 10u);
+    EXPECT_EQ(told(ScanErrc::ResourceItemsTooLarge), 1);
+    const Bytes image = MakePe({{10, "", 1, 0, Bytes(1 << 20, 0)}});
+    const std::size_t headers = 0x160, pointer = 0x14C;  // the section's PointerToRawData
+    Bytes source;
+    for (std::size_t i = 0; i < 400; ++i) {
+        Bytes copy = Slice(image, 0, headers);
+        const auto section = static_cast<std::uint32_t>((400 - i) * headers);
+        for (int b = 0; b < 4; ++b) copy[pointer + b] = static_cast<std::uint8_t>(section >> 8 * b);
+        Append(source, copy);
+    }
+    Append(source, Slice(image, headers, image.size() - headers));
+    FaultyDisk disk(Fault::None);
+    Scan(temp.Write("in/many.exe", source), resources, &disk);
+    EXPECT_EQ(told(ScanErrc::ResourceReadLimitReached), 1);
+    EXPECT_LT(disk.bytesRead, 300 * kMiB);
 }
 
 // Each failure is one log line and the scan goes on; what an item's file could not hold is not

@@ -15,7 +15,13 @@ void Set32(Bytes& at, std::size_t offset, std::size_t v) {
     for (int i = 0; i < 4; ++i) at[offset + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
+std::uint32_t Get32(const Bytes& at, std::size_t offset) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | at[offset + i];
+    return v;
+}
+
+Bytes ResourceTree(const std::vector<PeResource>& resources, const PeLayout& layout) {
     std::map<std::pair<std::string, std::uint32_t>,
              std::map<std::uint32_t, std::map<std::uint32_t, const PeResource*>>>
         types;
@@ -34,7 +40,7 @@ Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
         Set32(tree, slot + 4, target);
         slot += 8;
     };
-    std::size_t rootSlot = directory(types.size() + (loop ? 1 : 0));
+    std::size_t rootSlot = directory(types.size() + (layout.loop ? 1 : 0));
     for (const auto& [type, ids] : types) {
         if (!type.first.empty()) names.emplace_back(rootSlot, type.first);
         std::size_t idSlot = directory(ids.size());
@@ -49,7 +55,7 @@ Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
             }
         }
     }
-    if (loop) entry(rootSlot, 0, kHigh);  // back to the root
+    if (layout.loop) entry(rootSlot, 0, kHigh);  // back to the root
     for (const auto& [slot, name] : names) {
         Set32(tree, slot, kHigh | tree.size());
         PutLE16(tree, static_cast<std::uint32_t>(name.size()));
@@ -57,16 +63,17 @@ Bytes ResourceTree(const std::vector<PeResource>& resources, bool loop) {
     }
     for (const auto& [at, resource] : entries) {
         if (tree.size() % 2 != 0) tree.push_back(0);
-        Set32(tree, at, kSectionRva + tree.size());
-        Set32(tree, at + 4, resource->data.size());
-        Append(tree, resource->data);
+        const bool shared = layout.shareData && at != entries[0].first;
+        Set32(tree, at, shared ? Get32(tree, entries[0].first) : kSectionRva + tree.size());
+        Set32(tree, at + 4, shared ? Get32(tree, entries[0].first + 4) : resource->data.size());
+        if (!shared) Append(tree, resource->data);
     }
     return tree;
 }
 }  // namespace
 
 Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout) {
-    const Bytes tree = ResourceTree(resources, layout.loop);
+    const Bytes tree = ResourceTree(resources, layout);
     const std::uint32_t optionalSize = layout.pe32Plus ? 240 : 224;
     Bytes pe(0x40, 0);
     pe[0] = 'M', pe[1] = 'Z';

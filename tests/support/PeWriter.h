@@ -25,6 +25,7 @@ struct PeLayout {
     bool pe32Plus = false;
     bool loop = false;          // one more root entry points back at the root
     std::uint32_t padding = 0;  // bytes between the headers and the section's raw data
+    bool shareData = false;     // every leaf names the first resource's data
 };
 
 Bytes MakePe(const std::vector<PeResource>& resources, const PeLayout& layout = {});
