@@ -1,6 +1,7 @@
 // Writes the seed corpus of FuzzPeResources: small PE32 and PE32+ images with icon and cursor
-// groups, bitmaps, named types, a missing image and a looping table, and NE images of the same
-// resources with and without their DOS stub. make-pe-seeds DIR
+// groups, bitmaps, named types, a missing image, a looping table and a table whose leaves all
+// name one resource's data, and NE images of the same resources with and without their DOS
+// stub. make-pe-seeds DIR [MODE]: with MODE, each seed starts with that byte (FuzzScan's mode).
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -10,8 +11,8 @@
 using namespace morvane::test;
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-pe-seeds DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make-pe-seeds DIR [MODE]\n");
         return 2;
     }
     Bytes cursor = {3, 0, 4, 0};
@@ -30,10 +31,12 @@ int main(int argc, char** argv) {
     std::vector<Bytes> images;
     for (bool plus : {false, true})
         for (bool loop : {false, true}) images.push_back(MakePe(resources, {plus, loop, 0}));
+    images.push_back(MakePe(resources, {.shareData = true}));
     for (unsigned shift : {0U, 4U})
         for (bool stub : {false, true}) images.push_back(MakeNe(resources, {shift, stub}));
     for (std::size_t i = 0; i < images.size(); ++i) {
         std::ofstream out(std::string(argv[1]) + "/image-" + std::to_string(i), std::ios::binary);
+        if (argc == 3) out.put(static_cast<char>(std::stoi(argv[2])));
         out.write(reinterpret_cast<const char*>(images[i].data()),
                   static_cast<std::streamsize>(images[i].size()));
         if (!out) return 1;
