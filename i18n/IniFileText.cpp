@@ -10,9 +10,19 @@
 
 namespace morvane {
 
+namespace {
+#ifdef _WIN32
+constexpr bool kFileNamesIgnoreCase = true;
+#else
+constexpr bool kFileNamesIgnoreCase = false;
+#endif
+}  // namespace
+
 std::optional<QString> FindFileIgnoringCase(const QString& path) {
     const QFileInfo exact(path);
-    if (exact.isFile()) return path;
+    // A file system that ignores letter case finds the file under any name; the name it lies
+    // under on disk is then looked up, so that the file is shown and opened as it is named.
+    if (exact.isFile() && !kFileNamesIgnoreCase) return path;
     const QString name = exact.fileName();
     if (name.isEmpty()) return std::nullopt;
     const QDir folder = exact.dir();
@@ -21,9 +31,11 @@ std::optional<QString> FindFileIgnoringCase(const QString& path) {
         folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
-        const QString candidate = folder.filePath(entry);
+        // The folder as the caller wrote it, its separators too.
+        const QString candidate = path.chopped(name.size()) + entry;
         if (QFileInfo(candidate).isFile()) return candidate;
     }
+    if (exact.isFile()) return path;
     return std::nullopt;
 }
 

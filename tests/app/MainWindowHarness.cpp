@@ -9,7 +9,7 @@ namespace morvane::test {
 
 MainWindowHarness::MainWindowHarness()
     : settingsFile_(QString::fromStdString(app.path()) + QStringLiteral("settings.ini")) {
-    QFile::copy(QStringLiteral(MORVANE_ENGLISH_INI), AppFolder() + QStringLiteral("English.ini"));
+    QFile::copy(ShippedEnglishFile(), AppFolder() + QStringLiteral("English.ini"));
 }
 
 Form1& MainWindowHarness::Start(const QString& commandLine) {

@@ -12,6 +12,7 @@
 #include "Form1.h"
 #include "Form4.h"
 #include "MessageBoxes.h"
+#include "ProgramFolder.h"
 #include "QSettingsStore.h"
 #include "RecordingShell.h"
 #include "Session.h"

@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "AnsiText.h"
 #include "EnglishLanguageFile.h"
 #include "Form7.h"
 #include "IniFileText.h"
@@ -18,6 +19,17 @@
 
 using namespace morvane;
 using morvane::test::ProgramFolder;
+using morvane::test::ShippedEnglishFile;
+
+namespace {
+// What a file that is not UTF-8 reads as: on Windows in the system's code page, elsewhere in
+// Windows-1253, which gives `greek`.
+QString NotUtf8(const QByteArray& bytes, const QString& greek) {
+    const std::optional<std::u16string> ansi =
+        DecodeWithSystemCodePage(std::string_view(bytes.constData(), bytes.size()));
+    return ansi ? QString::fromStdU16String(*ansi) : greek;
+}
+}  // namespace
 
 class LanguageFilesTest : public QObject {
     Q_OBJECT
@@ -71,9 +83,10 @@ class LanguageFilesTest : public QObject {
              QString(254, u'a') + emoji},
             {"\xEF\xBB\xBF" + QStringLiteral("[Language]\nk=Αρχείο\n").toUtf8(), "k", "Αρχείο"},
             {utf16(QStringLiteral("[Language]\r\nk=Αρχείο\r\n")), "k", "Αρχείο"},
-            {"[Language]\r\nk=\xC1\xF1\xF7\xE5\xDF\xEF\r\n", "k", "Αρχείο"},
+            {"[Language]\r\nk=\xC1\xF1\xF7\xE5\xDF\xEF\r\n", "k",
+             NotUtf8("\xC1\xF1\xF7\xE5\xDF\xEF", "Αρχείο")},
             {QStringLiteral("[Language]\nk=Ά\nother=").toUtf8() + "\xA2\n", "k",
-             QString::fromUtf16(u"\u039E\u2020")}};
+             NotUtf8("\xCE\x86", QString::fromUtf16(u"\u039E\u2020"))}};
         for (const auto& [file, key, expected] : rows)
             QVERIFY2(Read(file, key) == expected, file.left(60).constData());
     }
@@ -93,7 +106,7 @@ class LanguageFilesTest : public QObject {
         QCOMPARE(DecodeWindows1253("a\x81"
                                    "b\xD2\xFF"),
                  QString::fromUtf16(u"a\uFFFDb\uFFFD\uFFFD"));
-        QCOMPARE(DecodeIniText("\xD2"), QString(QChar(0xFFFD)));
+        QCOMPARE(DecodeIniText("\xD2"), NotUtf8("\xD2", QString(QChar(0xFFFD))));
         QStringDecoder system("windows-1253");
         if (!system.isValid()) QSKIP("this Qt build has no Windows-1253 codec to compare with");
         for (int byte = 0; byte < 256; ++byte) {
@@ -120,8 +133,7 @@ class LanguageFilesTest : public QObject {
             QVERIFY2(!FindFileIgnoringCase(*name ? folder.Path() + name : QString()), name);
         folder.Write("a.ini", "[Language]\nk=lower\n");
         folder.Write("A.ini", "[Language]\nk=upper\n");
-        if (QFileInfo(folder.Path() + "a.ini").canonicalFilePath() ==
-            QFileInfo(folder.Path() + "A.ini").canonicalFilePath())
+        if (QDir(folder.Path()).entryList({"a.ini", "A.ini"}, QDir::Files).size() < 2)
             QSKIP("the file system does not tell letter case apart");
         QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "a.ini"), "lower");
         QCOMPARE(ReadIniString(u"Language", u"k", u"##", folder.Path() + "A.ini"), "upper");
@@ -142,7 +154,7 @@ class LanguageFilesTest : public QObject {
                               partial.Text(MessageId::AskDeleteCountFiles),
                               partial.Text(MessageId::AskDeleteAllFiles)}),
                  QStringList({"Pick a file", "Delete every %%% file?", "##"}));
-        const MessageTable english = LoadMessageTable(QStringLiteral(MORVANE_ENGLISH_INI));
+        const MessageTable english = LoadMessageTable(ShippedEnglishFile());
         for (std::size_t i = 0; i < kMessageCount; ++i) {
             const QString& text = english.Text(IdAt(i));
             QVERIFY2(

@@ -6,6 +6,11 @@
 
 namespace morvane::test {
 
+// The English language file as the build places it beside the programs, these tests among them.
+inline QString ShippedEnglishFile() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/English.ini");
+}
+
 class ProgramFolder {
   public:
     QString Path() const { return QDir(dir_.path()).absolutePath() + u'/'; }
