@@ -4,7 +4,8 @@
 ; choose for it). The uninstaller removes what the setup put there and nothing else: the kind
 ; folders and LOG.txt a scan wrote into the program folder stay.
 ;   makensis -DVERSION=2.0.0 -DSTAGE=folder -DFILES=files.nsh -DOUTFILE=setup.exe morvane.nsi
-Unicode true
+; A 64-bit setup for a 64-bit program (and one that a 64-bit-only wine runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define NAME "Morvane"

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "ScanError.h"
@@ -42,17 +43,40 @@ bool IsBzip2(const std::uint8_t* p) {
 // What one name kept costs besides its characters: its node in the map.
 constexpr std::int64_t kNameOverhead = 64;
 
+// Where the script's instructions and strings lie in the header. The header starts with its
+// flags and a table of blocks (pages, sections, entries, strings, ...), each an offset and a
+// count: 8 bytes each in a 32-bit installer, 12 in a 64-bit one, whose offsets are 64 bits
+// wide. The table whose offsets rise and stay inside the header is the one there.
+struct ScriptBlocks {
+    std::uint32_t entriesAt = 0, entries = 0, stringsAt = 0;
+};
+std::optional<ScriptBlocks> FindScriptBlocks(std::span<const std::uint8_t> header) {
+    constexpr std::size_t kBlocksRead = 4;  // pages, sections, entries, strings
+    for (const std::size_t stride : {8U, 12U}) {
+        if (header.size() < 4 + stride * 8) continue;
+        std::array<std::uint32_t, kBlocksRead> offsets{}, counts{};
+        bool rising = true;
+        for (std::size_t k = 0; k < kBlocksRead && rising; ++k) {
+            const std::uint8_t* block = &header[4 + stride * k];
+            offsets[k] = Le32(block);
+            counts[k] = Le32(block + stride - 4);
+            rising = (stride == 8 || Le32(block + 4) == 0) && offsets[k] < header.size() &&
+                     (k == 0 || offsets[k] >= offsets[k - 1]);
+        }
+        if (rising) return ScriptBlocks{offsets[2], counts[2], offsets[3]};
+    }
+    return std::nullopt;
+}
+
 // The script's file names by where their data lies in the data block: each file extracted,
 // under the output folder set last before it, as long as `keep` lets the names be held.
 std::map<std::uint32_t, std::string> FileNames(std::span<const std::uint8_t> header,
                                                const std::function<bool(std::size_t)>& keep) {
     std::map<std::uint32_t, std::string> names;
-    if (header.size() < 4 + 8 * 8) return names;
-    const std::uint32_t entriesAt = Le32(&header[4 + 8 * 2]), entries = Le32(&header[8 + 8 * 2]);
-    const std::uint32_t stringsAt = Le32(&header[4 + 8 * 3]);
-    if (stringsAt >= header.size() || entriesAt > header.size() ||
-        entries > (header.size() - entriesAt) / kEntrySize)
-        return names;
+    const std::optional<ScriptBlocks> blocks = FindScriptBlocks(header);
+    if (!blocks) return names;
+    const auto [entriesAt, entries, stringsAt] = *blocks;
+    if (entries > (header.size() - entriesAt) / kEntrySize) return names;
     const std::span<const std::uint8_t> strings = header.subspan(stringsAt);
     // A wide table starts with an empty string of two zero bytes, and its next one's first
     // character has a zero high byte.

@@ -150,12 +150,14 @@ TEST_F(ContainerTest, MsiPackagesGiveTheirIconTableAndTheirEmbeddedCabinet) {
     EXPECT_EQ(iconStreams, 1);
 }
 
-// NSIS installers made by makensis, solid and file by file, LZMA and deflate; bzip2, which NSIS
-// writes in a form of its own, is one line.
+// NSIS installers made by makensis, solid and file by file, LZMA and deflate, 32- and 64-bit
+// (whose header's table of blocks is wider); bzip2, which NSIS writes in a form of its own, is
+// one line.
 TEST_F(ContainerTest, NsisInstallersGiveTheFilesTheirScriptExtracts) {
     if (!HasTool("makensis")) GTEST_SKIP() << "makensis is not installed";
     temp.Write("media.bin", media);
-    for (const char* compressor : {"/SOLID lzma", "lzma", "zlib", "/SOLID zlib", "bzip2"}) {
+    for (const char* compressor : {"/SOLID lzma", "lzma", "zlib", "/SOLID zlib",
+                                   "/SOLID lzma\nTarget amd64-unicode", "bzip2"}) {
         const std::string script = std::string("OutFile setup.exe\nSetCompressor ") + compressor +
                                    "\nRequestExecutionLevel user\nSection\nSetOutPath "
                                    "$PLUGINSDIR\nFile media.bin\nSectionEnd\n";
