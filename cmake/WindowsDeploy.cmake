@@ -6,7 +6,13 @@ set(MORVANE_QT_PLUGINS
     platforms:QWindowsIntegrationPlugin platforms:QOffscreenIntegrationPlugin
     styles:QWindowsVistaStylePlugin imageformats:QICOPlugin imageformats:QGifPlugin
     imageformats:QJpegPlugin)
-set(MORVANE_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH
+# Qt's own translations: those of the Qt in use when it has them (Qt's installer gives them),
+# else the system's (Debian's qt6-translations-l10n, the same version).
+set(qt_own_texts "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}")
+if(NOT QT6_INSTALL_PREFIX OR NOT EXISTS "${qt_own_texts}")
+  set(qt_own_texts /usr/share/qt6/translations)
+endif()
+set(MORVANE_QT_TRANSLATIONS ${qt_own_texts} CACHE PATH
     "Where Qt's translations (qtbase_*.qm) are taken from")
 
 set(bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
@@ -34,13 +40,17 @@ foreach(library libwinpthread-1.dll libstdc++-6.dll libgcc_s_seh-1.dll)
   list(APPEND mingw_runtime ${found})
 endforeach()
 file(GLOB qt_texts ${MORVANE_QT_TRANSLATIONS}/qtbase_*.qm)
+set(text_copies)
+if(qt_texts)
+  set(text_copies COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_texts} ${bin}/translations)
+endif()
 file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix=.\nPlugins=.\nTranslations=translations\n")
 add_custom_target(morvane_windows_runtime ALL
   ${copies}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${mingw_runtime} ${bin}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_BINARY_DIR}/qt.conf ${bin}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/translations
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_texts} ${bin}/translations
+  ${text_copies}
   COMMENT "Placing Qt's libraries, plugins and texts beside the programs")
 
 # The program folder as installed (and as the setup program and the zip hold it): the same, less
