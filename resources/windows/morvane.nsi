@@ -34,6 +34,13 @@ BrandingText "${NAME} ${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; NSIS's Greek lacks the page that asks for whom to install: its texts, defined before the
+; language is loaded, take the place of the English ones it would fall back on.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "Επιλογή χρηστών"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "Επιλέξτε για ποιους χρήστες θα εγκατασταθεί το $(^NameDA)."
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP "Επιλέξτε αν θα εγκαταστήσετε το $(^NameDA) μόνο για εσάς ή για όλους τους χρήστες αυτού του υπολογιστή. $(^ClickNext)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Εγκατάσταση για όλους τους χρήστες αυτού του υπολογιστή"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Εγκατάσταση μόνο για εμένα"
 !insertmacro MUI_LANGUAGE "Greek"
 !insertmacro MUI_LANGUAGE "English"
 
