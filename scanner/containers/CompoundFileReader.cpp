@@ -13,7 +13,6 @@ namespace morvane {
 
 namespace {
 constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
 constexpr std::size_t kHeaderSize = 512;
 constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kHeaderFatEntries = 109;
