@@ -6,7 +6,7 @@ namespace morvane {
 
 namespace {
 // The first "icon" chunk of an ANI's "fram" list passes the icon file check.
-bool FramesHoldAnIcon(ItemView list) noexcept {
+bool FramesHoldAnIcon(const ItemView& list) noexcept {
     std::int64_t at = 4;
     while (list.Has(at, kRiffChunkHeader)) {
         const std::int64_t size = *list.U32(at + 4);
@@ -21,7 +21,8 @@ bool FramesHoldAnIcon(ItemView list) noexcept {
 }
 }  // namespace
 
-void NoteAniChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept {
+void NoteAniChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                  RiffWalk& walk) noexcept {
     const ItemView body = item.Sub(at + kRiffChunkHeader, size);
     if (item.Matches(at, "anih")) walk.format = size >= 36;
     if (item.Matches(at, "LIST") && body.Matches(0, "fram")) walk.data = FramesHoldAnIcon(body);

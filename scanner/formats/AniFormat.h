@@ -10,7 +10,8 @@
 namespace morvane {
 
 // What one top-level chunk of an animated cursor tells the RIFF walk.
-void NoteAniChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
+void NoteAniChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                  RiffWalk& walk) noexcept;
 
 namespace ani {
 inline constexpr std::uint32_t kResourceTypes[] = {21, 22};

@@ -3,7 +3,8 @@
 
 namespace morvane {
 
-void NoteAviChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept {
+void NoteAviChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                  RiffWalk& walk) noexcept {
     const ItemView body = item.Sub(at + kRiffChunkHeader, size);
     if (item.Matches(at, "LIST") && body.Matches(0, "hdrl")) walk.format = walk.data = true;
 }

@@ -10,7 +10,8 @@
 namespace morvane {
 
 // What one top-level chunk of a AVI video tells the RIFF walk.
-void NoteAviChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
+void NoteAviChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                  RiffWalk& walk) noexcept;
 
 inline constexpr FormatDescriptor kAviFormat = {
     .kind = ResourceKind::AVI,

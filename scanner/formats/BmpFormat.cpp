@@ -24,7 +24,7 @@ Verdict RecogniseBitmap(const LookAhead& a) noexcept {
     return {fileSize, ResourceKind::BMP};
 }
 
-std::int64_t CheckBitmapFile(ItemView item) noexcept {
+std::int64_t CheckBitmapFile(const ItemView& item) noexcept {
     if (!item.Matches(0, "BM")) return 0;
     const auto fileSize = item.U32(2);
     const auto pixelOffset = item.U32(10);
@@ -59,7 +59,7 @@ Verdict MeasureBitmap(const SignatureRow&, const LookAhead& a, const ScanOptions
     return RecogniseBitmap(a);
 }
 
-std::int64_t CheckBmpItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckBmpItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckBitmapFile(item);
 }
 

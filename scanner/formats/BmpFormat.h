@@ -9,7 +9,8 @@ namespace morvane {
 
 Verdict MeasureBitmap(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                       MidiChainMemo* memo) noexcept;
-std::int64_t CheckBmpItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckBmpItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace bmp {
 inline constexpr std::uint8_t kSignature[] = {'B', 'M'};

@@ -6,7 +6,7 @@
 
 namespace morvane {
 
-std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
+std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, const ItemView& item,
                             std::int64_t bytesToEnd) noexcept {
     if (rule == RuleCode::BareIconImage) {
         const std::int64_t image = CheckBareIconImage(item);
@@ -15,20 +15,20 @@ std::int64_t CheckCandidate(RuleCode rule, ResourceKind kind, ItemView item,
     return CheckItem(kind, item, bytesToEnd);
 }
 
-std::int64_t CheckItem(ResourceKind kind, ItemView item, std::int64_t bytesToEnd) noexcept {
+std::int64_t CheckItem(ResourceKind kind, const ItemView& item, std::int64_t bytesToEnd) noexcept {
     return FormatOf(kind).check(item, kind, bytesToEnd);
 }
 
 namespace {
 // The enabled RIFF kind whose form type the item has.
-std::optional<ResourceKind> RiffKindOf(ItemView item, const ScanOptions& options) noexcept {
+std::optional<ResourceKind> RiffKindOf(const ItemView& item, const ScanOptions& options) noexcept {
     for (const ResourceKind kind : kRiffKinds)
         if (options.IsEnabled(kind) && item.Matches(8, FormatOf(kind).riff.form)) return kind;
     return std::nullopt;
 }
 }  // namespace
 
-WholeItem FindWhole(const SignatureRow& row, ItemView item, std::int64_t bytesToEnd,
+WholeItem FindWhole(const SignatureRow& row, const ItemView& item, std::int64_t bytesToEnd,
                     const ScanOptions& options) noexcept {
     ResourceKind kind = row.kind;
     if (row.rule == RuleCode::Riff) {

@@ -19,7 +19,7 @@ Verdict MeasureCursorDirectory(const SignatureRow&, const LookAhead& a, const Sc
     return RecogniseIconOrCursorFile(a, options, true);
 }
 
-std::int64_t CheckCurItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckCurItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckIconFile(item, ResourceKind::CUR);
 }
 

@@ -9,7 +9,8 @@ namespace morvane {
 
 Verdict MeasureCursorDirectory(const SignatureRow& row, const LookAhead& a,
                                const ScanOptions& options, MidiChainMemo* memo) noexcept;
-std::int64_t CheckCurItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckCurItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace cur {
 inline constexpr std::uint8_t kDirectory[] = {0x00, 0x00, 0x02, 0x00, 0x01, 0x00};

@@ -14,7 +14,7 @@
 namespace morvane {
 
 // A whole item's structural check; returns the size its structure gives, or 0.
-using CheckFn = std::int64_t (*)(ItemView item, ResourceKind kind,
+using CheckFn = std::int64_t (*)(const ItemView& item, ResourceKind kind,
                                  std::int64_t bytesToEnd) noexcept;
 
 // The symbol the window program draws for a kind; the drawings themselves live with the

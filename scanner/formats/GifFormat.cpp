@@ -11,7 +11,7 @@ namespace morvane {
 namespace {
 
 // GIF data sub-blocks from `at`; the offset after their terminator, or 0.
-std::int64_t SkipSubBlocks(ItemView item, std::int64_t at) noexcept {
+std::int64_t SkipSubBlocks(const ItemView& item, std::int64_t at) noexcept {
     while (true) {
         const auto count = item.U8(at);
         if (!count) return 0;
@@ -32,7 +32,7 @@ Verdict RecogniseGif(const LookAhead& a) noexcept {
     return {ThroughMarkerAndOneByte(end, sizeof markers::kGifEnd), ResourceKind::GIF};
 }
 
-std::int64_t CheckGif(ItemView item) noexcept {
+std::int64_t CheckGif(const ItemView& item) noexcept {
     if (!item.Matches(0, "GIF87a") && !item.Matches(0, "GIF89a")) return 0;
     if (item.U16(6).value_or(0) == 0 || item.U16(8).value_or(0) == 0) return 0;
     const auto screen = item.U8(10);
@@ -67,7 +67,7 @@ Verdict MeasureGif(const SignatureRow&, const LookAhead& a, const ScanOptions&,
     return RecogniseGif(a);
 }
 
-std::int64_t CheckGifItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckGifItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckGif(item);
 }
 

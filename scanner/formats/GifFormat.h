@@ -9,7 +9,8 @@ namespace morvane {
 
 Verdict MeasureGif(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                    MidiChainMemo* memo) noexcept;
-std::int64_t CheckGifItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckGifItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace gif {
 inline constexpr std::uint8_t kVersion87[] = {'G', 'I', 'F', '8', '7', 'a'};

@@ -19,7 +19,7 @@ Verdict RecogniseIconDirectory(const LookAhead& a) noexcept {
     return OneImageFileSize(a, ResourceKind::ICO);
 }
 
-std::int64_t CheckBareIconImage(ItemView fromSignature) noexcept {
+std::int64_t CheckBareIconImage(const ItemView& fromSignature) noexcept {
     const IconHeader h = ReadIconHeader(fromSignature, -1);
     if (h.width != std::uint32_t{kBareIconSide} || h.height != std::uint32_t{2 * kBareIconSide})
         return 0;
@@ -40,7 +40,7 @@ Verdict MeasureBareIconImage(const SignatureRow&, const LookAhead&, const ScanOp
     return {kBareIconSize, ResourceKind::ICO};
 }
 
-std::int64_t CheckIcoItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckIcoItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckIconFile(item, ResourceKind::ICO);
 }
 

@@ -11,7 +11,8 @@ Verdict MeasureIconDirectory(const SignatureRow& row, const LookAhead& a,
                              const ScanOptions& options, MidiChainMemo* memo) noexcept;
 Verdict MeasureBareIconImage(const SignatureRow& row, const LookAhead& a,
                              const ScanOptions& options, MidiChainMemo* memo) noexcept;
-std::int64_t CheckIcoItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckIcoItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace ico {
 inline constexpr std::uint8_t kDirectory[] = {0x00, 0x00, 0x01, 0x00, 0x01, 0x00};

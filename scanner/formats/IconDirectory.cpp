@@ -60,7 +60,7 @@ Verdict RecogniseIconOrCursorFile(const LookAhead& a, const ScanOptions& options
     return cursor ? RecogniseCursorDirectory(a) : RecogniseIconDirectory(a);
 }
 
-std::int64_t CheckIconFile(ItemView item, ResourceKind kind) noexcept {
+std::int64_t CheckIconFile(const ItemView& item, ResourceKind kind) noexcept {
     const std::uint32_t type = kind == ResourceKind::CUR ? 2 : 1;
     const auto count = item.U16(4);
     if (item.U16(0) != 0u || item.U16(2) != type || !count || *count == 0 || *count > 255) return 0;

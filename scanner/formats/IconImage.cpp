@@ -21,7 +21,7 @@ bool IconBitCount(std::uint32_t bits) noexcept {
 }
 }  // namespace
 
-IconHeader ReadIconHeader(ItemView item, std::int64_t base) noexcept {
+IconHeader ReadIconHeader(const ItemView& item, std::int64_t base) noexcept {
     IconHeader h;
     h.size = base < 0 ? std::optional<std::uint32_t>(40) : item.U32(base);
     h.width = item.U32(base + 4);
@@ -45,7 +45,7 @@ std::int64_t IconBitmapBytes(const IconHeader& h, bool mask) noexcept {
            (RowBytes(*h.width, *h.bits) + (mask ? RowBytes(*h.width, 1) : 0)) * rows;
 }
 
-std::int64_t CheckIconImage(ItemView item) noexcept {
+std::int64_t CheckIconImage(const ItemView& item) noexcept {
     if (item.Matches(0, "\x89PNG\r\n\x1A\n")) {
         const std::int64_t png = CheckPng(item);
         return png;

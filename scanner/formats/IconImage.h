@@ -16,7 +16,7 @@ struct IconHeader {
 };
 
 // `base` is where the header's first byte lies in `item` (-1: just before it, known to be 40).
-IconHeader ReadIconHeader(ItemView item, std::int64_t base) noexcept;
+IconHeader ReadIconHeader(const ItemView& item, std::int64_t base) noexcept;
 
 // The bytes an icon image with this header needs: header, colour table, colour bits and (with
 // `mask`) the 1-bit mask; the height counts both halves. 0 when the header is not sane.

@@ -2,7 +2,8 @@
 // item sizes are, and big-endian fields too; every read says whether it lay inside the view, so
 // a hostile length can never lead a parser outside the bytes it was given. A view may also note
 // the farthest byte a walk asked for past its end, so that a walk the view cut short can be
-// tried again over more of the source.
+// tried again over more of the source. Checks take views by reference: copying a view just after
+// it was built makes the processor wait for its stores, once per candidate.
 #pragma once
 
 #include <cstddef>

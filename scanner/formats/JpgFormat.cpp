@@ -40,7 +40,7 @@ bool IsRestartMarker(std::uint32_t marker) noexcept {
 
 // Entropy-coded data from `at`: the offset of the marker that ends it, or 0 when the view ends
 // first. A stuffed zero and the restart markers belong to the data; fill bytes precede a marker.
-std::int64_t SkipEntropyData(ItemView item, std::int64_t at) noexcept {
+std::int64_t SkipEntropyData(const ItemView& item, std::int64_t at) noexcept {
     const std::uint8_t* bytes = item.data();
     while (item.Has(at, 2)) {
         const void* ff = std::memchr(bytes + at, 0xFF, static_cast<std::size_t>(item.size() - at));
@@ -69,7 +69,7 @@ struct Seen {
 };
 }  // namespace
 
-std::int64_t CheckJpeg(ItemView item) noexcept {
+std::int64_t CheckJpeg(const ItemView& item) noexcept {
     if (item.U16Big(0) != 0xFF00u + kStartOfImage) return 0;
     std::int64_t at = 2;
     Seen seen;
@@ -97,7 +97,7 @@ std::int64_t CheckJpeg(ItemView item) noexcept {
     }
 }
 
-std::int64_t CheckJpgItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckJpgItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckJpeg(item);
 }
 

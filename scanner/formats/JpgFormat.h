@@ -12,7 +12,8 @@ namespace morvane {
 
 Verdict MeasureJpeg(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                     MidiChainMemo* memo) noexcept;
-std::int64_t CheckJpgItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckJpgItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace jpg {
 inline constexpr std::uint8_t kSignature[] = {0xFF, 0xD8, 0xFF, 0xE0};

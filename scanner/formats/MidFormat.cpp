@@ -121,7 +121,7 @@ Verdict RecogniseMidi(const LookAhead& a, MidiChainMemo* memo) noexcept {
     return MidiChainWalker{a, *memo}.Recognise();
 }
 
-std::int64_t CheckMidi(ItemView item) noexcept {
+std::int64_t CheckMidi(const ItemView& item) noexcept {
     const auto format = item.U16Big(8);
     const auto tracks = item.U16Big(10);
     if (!item.Matches(0, "MThd") || item.U32Big(4) != 6u || !format || *format > 2) return 0;
@@ -140,7 +140,7 @@ Verdict MeasureMidi(const SignatureRow&, const LookAhead& a, const ScanOptions&,
     return RecogniseMidi(a, memo);
 }
 
-std::int64_t CheckMidItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckMidItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckMidi(item);
 }
 

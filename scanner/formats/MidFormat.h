@@ -9,7 +9,8 @@ namespace morvane {
 
 Verdict MeasureMidi(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                     MidiChainMemo* memo) noexcept;
-std::int64_t CheckMidItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckMidItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace mid {
 inline constexpr std::uint8_t kSignature[] = {'M', 'T', 'h', 'd', 0x00};

@@ -32,7 +32,7 @@ std::uint32_t Crc32(const std::uint8_t* bytes, std::int64_t count) noexcept {
 constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
 // One PNG chunk at `at`: its total size (length, type, data, CRC) when its CRC is right.
-std::int64_t PngChunk(ItemView item, std::int64_t at) noexcept {
+std::int64_t PngChunk(const ItemView& item, std::int64_t at) noexcept {
     const auto length = item.U32Big(at);
     if (!length || *length > 0x7FFFFFFFu) return 0;
     const std::int64_t total = 12 + static_cast<std::int64_t>(*length);
@@ -50,7 +50,7 @@ Verdict RecognisePng(const LookAhead& a) noexcept {
     return {ThroughMarkerAndOneByte(end, sizeof markers::kPngEnd), ResourceKind::PNG};
 }
 
-std::int64_t CheckPng(ItemView item) noexcept {
+std::int64_t CheckPng(const ItemView& item) noexcept {
     for (std::int64_t i = 0; i < 8; ++i)
         if (item.U8(i) != kPngSignature[i]) return 0;
     if (item.U32Big(8) != 13u || !item.Matches(12, "IHDR")) return 0;
@@ -69,7 +69,7 @@ Verdict MeasurePng(const SignatureRow&, const LookAhead& a, const ScanOptions&,
     return RecognisePng(a);
 }
 
-std::int64_t CheckPngItem(ItemView item, ResourceKind, std::int64_t) noexcept {
+std::int64_t CheckPngItem(const ItemView& item, ResourceKind, std::int64_t) noexcept {
     return CheckPng(item);
 }
 

@@ -9,7 +9,8 @@ namespace morvane {
 
 Verdict MeasurePng(const SignatureRow& row, const LookAhead& a, const ScanOptions& options,
                    MidiChainMemo* memo) noexcept;
-std::int64_t CheckPngItem(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept;
+std::int64_t CheckPngItem(const ItemView& item, ResourceKind kind,
+                          std::int64_t bytesToEnd) noexcept;
 
 namespace png {
 inline constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D};

@@ -18,7 +18,7 @@ bool ContainsMark(const LookAhead& a, std::int64_t end, std::string_view mark) n
     return a.Contains(0, end, {reinterpret_cast<const std::uint8_t*>(mark.data()), mark.size()});
 }
 
-bool IsChunkId(ItemView item, std::int64_t at) noexcept {
+bool IsChunkId(const ItemView& item, std::int64_t at) noexcept {
     if (!item.Has(at, 4)) return false;
     for (std::int64_t i = 0; i < 4; ++i) {
         const std::uint8_t c = item.data()[at + i];
@@ -27,7 +27,7 @@ bool IsChunkId(ItemView item, std::int64_t at) noexcept {
     return true;
 }
 
-void NoteChunk(ItemView item, std::int64_t at, std::int64_t size, ResourceKind kind,
+void NoteChunk(const ItemView& item, std::int64_t at, std::int64_t size, ResourceKind kind,
                RiffWalk& walk) noexcept {
     if (kind == ResourceKind::WAV)
         NoteWaveChunk(item, at, size, walk);
@@ -53,7 +53,7 @@ Verdict RecogniseRiff(const LookAhead& a, const ScanOptions& options) noexcept {
     return {declared + 8, *found};
 }
 
-std::int64_t CheckRiff(ItemView item, ResourceKind kind, std::int64_t bytesToEnd) noexcept {
+std::int64_t CheckRiff(const ItemView& item, ResourceKind kind, std::int64_t bytesToEnd) noexcept {
     const auto declared = item.U32(4);
     if (!item.Matches(0, "RIFF") || !declared || !item.Matches(8, FormatOf(kind).riff.form))
         return 0;

@@ -4,7 +4,7 @@
 namespace morvane {
 
 namespace {
-bool SaneWaveFormat(ItemView chunk) noexcept {
+bool SaneWaveFormat(const ItemView& chunk) noexcept {
     const auto channels = chunk.U16(2);
     const auto rate = chunk.U32(4);
     const auto align = chunk.U16(12);
@@ -13,7 +13,8 @@ bool SaneWaveFormat(ItemView chunk) noexcept {
 }
 }  // namespace
 
-void NoteWaveChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept {
+void NoteWaveChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                   RiffWalk& walk) noexcept {
     if (item.Matches(at, "fmt "))
         walk.format = size >= 16 && SaneWaveFormat(item.Sub(at + kRiffChunkHeader, size));
     if (item.Matches(at, "data")) walk.data = true;

@@ -10,7 +10,8 @@
 namespace morvane {
 
 // What one top-level chunk of a wave sound tells the RIFF walk.
-void NoteWaveChunk(ItemView item, std::int64_t at, std::int64_t size, RiffWalk& walk) noexcept;
+void NoteWaveChunk(const ItemView& item, std::int64_t at, std::int64_t size,
+                   RiffWalk& walk) noexcept;
 
 inline constexpr FormatDescriptor kWavFormat = {
     .kind = ResourceKind::WAV,

@@ -62,13 +62,20 @@ std::vector<ChunkFindings> PageSearch::Search(const Page& page) {
 
 void PageSearch::SearchChunk(const Page& page, ChunkFindings& chunk) {
     const auto size = static_cast<std::size_t>(chunk.size);
-    // A checked scan finds icon and cursor files of several images too.
+    // A checked scan finds icon and cursor files of several images too; their directories are
+    // marked by the signature search's own pass where it can, with the programs' marks otherwise.
     const bool severalImages = page.options.readResources || page.options.checkItems;
-    if (severalImages) {
+    const bool marksApart = page.options.readResources || !SignatureFinder::MarksDirectories();
+    if (severalImages && marksApart)
         marks_.Find(window_.At(chunk.begin), size, page.options.readResources);
-    }
     if (page.options.readResources) ReadImages(page, chunk);
-    finder_.FindAll(window_.At(chunk.begin), size, matches_);
+    if (severalImages && !marksApart) {
+        MarkLists directories = marks_.Lists(size, false);
+        finder_.FindAll(window_.At(chunk.begin), size, matches_, &directories);
+        marks_.Keep(directories);
+    } else {
+        finder_.FindAll(window_.At(chunk.begin), size, matches_);
+    }
     if (severalImages) AddSeveralImageFiles(page, chunk.begin);
     MeasureCandidates(page, chunk);
     if (chunk.begin < page.containersEnd) FindContainersIn(page, chunk);

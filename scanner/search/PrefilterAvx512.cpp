@@ -33,6 +33,12 @@ std::size_t Avx512(const std::uint8_t* data, std::size_t begin, std::size_t end,
     return RunTeddy(data, begin, end, out, capacity, resume);
 }
 
+std::size_t Avx512Directories(const std::uint8_t* data, std::size_t begin, std::size_t end,
+                              std::uint32_t* out, std::size_t capacity, std::size_t* resume,
+                              MarkLists& lists) {
+    return RunTeddy<true>(data, begin, end, out, capacity, resume, &lists);
+}
+
 }  // namespace morvane::prefilter
 
 namespace morvane::marks {

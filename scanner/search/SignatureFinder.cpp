@@ -48,10 +48,29 @@ prefilter::Kernel ChooseKernel() noexcept {
 
 const prefilter::Kernel kKernel = ChooseKernel();
 
+prefilter::DirectoryKernel DirectoryKernelOf(prefilter::Kernel kernel) noexcept {
+#if defined(__x86_64__) || defined(_M_X64)
+    if (kernel == prefilter::Avx512) return prefilter::Avx512Directories;
+    if (kernel == prefilter::Avx2) return prefilter::Avx2Directories;
+#endif
+    (void)kernel;
+    return nullptr;
+}
+
+const prefilter::DirectoryKernel kDirectoryKernel = DirectoryKernelOf(kKernel);
+
 }  // namespace
 
 prefilter::Kernel prefilter::Chosen() noexcept {
     return kKernel;
+}
+
+prefilter::DirectoryKernel prefilter::ChosenDirectoryKernel() noexcept {
+    return kDirectoryKernel;
+}
+
+bool SignatureFinder::MarksDirectories() noexcept {
+    return kDirectoryKernel != nullptr;
 }
 
 SignatureFinder::SignatureFinder(std::span<const SignatureRow> table) {
@@ -89,7 +108,7 @@ void SignatureFinder::Verify(const std::uint8_t* data, std::size_t size, std::ui
 }
 
 void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
-                              std::vector<SignatureMatch>& out) {
+                              std::vector<SignatureMatch>& out, MarkLists* directories) {
     out.clear();
     if (table_.empty()) return;
     starts_.clear();
@@ -99,7 +118,10 @@ void SignatureFinder::FindAll(const std::uint8_t* data, std::size_t size,
         const std::size_t used = starts_.size();
         starts_.resize(used + kBatch);
         std::size_t resume = size;
-        const std::size_t count = kKernel(data, at, size, starts_.data() + used, kBatch, &resume);
+        const std::size_t count =
+            directories ? kDirectoryKernel(data, at, size, starts_.data() + used, kBatch, &resume,
+                                           *directories)
+                        : kKernel(data, at, size, starts_.data() + used, kBatch, &resume);
         starts_.resize(used + count);
         at = resume;
     }

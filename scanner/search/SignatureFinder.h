@@ -10,6 +10,8 @@
 
 namespace morvane {
 
+struct MarkLists;
+
 // The most signature rows that begin with one byte value (three begin with 00).
 consteval std::size_t MostRowsPerFirstByte() {
     std::size_t most = 0;
@@ -34,8 +36,14 @@ class SignatureFinder {
     void SetTable(std::span<const SignatureRow> table);
 
     // Every occurrence lying wholly inside data[0, size), in offset order. At least kReadPast
-    // readable bytes must follow data[size - 1] (their values do not matter).
-    void FindAll(const std::uint8_t* data, std::size_t size, std::vector<SignatureMatch>& out);
+    // readable bytes must follow data[size - 1] (their values do not matter). With `directories`,
+    // which only a finder that MarksDirectories() takes, the icon and cursor directories that
+    // lie wholly inside are marked there too, in the same pass (ChunkMarks.h).
+    void FindAll(const std::uint8_t* data, std::size_t size, std::vector<SignatureMatch>& out,
+                 MarkLists* directories = nullptr);
+
+    // Whether this processor's prefilter marks directories as it goes.
+    static bool MarksDirectories() noexcept;
 
     static constexpr std::size_t kReadPast = 80;
 
@@ -62,6 +70,12 @@ std::size_t Scalar(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*
                    std::size_t*);
 // The kernel this processor runs, picked once at start.
 Kernel Chosen() noexcept;
+// A kernel that also marks the directories of ChunkMarks in `lists` as it goes.
+using DirectoryKernel = std::size_t (*)(const std::uint8_t* data, std::size_t begin,
+                                        std::size_t end, std::uint32_t* out, std::size_t capacity,
+                                        std::size_t* resume, MarkLists& lists);
+// The chosen kernel's own, or null where it has none.
+DirectoryKernel ChosenDirectoryKernel() noexcept;
 #if defined(__x86_64__) || defined(_M_X64)
 std::size_t Sse2(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
                  std::size_t*);
@@ -69,6 +83,10 @@ std::size_t Avx2(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, 
                  std::size_t*);
 std::size_t Avx512(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*, std::size_t,
                    std::size_t*);
+std::size_t Avx2Directories(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*,
+                            std::size_t, std::size_t*, MarkLists&);
+std::size_t Avx512Directories(const std::uint8_t*, std::size_t, std::size_t, std::uint32_t*,
+                              std::size_t, std::size_t*, MarkLists&);
 #endif
 }  // namespace prefilter
 

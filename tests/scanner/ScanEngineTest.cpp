@@ -612,14 +612,26 @@ TEST(ChunkMarksTest, EveryKernelFindsTheMarksThatFitInTheChunk) {
         {100, {0, 0, 2, 0, 2, 1}, 0}, {110, {'M', 'Y'}, 0},          {120, {'Z', 'M', 'M'}, 0},
         {49, {'N', 'E'}, 3},          {77, {'N', 'E'}, 3},           {158, {'N', 'E'}, 3},
         {106, {'N', 'Z'}, 0},         {132, {'E', 'N'}, 0}};
-    Bytes data(160, 0x33);
+    Bytes data(160 + SignatureFinder::kReadPast, 0x33);
     for (const auto& [at, bytes, kind] : planted) std::copy(bytes.begin(), bytes.end(), &data[at]);
     using List = std::vector<std::uint32_t>;
     const auto list = [](std::span<const std::uint32_t> marks) {
         return List(marks.begin(), marks.end());
     };
-    for (const auto& [name, kernel] : Kernels(marks::Portable, VECTOR_KERNELS(marks)))
-        for (std::size_t size = 0; size <= data.size(); ++size) {
+    // The signature search's pass marks directories itself where its kernel can.
+    std::vector<std::pair<const char*, MarkKernel>> kernels =
+        Kernels(marks::Portable, VECTOR_KERNELS(marks));
+    if (prefilter::ChosenDirectoryKernel() != nullptr)
+        kernels.push_back(
+            {"search", [](const std::uint8_t* bytes, std::size_t size, MarkLists& lists) {
+                 if (lists.programs) return marks::Portable(bytes, size, lists);
+                 std::vector<std::uint32_t> starts(4096);
+                 std::size_t resume = 0;
+                 prefilter::ChosenDirectoryKernel()(bytes, 0, size, starts.data(), starts.size(),
+                                                    &resume, lists);
+             }});
+    for (const auto& [name, kernel] : kernels)
+        for (std::size_t size = 0; size <= 160; ++size) {
             List fitting[4];
             for (const auto& [at, bytes, kind] : planted)
                 if (at + bytes.size() <= size)
