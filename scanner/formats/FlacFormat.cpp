@@ -52,7 +52,7 @@ Frame ReadFrameHeader(const ItemView& item, std::int64_t at, const StreamInfo& i
     const auto sync = item.U16Big(at), codes = item.U8(at + 2), format = item.U8(at + 3);
     if (!sync || (*sync & 0xFFFE) != 0xFFF8 || !codes || !format) return {};
     const std::uint32_t sizeCode = *codes >> 4, rateCode = *codes & 15, channels = *format >> 4;
-    if (sizeCode == 0 || rateCode == 15 || channels > 10 || (*format & 0x0F) == 0x06 ||
+    if (sizeCode == 0 || rateCode == 15 || channels > 10 || (*format & 0x0E) == 0x06 ||
         (*format & 1) != 0)
         return {};
     if ((channels < 8 ? channels + 1 : 2) != info.channels) return {};
