@@ -59,14 +59,15 @@ Frame ReadFrameHeader(const ItemView& item, std::int64_t at, const StreamInfo& i
     std::int64_t p = at + 4;
     const auto lead = item.U8(p);
     if (!lead || (*lead & 0xC0) == 0x80 || *lead == 0xFF) return {};
-    int following = 0;
-    while (following < 7 && (*lead << following & 0x40)) ++following;
+    int following = 0;  // the coded number's bytes after its first: one less than its lead ones
+    while (*lead >= 0x80 && following < 6 && (*lead << following & 0x40)) ++following;
     if (*lead >= 0x80 && following == 0) return {};
     for (int i = 1; i <= following; ++i)
         if ((item.U8(p + i).value_or(0) & 0xC0) != 0x80) return {};
     p += 1 + following;
-    std::int64_t block = sizeCode == 1 ? 192 : sizeCode <= 5 ? 576 << (sizeCode - 2)
-                                                             : 256 << (sizeCode - 8);
+    std::int64_t block = sizeCode == 1 ? 192 : 0;
+    if (sizeCode >= 2 && sizeCode <= 5) block = 576 << (sizeCode - 2);
+    if (sizeCode >= 8) block = 256 << (sizeCode - 8);
     if (sizeCode == 6 || sizeCode == 7) {
         const auto value = sizeCode == 6 ? item.U8(p) : item.U16Big(p);
         if (!value) return {};
