@@ -103,8 +103,9 @@ bool TiffWalk::WalkIfd(const Pending& ifd, bool first) noexcept {
     if (!entries || *entries == 0 || *entries > kMaxEntries) return false;
     if (!Reach(ifd.offset, 2 + kEntrySize * *entries + 4)) return false;
     std::int64_t found[7] = {};  // where the entries for these tags are
-    constexpr std::uint32_t ranged[] = {kStripOffsets, kStripByteCounts, kTileOffsets,
-                                        kTileByteCounts, kJpegOffset, kJpegLength, kImageWidth};
+    constexpr std::uint32_t ranged[] = {kStripOffsets,   kStripByteCounts, kTileOffsets,
+                                        kTileByteCounts, kJpegOffset,      kJpegLength,
+                                        kImageWidth};
     for (std::int64_t e = ifd.offset + 2; e < ifd.offset + 2 + kEntrySize * *entries;
          e += kEntrySize) {
         const auto tag = U16(e);

@@ -71,12 +71,12 @@ const RealFile kRealFiles[] = {
     {"sound-theme-freedesktop", "/usr/share/sounds/freedesktop/stereo/bell.oga", &CheckOgg, false},
     {"sound-theme-freedesktop", "/usr/share/sounds/freedesktop/stereo/complete.oga", &CheckOgg,
      false},
-    {"lebiniou-data", "/usr/share/lebiniou/test/EP-Le_cri_des_anges-Intro_4-8bits.flac",
-     &CheckFlac, true},
+    {"lebiniou-data", "/usr/share/lebiniou/test/EP-Le_cri_des_anges-Intro_4-8bits.flac", &CheckFlac,
+     true},
     {"forensics-samples-files",
      "/usr/share/forensics-samples/original-files/movie2/movie-hello.mp4", &CheckMp4, false},
-    {"lebiniou-data", "/usr/share/lebiniou/vue/media/lebiniou-2021-06-10_12-27-41.mp4",
-     &CheckMp4, false},
+    {"lebiniou-data", "/usr/share/lebiniou/vue/media/lebiniou-2021-06-10_12-27-41.mp4", &CheckMp4,
+     false},
     {"checkit-tiff", "/usr/share/checkit_tiff/tiffs_should_pass/minimal_valid_tiled.tiff",
      &CheckTiff, false},
     {"checkit-tiff", "/usr/share/checkit_tiff/tiffs_should_pass/minimal_valid_with_icc.tiff",
@@ -94,7 +94,9 @@ TEST_P(RealMedia, MeasuresExactlyAloneAndBeforeOtherBytesAndNotWhenCut) {
     const RealFile& row = GetParam();
     if (row.check == &CheckEmf)
         std::system(("printf '%%!PS\\n72 72 moveto 200 300 lineto 300 100 lineto fill showpage\\n'"
-                     " | pstoedit -q -f emf - " + kEmf + " 2>/dev/null").c_str());
+                     " | pstoedit -q -f emf - " +
+                     kEmf + " 2>/dev/null")
+                        .c_str());
     Bytes bytes = Read(row.path);
     if (bytes.size() < 64) GTEST_SKIP() << row.path << " missing: install " << row.package;
     const auto size = static_cast<std::int64_t>(bytes.size());
@@ -162,7 +164,11 @@ TEST(MediaWalks, TiffWhoseIfdLoopsIsRefused) {
 
 TEST(MediaWalks, WmfNeedsItsChecksumAndEndRecord) {
     const Bytes good = SmallWmf(true);
-    const Bytes padded = [&] { Bytes b = good; b.resize(200, 0x55); return b; }();
+    const Bytes padded = [&] {
+        Bytes b = good;
+        b.resize(200, 0x55);
+        return b;
+    }();
     const Bytes cut(good.begin(), good.end() - 2);
     for (const auto& [bytes, expected] :
          {std::pair{good, 54}, {padded, 54}, {cut, 0}, {SmallWmf(false), 0}})
